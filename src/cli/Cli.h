@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gm::cli {
+
+// The arguments of one command after the command name: options ("--name
+// value" or "--flag") and positional arguments, in order.
+class Args {
+public:
+    Args(std::vector<std::string> words, std::vector<std::string> flagNames);
+
+    std::optional<std::string> Option(const std::string& name) const;
+    bool Flag(const std::string& name) const;
+    const std::vector<std::string>& Positional() const { return positional_; }
+    // The first option or flag the command does not know, or an option missing its value.
+    std::optional<std::string> Error(const std::vector<std::string>& known) const;
+
+private:
+    std::map<std::string, std::string> options_;
+    std::vector<std::string> flags_;
+    std::vector<std::string> positional_;
+    std::optional<std::string> error_;
+};
+
+struct Context {
+    std::filesystem::path DataFolder;
+    std::ostream& Out;
+    std::ostream& Err;
+};
+
+struct Command {
+    std::string Name;
+    std::string Summary;
+    std::string Usage;                     // full help text of the command
+    std::vector<std::string> Options;      // "--season", ... (value options)
+    std::vector<std::string> Flags;        // "--show-all", ... (no value)
+    std::function<int(const Args&, Context&)> Run;
+};
+
+using Registry = std::vector<Command>;
+
+void RegisterDataCommands(Registry& registry);
+// Further command groups register themselves here as they are added.
+void RegisterReportCommands(Registry& registry);
+
+// Runs the command line (without the program name). Returns the exit code.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::filesystem::path& programFolder = {});
+
+}  // namespace gm::cli

@@ -1,0 +1,7 @@
+#include "Cli.h"
+
+namespace gm::cli {
+
+void RegisterReportCommands(Registry&) {}
+
+}  // namespace gm::cli

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FileIO.h"
+#include "GameRecord.h"
+#include "IniFile.h"
+#include "MemberRecord.h"
+#include "Teams.h"
+
+namespace gm {
+
+// File names inside the data folder (matched without regard to case).
+inline constexpr std::string_view kSettingsFileName = "Vask97.ini";
+inline constexpr std::string_view kPoolFileName = "Pool97.dat";
+inline constexpr std::string_view kPoolTempFileName = "Temp.dat";
+inline constexpr std::string_view kCurrentSeasonRead = "1997.NFL";
+inline constexpr std::string_view kCurrentSeasonWritten = "1997.nfl";
+inline constexpr std::string_view kWebFolder = "Webpages";
+inline constexpr std::string_view kTextFolder = "TxtFiles";
+
+// Where a display's output goes; set by the "Send Output To" dialog and
+// cleared by the display after writing.
+struct OutputRequest {
+    bool OutPrinter = false;
+    bool OutTextFile = false;
+    bool OutClipboard = false;
+    bool OutWebPage = false;
+    bool OnePerPlayer = false;
+    int NumCopies = 1;
+};
+
+// Everything the windows and commands share: the season, the pool, the pool
+// options and the few program-wide counters. One instance per run, passed by
+// reference; nothing else holds mutable shared state.
+struct AppState {
+    explicit AppState(fs::path dataFolder)
+        : DataFolder(std::move(dataFolder)), Settings(FindFile(DataFolder, kSettingsFileName)) {}
+
+    fs::path DataFolder;
+    IniFile Settings;  // "Vask97.ini"
+
+    fs::path File(std::string_view name) const { return FindFile(DataFolder, name); }
+
+    // Season.
+    SeasonGrid Games{};
+    TeamTables Teams = TeamTables::Defaults();
+    bool CurrentSeasonOpen = false;
+    std::string SeasonYear = "1997";
+    std::string SeasonFileName;
+
+    // Pool.
+    std::vector<MemberRecord> Members;
+    int MemberCount = 0;  // never above kMaxMembers
+    bool MembersChanged = false;
+
+    // Pool options, as the strings of the settings file.
+    std::string PointSpreads = "No";
+    std::string PoolSort = "Confidence";
+    std::string MondayPts = "TotalPoints";
+    std::string MaxCPoints = "GamesPlayed";
+    std::string TBMethod = "MonGame";
+    std::string SecondaryTB = "Monday";
+    std::string PSEntrys = "Underdog";
+    std::string Comment = "Pick Sheets are due by Friday, Noon";
+    std::string Team = "City";
+    std::string GroupBy = "FavUnd";
+    std::string Title = "The Acme Office Pool";
+    std::string Color = "BW";
+
+    int CurrentWeek = 1;  // 1 to 21
+    int LastPlayerNumber = 0;
+    int ColorScheme = 1;  // 1 to 12
+
+    // Pool displays.
+    int CurrentPlayer = 0;
+    bool StatPakFromStandings = false;
+
+    OutputRequest Output;
+};
+
+}  // namespace gm

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "AppState.h"
+#include "Status.h"
+
+namespace gm {
+
+std::string EncodePool(std::span<const MemberRecord> members);
+
+// Reads "Pool97.dat" into Members and MemberCount. A missing file gives an
+// empty pool and is created empty. An incomplete last record is ignored. A file
+// with more records than the member count can hold loads the first 32,767 and
+// reports the rest as a warning (they stay in the file untouched).
+Status LoadPool(AppState& state);
+
+// Writes the members back over records 1 to MemberCount. Bytes of the file
+// beyond those records are kept, as an in-place write would keep them.
+Status SavePool(const AppState& state);
+
+// Replaces the pool file by exactly these records (written to "Temp.dat" and
+// moved over "Pool97.dat"), then reloads it.
+Status RebuildPool(AppState& state, std::span<const MemberRecord> records);
+
+// Hands out the next player number (LastPlayerNumber + 1). Returns 0 when the
+// 16-bit counter is used up.
+int IssuePlayerNumber(AppState& state);
+
+}  // namespace gm

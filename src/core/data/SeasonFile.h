@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "AppState.h"
+#include "Status.h"
+
+namespace gm {
+
+// The season file: 315 records of 23 bytes, week by week, 15 slots a week, no header.
+std::string EncodeSeason(const SeasonGrid& games);
+// Records missing from a short file read as empty games; slot 15 stays empty.
+SeasonGrid DecodeSeason(std::string_view bytes);
+
+// Reads the season file `name` (found without regard to case) into Games. A
+// missing current season file is created empty; a missing archived one loads
+// as empty weeks and is reported as a warning.
+Status LoadSeason(AppState& state, std::string_view name);
+
+// Writes all of Games to "1997.nfl" (an existing "1997.NFL" is the same file).
+Status SaveSeason(AppState& state);
+
+enum class SeasonChoice { Season1995 = 0, Season1996 = 1, Current = 2 };
+
+// What a season switch tells the user.
+struct SeasonSwitch {
+    std::string Title;
+    std::string Text;
+    bool SpreadsEnabled = false;  // state of the point-spread menu item
+    Status Load;                  // outcome of reading the season file
+};
+
+// Switches the season shown: year, current-season flag, the season file, and
+// the team names of that year (Cleveland and Houston in 1995, Houston in 1996;
+// the settings file's names again for the current season).
+SeasonSwitch SelectSeason(AppState& state, SeasonChoice choice);
+
+}  // namespace gm

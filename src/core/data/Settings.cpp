@@ -1,0 +1,85 @@
+#include "Settings.h"
+
+#include "PoolOptions.h"
+
+namespace gm {
+
+std::string ReadSetting(const IniFile& ini, const SettingKey& key) {
+    return ini.Read(key.Section, key.Key, key.Default, key.Longest + 1);
+}
+
+Status WriteSetting(const IniFile& ini, const SettingKey& key, std::string_view value) {
+    return ini.Write(key.Section, key.Key, value);
+}
+
+void ReadSettings(AppState& s, long long screenColors) {
+    const IniFile& ini = s.Settings;
+    s.PointSpreads = ReadSetting(ini, keys::PointSpreads);
+    s.PoolSort = ReadSetting(ini, keys::PoolSort);
+    s.MondayPts = ReadSetting(ini, keys::MondayPts);
+    s.MaxCPoints = ReadSetting(ini, keys::MaxCPoints);
+    s.TBMethod = ReadSetting(ini, keys::TBMethod);
+    s.SecondaryTB = ReadSetting(ini, keys::SecondaryTB);
+    s.PSEntrys = ReadSetting(ini, keys::PSEntrys);
+
+    // Every window indexes its tables with the week; a stray value must not reach them.
+    const long week = LeadingNumber(ReadSetting(ini, keys::CurrentWeek));
+    s.CurrentWeek = week >= 1 && week <= kWeeks ? static_cast<int>(week) : 1;
+
+    const long players = LeadingNumber(ReadSetting(ini, keys::BoxPlayers));
+    s.LastPlayerNumber = players >= 0 && players <= kMaxMembers ? static_cast<int>(players) : 0;
+
+    long scheme = LeadingNumber(ReadSetting(ini, keys::ColorScheme));
+    if (scheme < 1 || scheme > 12) scheme = 1;
+    if (screenColors == 256 && scheme > 6) scheme = 1;
+    s.ColorScheme = static_cast<int>(scheme);
+
+    s.Comment = ReadSetting(ini, keys::Comment);
+    s.Team = ReadSetting(ini, keys::Team);
+    s.GroupBy = ReadSetting(ini, keys::GroupBy);
+    s.Title = ReadSetting(ini, keys::Title);
+    s.Color = ReadSetting(ini, keys::WebColor);
+}
+
+namespace {
+
+void LoadTable(const IniFile& ini, std::string_view section, std::size_t longest,
+               std::array<std::string, kTeams + 1>& table, std::string_view DefaultTeam::*column) {
+    const auto& defaults = DefaultTeams();
+    for (int n = 0; n <= kTeams; ++n)
+        table[n] = ini.Read(section, std::to_string(n), defaults[n].*column, longest + 1);
+}
+
+}  // namespace
+
+void LoadTeamName(AppState& s) {
+    LoadTable(s.Settings, keys::TeamNameSection, keys::TeamNameLongest, s.Teams.TeamName, &DefaultTeam::Name);
+}
+void LoadTeamCity(AppState& s) {
+    LoadTable(s.Settings, keys::TeamCitySection, keys::TeamNameLongest, s.Teams.TeamCity, &DefaultTeam::City);
+}
+void LoadTeamNameAbbr(AppState& s) {
+    LoadTable(s.Settings, keys::TeamNameAbbrSection, keys::TeamAbbrLongest, s.Teams.TeamNameAbbr,
+              &DefaultTeam::NameAbbr);
+}
+void LoadTeamCityAbbr(AppState& s) {
+    LoadTable(s.Settings, keys::TeamCityAbbrSection, keys::TeamAbbrLongest, s.Teams.TeamCityAbbr,
+              &DefaultTeam::CityAbbr);
+}
+
+void LoadTeamTables(AppState& s) {
+    LoadTeamName(s);
+    LoadTeamCity(s);
+    LoadTeamNameAbbr(s);
+    LoadTeamCityAbbr(s);
+}
+
+Status WriteCurrentWeek(const AppState& s) {
+    return s.Settings.Write(keys::CurrentWeekWriteSection, keys::CurrentWeek.Key, std::to_string(s.CurrentWeek));
+}
+
+Status WriteLastPlayerNumber(const AppState& s) {
+    return WriteSetting(s.Settings, keys::BoxPlayers, std::to_string(s.LastPlayerNumber));
+}
+
+}  // namespace gm

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "core/data/AppState.h"
+#include "ui/shell/Prompt.h"
+
+class QPrinter;
+class QWidget;
+
+namespace gm::ui {
+
+// What every window is given: the shared program state, the prompt interface,
+// and the printer chosen in Printer Setup (used by all printed output).
+struct UiContext {
+    AppState& State;
+    Prompter& Prompts;
+    QPrinter* Printer = nullptr;  // owned by the main window; null until one exists
+    // The display's colour count; 0 means ask the screen (tests set it).
+    long long ScreenColorsOverride = 0;
+};
+
+// Opens one window of the program (modally) on behalf of a menu command.
+using WindowOpener = std::function<void(UiContext&, QWidget* parent)>;
+
+// Windows known to the main window, by their form name ("frmPoolStn"). A menu
+// item whose window is not registered stays disabled.
+class WindowRegistry {
+public:
+    void Add(const std::string& formName, WindowOpener opener) { openers_[formName] = std::move(opener); }
+    bool Has(const std::string& formName) const { return openers_.count(formName) != 0; }
+    bool Open(const std::string& formName, UiContext& ctx, QWidget* parent) const {
+        const auto it = openers_.find(formName);
+        if (it == openers_.end()) return false;
+        it->second(ctx, parent);
+        return true;
+    }
+
+private:
+    std::map<std::string, WindowOpener> openers_;
+};
+
+// Each subsystem registers its windows here.
+void RegisterEntryWindows(WindowRegistry& registry);   // teams, schedule, spreads, scores, members, selections
+void RegisterPoolWindows(WindowRegistry& registry);    // pool displays
+void RegisterOutputWindows(WindowRegistry& registry);  // reports
+void RegisterNflWindows(WindowRegistry& registry);     // NFL displays
+void RegisterSidePoolWindows(WindowRegistry& registry);
+void RegisterAnalysisWindows(WindowRegistry& registry);
+
+}  // namespace gm::ui

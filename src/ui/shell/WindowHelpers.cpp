@@ -1,0 +1,34 @@
+#include "WindowHelpers.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QWidget>
+
+#include "ui/shell/Prompt.h"
+#include "ui/shell/UiContext.h"
+
+namespace gm::ui {
+
+void ShowError(Prompter& prompts, QWidget* parent, int number, const QString& description) {
+    prompts.Tell(parent, PromptIcon::Stop, QString(), QStringLiteral("Error:%1 %2").arg(number).arg(description));
+}
+
+void CenterForm(QWidget* window) {
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void SelectAllText(QLineEdit* box) { box->setSelection(0, static_cast<int>(box->text().size())); }
+
+long long ScreenColors(const UiContext& ctx) {
+    if (ctx.ScreenColorsOverride > 0) return ctx.ScreenColorsOverride;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int depth = screen ? screen->depth() : 32;
+    return depth >= 62 ? (1LL << 62) : (1LL << depth);
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class QLineEdit;
+
+namespace gm::ui {
+
+struct UiContext;
+class Prompter;
+
+// "Error:" + number + one blank + description, in a message box.
+void ShowError(Prompter& prompts, QWidget* parent, int number, const QString& description);
+
+// Centres a window on its screen.
+void CenterForm(QWidget* window);
+
+// Selects the whole text of an entry box (every entry box does it on focus).
+void SelectAllText(QLineEdit* box);
+
+// Number of colours of the display: 2 to the power of its bit depth (or the
+// test override of the context).
+long long ScreenColors(const UiContext& ctx);
+
+}  // namespace gm::ui

@@ -1,0 +1,7 @@
+#include "ui/shell/UiContext.h"
+
+namespace gm::ui {
+
+void RegisterSidePoolWindows(WindowRegistry&) {}
+
+}  // namespace gm::ui
