@@ -1,8 +1,18 @@
 #include <QApplication>
 #include <QLabel>
 
+#include "ui/shell/UiContext.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    gm::ui::WindowRegistry windows;
+    gm::ui::RegisterEntryWindows(windows);
+    gm::ui::RegisterMemberWindows(windows);
+    gm::ui::RegisterPoolWindows(windows);
+    gm::ui::RegisterOutputWindows(windows);
+    gm::ui::RegisterNflWindows(windows);
+    gm::ui::RegisterSidePoolWindows(windows);
+    gm::ui::RegisterAnalysisWindows(windows);
     QLabel label("Gridmoot");
     label.show();
     return app.exec();

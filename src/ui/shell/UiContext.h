@@ -12,15 +12,7 @@ class QWidget;
 
 namespace gm::ui {
 
-// What every window is given: the shared program state, the prompt interface,
-// and the printer chosen in Printer Setup (used by all printed output).
-struct UiContext {
-    AppState& State;
-    Prompter& Prompts;
-    QPrinter* Printer = nullptr;  // owned by the main window; null until one exists
-    // The display's colour count; 0 means ask the screen (tests set it).
-    long long ScreenColorsOverride = 0;
-};
+struct UiContext;
 
 // Opens one window of the program (modally) on behalf of a menu command.
 using WindowOpener = std::function<void(UiContext&, QWidget* parent)>;
@@ -42,8 +34,21 @@ private:
     std::map<std::string, WindowOpener> openers_;
 };
 
+// What every window is given: the shared program state, the prompt interface,
+// the printer chosen in Printer Setup (used by all printed output), and the
+// other windows of the program (a display may open another one).
+struct UiContext {
+    AppState& State;
+    Prompter& Prompts;
+    QPrinter* Printer = nullptr;  // owned by the main window; null until one exists
+    const WindowRegistry* Windows = nullptr;
+    // The display's colour count; 0 means ask the screen (tests set it).
+    long long ScreenColorsOverride = 0;
+};
+
 // Each subsystem registers its windows here.
-void RegisterEntryWindows(WindowRegistry& registry);   // teams, schedule, spreads, scores, members, selections
+void RegisterEntryWindows(WindowRegistry& registry);   // teams, schedule, spreads, scores
+void RegisterMemberWindows(WindowRegistry& registry);  // members, selections
 void RegisterPoolWindows(WindowRegistry& registry);    // pool displays
 void RegisterOutputWindows(WindowRegistry& registry);  // reports
 void RegisterNflWindows(WindowRegistry& registry);     // NFL displays

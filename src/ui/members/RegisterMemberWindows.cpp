@@ -1,0 +1,7 @@
+#include "ui/shell/UiContext.h"
+
+namespace gm::ui {
+
+void RegisterMemberWindows(WindowRegistry&) {}
+
+}  // namespace gm::ui

@@ -1,5 +1,0 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-
-TEST(UiSmoke, ApplicationRunsOffscreen) { EXPECT_NE(qApp, nullptr); }
