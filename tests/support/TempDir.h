@@ -44,7 +44,8 @@ inline std::string ReadFile(const std::filesystem::path& file) {
 
 // The folder of public NFL results; empty when this machine does not have it.
 inline std::filesystem::path SharedData() {
-    for (const char* candidate : {std::getenv("GRIDMOOT_SHARED_DATA"), GRIDMOOT_SHARED_DATA, "/work/shared/data"}) {
+    const char* candidates[] = {std::getenv("GRIDMOOT_SHARED_DATA"), GRIDMOOT_SHARED_DATA, "/work/shared/data"};
+    for (const char* candidate : candidates) {
         if (candidate && std::filesystem::exists(std::filesystem::path(candidate) / "nfl-scores-1995-1997.csv"))
             return candidate;
     }
