@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace gm::ui {
+
+struct UiContext;
+
+// "Send Output To": Text File, Printer, Clipboard or Web Page, with a copy
+// count and "One Per Player" for the printer. OK writes the output request of
+// the context; Cancel clears it.
+class frmPNFLResults : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmPNFLResults(UiContext& ctx, QWidget* parent = nullptr);
+
+public slots:
+    void OnOK();
+    void OnCancel();
+
+private:
+    void ShowCopies(bool shown);
+    void OnCopiesChanged(int value);
+    void OnOnePerPlayer(bool checked);
+
+    UiContext& ctx_;
+    QRadioButton* opText_;
+    QRadioButton* opPrinter_;
+    QRadioButton* opClipboard_;
+    QRadioButton* opWeb_;
+    QLabel* lblSelect_;
+    QScrollBar* hsbCopies_;
+    QLabel* lblCopies_;
+    QCheckBox* ckOnePerPlayer_;
+};
+
+// The three-destination variant of the Player Analyst: Text File, Printer,
+// Clipboard; no copies.
+class frmAPrint : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAPrint(UiContext& ctx, QWidget* parent = nullptr);
+
+public slots:
+    void OnOK();
+    void OnCancel();
+
+private:
+    UiContext& ctx_;
+    QRadioButton* opText_;
+    QRadioButton* opPrinter_;
+    QRadioButton* opClipboard_;
+};
+
+// Copies of the Sports Box sheets. The result is read with Copies() and
+// GoToPrinter() after the dialog closes.
+class frmCopies : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmCopies(UiContext& ctx, QWidget* parent = nullptr);
+
+    int Copies() const { return copies_; }
+    bool GoToPrinter() const { return goToPrinter_; }
+
+public slots:
+    void OnOK();
+    void OnCancel();
+
+private:
+    void OnCopiesChanged(int value);
+    void OnOnePerPlayer(bool checked);
+
+    UiContext& ctx_;
+    QLabel* lblSelect_;
+    QScrollBar* hsbCopies_;
+    QLabel* lblCopies_;
+    QCheckBox* ckOnePerPlayer_;
+    int copies_ = 0;
+    bool goToPrinter_ = false;
+};
+
+}  // namespace gm::ui
