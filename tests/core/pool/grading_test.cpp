@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/pool/Grading.h"
+
+namespace gm {
+namespace {
+
+GameRecord Game(int home, int away, int homeScore, int awayScore, float homeSpread = 0, float awaySpread = 0) {
+    GameRecord g;
+    g.HomeTeam = static_cast<std::uint8_t>(home);
+    g.AwayTeam = static_cast<std::uint8_t>(away);
+    g.HomeScore = static_cast<std::uint8_t>(homeScore);
+    g.AwayScore = static_cast<std::uint8_t>(awayScore);
+    g.HomeSpread = homeSpread;
+    g.AwaySpread = awaySpread;
+    ApplyResult(g);
+    return g;
+}
+
+TEST(GradeAgainstSpread, DecidesCoverPushAndUnplayed) {
+    struct Case {
+        GameRecord game;
+        int win, lose;
+    } cases[] = {
+        {Game(24, 20, 24, 20, 0, 6.5f), 20, 24},   // away underdog covers
+        {Game(17, 10, 17, 10, 0, 7.0f), 0, 0},     // 17 vs 17: push
+        {Game(5, 6, 30, 20, 0, 7.0f), 5, 6},       // favourite wins by more than the points
+        {Game(5, 6, 10, 13, 3.5f, 0), 5, 6},       // home underdog loses by less
+        {Game(5, 6, 0, 0, 3.5f, 0), 55, 55},       // not played
+        {Game(0, 0, 0, 0), 55, 55},                // empty slot
+        {Game(5, 6, 14, 14), 0, 0},                // tied game, no spread
+    };
+    for (const Case& c : cases) {
+        SeasonGrid games{};
+        games[3][2] = c.game;
+        GradeAgainstSpread(games);
+        EXPECT_EQ(games[3][2].SpreadWinTeam, c.win);
+        EXPECT_EQ(games[3][2].SpreadLoseTeam, c.lose);
+        EXPECT_EQ(games[0][0].SpreadWinTeam, 55);  // every slot is graded, empty ones too
+    }
+}
+
+TEST(GradeSelection, SpreadAndStraightUp) {
+    SeasonGrid games{};
+    games[0][0] = Game(24, 20, 24, 20, 0, 6.5f);
+    games[0][1] = Game(17, 10, 17, 10, 0, 7.0f);
+    games[0][2] = Game(3, 4, 0, 0);
+    games[0][3] = Game(3, 4, 21, 21);
+    GradeAgainstSpread(games);
+    struct Case {
+        int slot, pick;
+        Grade spread, straight;
+    } cases[] = {
+        {0, 24, Grade::Loss, Grade::Win}, {0, 20, Grade::Win, Grade::Loss}, {1, 17, Grade::Tie, Grade::Win},
+        {1, 10, Grade::Tie, Grade::Loss}, {2, 3, Grade::Pending, Grade::Pending}, {3, 4, Grade::Tie, Grade::Tie},
+        {0, 0, Grade::None, Grade::None},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GradeSelection(games[0][c.slot], c.pick, true), c.spread) << c.slot << "/" << c.pick;
+        EXPECT_EQ(GradeSelection(games[0][c.slot], c.pick, false), c.straight) << c.slot << "/" << c.pick;
+    }
+}
+
+class TallyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        games[1][0] = Game(24, 20, 24, 20, 0, 6.5f);
+        games[1][1] = Game(17, 10, 17, 10, 0, 7.0f);
+        games[1][2] = Game(3, 4, 0, 0);  // 0-0: not played
+        games[1][14] = Game(8, 9, 27, 20);
+        games[2][0] = Game(1, 2, 10, 3);
+        GradeAgainstSpread(games);
+        members.resize(4);
+        MemberRecord& a = members[0];  // plays everything
+        a.Picks[1][0] = 24, a.Confidence[1][0] = 15;
+        a.Picks[1][1] = 17, a.Confidence[1][1] = 15;
+        a.Picks[1][2] = 3, a.Confidence[1][2] = 9;
+        a.Picks[1][14] = 8, a.Confidence[1][14] = 4;
+        a.Tiebreak[1] = 10;
+        a.Picks[2][0] = 1, a.Confidence[2][0] = 2;
+        members[1].Picks[1][2] = 4;  // only an unplayed game
+        members[1].Tiebreak[1] = 40;
+        members[2].Tiebreak[1] = 50;  // entry without selections: did not play
+        members[3].Picks[1][15] = 5;  // stray byte in the never-used slot 15
+    }
+    SeasonGrid games{};
+    std::vector<MemberRecord> members;
+};
+
+TEST_F(TallyTest, WeekAgainstSpreadWithHalfPointsAndMargin) {
+    auto rows = NewRows(4);
+    EXPECT_EQ(TallyWeek(rows, games, members, {true, false}, 1), 2);
+    ComputePercentages(rows);
+    // Loss (24 vs 26.5), push, not played, Monday win.
+    EXPECT_EQ(rows[0].WeekWins, 1);
+    EXPECT_EQ(rows[0].WeekLosses, 1);
+    EXPECT_EQ(rows[0].WeekTies, 1);
+    EXPECT_FLOAT_EQ(rows[0].WeekPoints, 4 + 7.5f);
+    EXPECT_EQ(rows[0].TiebreakDiff[1], 3);  // |10 - (27 - 20)|
+    EXPECT_EQ(Format1(rows[0].WeekPct), "50.0");
+    EXPECT_TRUE(rows[1].PlayedWeek);
+    EXPECT_EQ(rows[1].WeekWins + rows[1].WeekLosses + rows[1].WeekTies, 0);
+    EXPECT_EQ(rows[1].WeekPct, 0.0f);
+    EXPECT_EQ(rows[1].TiebreakDiff[1], 33);
+    EXPECT_FALSE(rows[2].PlayedWeek);
+    EXPECT_EQ(rows[2].TiebreakDiff[1], 0);  // did not play: keeps 0
+    EXPECT_FALSE(rows[3].PlayedWeek);
+}
+
+TEST_F(TallyTest, StraightUpRangeAndTotalPoints) {
+    auto rows = NewRows(4);
+    EXPECT_EQ(TallyRange(rows, games, members, {false, true}, 0, 2), 2);
+    EXPECT_EQ(TallyWeek(rows, games, members, {false, true}, 1), 2);
+    EXPECT_EQ(rows[0].RangeWins, 4);
+    EXPECT_EQ(rows[0].RangeLosses, 0);
+    EXPECT_FLOAT_EQ(rows[0].RangePoints, 15 + 15 + 4 + 2);
+    EXPECT_EQ(rows[0].TiebreakDiff[1], 37);  // |10 - 47|
+    EXPECT_TRUE(rows[1].PlayedRange);
+    EXPECT_FALSE(rows[2].PlayedRange);
+
+    auto empty = NewRows(4);  // start after end: nothing counted
+    EXPECT_EQ(TallyRange(empty, games, members, {false, true}, 2, 1), 0);
+    EXPECT_EQ(empty[0].RangeWins, 0);
+}
+
+TEST(WinningPct, Examples) {
+    EXPECT_EQ(Format1(WinningPct(9, 5, 1)), "63.3");
+    EXPECT_EQ(Format1(WinningPct(0, 0, 0)), "0.0");
+    EXPECT_EQ(Format1(WinningPct(0, 7, 1)), "6.3");  // 6.25 rounds up
+    EXPECT_EQ(Format1(WinningPct(15, 0, 0)), "100.0");
+    EXPECT_EQ(Format2(7.5), "7.50");
+}
+
+TEST(RankRows, CompetitionRanks) {
+    auto rows = NewRows(4);
+    rows[0].RangeWins = 9, rows[1].RangeWins = 10, rows[2].RangeWins = 10, rows[3].RangeWins = 9;
+    SortRows(rows, SortKey::RangeWins);
+    RankRows(rows, SortKey::RangeWins);
+    std::vector<int> order, ranks;
+    for (auto& r : rows) order.push_back(r.MemberIndex), ranks.push_back(r.SeasonRank);
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 0, 3}));
+    EXPECT_EQ(ranks, (std::vector<int>{1, 1, 3, 3}));
+}
+
+// The order is defined by an exchange sort that swaps neighbours only when
+// strictly out of order.
+void ExchangeSort(std::vector<StandingsRow>& rows, SortKey key, int week) {
+    auto value = [&](const StandingsRow& r) -> double {
+        switch (key) {
+            case SortKey::RangeWins: return -r.RangeWins;
+            case SortKey::RangePct: return -r.RangePct;
+            case SortKey::RangePoints: return -r.RangePoints;
+            case SortKey::WeekWins: return -r.WeekWins;
+            case SortKey::WeekPct: return -r.WeekPct;
+            case SortKey::WeekPoints: return -r.WeekPoints;
+            case SortKey::TiebreakDiff: return r.TiebreakDiff[week];
+            case SortKey::SeasonRank: return r.SeasonRank;
+            case SortKey::MemberIndex: return r.MemberIndex;
+        }
+        return 0;
+    };
+    bool swapped = true;
+    for (std::size_t p = 1; p < rows.size() && swapped; ++p) {
+        swapped = false;
+        for (std::size_t i = 0; i + p < rows.size(); ++i)
+            if (value(rows[i]) > value(rows[i + 1])) std::swap(rows[i], rows[i + 1]), swapped = true;
+    }
+}
+
+std::vector<int> Order(const std::vector<StandingsRow>& rows) {
+    std::vector<int> out;
+    for (auto& r : rows) out.push_back(r.MemberIndex);
+    return out;
+}
+
+std::vector<StandingsRow> RandomRows(std::mt19937& rng, int n) {
+    auto rows = NewRows(n);
+    std::uniform_int_distribution<int> small(0, 3);
+    for (auto& r : rows) {
+        r.RangeWins = static_cast<std::int16_t>(small(rng));
+        r.RangeLosses = static_cast<std::int16_t>(small(rng));
+        r.RangeTies = static_cast<std::int16_t>(small(rng) / 3);
+        r.WeekWins = static_cast<std::uint8_t>(small(rng));
+        r.WeekLosses = static_cast<std::uint8_t>(small(rng));
+        r.RangePoints = small(rng) * 0.5f;
+        r.WeekPoints = small(rng) * 1.5f;
+        r.TiebreakDiff[4] = static_cast<std::uint16_t>(small(rng));
+        r.SeasonRank = small(rng);
+    }
+    ComputePercentages(rows);
+    std::shuffle(rows.begin(), rows.end(), rng);
+    return rows;
+}
+
+TEST(SortRows, EqualsTheExchangeSortForEveryKey) {
+    std::mt19937 rng(7);
+    for (SortKey key : {SortKey::RangeWins, SortKey::RangePct, SortKey::RangePoints, SortKey::WeekWins,
+                        SortKey::WeekPct, SortKey::WeekPoints, SortKey::TiebreakDiff, SortKey::SeasonRank,
+                        SortKey::MemberIndex}) {
+        for (int n : {0, 1, 2, 40}) {
+            auto rows = RandomRows(rng, n);
+            auto expected = rows;
+            ExchangeSort(expected, key, 4);
+            SortRows(rows, key, 4);
+            EXPECT_EQ(Order(rows), Order(expected)) << static_cast<int>(key) << " n=" << n;
+        }
+    }
+}
+
+TEST(SeasonOrder, FormsDifferOnlyWithWinsOrPctFirstAndMondaySecond) {
+    struct Case {
+        TBMethodKind method;
+        bool monday;
+        bool differ;
+    } cases[] = {
+        {TBMethodKind::MonGame, true, false}, {TBMethodKind::Wins, true, true}, {TBMethodKind::Wins, false, false},
+        {TBMethodKind::WinPct, true, true},   {TBMethodKind::WinPct, false, false},
+        {TBMethodKind::NotUsed, false, false},
+    };
+    // Equal points, equal wins/pct for members 0 and 1, who differ only in the
+    // Monday difference; member 2 has more wins but the same points.
+    auto base = NewRows(3);
+    for (auto& r : base) r.RangePoints = 20, r.RangeWins = 5, r.RangeLosses = 5;
+    base[0].TiebreakDiff[4] = 9;
+    base[1].TiebreakDiff[4] = 2;
+    base[2].RangeWins = 6, base[2].TiebreakDiff[4] = 30;
+    ComputePercentages(base);
+    for (const Case& c : cases) {
+        OrderOptions o{PoolSortKind::Confidence, c.method, c.monday};
+        auto a = base, b = base;
+        SeasonOrder(a, o, 4, TiebreakForm::A);
+        SeasonOrder(b, o, 4, TiebreakForm::B);
+        EXPECT_EQ(Order(a) != Order(b), c.differ) << static_cast<int>(c.method) << c.monday;
+        for (auto& r : a) EXPECT_EQ(r.SeasonRank, 1);  // tiebreakers never split a rank
+    }
+    OrderOptions wins{PoolSortKind::Confidence, TBMethodKind::Wins, true};
+    auto a = base;
+    SeasonOrder(a, wins, 4, TiebreakForm::A);
+    EXPECT_EQ(Order(a), (std::vector<int>{2, 1, 0}));  // wins first, then the Monday difference
+}
+
+TEST(WeekOrder, TiebreakersThenMainKey) {
+    auto rows = NewRows(3);
+    rows[0].WeekWins = 5, rows[0].TiebreakDiff[2] = 4;
+    rows[1].WeekWins = 7, rows[1].TiebreakDiff[2] = 9;
+    rows[2].WeekWins = 7, rows[2].TiebreakDiff[2] = 1;
+    WeekOrder(rows, {PoolSortKind::Wins, TBMethodKind::MonGame, true}, 2);
+    EXPECT_EQ(Order(rows), (std::vector<int>{2, 1, 0}));
+    for (auto& r : rows) EXPECT_EQ(r.SeasonRank, 0);  // no ranks for a week
+}
+
+}  // namespace
+}  // namespace gm
