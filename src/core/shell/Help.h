@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace gm {
+
+// Help topics the windows' Help buttons open.
+namespace help {
+inline constexpr int Contents = 0;
+inline constexpr int Spreads = 3;
+inline constexpr int Standings = 4;
+inline constexpr int Options = 5;
+inline constexpr int Matchups = 7;
+inline constexpr int PoolRoom = 13;
+}  // namespace help
+
+// The page of the help pages for a topic; unknown topics open the contents.
+std::string_view HelpPage(int topic);
+
+}  // namespace gm

@@ -1,0 +1,45 @@
+#include "MenuRules.h"
+
+#include <array>
+#include <utility>
+
+namespace gm {
+namespace {
+
+constexpr std::string_view kNoPlayersTitle = "Insufficient # of Players";
+constexpr std::string_view kNoPlayersLead = "You need to have at least one player in pool";
+
+// Pool displays that show nothing without members, and the line that says why.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kNeedMembers{{
+    {"frmStats", "to use the Player Statpak. "},
+    {"frmPAnalyze", "to use the Player Analyst. "},
+    {"frmPGraph", "to view Player Graphs. "},
+    {"frmPoolRoom", "to enter the Pool Room. "},
+    {"frmOddEnd", "to use the Pool Analyst. "},
+    {"frmExpert", "to view the Pool Experts. "},
+    {"frmPicks", "to enter player selections. "},
+}};
+
+MenuRefusal NoPlayers(std::string_view line) {
+    return {std::string(kNoPlayersTitle), std::string(kNoPlayersLead) + "\n" + std::string(line)};
+}
+
+}  // namespace
+
+std::optional<MenuRefusal> CheckMenuCommand(const AppState& state, std::string_view formName) {
+    const bool hasMembers = state.MemberCount > 0;
+    for (const auto& [form, line] : kNeedMembers) {
+        if (form != formName) continue;
+        if (!hasMembers) return NoPlayers(line);
+        break;
+    }
+    if (formName == "frmPicks" && !state.CurrentSeasonOpen)
+        return MenuRefusal{"Incorrect NFL Season",
+                           "You need to have the 1997 NFL season opened\nto enter player selections. "};
+    if (formName == "frmExpert" && state.CurrentWeek < 4)
+        return MenuRefusal{"Insufficient Data",
+                           "The Pool Experts cannot be considered Experts\nuntil the start of the 4th NFL week."};
+    return std::nullopt;
+}
+
+}  // namespace gm

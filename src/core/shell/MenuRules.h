@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/data/AppState.h"
+
+namespace gm {
+
+// Why a menu command may not open its window now: the box the user sees.
+struct MenuRefusal {
+    std::string Title;
+    std::string Text;
+};
+
+// The one rule deciding whether the window `formName` can open with the pool
+// and season as they are: selections need members and the current season;
+// several pool displays need at least one member; the Pool Experts also need
+// three weeks of history. No refusal for any other window.
+std::optional<MenuRefusal> CheckMenuCommand(const AppState& state, std::string_view formName);
+
+}  // namespace gm
