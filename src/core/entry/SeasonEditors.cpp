@@ -1,0 +1,193 @@
+#include "SeasonEditors.h"
+
+#include "EntryBoxes.h"
+#include "core/data/SeasonFile.h"
+#include "core/data/Teams.h"
+
+namespace gm::entry {
+
+Status CommitSeason(AppState& state, const std::function<void(SeasonGrid&)>& apply) {
+    const SeasonGrid before = state.Games;
+    apply(state.Games);
+    if (!state.CurrentSeasonOpen) return Status::Ok();
+    Status saved = SaveSeason(state);
+    if (!saved) state.Games = before;
+    return saved;
+}
+
+std::string SaveFailedText(const Status& status) {
+    return status.message + "\n\nNothing was saved; your changes are still in the window.";
+}
+
+// ---- Schedule ----
+
+ScheduleEditor::ScheduleEditor(const SeasonGrid& games) {
+    for (int w = 0; w < kWeeks; ++w) {
+        for (int s = 0; s < kSlots; ++s) {
+            const GameRecord& g = games[w][s];
+            copy_[w][s] = {g.AwayTeam,       g.HomeTeam,     g.AwayConference,
+                           g.HomeConference, g.AwayDivision, g.HomeDivision};
+        }
+    }
+}
+
+WeekTeams ScheduleEditor::Week(int week) const {
+    WeekTeams out{};
+    for (int s = 0; s < kSlots; ++s) out[s] = {copy_[week - 1][s].AwayTeam, copy_[week - 1][s].HomeTeam};
+    return out;
+}
+
+bool ScheduleEditor::Differs(int week, const WeekTeams& shown) const { return Week(week) != shown; }
+
+void ScheduleEditor::StoreWeek(int week, const WeekTeams& shown) {
+    if (Differs(week, shown)) changed_ = true;
+    for (int s = 0; s < kSlots; ++s) {
+        ScheduleEntry& e = copy_[week - 1][s];
+        e.AwayTeam = static_cast<std::uint8_t>(shown[s].Away);
+        e.HomeTeam = static_cast<std::uint8_t>(shown[s].Home);
+        if (shown[s].Home >= 1 && shown[s].Home <= kTeams) {
+            e.HomeConference = static_cast<std::uint8_t>(TeamConference(shown[s].Home));
+            e.HomeDivision = static_cast<std::uint8_t>(TeamDivision(shown[s].Home));
+        }
+        if (shown[s].Away >= 1 && shown[s].Away <= kTeams) {
+            e.AwayConference = static_cast<std::uint8_t>(TeamConference(shown[s].Away));
+            e.AwayDivision = static_cast<std::uint8_t>(TeamDivision(shown[s].Away));
+        }
+    }
+}
+
+void ScheduleEditor::ApplyTo(SeasonGrid& games) const {
+    for (int w = 0; w < kWeeks; ++w) {
+        for (int s = 0; s < kSlots; ++s) {
+            const ScheduleEntry& e = copy_[w][s];
+            GameRecord& g = games[w][s];
+            g.HomeTeam = e.HomeTeam;
+            g.AwayTeam = e.AwayTeam;
+            g.HomeConference = e.HomeConference;
+            g.AwayConference = e.AwayConference;
+            g.HomeDivision = e.HomeDivision;
+            g.AwayDivision = e.AwayDivision;
+        }
+    }
+}
+
+// ---- Point spreads ----
+
+SpreadPair SpreadsFromBoxes(float awayBox, float homeBox, PSEntrysKind kind) {
+    return kind == PSEntrysKind::Underdog ? SpreadPair{awayBox, homeBox} : SpreadPair{homeBox, awayBox};
+}
+
+SlotBoxes BoxesFromSpreads(const SpreadPair& spreads, PSEntrysKind kind) {
+    return kind == PSEntrysKind::Underdog ? SlotBoxes{SpreadText(spreads.Away), SpreadText(spreads.Home)}
+                                          : SlotBoxes{SpreadText(spreads.Home), SpreadText(spreads.Away)};
+}
+
+std::string SpreadHeading(PSEntrysKind kind) {
+    return kind == PSEntrysKind::Underdog ? " Place Point Spreads Next to Underdog "
+                                          : " Place Point Spreads Next to Favorite ";
+}
+
+SpreadEditor::SpreadEditor(const SeasonGrid& games, PSEntrysKind kind) : kind_(kind) {
+    for (int w = 0; w < kWeeks; ++w) {
+        for (int s = 0; s < kSlots; ++s) {
+            copy_[w][s] = {games[w][s].AwaySpread, games[w][s].HomeSpread};
+            hasGame_[w][s] = games[w][s].HasGame();
+        }
+    }
+}
+
+SlotBoxes SpreadEditor::Shown(int week, int slot) const { return BoxesFromSpreads(Spreads(week, slot), kind_); }
+
+bool SpreadEditor::Differs(int week, const WeekBoxes& shown) const {
+    for (int s = 0; s < kSlots; ++s) {
+        if (!HasGame(week, s)) continue;
+        const SpreadPair typed = SpreadsFromBoxes(SpreadFromText(shown[s].Away), SpreadFromText(shown[s].Home), kind_);
+        if (typed != Spreads(week, s)) return true;
+    }
+    return false;
+}
+
+void SpreadEditor::StoreWeek(int week, const WeekBoxes& shown) {
+    if (Differs(week, shown)) changed_ = true;
+    for (int s = 0; s < kSlots; ++s) {
+        if (!HasGame(week, s)) continue;
+        copy_[week - 1][s] = SpreadsFromBoxes(SpreadFromText(shown[s].Away), SpreadFromText(shown[s].Home), kind_);
+    }
+}
+
+void SpreadEditor::ApplyTo(SeasonGrid& games) const {
+    for (int w = 0; w < kWeeks; ++w) {
+        for (int s = 0; s < kSlots; ++s) {
+            games[w][s].AwaySpread = copy_[w][s].Away;
+            games[w][s].HomeSpread = copy_[w][s].Home;
+        }
+    }
+}
+
+// ---- Scores ----
+
+ScoreEditor::ScoreEditor(const SeasonGrid& games) {
+    for (int w = 0; w < kWeeks; ++w) {
+        for (int s = 0; s < kSlots; ++s) {
+            const GameRecord& g = games[w][s];
+            copy_[w][s] = {g.HomeTeam, g.AwayTeam, g.HomeScore, g.AwayScore,
+                           g.WinTeam,  g.LoseTeam, g.WinScore,  g.LoseScore};
+        }
+    }
+}
+
+bool ScoreEditor::HasGame(int week, int slot) const {
+    const ScoreEntry& e = Entry(week, slot);
+    return e.HomeTeam != 0 && e.AwayTeam != 0;
+}
+
+SlotBoxes ScoreEditor::Shown(int week, int slot) const {
+    const ScoreEntry& e = Entry(week, slot);
+    return {ScoreText(e.AwayScore), ScoreText(e.HomeScore)};
+}
+
+bool ScoreEditor::Differs(int week, const WeekBoxes& shown) const {
+    for (int s = 0; s < kSlots; ++s) {
+        if (!HasGame(week, s)) continue;
+        const ScoreEntry& e = Entry(week, s);
+        if (ScoreFromText(shown[s].Home) != e.HomeScore || ScoreFromText(shown[s].Away) != e.AwayScore) return true;
+    }
+    return false;
+}
+
+void ScoreEditor::StoreWeek(int week, const WeekBoxes& shown) {
+    if (Differs(week, shown)) changed_ = true;
+    for (int s = 0; s < kSlots; ++s) {
+        if (!HasGame(week, s)) continue;
+        ScoreEntry& e = copy_[week - 1][s];
+        GameRecord g;
+        g.HomeTeam = e.HomeTeam;
+        g.AwayTeam = e.AwayTeam;
+        g.HomeScore = static_cast<std::uint8_t>(ScoreFromText(shown[s].Home));
+        g.AwayScore = static_cast<std::uint8_t>(ScoreFromText(shown[s].Away));
+        ApplyResult(g);
+        e.HomeScore = g.HomeScore;
+        e.AwayScore = g.AwayScore;
+        e.WinTeam = g.WinTeam;
+        e.LoseTeam = g.LoseTeam;
+        e.WinScore = g.WinScore;
+        e.LoseScore = g.LoseScore;
+    }
+}
+
+void ScoreEditor::ApplyTo(SeasonGrid& games) const {
+    for (int w = 0; w < kWeeks; ++w) {
+        for (int s = 0; s < kSlots; ++s) {
+            const ScoreEntry& e = copy_[w][s];
+            GameRecord& g = games[w][s];
+            g.HomeScore = e.HomeScore;
+            g.AwayScore = e.AwayScore;
+            g.WinScore = e.WinScore;
+            g.LoseScore = e.LoseScore;
+            g.WinTeam = e.WinTeam;
+            g.LoseTeam = e.LoseTeam;
+        }
+    }
+}
+
+}  // namespace gm::entry

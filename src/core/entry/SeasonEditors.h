@@ -1,0 +1,174 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/data/AppState.h"
+#include "core/data/PoolOptions.h"
+#include "core/data/Status.h"
+
+// Working copies of the schedule, point-spread and score windows. Each holds
+// all 21 weeks; the window shows one week at a time, stores the week it leaves
+// back into the copy, and copies the whole thing into the season on OK.
+// Weeks are given as shown to the user, 1 to 21.
+namespace gm::entry {
+
+// Copies the working copy into the season (`apply`) and, while the current
+// season is open, saves the season file. A failed save puts the season in
+// memory back as it was, so memory and file agree and the window can keep the
+// user's edits for another try.
+Status CommitSeason(AppState& state, const std::function<void(SeasonGrid&)>& apply);
+
+// What the user is told when a save fails.
+inline constexpr std::string_view kSaveFailedTitle = "Unable To Save";
+std::string SaveFailedText(const Status& status);
+
+// ---- Schedule ----
+
+inline constexpr std::string_view kScheduleChangedText = "The NFL Schedule has been changed.";
+inline constexpr std::string_view kScheduleChangedTitle = "Cancel NFL Schedule Setup";
+
+struct ScheduleEntry {
+    std::uint8_t AwayTeam = 0;
+    std::uint8_t HomeTeam = 0;
+    std::uint8_t AwayConference = 0;
+    std::uint8_t HomeConference = 0;
+    std::uint8_t AwayDivision = 0;
+    std::uint8_t HomeDivision = 0;
+};
+
+struct SlotTeams {
+    int Away = 0;
+    int Home = 0;
+    bool operator==(const SlotTeams&) const = default;
+};
+using WeekTeams = std::array<SlotTeams, kSlots>;
+
+class ScheduleEditor {
+public:
+    explicit ScheduleEditor(const SeasonGrid& games);
+
+    WeekTeams Week(int week) const;
+    const ScheduleEntry& Entry(int week, int slot) const { return copy_[week - 1][slot]; }
+
+    // Whether the boxes of `week` differ from the working copy.
+    bool Differs(int week, const WeekTeams& shown) const;
+    bool ChangedWith(int week, const WeekTeams& shown) const { return changed_ || Differs(week, shown); }
+
+    // Keeps the week's teams and fills in their conferences and divisions; a
+    // blank team leaves its side's conference and division as they were.
+    void StoreWeek(int week, const WeekTeams& shown);
+
+    bool ScheduleChanged() const { return changed_; }
+    void MarkSaved() { changed_ = false; }
+
+    // Teams, conferences and divisions of every slot; scores, spreads and
+    // results stay, even where the teams changed.
+    void ApplyTo(SeasonGrid& games) const;
+
+private:
+    std::array<std::array<ScheduleEntry, kSlots>, kWeeks> copy_{};
+    bool changed_ = false;
+};
+
+// ---- Point spreads ----
+
+inline constexpr std::string_view kSpreadsChangedText = "The NFL Point Spreads have been changed.";
+inline constexpr std::string_view kSpreadsChangedTitle = "Cancel Point Spreads";
+
+// The texts of a slot's two boxes, txtAway and txtHome.
+struct SlotBoxes {
+    std::string Away;
+    std::string Home;
+    bool operator==(const SlotBoxes&) const = default;
+};
+using WeekBoxes = std::array<SlotBoxes, kSlots>;
+
+// Points credited to each side: AwaySpread and HomeSpread.
+struct SpreadPair {
+    float Away = 0;
+    float Home = 0;
+    bool operator==(const SpreadPair&) const = default;
+};
+
+// "Underdog": each box holds its own side's points. "Favorite": the number
+// sits beside the favourite who gives it, so each box holds the other side's
+// points. The stored meaning is the same either way.
+SpreadPair SpreadsFromBoxes(float awayBox, float homeBox, PSEntrysKind kind);
+SlotBoxes BoxesFromSpreads(const SpreadPair& spreads, PSEntrysKind kind);
+
+std::string SpreadHeading(PSEntrysKind kind);
+
+class SpreadEditor {
+public:
+    SpreadEditor(const SeasonGrid& games, PSEntrysKind kind);
+
+    PSEntrysKind Kind() const { return kind_; }
+    // Only slots with both teams take spreads.
+    bool HasGame(int week, int slot) const { return hasGame_[week - 1][slot]; }
+    const SpreadPair& Spreads(int week, int slot) const { return copy_[week - 1][slot]; }
+    SlotBoxes Shown(int week, int slot) const;
+
+    bool Differs(int week, const WeekBoxes& shown) const;
+    bool ChangedWith(int week, const WeekBoxes& shown) const { return changed_ || Differs(week, shown); }
+    void StoreWeek(int week, const WeekBoxes& shown);
+
+    bool SpreadsChanged() const { return changed_; }
+    void MarkSaved() { changed_ = false; }
+
+    // AwaySpread and HomeSpread of every slot.
+    void ApplyTo(SeasonGrid& games) const;
+
+private:
+    PSEntrysKind kind_;
+    std::array<std::array<SpreadPair, kSlots>, kWeeks> copy_{};
+    std::array<std::array<bool, kSlots>, kWeeks> hasGame_{};
+    bool changed_ = false;
+};
+
+// ---- Scores ----
+
+inline constexpr std::string_view kScoresChangedText = "The NFL Game Scores have been changed.";
+inline constexpr std::string_view kScoresChangedTitle = "Cancel NFL Scores";
+
+struct ScoreEntry {
+    std::uint8_t HomeTeam = 0;
+    std::uint8_t AwayTeam = 0;
+    std::uint8_t HomeScore = 0;
+    std::uint8_t AwayScore = 0;
+    std::uint8_t WinTeam = 0;
+    std::uint8_t LoseTeam = 0;
+    std::uint8_t WinScore = 0;
+    std::uint8_t LoseScore = 0;
+};
+
+class ScoreEditor {
+public:
+    explicit ScoreEditor(const SeasonGrid& games);
+
+    bool HasGame(int week, int slot) const;
+    const ScoreEntry& Entry(int week, int slot) const { return copy_[week - 1][slot]; }
+    SlotBoxes Shown(int week, int slot) const;
+
+    bool Differs(int week, const WeekBoxes& shown) const;
+    bool ChangedWith(int week, const WeekBoxes& shown) const { return changed_ || Differs(week, shown); }
+    // Keeps the scores of every game of the week and works out each game's
+    // winner and loser again, changed or not.
+    void StoreWeek(int week, const WeekBoxes& shown);
+
+    bool ScoresChanged() const { return changed_; }
+    void MarkSaved() { changed_ = false; }
+
+    // Scores, winners and losers of every slot; teams, spreads, conferences
+    // and divisions stay.
+    void ApplyTo(SeasonGrid& games) const;
+
+private:
+    std::array<std::array<ScoreEntry, kSlots>, kWeeks> copy_{};
+    bool changed_ = false;
+};
+
+}  // namespace gm::entry
