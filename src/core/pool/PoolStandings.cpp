@@ -1,0 +1,295 @@
+#include "PoolStandings.h"
+
+#include <algorithm>
+
+#include "core/output/PrintJob.h"
+#include "core/pool/PoolText.h"
+
+namespace gm {
+
+using namespace pooltext;
+
+namespace {
+
+constexpr int kFirstWeek = 1;
+constexpr int kLastWeek = kWeeks;
+
+constexpr const char* kBanner = "Tallbrook Office Football Pools";
+constexpr const char* kBannerAddress = "www.tallbrookpools.example";
+
+PoolSortKind SortKind(const std::string& sort) { return ParsePoolSort(sort); }
+
+}  // namespace
+
+PoolStandings::PoolStandings(AppState& state) : state_(state) {
+    end_ = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
+    start_ = 1;
+    endLabel_ = N(end_);
+    startLabel_ = N(start_);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    sort_ = std::string(ToString(ParsePoolSort(state_.PoolSort)));
+    Compute(TiebreakForm::A);
+    view_ = View::OneWeek;
+    OrderForView();
+}
+
+void PoolStandings::Compute(TiebreakForm form) {
+    rows_ = NewRows(state_.MemberCount);
+    const GradingRules rules = GradingRules::From(state_);
+    const std::span<const MemberRecord> members(state_.Members.data(),
+                                                 static_cast<std::size_t>(state_.MemberCount));
+    playedRange_ = TallyRange(rows_, state_.Games, members, rules, start_ - 1, end_ - 1);
+    playedWeek_ = TallyWeek(rows_, state_.Games, members, rules, end_ - 1);
+    ComputePercentages(rows_);
+    SeasonOrder(rows_, OrderOptions::From(state_, SortKind(sort_)), end_ - 1, form);
+}
+
+void PoolStandings::OrderForView() {
+    if (byName_)
+        SortRows(rows_, SortKey::MemberIndex);
+    else if (view_ == View::Season)
+        SortRows(rows_, SortKey::SeasonRank);
+    else
+        WeekOrder(rows_, OrderOptions::From(state_, SortKind(sort_)), end_ - 1);
+}
+
+bool PoolStandings::SpinEnd(int step) {
+    const int week = end_ + step;
+    if (week < kFirstWeek || week > kLastWeek) return false;
+    end_ = week;
+    endLabel_ = SpunLabel(week);
+    state_.CurrentWeek = week;
+    Compute(TiebreakForm::B);
+    OrderForView();
+    return true;
+}
+
+bool PoolStandings::SpinStart(int step) {
+    const int week = start_ + step;
+    if (week < kFirstWeek || week > kLastWeek) return false;
+    start_ = week;
+    startLabel_ = SpunLabel(week);
+    Compute(TiebreakForm::B);
+    OrderForView();
+    return true;
+}
+
+const std::vector<std::string>& PoolStandings::SortChoices() {
+    static const std::vector<std::string> choices{"Wins", "Win Pct", "Con. Pts", "Names"};
+    return choices;
+}
+
+std::string PoolStandings::InitialSortChoice() const {
+    if (sort_ == "Confidence") return "Con. Pts";
+    if (sort_ == "Wins") return "Wins";
+    return "Win Pct";
+}
+
+void PoolStandings::ChooseSort(const std::string& choice) {
+    if (choice == "Wins" || choice == "Win Pct" || choice == "Con. Pts") {
+        sort_ = choice == "Wins" ? "Wins" : choice == "Win Pct" ? "WinPct" : "Confidence";
+        byName_ = false;
+    } else if (choice == "Names") {
+        byName_ = true;
+    } else {
+        return;
+    }
+    Compute(TiebreakForm::B);
+    OrderForView();
+}
+
+void PoolStandings::SetView(View view) {
+    view_ = view;
+    OrderForView();
+}
+
+void PoolStandings::SetShowAll(bool showAll) { showAll_ = showAll; }
+
+void PoolStandings::AfterStatPak(int weekBefore) {
+    if (state_.CurrentWeek == weekBefore) return;
+    end_ = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
+    endLabel_ = N(end_);
+    Compute(UsesPointSpreads(state_.PointSpreads) ? TiebreakForm::A : TiebreakForm::B);
+    OrderForView();
+}
+
+std::string PoolStandings::Heading() const {
+    const bool points = sort_ == "Confidence";
+    if (view_ == View::OneWeek)
+        return points ? " Vadorurizizs        W  L  T    Pts.  T/B   TW   TL   TT   TPts.  SRank"
+                      : " Vadorurizizs        W  L  T    Pct.  T/B   TW   TL  TT    Pct.   SRank";
+    return points ? "Pos  Vadorurizizs         TW   TL   TT   TPts.    W  L  T    Pts.  T/B"
+                  : "Pos  Vadorurizizs         TW   TL  TT     Pct.    W  L  T    Pct.  T/B";
+}
+
+bool PoolStandings::Listed(const StandingsRow& row) const {
+    if (showAll_) return true;
+    return view_ == View::Season ? row.PlayedRange : row.PlayedWeek;
+}
+
+std::string PoolStandings::SeasonLine(const StandingsRow& r) const {
+    const bool points = sort_ == "Confidence";
+    const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
+    const std::string tb = monday ? N(r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]) : "N/A";
+    const std::string name = NameField(state_.Members[static_cast<std::size_t>(r.MemberIndex)]) + " ";
+    return Pad(3, N(r.SeasonRank)) + " " + name + Pad(5, N(r.RangeWins)) + Pad(5, N(r.RangeLosses)) +
+           Pad(4, N(r.RangeTies)) + Pad(9, Format1(points ? r.RangePoints : r.RangePct)) + Pad(5, N(r.WeekWins)) +
+           Pad(3, N(r.WeekLosses)) + Pad(3, N(r.WeekTies)) + Pad(8, Format1(points ? r.WeekPoints : r.WeekPct)) +
+           Pad(monday ? 4 : 5, tb);
+}
+
+std::string PoolStandings::WeekLine(const StandingsRow& r) const {
+    const bool points = sort_ == "Confidence";
+    const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
+    const std::string tb = monday ? N(r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]) : "N/A";
+    const std::string name = NameField(state_.Members[static_cast<std::size_t>(r.MemberIndex)]) + " ";
+    return name + Pad(3, N(r.WeekWins)) + Pad(3, N(r.WeekLosses)) + Pad(3, N(r.WeekTies)) +
+           Pad(8, Format1(points ? r.WeekPoints : r.WeekPct)) + Pad(monday ? 4 : 5, tb) +
+           Pad(monday ? 6 : 5, N(r.RangeWins)) + Pad(5, N(r.RangeLosses)) + Pad(4, N(r.RangeTies)) +
+           Pad(points ? 9 : 8, Format1(points ? r.RangePoints : r.RangePct)) + Pad(points ? 5 : 6, N(r.SeasonRank));
+}
+
+std::vector<std::string> PoolStandings::Lines() const {
+    std::vector<std::string> lines;
+    for (const StandingsRow& r : rows_)
+        if (Listed(r)) lines.push_back(view_ == View::Season ? SeasonLine(r) : WeekLine(r));
+    return lines;
+}
+
+std::vector<int> PoolStandings::ListedMembers() const {
+    std::vector<int> members;
+    for (const StandingsRow& r : rows_)
+        if (Listed(r)) members.push_back(r.MemberIndex);
+    return members;
+}
+
+std::string PoolStandings::PoolSizeText() const { return N(state_.MemberCount); }
+
+std::string PoolStandings::ActiveText() const {
+    if (view_ == View::Season) return "Played Weeks " + N(start_) + "-" + N(end_);
+    return "Played Week " + N(end_);
+}
+
+std::string PoolStandings::ActiveNumText() const {
+    return N(view_ == View::Season ? playedRange_ : playedWeek_);
+}
+
+std::string PoolStandings::LeftLabel() const {
+    if (view_ == View::Season) return " Weeks " + N(start_) + " - " + N(end_) + " ";
+    return " Week " + N(end_) + " ";
+}
+
+std::string PoolStandings::RightLabel() const {
+    if (view_ == View::Season) return " Week " + N(end_) + " ";
+    return " Weeks " + N(start_) + " - " + N(end_) + " ";
+}
+
+std::vector<std::string> PoolStandings::OutputHeader() const {
+    std::string title;
+    if (view_ == View::Season)
+        title = "Season Standings   Week " + N(start_) + " To Week " + N(end_);
+    else if (start_ == 1)
+        title = "Player Standings:   Week " + N(end_);
+    else
+        title = "Player Standings:   Week " + N(start_) + " To " + N(end_);
+
+    std::string tiebreak;
+    switch (ParseTBMethod(state_.TBMethod)) {
+        case TBMethodKind::MonGame:
+            tiebreak = std::string("Mon. Tiebreaker: ") +
+                       (state_.MondayPts == "WinningMargin" ? "Winning Margin" : "Total Points");
+            break;
+        case TBMethodKind::Wins: tiebreak = "Tiebreak Method: Wins"; break;
+        case TBMethodKind::WinPct: tiebreak = "Tiebreak Method: Winning Pct."; break;
+        case TBMethodKind::NotUsed: tiebreak = "Tiebreak Method: None"; break;
+    }
+    const std::string by = sort_ == "Wins" ? "Total Wins" : sort_ == "WinPct" ? "Winning Pct." : "Confidence Pts.";
+    return {title, tiebreak, "Standings Determined By: " + by,
+            std::string("Point Spreads: ") + (UsesPointSpreads(state_.PointSpreads) ? "In Use" : "Not Used")};
+}
+
+TextFileOutput PoolStandings::TextFile() const {
+    std::vector<std::string> header = OutputHeader();
+    header[0] = CenterTitle66(header[0]);
+    TextFileOutput out;
+    out.FileName = "PStnd" + endLabel_ + ".txt";
+    out.ConfirmTitle = "Player Standings Text File";
+    out.Lines = header;
+    out.Lines.push_back("");
+    out.Lines.push_back(Heading());
+    out.Lines.push_back("");
+    for (auto& line : Lines()) out.Lines.push_back(std::move(line));
+    return out;
+}
+
+ClipboardOutput PoolStandings::Clipboard() const {
+    std::vector<std::string> lines = OutputHeader();
+    lines[0] = CenterTitle66(lines[0]);
+    lines.push_back("");
+    lines.push_back(Heading());
+    for (auto& line : Lines()) lines.push_back(std::move(line));
+    return {ClipboardText(lines),
+            OutputMessage::Confirm("Player Standings", "Player Standings are now on the Clipboard")};
+}
+
+WebPageOutput PoolStandings::WebPage() const {
+    WebPageOutput page;
+    page.Page = WebPageId::Standings;
+    page.FileName = "standing.htm";
+    for (auto& line : OutputHeader()) page.Lines.push_back(WebLine::Plain(std::move(line)));
+    page.Lines.push_back(WebLine::Plain(""));
+    page.Lines.push_back(WebLine::Head(Heading()));
+    page.Lines.push_back(WebLine::Plain(""));
+    for (auto& line : Lines()) page.Lines.push_back(WebLine::Plain(std::move(line)));
+    page.ConfirmText = WebConfirmation("An Office Pool Standings Web Page Named " + page.FileName + " was created.");
+    return page;
+}
+
+void PoolStandings::PrintCopy(PageSurface& s) const {
+    const std::vector<std::string> header = OutputHeader();
+    const double width = s.ScaleWidth();
+
+    s.Font = PageFont{"Sans Serif", 12, false, true, false, 500};
+    s.CurrentX = 360;
+    s.PrintText(kBanner);
+    s.CurrentX = width * 0.4;
+    s.PrintLine(kBannerAddress);
+    s.DrawWidth = 2;
+    s.Line(0, s.CurrentY, width, s.CurrentY);
+    s.CurrentX = 0;
+    s.CurrentY += 50;
+
+    s.Font.Size = 14;
+    s.Font.Italic = false;
+    for (std::size_t i = 0; i + 1 < header.size(); i += 2) {
+        s.CurrentX = 360;
+        s.PrintText(header[i]);
+        s.CurrentX = width * 0.6;
+        s.PrintLine(header[i + 1]);
+    }
+    s.CurrentY += 50;
+    s.Line(0, s.CurrentY, width, s.CurrentY);
+    s.CurrentX = 0;
+    s.PrintLine();
+
+    const PageFont body{"Courier New", 12, false, false, true, 500};
+    s.Font = body;
+    const std::string heading = Heading();
+    s.PrintLine();
+    s.PrintLine(heading);
+    s.PrintLine();
+    const double bottom = PageBottom(s);
+    for (const std::string& line : Lines()) {
+        BreakPageIfNeeded(s, bottom, body, [&](PageSurface& page) {
+            page.PrintLine(heading);
+            page.PrintLine();
+        });
+        s.PrintLine(line);
+    }
+}
+
+Status PoolStandings::Print(PageSurface& surface, int copies) const {
+    return RunPrintJob(surface, copies, [this](PageSurface& s, int) { PrintCopy(s); });
+}
+
+}  // namespace gm

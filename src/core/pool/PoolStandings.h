@@ -1,0 +1,97 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/data/AppState.h"
+#include "core/data/Status.h"
+#include "core/output/PageSurface.h"
+#include "core/output/TextOutput.h"
+#include "core/output/WebPage.h"
+#include "core/pool/Grading.h"
+
+namespace gm {
+
+// The pool standings display: one week with the season totals beside it, or
+// season totals over a range of weeks with the last week beside them. Every
+// number comes from the grading engine; the writers use exactly the listed lines.
+class PoolStandings {
+public:
+    enum class View { OneWeek, Season };
+
+    // Opens on weeks 1 to CurrentWeek, sorted by the "PoolSort" option,
+    // one-week view. Grades against the spread first when spreads are on.
+    explicit PoolStandings(AppState& state);
+
+    // Spin controls: refused (false, nothing changes) beyond weeks 1 and 21.
+    // The end week moves CurrentWeek with it. Both recompute.
+    bool SpinEnd(int step);
+    bool SpinStart(int step);
+
+    // The sort box: "Wins", "Win Pct", "Con. Pts" or "Names". Recomputes.
+    static const std::vector<std::string>& SortChoices();
+    void ChooseSort(const std::string& choice);
+    // The entry the sort box shows when the window opens.
+    std::string InitialSortChoice() const;
+
+    void SetView(View view);  // re-sorts the rows without recomputing
+    void SetShowAll(bool showAll);
+
+    // After the Player StatPak closed: when it changed CurrentWeek, follow it.
+    void AfterStatPak(int weekBefore);
+
+    // What the window shows.
+    View CurrentView() const { return view_; }
+    int StartWeek() const { return start_; }
+    int EndWeek() const { return end_; }
+    const std::string& StartLabel() const { return startLabel_; }
+    const std::string& EndLabel() const { return endLabel_; }
+    const std::string& StandingsSort() const { return sort_; }
+    bool SortByName() const { return byName_; }
+    bool ShowAll() const { return showAll_; }
+    std::string Heading() const;  // caption of the frame above the list
+    std::vector<std::string> Lines() const;
+    std::vector<int> ListedMembers() const;  // member index of each line
+    std::string PoolSizeText() const;
+    std::string ActiveText() const;     // lblActive
+    std::string ActiveNumText() const;  // lblActiveNum
+    std::string LeftLabel() const;
+    std::string RightLabel() const;
+    int PlayedWeekCount() const { return playedWeek_; }
+    int PlayedRangeCount() const { return playedRange_; }
+    const std::vector<StandingsRow>& Rows() const { return rows_; }
+
+    // The four lines above the column heading in every output.
+    std::vector<std::string> OutputHeader() const;
+
+    // The writers.
+    TextFileOutput TextFile() const;
+    ClipboardOutput Clipboard() const;
+    WebPageOutput WebPage() const;
+    void PrintCopy(PageSurface& surface) const;
+    Status Print(PageSurface& surface, int copies) const;
+
+    // Grades and orders again with the given tiebreaker form.
+    void Compute(TiebreakForm form);
+
+private:
+    bool Listed(const StandingsRow& row) const;
+    std::string SeasonLine(const StandingsRow& row) const;
+    std::string WeekLine(const StandingsRow& row) const;
+    void OrderForView();
+
+    AppState& state_;
+    int start_ = 1;
+    int end_ = 1;
+    std::string startLabel_;
+    std::string endLabel_;
+    std::string sort_;
+    bool byName_ = false;
+    bool showAll_ = false;
+    View view_ = View::OneWeek;
+    std::vector<StandingsRow> rows_;
+    int playedWeek_ = 0;
+    int playedRange_ = 0;
+};
+
+}  // namespace gm
