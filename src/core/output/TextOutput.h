@@ -24,6 +24,11 @@ std::string TextFileBytes(const std::vector<std::string>& lines);
 // The same text for the clipboard, still UTF-8: each line followed by CR LF.
 std::string ClipboardText(const std::vector<std::string>& lines);
 
+// A file name built from user text (team abbreviations) kept inside its
+// folder: path separators and control characters become '_', and "." or ".."
+// become "_".
+std::string SafeFileName(std::string_view name);
+
 // "A text file named " + fileName + " was created."
 std::string TextFileConfirmation(std::string_view fileName);
 

@@ -1,0 +1,62 @@
+#include "TextOutput.h"
+
+#include <system_error>
+
+#include "core/data/TextCodec.h"
+
+namespace gm {
+
+namespace {
+
+// A sub-folder of the data folder when it exists (any letter case), else the
+// data folder.
+fs::path SubFolderOrData(const AppState& state, std::string_view name) {
+    std::error_code ec;
+    const fs::path found = FindFile(state.DataFolder, name);
+    if (fs::is_directory(found, ec)) return found;
+    return state.DataFolder;
+}
+
+}  // namespace
+
+fs::path TextFolder(const AppState& state) { return SubFolderOrData(state, kTextFolder); }
+
+std::string CenterTitle66(std::string_view title) {
+    const auto length = static_cast<long>(Utf8Length(title));
+    const long blanks = length < 66 ? (66 - length) / 2 : 0;
+    return std::string(static_cast<std::size_t>(blanks), ' ') + std::string(title);
+}
+
+std::string ClipboardText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string TextFileBytes(const std::vector<std::string>& lines) { return Utf8ToCp1252(ClipboardText(lines)); }
+
+std::string SafeFileName(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) {
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20) c = '_';
+    }
+    if (out.empty() || out == "." || out == "..") out = "_";
+    return out;
+}
+
+std::string TextFileConfirmation(std::string_view fileName) {
+    return "A text file named " + std::string(fileName) + " was created.";
+}
+
+OutputMessage WriteTextFile(const AppState& state, const TextFileOutput& out) {
+    const std::string name = SafeFileName(out.FileName);
+    const Status written = WriteFileAtomic(FindFile(TextFolder(state), name), TextFileBytes(out.Lines));
+    if (!written) return OutputMessage::Failure(out.ConfirmTitle, written.message);
+    return OutputMessage::Confirm(out.ConfirmTitle,
+                                  out.ConfirmText.empty() ? TextFileConfirmation(name) : out.ConfirmText);
+}
+
+}  // namespace gm
