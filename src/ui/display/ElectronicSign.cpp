@@ -1,0 +1,151 @@
+#include "ElectronicSign.h"
+
+#include <QPainter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/display/LampFont.h"
+
+namespace gm::ui {
+namespace {
+
+constexpr int kRows = kGlyphHeight + 2;  // a dark row above and below the characters
+
+// Letters with accents show as their base letter; other characters the font
+// lacks show as '?'; line breaks and tabs as blanks.
+std::vector<std::uint8_t> LampColumnsFor(const QString& text) {
+    std::vector<std::uint8_t> out;
+    const QString plain = text.normalized(QString::NormalizationForm_D);
+    for (const QChar ch : plain) {
+        if (ch.category() == QChar::Mark_NonSpacing) continue;
+        char32_t c = ch.unicode();
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+        for (std::uint8_t column : LampGlyph(c)) out.push_back(column);
+        out.push_back(0);  // one dark column between characters
+    }
+    return out;
+}
+
+}  // namespace
+
+ElectronicSign::ElectronicSign(QWidget* parent) : QWidget(parent) {
+    setObjectName("ElectronicSign");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    connect(&timer_, &QTimer::timeout, this, &ElectronicSign::Advance);
+    Rate(rate_);
+}
+
+void ElectronicSign::StopDisplay() {
+    stopped_ = true;
+    timer_.stop();
+}
+
+void ElectronicSign::Text(const QString& message) {
+    text_ = message;
+    columns_ = LampColumnsFor(message);
+    Restart();
+    UpdateTimer();
+    update();
+}
+
+void ElectronicSign::Surface(QWidget* box) {
+    if (!box || box == parentWidget()) return;
+    setParent(box);
+    auto* layout = box->layout();
+    if (!layout) {
+        layout = new QVBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    layout->addWidget(this);
+    show();
+}
+
+void ElectronicSign::LampColor(QColor colour) {
+    lamp_ = colour;
+    update();
+}
+
+void ElectronicSign::PanelColor(QColor colour) {
+    panel_ = colour;
+    update();
+}
+
+void ElectronicSign::Active(bool on) {
+    active_ = on;
+    UpdateTimer();
+}
+
+void ElectronicSign::Grid(bool on) {
+    grid_ = on;
+    update();
+}
+
+void ElectronicSign::Rate(int rate) {
+    rate_ = std::clamp(rate, 0, 20);
+    // One lamp column per step: about 40 columns a second at rate 1.
+    timer_.setInterval(12 * (rate_ + 1));
+}
+
+int ElectronicSign::Pitch() const { return std::max(2, height() / kRows); }
+int ElectronicSign::LampRows() const { return kRows; }
+int ElectronicSign::LampColumns() const { return std::max(1, width() / Pitch()); }
+
+bool ElectronicSign::LampLit(int row, int column) const {
+    if (row < 1 || row > kGlyphHeight) return false;
+    const int index = position_ + column;
+    if (index < 0 || index >= static_cast<int>(columns_.size())) return false;
+    return (columns_[static_cast<std::size_t>(index)] >> (row - 1)) & 1;
+}
+
+void ElectronicSign::Restart() { position_ = -LampColumns(); }
+
+void ElectronicSign::UpdateTimer() {
+    if (!stopped_ && active_ && !columns_.empty()) {
+        if (!timer_.isActive()) timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+void ElectronicSign::Advance() {
+    ++position_;
+    if (position_ >= static_cast<int>(columns_.size())) {
+        // Start over first, so that a new message set by the owner wins.
+        Restart();
+        emit finished(this);
+    }
+    update();
+}
+
+void ElectronicSign::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), panel_);
+    const int pitch = Pitch();
+    const int cols = LampColumns(), rows = kRows;
+    // Centre the lamp field in the widget.
+    const int left = (width() - cols * pitch) / 2, top = (height() - rows * pitch) / 2;
+    const double lampSize = std::max(1.0, pitch * 0.78);
+    const double inset = (pitch - lampSize) / 2.0;
+    // Unlit lamps: a faint trace of the lamp colour on the panel.
+    const QColor unlit((lamp_.red() + 5 * panel_.red()) / 6, (lamp_.green() + 5 * panel_.green()) / 6,
+                       (lamp_.blue() + 5 * panel_.blue()) / 6);
+    p.setRenderHint(QPainter::Antialiasing, pitch >= 4);
+    p.setPen(Qt::NoPen);
+    if (grid_) {
+        p.setPen(QPen(panel_.lighter(160), 1));
+        for (int c = 0; c <= cols; ++c) p.drawLine(left + c * pitch, top, left + c * pitch, top + rows * pitch);
+        for (int r = 0; r <= rows; ++r) p.drawLine(left, top + r * pitch, left + cols * pitch, top + r * pitch);
+        p.setPen(Qt::NoPen);
+    }
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            const bool lit = LampLit(r, c);
+            if (!lit && !grid_) continue;
+            p.setBrush(lit ? lamp_ : unlit);
+            p.drawEllipse(QRectF(left + c * pitch + inset, top + r * pitch + inset, lampSize, lampSize));
+        }
+    }
+}
+
+}  // namespace gm::ui

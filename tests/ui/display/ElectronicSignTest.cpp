@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QEventLoop>
+#include <QTimer>
+#include <set>
+
+#include "ui/display/ElectronicSign.h"
+#include "ui/display/LampFont.h"
+#include "ui/display/SignSetup.h"
+
+namespace gm::ui {
+namespace {
+
+TEST(LampFont, EveryPrintableCharacterHasItsOwnLamps) {
+    std::set<std::array<std::uint8_t, kGlyphWidth>> seen;
+    for (char32_t c = 33; c <= 126; ++c) {
+        const auto& g = LampGlyph(c);
+        int lit = 0;
+        for (auto column : g) {
+            lit += column != 0;
+            EXPECT_EQ(column & 0x80, 0) << char(c);  // seven rows only
+        }
+        EXPECT_GT(lit, 0) << char(c);
+        seen.insert(g);
+    }
+    // 'l' and 'I' and '|' may look alike on real signs; the rest must differ.
+    EXPECT_GE(seen.size(), 92u);
+    EXPECT_EQ(LampGlyph(U'\u00ff'), LampGlyph(U'?'));
+}
+
+TEST(ElectronicSign, ScrollsTheMessageThroughAndReportsEachPass) {
+    ElectronicSign sign;
+    sign.resize(90, 9 * 10);  // 9 columns of 10-pixel lamps
+    ASSERT_EQ(sign.LampColumns(), 9);
+    std::vector<ElectronicSign*> passes;
+    QObject::connect(&sign, &ElectronicSign::finished, [&](ElectronicSign* s) { passes.push_back(s); });
+    sign.Text("I");
+    ASSERT_TRUE(sign.Scrolling());
+    // The message enters from the right-hand edge.
+    for (int c = 0; c < 9; ++c)
+        for (int r = 0; r < 9; ++r) EXPECT_FALSE(sign.LampLit(r, c));
+    for (int i = 0; i < 9; ++i) sign.Advance();
+    // "I" is lit in its middle column from the top character row to the bottom.
+    for (int r = 1; r <= 7; ++r) EXPECT_TRUE(sign.LampLit(r, 2)) << r;
+    EXPECT_FALSE(sign.LampLit(0, 2));
+    EXPECT_FALSE(sign.LampLit(8, 2));
+    EXPECT_TRUE(passes.empty());
+    for (int i = 0; i < 6; ++i) sign.Advance();  // five columns and a gap
+    ASSERT_EQ(passes.size(), 1u);
+    EXPECT_EQ(passes[0], &sign);
+
+    // The owner answers with the next message; it starts at the right edge.
+    QObject::connect(&sign, &ElectronicSign::finished, &sign, [](ElectronicSign* s) { s->Text("Next"); });
+    for (int i = 0; i < 15; ++i) sign.Advance();
+    EXPECT_EQ(sign.Text(), "Next");
+
+    sign.StopDisplay();
+    EXPECT_FALSE(sign.Scrolling());
+    sign.Text("after close");
+    EXPECT_FALSE(sign.Scrolling());
+}
+
+TEST(ElectronicSign, TheTimerDrivesIt) {
+    ElectronicSign sign;
+    sign.resize(60, 36);
+    sign.Rate(0);
+    QEventLoop loop;
+    bool finished = false;
+    QObject::connect(&sign, &ElectronicSign::finished, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    sign.Text("Hi");
+    loop.exec();
+    EXPECT_TRUE(finished);
+}
+
+TEST(SignSetup, MarqueeOnADeepDisplayHidesTheGrid) {
+    QWidget window;
+    QWidget* box = new QWidget(&window);
+    QPushButton* button = new QPushButton(&window);
+    QLabel* label = new QLabel(&window);
+    ElectronicSign sign;
+    SetupMarqueeSign(sign, box, button, {label}, 1LL << 24);
+    EXPECT_EQ(sign.parentWidget(), box);
+    EXPECT_EQ(sign.PanelColor(), QColor(0, 0, 128));
+    EXPECT_EQ(sign.LampColor(), QColor(0, 255, 255));
+    EXPECT_EQ(sign.Rate(), 1);
+    EXPECT_EQ(sign.Text(), " ");
+    EXPECT_FALSE(sign.Grid());
+    EXPECT_EQ(button->text(), "Show &Grid");
+    EXPECT_TRUE(label->autoFillBackground());
+
+    ToggleSignGrid(sign, button);
+    EXPECT_TRUE(sign.Grid());
+    EXPECT_EQ(button->text(), "Hide &Grid");
+    ToggleSignGrid(sign, button);
+    EXPECT_FALSE(sign.Grid());
+    EXPECT_EQ(button->text(), "Show &Grid");
+    sign.setParent(nullptr);
+}
+
+TEST(SignSetup, OtherSequences) {
+    QPushButton button;
+    ElectronicSign pool;
+    pool.Rate(5);
+    SetupPoolMarqueeSign(pool, nullptr, &button, {}, 256);
+    EXPECT_EQ(pool.LampColor(), QColor(255, 255, 0));
+    EXPECT_EQ(pool.Rate(), 5);  // the pool marquee leaves the rate alone
+    EXPECT_TRUE(pool.Grid());   // 256 colours keep the grid
+    EXPECT_EQ(button.text(), "Hide &Grid");
+
+    ElectronicSign banner;
+    SetupBannerSign(banner, nullptr);
+    EXPECT_EQ(banner.LampColor(), QColor(255, 255, 0));
+    EXPECT_EQ(banner.Rate(), 3);
+    EXPECT_EQ(banner.Text(), "Lumex Electronic Message");
+
+    ShowSignMessage(banner, 2);
+    EXPECT_EQ(banner.Mode(), 0);
+    EXPECT_EQ(banner.Rate(), 2);
+    EXPECT_EQ(banner.Text(), "Lumex Electronic Message");
+    ShowSignMessage(banner, 4, QString("Go Pack"));
+    EXPECT_EQ(banner.Mode(), 3);
+    EXPECT_EQ(banner.Text(), "Go Pack");
+}
+
+}  // namespace
+}  // namespace gm::ui
