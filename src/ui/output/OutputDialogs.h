@@ -15,7 +15,9 @@ struct UiContext;
 
 // "Send Output To": Text File, Printer, Clipboard or Web Page, with a copy
 // count and "One Per Player" for the printer. OK writes the output request of
-// the context; Cancel clears it.
+// the context; Cancel (or Escape) clears it.
+// Controls: OpText, OpPrinter, OpClipboard, OpWeb, lblSelect, hsbCopies,
+// lblCopies, ckOnePerPlayer, cmdOK, cmdCancel.
 class frmPNFLResults : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +26,7 @@ public:
 public slots:
     void OnOK();
     void OnCancel();
+    void reject() override;  // Escape and the close box cancel
 
 private:
     void ShowCopies(bool shown);
@@ -42,7 +45,7 @@ private:
 };
 
 // The three-destination variant of the Player Analyst: Text File, Printer,
-// Clipboard; no copies.
+// Clipboard; no copies. Controls: OpText, OpPrinter, OpClipboard, cmdOK, cmdCancel.
 class frmAPrint : public QDialog {
     Q_OBJECT
 public:
@@ -51,6 +54,7 @@ public:
 public slots:
     void OnOK();
     void OnCancel();
+    void reject() override;  // Escape and the close box cancel
 
 private:
     UiContext& ctx_;
@@ -60,7 +64,8 @@ private:
 };
 
 // Copies of the Sports Box sheets. The result is read with Copies() and
-// GoToPrinter() after the dialog closes.
+// GoToPrinter() after the dialog closes. Controls: lblSelect, hsbCopies,
+// lblCopies, ckOnePerPlayer, cmdOK, cmdCancel.
 class frmCopies : public QDialog {
     Q_OBJECT
 public:
@@ -72,6 +77,7 @@ public:
 public slots:
     void OnOK();
     void OnCancel();
+    void reject() override;  // Escape and the close box cancel
 
 private:
     void OnCopiesChanged(int value);
