@@ -117,4 +117,9 @@ std::string DeleteMemberQuestion(std::string_view name) {
     return "Are you sure you want to delete " + Trim(name) + " ." + "\n" + "No record of the player will remain !";
 }
 
+std::string UnstorableNameText(std::string_view typed, std::string_view stored) {
+    return "The name \"" + std::string(typed) + "\" has characters the players file cannot store.\nIt will be saved as \"" +
+           std::string(stored) + "\".";
+}
+
 }  // namespace gm

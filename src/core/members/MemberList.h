@@ -69,7 +69,18 @@ private:
     bool changed_ = false;
 };
 
-// "Are you sure you want to delete <name> ." ... the delete confirmation.
+// Texts of the members windows.
+namespace membertext {
+inline constexpr std::string_view DeleteTitle = "Delete Player";
+inline constexpr std::string_view CancelTitle = "Cancel Player Editing";
+inline constexpr std::string_view CancelText = "The Players File has been changed.\nWould you like to save these changes?";
+inline constexpr std::string_view NameTitle = "Player Name";
+inline constexpr std::string_view SaveFailedTitle = "Players Not Saved";
+}  // namespace membertext
+
+// The delete confirmation: "Are you sure you want to delete <name> ." ...
 std::string DeleteMemberQuestion(std::string_view name);
+// Told when a name holds characters the pool file cannot store.
+std::string UnstorableNameText(std::string_view typed, std::string_view stored);
 
 }  // namespace gm

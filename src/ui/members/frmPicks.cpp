@@ -1,0 +1,441 @@
+#include "frmPicks.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/shell/Hourglass.h"
+#include "ui/shell/Prompt.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+ConfidenceBox::ConfidenceBox(int row, QWidget* parent) : QLineEdit(parent), row_(row) {
+    setObjectName(QStringLiteral("Text1%1").arg(row));
+    // Pasted text must be digits too; typed digits are handled below.
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), this));
+    setMaximumWidth(40);
+    setAlignment(Qt::AlignRight);
+}
+
+void ConfidenceBox::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].isDigit() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        typed_ = true;
+        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+        const int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+        setText(Q(ConfidenceAfterDigit(S(this->text()), start, length, cursorPosition(), text[0].toLatin1())));
+        setCursorPosition(static_cast<int>(this->text().size()));
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        typed_ = true;
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Other printable characters are refused; keys that move or act pass on.
+    if (!text.isEmpty() && text[0].isPrint() && !(event->modifiers() & Qt::ControlModifier)) return;
+    QLineEdit::keyPressEvent(event);
+}
+
+void ConfidenceBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    typed_ = false;
+    // After a mouse click has placed the caret: typing replaces the text.
+    QTimer::singleShot(0, this, [this] { selectAll(); });
+}
+
+void ConfidenceBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A message box or another program taking the focus is not leaving the box.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+    if (!typed_) return;
+    typed_ = false;
+    emit Left(row_);
+}
+
+frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), model_(ctx.State), random_(ClockSeededRandom()), combo_(new QComboBox(this)),
+      lblWeek_(new QLabel(this)), spin_(new SpinButton(this)), txtMP_(new QLineEdit(this)),
+      lblTiebreaker_(new QLabel(this)), frConfidence_(new QGroupBox("Confidence Points", this)),
+      lblHeader_(new QLabel("Available", this)) {
+    setObjectName("frmPicks");
+    setWindowTitle("Player Selections");
+    setModal(true);
+    const SelectionOptions& opt = model_.Options();
+
+    combo_->setObjectName("Combo1");
+    lblWeek_->setObjectName("lblWeek");
+    spin_->setObjectName("SpinButton1");
+    txtMP_->setObjectName("txtMP");
+    lblTiebreaker_->setObjectName("lblTiebreaker");
+    frConfidence_->setObjectName("frConfidence");
+    lblHeader_->setObjectName("lblHeader");
+    auto* lblFavUnd = new QLabel(Q(opt.FavoriteShowsPoints ? picktext::FavoriteShowsPoints : picktext::UnderdogShowsPoints), this);
+    lblFavUnd->setObjectName("lblFavUnd");
+    lblFavUnd->setFrameShape(QFrame::Panel);
+
+    // Member and week.
+    auto* top = new QHBoxLayout;
+    auto* playerCaption = new QLabel("&Player", this);
+    playerCaption->setBuddy(combo_);
+    top->addWidget(playerCaption);
+    top->addWidget(combo_, 1);
+    top->addSpacing(16);
+    auto* weekCaption = new QLabel("&Week", this);
+    weekCaption->setBuddy(spin_);
+    top->addWidget(weekCaption);
+    lblWeek_->setMinimumWidth(28);
+    lblWeek_->setFrameShape(QFrame::Panel);
+    lblWeek_->setFrameShadow(QFrame::Sunken);
+    lblWeek_->setAlignment(Qt::AlignCenter);
+    top->addWidget(lblWeek_);
+    top->addWidget(spin_);
+    top->addSpacing(16);
+    top->addWidget(lblFavUnd);
+
+    // One row a game: away, home, none, and the confidence points.
+    auto* games = new QVBoxLayout;
+    games->setSpacing(0);
+    for (int g = 0; g < kSlots; ++g) {
+        Row& r = rows_[static_cast<std::size_t>(g)];
+        r.Picture = new QWidget(this);
+        r.Picture->setObjectName(QStringLiteral("Picture1%1").arg(g));
+        r.Away = new QRadioButton(r.Picture);
+        r.Home = new QRadioButton(r.Picture);
+        r.None = new QRadioButton("None", r.Picture);
+        r.Away->setObjectName(QStringLiteral("OpAway%1").arg(g));
+        r.Home->setObjectName(QStringLiteral("OpHome%1").arg(g));
+        r.None->setObjectName(QStringLiteral("OpNone%1").arg(g));
+        r.Away->setMinimumWidth(150);
+        r.Home->setMinimumWidth(150);
+        r.Group = new QButtonGroup(r.Picture);
+        for (QRadioButton* b : {r.Away, r.Home, r.None}) r.Group->addButton(b);
+        r.Points = new ConfidenceBox(g, r.Picture);
+        auto* line = new QHBoxLayout(r.Picture);
+        line->setContentsMargins(0, 1, 0, 1);
+        line->addWidget(r.Away);
+        line->addWidget(new QLabel("at", r.Picture));
+        line->addWidget(r.Home);
+        line->addWidget(r.None);
+        line->addStretch();
+        line->addWidget(r.Points);
+        games->addWidget(r.Picture);
+        connect(r.Points, &ConfidenceBox::Left, this, &frmPicks::OnConfidenceLeft);
+    }
+    auto* monday = new QHBoxLayout;
+    auto* lblMonNite = new QLabel("Monday Nite Game", this);
+    lblMonNite->setObjectName("lblMonNite");
+    lblMonNite->setBuddy(txtMP_);
+    monday->addWidget(lblMonNite);
+    monday->addWidget(lblTiebreaker_);
+    txtMP_->setMaximumWidth(40);
+    txtMP_->setAlignment(Qt::AlignRight);
+    monday->addWidget(txtMP_);
+    monday->addStretch();
+    games->addSpacing(6);
+    games->addLayout(monday);
+    games->addStretch();
+
+    // Quick picks and confidence buttons.
+    auto* frQuikPix = new QGroupBox("Quick   Picks", this);
+    frQuikPix->setObjectName("frQuikPix");
+    auto* quick = new QVBoxLayout(frQuikPix);
+    const std::pair<const char*, std::pair<QString, QuickPick>> quickButtons[] = {
+        {"cmdFav", {"&Favorites", QuickPick::Favorites}}, {"cmdUnd", {"&Underdogs", QuickPick::Underdogs}},
+        {"cmdHome", {"Ho&me", QuickPick::Home}},          {"cmdAway", {"&Away", QuickPick::Away}},
+        {"cmdGms", {"&Random", QuickPick::Random}},       {"cmdClear", {"C&lear", QuickPick::Clear}},
+    };
+    for (const auto& [name, what] : quickButtons) {
+        QPushButton* b = Button(name, what.first, frQuikPix);
+        quick->addWidget(b);
+        const QuickPick pick = what.second;
+        connect(b, &QPushButton::clicked, this, [this, pick] { OnQuickPick(pick); });
+    }
+    auto* conf = new QVBoxLayout(frConfidence_);
+    const std::pair<const char*, std::pair<QString, ConfidenceFill>> confButtons[] = {
+        {"cmdCAscend", {"Ascen&d", ConfidenceFill::Ascend}},   {"cmdCDescend", {"De&scend", ConfidenceFill::Descend}},
+        {"CmdPts", {"Ra&ndom", ConfidenceFill::Random}},       {"cmdCClear", {"Cl&ear", ConfidenceFill::Clear}},
+    };
+    for (const auto& [name, what] : confButtons) {
+        QPushButton* b = Button(name, what.first, frConfidence_);
+        conf->addWidget(b);
+        const ConfidenceFill fill = what.second;
+        connect(b, &QPushButton::clicked, this, [this, fill] { OnConfidenceFill(fill); });
+    }
+    auto* side = new QVBoxLayout;
+    side->addWidget(frQuikPix);
+    side->addWidget(frConfidence_);
+    side->addStretch();
+
+    auto* available = new QVBoxLayout;
+    available->setSpacing(0);
+    available->addWidget(lblHeader_);
+    for (int i = 0; i < kConfidenceLabels; ++i) {
+        auto* l = new QLabel(QString::number(i + 1), this);
+        l->setObjectName(QStringLiteral("lblNotUsed%1").arg(i));
+        l->setAlignment(Qt::AlignCenter);
+        notUsed_[static_cast<std::size_t>(i)] = l;
+        available->addWidget(l);
+    }
+    available->addStretch();
+
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    auto* cmdCancel = Button("cmdCancel", "&Cancel", this);
+    auto* cmdHelp = Button("cmdHelp", "&Help", this);
+    // A mouse press on Cancel must not count as leaving a confidence box.
+    cmdCancel->setFocusPolicy(Qt::TabFocus);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {cmdOK, cmdCancel, cmdHelp}) buttons->addWidget(b);
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(games, 1);
+    middle->addLayout(available);
+    middle->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+
+    connect(spin_, &SpinButton::SpinUp, this, &frmPicks::OnSpinUp);
+    connect(spin_, &SpinButton::SpinDown, this, &frmPicks::OnSpinDown);
+    connect(cmdOK, &QPushButton::clicked, this, &frmPicks::OnOK);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPicks::reject);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmPicks::OnHelp);
+    connect(txtMP_, &QLineEdit::textEdited, this, [this](const QString& t) {
+        const QString kept = Q(MondayEntryText(S(t)));
+        if (kept != t) {
+            txtMP_->setText(kept);
+            txtMP_->setCursorPosition(static_cast<int>(kept.size()));
+        }
+    });
+
+    // Opening.
+    if (!opt.TiebreakOn) {
+        lblTiebreaker_->hide();
+        txtMP_->setEnabled(false);
+    }
+    lblTiebreaker_->setText(Q(opt.TotalPoints ? picktext::TotalPoints : picktext::WinningMargin));
+    if (!opt.ConfidenceOn) {
+        frConfidence_->hide();
+        lblHeader_->hide();
+        for (QLabel* l : notUsed_) l->hide();
+        for (Row& r : rows_) r.Points->hide();
+    }
+    for (int member : model_.Order()) {
+        const std::string& name = ctx_.State.Members[static_cast<std::size_t>(member)].Name;
+        combo_->addItem(Q(name).trimmed(), member);
+    }
+    week_ = std::clamp(ctx_.State.CurrentWeek, 1, kWeeks);
+    loading_ = true;
+    const int position = std::clamp(ctx_.State.CurrentPlayer, 0, std::max(0, combo_->count() - 1));
+    combo_->setCurrentIndex(position);
+    loading_ = false;
+    connect(combo_, &QComboBox::currentIndexChanged, this, &frmPicks::OnMemberChosen);
+    if (combo_->count() > 0) LoadSheet(combo_->itemData(position).toInt(), week_);
+    lblWeek_->setText(QString::number(week_));
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmPicks::LoadSheet(int member, int week) {
+    loading_ = true;
+    sheet_ = model_.Load(member, week);
+    ShowSheet();
+    loading_ = false;
+}
+
+void frmPicks::ShowSheet() {
+    const bool confidence = model_.Options().ConfidenceOn;
+    for (int g = 0; g < kSlots; ++g) {
+        const SheetRow& s = sheet_.Rows[static_cast<std::size_t>(g)];
+        Row& r = rows_[static_cast<std::size_t>(g)];
+        r.Picture->setVisible(s.Exists);
+        r.Home->setText(Q(s.HomeCaption));
+        r.Away->setText(Q(s.AwayCaption));
+        // A stored team that plays in neither side leaves all three unselected.
+        r.Group->setExclusive(false);
+        r.Home->setChecked(s.Choice == PickChoice::Home);
+        r.Away->setChecked(s.Choice == PickChoice::Away);
+        r.None->setChecked(s.Choice == PickChoice::None);
+        r.Group->setExclusive(true);
+        r.Points->setText(Q(s.ConfidenceText));
+        r.Points->setEnabled(confidence && s.Exists);
+    }
+    txtMP_->setText(Q(sheet_.TiebreakText));
+    ShowAvailable();
+}
+
+void frmPicks::ShowAvailable() {
+    if (!model_.Options().ConfidenceOn) return;
+    const auto shown = AvailableValues(sheet_);
+    for (int i = 0; i < kConfidenceLabels; ++i) notUsed_[static_cast<std::size_t>(i)]->setVisible(shown[static_cast<std::size_t>(i)]);
+}
+
+void frmPicks::ReadControls() {
+    for (int g = 0; g < kSlots; ++g) {
+        SheetRow& s = sheet_.Rows[static_cast<std::size_t>(g)];
+        const Row& r = rows_[static_cast<std::size_t>(g)];
+        if (r.Home->isChecked())
+            s.Choice = PickChoice::Home;
+        else if (r.Away->isChecked())
+            s.Choice = PickChoice::Away;
+        else if (r.None->isChecked())
+            s.Choice = PickChoice::None;
+        else
+            s.Choice = PickChoice::Neither;
+        s.ConfidenceText = S(r.Points->text());
+    }
+    sheet_.TiebreakText = S(txtMP_->text());
+}
+
+void frmPicks::StoreSheet() {
+    if (combo_->count() == 0) return;
+    ReadControls();
+    model_.Store(sheet_);
+}
+
+void frmPicks::OnMemberChosen(int position) {
+    if (loading_ || position < 0) return;
+    StoreSheet();
+    LoadSheet(combo_->itemData(position).toInt(), week_);
+}
+
+void frmPicks::ChangeWeek(int week) {
+    StoreSheet();
+    week_ = week;
+    ctx_.State.CurrentWeek = week;
+    lblWeek_->setText(QString::number(week));
+    if (combo_->count() > 0) LoadSheet(sheet_.Member, week);
+}
+
+void frmPicks::OnSpinUp() {
+    if (week_ >= kWeeks) {
+        QApplication::beep();
+        return;
+    }
+    ChangeWeek(week_ + 1);
+}
+
+void frmPicks::OnSpinDown() {
+    if (week_ <= 1) {
+        QApplication::beep();
+        return;
+    }
+    ChangeWeek(week_ - 1);
+}
+
+void frmPicks::OnQuickPick(QuickPick pick) {
+    ReadControls();
+    if (ApplyQuickPick(sheet_, pick, random_)) model_.MarkChanged();
+    ShowSheet();
+}
+
+void frmPicks::OnConfidenceFill(ConfidenceFill fill) {
+    if (!model_.Options().ConfidenceOn) return;
+    ReadControls();
+    if (ApplyConfidenceFill(sheet_, fill, model_.Options().Scale, random_)) model_.MarkChanged();
+    ShowSheet();
+}
+
+void frmPicks::OnConfidenceLeft(int row) {
+    ReadControls();
+    ConfidenceBox* box = rows_[static_cast<std::size_t>(row)].Points;
+    auto correct = [&] {
+        box->clear();
+        sheet_.Rows[static_cast<std::size_t>(row)].ConfidenceText.clear();
+        box->setFocus(Qt::OtherFocusReason);
+        ShowAvailable();
+    };
+    if (sheet_.Rows[static_cast<std::size_t>(row)].ConfidenceText.empty()) {
+        ShowAvailable();
+        return;
+    }
+    for (std::size_t i = 0; i < DuplicateRows(sheet_, row).size(); ++i) {
+        const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Stop, PromptButtons::YesNo, Q(picktext::DuplicateTitle),
+                                                Q(picktext::DuplicateText));
+        if (a == PromptAnswer::Yes) {
+            correct();
+            return;
+        }
+    }
+    if (OutsideRange(sheet_, row)) {
+        const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::YesNo,
+                                                Q(picktext::RangeTitle), Q(RangeQuestion(sheet_.Range)));
+        if (a == PromptAnswer::Yes) {
+            correct();
+            return;
+        }
+    }
+    ShowAvailable();
+}
+
+void frmPicks::OnHelp() {
+    ctx_.Prompts.Tell(this, PromptIcon::Information, Q(picktext::HelpTitle), Q(picktext::HelpText));
+}
+
+bool frmPicks::Save() {
+    Status s;
+    {
+        Hourglass wait;
+        s = model_.Commit(ctx_.State);
+    }
+    if (!s.ok()) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, "Selections Not Saved", Q(s.message));
+        return false;
+    }
+    return true;
+}
+
+void frmPicks::Close(int result) {
+    ctx_.State.CurrentPlayer = 0;
+    done(result);
+}
+
+void frmPicks::OnOK() {
+    StoreSheet();
+    if (Save()) Close(QDialog::Accepted);
+}
+
+void frmPicks::reject() {
+    StoreSheet();
+    if (model_.Changed()) {
+        const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
+                                                Q(picktext::CancelTitle), Q(picktext::CancelText));
+        if (a == PromptAnswer::Cancel) return;
+        if (a == PromptAnswer::Yes) {
+            if (Save()) Close(QDialog::Accepted);
+            return;
+        }
+    }
+    Close(QDialog::Rejected);
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,262 @@
+#include "frmPlayer.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/shell/Hourglass.h"
+#include "ui/shell/PaintBlend.h"
+#include "ui/shell/Prompt.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Labels stay readable on the blended backgrounds.
+QLabel* Label(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setAutoFillBackground(true);
+    l->setMargin(2);
+    return l;
+}
+
+void PaintBackground(QWidget* w, UiContext& ctx, QColor from, QColor to, int pattern) {
+    if (ScreenColors(ctx) <= 256) return;
+    QPainter painter(w);
+    PaintBlendTwips(painter, w->size(), from, to, pattern);
+}
+
+}  // namespace
+
+frmPlayer::frmPlayer(UiContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), list_(ctx.State), lstPlayer_(new QListWidget(this)), lblNum_(new QLabel(this)),
+      cmdEdit_(Button("cmdEdit", " &Edit ", this)), cmdRemove_(Button("cmdRemove", "&Delete", this)) {
+    setObjectName("frmPlayer");
+    setWindowTitle("Pool Members");
+    setModal(true);
+    lstPlayer_->setObjectName("lstPlayer");
+    lblNum_->setObjectName("lblNum");
+    lblNum_->setAutoFillBackground(true);
+    lblNum_->setMargin(2);
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    auto* cmdCancel = Button("cmdCancel", "&Cancel", this);
+    auto* cmdAdd = Button("cmdAdd", " &Add ", this);
+
+    auto* count = new QHBoxLayout;
+    auto* caption = Label("Players In Pool", this);
+    caption->setBuddy(lstPlayer_);
+    count->addWidget(caption);
+    count->addWidget(lblNum_);
+    count->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addLayout(count);
+    left->addWidget(lstPlayer_);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {cmdAdd, cmdEdit_, cmdRemove_}) buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+    lstPlayer_->setMinimumSize(220, 260);
+
+    connect(cmdAdd, &QPushButton::clicked, this, &frmPlayer::OnAdd);
+    connect(cmdEdit_, &QPushButton::clicked, this, &frmPlayer::OnEdit);
+    connect(cmdRemove_, &QPushButton::clicked, this, &frmPlayer::OnRemove);
+    connect(cmdOK, &QPushButton::clicked, this, &frmPlayer::OnOK);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPlayer::reject);
+    connect(lstPlayer_, &QListWidget::itemSelectionChanged, this, &frmPlayer::UpdateButtons);
+    connect(lstPlayer_, &QListWidget::itemDoubleClicked, this, &frmPlayer::OnEdit);
+
+    ctx_.State.MembersChanged = false;
+    Refresh(-1);
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmPlayer::Refresh(int selectRow) {
+    lstPlayer_->clear();
+    for (const MemberEntry& e : list_.Entries()) {
+        auto* item = new QListWidgetItem(Q(e.Name), lstPlayer_);
+        item->setData(Qt::UserRole, e.Tag);
+    }
+    if (selectRow >= 0 && selectRow < lstPlayer_->count()) {
+        lstPlayer_->setCurrentRow(selectRow);
+        lstPlayer_->scrollToItem(lstPlayer_->item(selectRow));
+    }
+    lblNum_->setText(QString::number(list_.Count()));
+    ctx_.State.MembersChanged = list_.Changed();
+    UpdateButtons();
+}
+
+void frmPlayer::UpdateButtons() {
+    const bool selected = !lstPlayer_->selectedItems().isEmpty();
+    cmdEdit_->setEnabled(selected);
+    cmdRemove_->setEnabled(selected);
+}
+
+QString frmPlayer::Storable(const QString& name) {
+    bool lossless = true;
+    const std::string stored = StorableName(S(name), &lossless);
+    if (!lossless)
+        ctx_.Prompts.Tell(this, PromptIcon::Information, Q(membertext::NameTitle),
+                          Q(UnstorableNameText(S(name), stored)));
+    return Q(stored);
+}
+
+void frmPlayer::AddName(const QString& name) { Refresh(list_.Add(S(Storable(name)))); }
+
+void frmPlayer::OnAdd() {
+    frmAddPlayer add(ctx_, *this);
+    add.exec();
+}
+
+void frmPlayer::OnEdit() {
+    const int row = lstPlayer_->currentRow();
+    if (row < 0 || lstPlayer_->selectedItems().isEmpty()) return;
+    frmEditPlayer edit(ctx_, lstPlayer_->item(row)->text(), this);
+    if (edit.exec() != QDialog::Accepted) return;
+    Refresh(list_.Rename(row, S(Storable(edit.Text()))));
+}
+
+void frmPlayer::OnRemove() {
+    const int row = lstPlayer_->currentRow();
+    if (row < 0 || lstPlayer_->selectedItems().isEmpty()) return;
+    // The question defaults to No: only an explicit Yes deletes.
+    const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Exclamation, PromptButtons::YesNo,
+                                            Q(membertext::DeleteTitle),
+                                            Q(DeleteMemberQuestion(S(lstPlayer_->item(row)->text()))));
+    if (a != PromptAnswer::Yes) return;
+    list_.Remove(row);
+    Refresh(-1);
+}
+
+bool frmPlayer::Save() {
+    Status s;
+    bool poolSaved = false;
+    {
+        Hourglass wait;
+        s = list_.Save(ctx_.State, &poolSaved);
+    }
+    if (!s.ok()) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(membertext::SaveFailedTitle), Q(s.message));
+        // The pool file was replaced: the list no longer matches the old table,
+        // so the window closes even though the counter could not be stored.
+        return poolSaved;
+    }
+    if (s.isWarning()) ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(membertext::SaveFailedTitle), Q(s.message));
+    return true;
+}
+
+void frmPlayer::OnOK() {
+    if (Save()) QDialog::accept();
+}
+
+void frmPlayer::reject() {
+    if (list_.Changed()) {
+        const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
+                                                Q(membertext::CancelTitle), Q(membertext::CancelText));
+        if (a == PromptAnswer::Cancel) return;
+        if (a == PromptAnswer::Yes) {
+            OnOK();
+            return;
+        }
+        // No: nothing was written and the member table was never touched.
+        ctx_.State.MembersChanged = false;
+    }
+    QDialog::reject();
+}
+
+void frmPlayer::paintEvent(QPaintEvent*) { PaintBackground(this, ctx_, QColor(255, 255, 0), QColor(0, 0, 0), 3); }
+
+frmAddPlayer::frmAddPlayer(UiContext& ctx, frmPlayer& owner)
+    : QDialog(&owner), ctx_(ctx), owner_(owner), txt_(new QLineEdit(this)), cmdOK_(Button("cmdOK", "&Add", this)) {
+    setObjectName("frmAddPlayer");
+    setWindowTitle("Add Players");
+    setModal(true);
+    txt_->setObjectName("TxtAddPl");
+    auto* cmdCancel = Button("cmdCancel", "&Exit", this);
+    auto* label = Label("Enter Vadorurizizs Name Below", this);
+    label->setBuddy(txt_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK_);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(txt_);
+    layout->addLayout(buttons);
+    txt_->setMinimumWidth(240);
+    cmdOK_->setEnabled(false);
+
+    connect(txt_, &QLineEdit::textChanged, this, [this](const QString& t) { cmdOK_->setEnabled(!t.isEmpty()); });
+    connect(txt_, &QLineEdit::returnPressed, this, &frmAddPlayer::OnAdd);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmAddPlayer::OnAdd);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmAddPlayer::reject);
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmAddPlayer::OnAdd() {
+    if (txt_->text().isEmpty()) return;
+    owner_.AddName(txt_->text());
+    txt_->clear();
+    txt_->setFocus();
+}
+
+void frmAddPlayer::paintEvent(QPaintEvent*) { PaintBackground(this, ctx_, QColor(0, 0, 0), QColor(0, 255, 0), -1); }
+
+frmEditPlayer::frmEditPlayer(UiContext& ctx, const QString& name, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), txt_(new QLineEdit(name.trimmed(), this)), cmdOK_(Button("cmdOK", "&OK", this)) {
+    setObjectName("frmEditPlayer");
+    setWindowTitle("Edit Player");
+    setModal(true);
+    txt_->setObjectName("TxtEditPl");
+    auto* cmdCancel = Button("cmdCancel", "&Cancel", this);
+    auto* label = Label("Edit Vadorurizizs Name ", this);
+    label->setBuddy(txt_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK_);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(txt_);
+    layout->addLayout(buttons);
+    txt_->setMinimumWidth(240);
+    txt_->selectAll();
+    cmdOK_->setEnabled(!txt_->text().isEmpty());
+
+    connect(txt_, &QLineEdit::textChanged, this, [this](const QString& t) { cmdOK_->setEnabled(!t.isEmpty()); });
+    connect(txt_, &QLineEdit::returnPressed, this, &frmEditPlayer::OnOK);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmEditPlayer::OnOK);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmEditPlayer::reject);
+    adjustSize();
+    CenterForm(this);
+}
+
+QString frmEditPlayer::Text() const { return txt_->text(); }
+
+void frmEditPlayer::OnOK() {
+    if (!txt_->text().isEmpty()) accept();
+}
+
+void frmEditPlayer::paintEvent(QPaintEvent*) { PaintBackground(this, ctx_, QColor(0, 0, 0), QColor(255, 0, 0), -1); }
+
+}  // namespace gm::ui

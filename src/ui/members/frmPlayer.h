@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/members/MemberList.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace gm::ui {
+
+struct UiContext;
+
+// The pool members window: the sorted list of names that replaces the pool
+// file on OK.
+class frmPlayer : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmPlayer(UiContext& ctx, QWidget* parent = nullptr);
+
+    const MemberList& List() const { return list_; }
+
+    // What the add window does with each name typed.
+    void AddName(const QString& name);
+
+public slots:
+    void OnAdd();
+    void OnEdit();
+    void OnRemove();
+    void OnOK();
+    void reject() override;  // Cancel, Escape and the close box: the close check
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Refresh(int selectRow);
+    void UpdateButtons();
+    // The name as it will be stored; tells the user when characters are lost.
+    QString Storable(const QString& name);
+    bool Save();
+
+    UiContext& ctx_;
+    MemberList list_;
+    QListWidget* lstPlayer_;
+    QLabel* lblNum_;
+    QPushButton* cmdEdit_;
+    QPushButton* cmdRemove_;
+};
+
+// Types new names, one after another, into the members list.
+class frmAddPlayer : public QDialog {
+    Q_OBJECT
+public:
+    frmAddPlayer(UiContext& ctx, frmPlayer& owner);
+
+public slots:
+    void OnAdd();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    UiContext& ctx_;
+    frmPlayer& owner_;
+    QLineEdit* txt_;
+    QPushButton* cmdOK_;
+};
+
+// Changes one name of the members list.
+class frmEditPlayer : public QDialog {
+    Q_OBJECT
+public:
+    frmEditPlayer(UiContext& ctx, const QString& name, QWidget* parent);
+    QString Text() const;
+
+public slots:
+    void OnOK();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    UiContext& ctx_;
+    QLineEdit* txt_;
+    QPushButton* cmdOK_;
+};
+
+}  // namespace gm::ui
