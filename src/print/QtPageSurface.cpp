@@ -120,6 +120,9 @@ private:
         if (!painter_.isActive()) {
             if (printer_) printer_->setDocName(Q(jobName_));
             if (!painter_.begin(&device_)) {
+                if (printer_ && printer_->outputFormat() == QPrinter::PdfFormat)
+                    throw PrintError("Cannot write \"" + printer_->outputFileName().toStdString() + "\".");
+                if (printer_ && printer_->printerName().isEmpty()) throw PrintError("No printer is installed.");
                 if (printer_)
                     throw PrintError("The printer \"" + printer_->printerName().toStdString() +
                                      "\" cannot start a print job.");

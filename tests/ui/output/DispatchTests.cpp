@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPrinter>
+
+#include "core/output/TextOutput.h"
+#include "support/TempDir.h"
+#include "ui/output/RunOutput.h"
+#include "ui/shell/UiContext.h"
+
+namespace gm::ui {
+namespace {
+
+struct Fixture {
+    test::TempDir dir;
+    AppState state{dir.path()};
+    ScriptedPrompter prompts;
+    UiContext ctx{state, prompts};
+    std::vector<std::string> calls;
+
+    DisplayWriters Writers() {
+        DisplayWriters w;
+        w.OutputFile = [this] {
+            calls.push_back("file");
+            return WriteTextFile(state, {"Points.txt", {"line"}, "PF/PA  Text File", ""});
+        };
+        w.OutputClipboard = [this] {
+            calls.push_back("clipboard");
+            return ClipboardOutput{"Jos\xC3\xA9\r\n", OutputMessage::Confirm("Player Standings",
+                                                                          "Player Standings are now on the Clipboard")};
+        };
+        w.OutputPrinter = [this](PageSurface& s, int copies) {
+            calls.push_back("printer " + std::to_string(copies));
+            return RunPrintJob(s, copies, [](PageSurface& p, int copy) { p.PrintLine("copy " + std::to_string(copy)); });
+        };
+        w.OutputWeb = [this] {
+            calls.push_back("web");
+            return OutputMessage::Confirm("Web", "page");
+        };
+        return w;
+    }
+};
+
+TEST(DispatchOutput, WritersRunInOrderAndTheDestinationsAreCleared) {
+    Fixture f;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((f.dir / "printed.pdf").string()));
+    f.ctx.Printer = &printer;
+    f.state.MemberCount = 12;
+    f.state.Output = {true, true, true, true, true, 3};  // one per player: 12 copies, not 3
+
+    DispatchOutput(f.ctx, nullptr, f.Writers());
+
+    EXPECT_EQ(f.calls, (std::vector<std::string>{"file", "clipboard", "printer 12", "web"}));
+    std::vector<QString> titles;
+    for (const auto& r : f.prompts.Asked()) titles.push_back(r.Title);
+    EXPECT_EQ(titles, (std::vector<QString>{"PF/PA  Text File", "Player Standings", "Web"}));
+    EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Information);
+    EXPECT_EQ(test::ReadFile(f.dir / "Points.txt"), "line\r\n");
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("Jos\xC3\xA9\r\n"));
+    EXPECT_GT(std::filesystem::file_size(f.dir / "printed.pdf"), 0u);
+
+    const OutputRequest& out = f.state.Output;
+    EXPECT_FALSE(out.OutPrinter || out.OutTextFile || out.OutClipboard || out.OutWebPage);
+    EXPECT_TRUE(out.OnePerPlayer);  // kept for the next printout
+    EXPECT_EQ(out.NumCopies, 3);
+}
+
+TEST(DispatchOutput, ADisplayWithoutTheWriterProducesNothing) {
+    Fixture f;
+    f.state.Output.OutWebPage = true;
+    DisplayWriters writers = f.Writers();
+    writers.OutputWeb = nullptr;
+    DispatchOutput(f.ctx, nullptr, writers);
+    EXPECT_TRUE(f.calls.empty());
+    EXPECT_TRUE(f.prompts.Asked().empty());
+    EXPECT_FALSE(f.state.Output.OutWebPage);
+}
+
+TEST(DispatchOutput, PrinterFailureShowsTheSystemsDescription) {
+    Fixture f;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString((f.dir / "no-such-folder" / "x.pdf").string()));
+    f.ctx.Printer = &printer;
+    f.state.Output.OutPrinter = true;
+    f.state.Output.NumCopies = 2;
+
+    DispatchOutput(f.ctx, nullptr, f.Writers());
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Unable To Print, Please Check Your Printer");
+    EXPECT_FALSE(f.prompts.Asked()[0].Text.isEmpty());
+
+    // Sheets of other kinds name the printer in their own words.
+    f.prompts.Clear();
+    EXPECT_FALSE(PrintOnPrinter(
+        f.ctx, nullptr, [](PageSurface&) { return Status::Error("Out of paper"); }, std::string(kPrintErrorTitleSheets)));
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Unable to Print, Please check your Printer");
+    EXPECT_EQ(f.prompts.Asked()[0].Text, "Out of paper");
+}
+
+}  // namespace
+}  // namespace gm::ui
