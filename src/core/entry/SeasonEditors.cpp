@@ -15,10 +15,6 @@ Status CommitSeason(AppState& state, const std::function<void(SeasonGrid&)>& app
     return saved;
 }
 
-std::string SaveFailedText(const Status& status) {
-    return status.message + "\n\nNothing was saved; your changes are still in the window.";
-}
-
 // ---- Schedule ----
 
 ScheduleEditor::ScheduleEditor(const SeasonGrid& games) {

@@ -9,6 +9,7 @@
 #include "core/data/AppState.h"
 #include "core/data/PoolOptions.h"
 #include "core/data/Status.h"
+#include "core/entry/SaveFailure.h"
 
 // Working copies of the schedule, point-spread and score windows. Each holds
 // all 21 weeks; the window shows one week at a time, stores the week it leaves
@@ -21,10 +22,6 @@ namespace gm::entry {
 // memory back as it was, so memory and file agree and the window can keep the
 // user's edits for another try.
 Status CommitSeason(AppState& state, const std::function<void(SeasonGrid&)>& apply);
-
-// What the user is told when a save fails.
-inline constexpr std::string_view kSaveFailedTitle = "Unable To Save";
-std::string SaveFailedText(const Status& status);
 
 // ---- Schedule ----
 

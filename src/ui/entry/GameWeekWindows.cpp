@@ -1,0 +1,200 @@
+#include "GameWeekWindows.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/data/SeasonFile.h"
+#include "core/entry/EntryBoxes.h"
+#include "core/shell/Help.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QString& title,
+                               EntryBox::KeyRule keyRule, EntryBox::ChangeRule changeRule, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      week_(std::clamp(ctx.State.CurrentWeek, 1, kWeeks)),
+      weekLabel_(new QLabel(this)),
+      layout_(new QVBoxLayout(this)),
+      buttons_(new QHBoxLayout) {
+    setObjectName(formName);
+    setWindowTitle(title);
+    setModal(true);
+
+    weekLabel_->setObjectName("lblWeek");
+    auto* spin = new SpinButton(this);
+    spin->setObjectName("SpinButton1");
+    auto* weekCaption = new QLabel("&Week", this);
+    weekCaption->setBuddy(spin);
+    auto* weekRow = new QHBoxLayout;
+    weekRow->addWidget(weekCaption);
+    weekRow->addWidget(weekLabel_);
+    weekRow->addWidget(spin);
+    weekRow->addStretch();
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel("<b>Visitor</b>", this), 0, 0);
+    grid->addWidget(new QLabel("<b>Home</b>", this), 0, 3);
+    for (int s = 0; s < kSlots; ++s) {
+        awayLabels_[s] = new QLabel(this);
+        homeLabels_[s] = new QLabel(this);
+        awayBoxes_[s] = new EntryBox(keyRule, changeRule, this);
+        homeBoxes_[s] = new EntryBox(keyRule, changeRule, this);
+        awayLabels_[s]->setObjectName(QString("lblAway%1").arg(s));
+        homeLabels_[s]->setObjectName(QString("lblHome%1").arg(s));
+        awayBoxes_[s]->setObjectName(QString("txtAway%1").arg(s));
+        homeBoxes_[s]->setObjectName(QString("txtHome%1").arg(s));
+        for (QLabel* l : {awayLabels_[s], homeLabels_[s]}) {
+            QSizePolicy keep = l->sizePolicy();
+            keep.setRetainSizeWhenHidden(true);
+            l->setSizePolicy(keep);
+            l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QString(14, 'M')));
+        }
+        for (EntryBox* b : {awayBoxes_[s], homeBoxes_[s]})
+            b->setFixedWidth(b->fontMetrics().horizontalAdvance(QString(7, '0')));
+        grid->addWidget(awayLabels_[s], s + 1, 0);
+        grid->addWidget(awayBoxes_[s], s + 1, 1);
+        grid->addWidget(new QLabel(s == kMondaySlot ? "at (Mon)" : "at", this), s + 1, 2);
+        grid->addWidget(homeLabels_[s], s + 1, 3);
+        grid->addWidget(homeBoxes_[s], s + 1, 4);
+    }
+
+    auto* ok = Button("cmdOK", "&OK", this);
+    auto* cancel = Button("cmdCancel", "&Cancel", this);
+    buttons_->addStretch();
+    buttons_->addWidget(ok);
+    buttons_->addWidget(cancel);
+
+    layout_->addLayout(weekRow);
+    layout_->addLayout(grid);
+    layout_->addLayout(buttons_);
+
+    connect(spin, &SpinButton::SpinUp, this, &GameWeekDialog::SpinUp);
+    connect(spin, &SpinButton::SpinDown, this, &GameWeekDialog::SpinDown);
+    connect(ok, &QPushButton::clicked, this, &GameWeekDialog::Save);
+    connect(cancel, &QPushButton::clicked, this, &GameWeekDialog::reject);
+}
+
+void GameWeekDialog::ShowWeek() {
+    const TeamTables& teams = ctx_.State.Teams;
+    const WeekGames& games = ctx_.State.Games[week_ - 1];
+    for (int s = 0; s < kSlots; ++s) {
+        const bool game = HasGame(s);
+        awayLabels_[s]->setText(game ? Q(teams.City(games[s].AwayTeam)) : QString());
+        homeLabels_[s]->setText(game ? Q(teams.City(games[s].HomeTeam)) : QString());
+        awayLabels_[s]->setVisible(game);
+        homeLabels_[s]->setVisible(game);
+        // An empty slot takes no entry; its boxes are cleared so that no
+        // number from another week seems to belong to it.
+        const entry::SlotBoxes boxes = game ? Shown(s) : entry::SlotBoxes{};
+        awayBoxes_[s]->setText(Q(boxes.Away));
+        homeBoxes_[s]->setText(Q(boxes.Home));
+        awayBoxes_[s]->setEnabled(game);
+        homeBoxes_[s]->setEnabled(game);
+    }
+    weekLabel_->setText(QString::number(week_));
+    if (awayBoxes_[0]->isEnabled()) awayBoxes_[0]->setFocus();
+}
+
+entry::WeekBoxes GameWeekDialog::ReadWeek() const {
+    entry::WeekBoxes boxes{};
+    for (int s = 0; s < kSlots; ++s)
+        boxes[s] = {awayBoxes_[s]->text().toStdString(), homeBoxes_[s]->text().toStdString()};
+    return boxes;
+}
+
+void GameWeekDialog::Step(int step) {
+    const int next = entry::SpinWeek(week_, step);
+    if (next == 0) {
+        QApplication::beep();
+        return;
+    }
+    StoreShown();
+    week_ = next;
+    ctx_.State.CurrentWeek = week_;
+    ShowWeek();
+}
+
+void GameWeekDialog::Save() {
+    StoreShown();
+    const Status saved = entry::CommitSeason(ctx_.State, [this](SeasonGrid& games) { ApplyTo(games); });
+    if (!saved) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle), Q(entry::SaveFailedText(saved)));
+        return;
+    }
+    MarkSaved();
+    accept();
+}
+
+void GameWeekDialog::reject() {
+    if (!ChangedWithShown()) {
+        QDialog::reject();
+        return;
+    }
+    const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
+                                            Q(ChangedTitle()), Q(entry::ChangedQuestion(ChangedText())));
+    if (a == PromptAnswer::Yes) {
+        Save();
+    } else if (a == PromptAnswer::No) {
+        QDialog::reject();
+    }
+}
+
+frmSpreads::frmSpreads(UiContext& ctx, QWidget* parent)
+    : GameWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", entry::SpreadKeyAccepted, entry::SpreadBoxChanged,
+                     parent),
+      editor_(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys)) {
+    auto* heading = new QLabel(Q(entry::SpreadHeading(editor_.Kind())), this);
+    heading->setObjectName("lblFavUnd");
+    heading->setAlignment(Qt::AlignCenter);
+    MainLayout()->insertWidget(0, heading);
+    auto* help = Button("cmdHelp", "&Help", this);
+    ButtonRow()->addWidget(help);
+    connect(help, &QPushButton::clicked, this, &frmSpreads::ShowHelp);
+    ShowWeek();
+    adjustSize();
+    CenterForm(this);
+    move(x(), y() - 13);  // a little above the centre
+}
+
+void frmSpreads::done(int result) {
+    QDialog::done(result);
+    // Whatever happened, the season in memory matches the file again.
+    if (ctx_.State.CurrentSeasonOpen) {
+        if (const Status s = LoadSeason(ctx_.State, kCurrentSeasonRead); !s)
+            ctx_.Prompts.Tell(parentWidget(), PromptIcon::Stop, "Season File", Q(s.message));
+    }
+}
+
+void frmSpreads::ShowHelp() { ui::ShowHelp(ctx_, this, help::Spreads); }
+
+frmScores::frmScores(UiContext& ctx, QWidget* parent)
+    : GameWeekDialog(ctx, "frmScores", "NFL Scores", entry::ScoreKeyAccepted, entry::ScoreBoxChanged, parent),
+      editor_(ctx.State.Games) {
+    ShowWeek();
+    adjustSize();
+    CenterForm(this);
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/entry/SeasonEditors.h"
+#include "ui/entry/EntryBox.h"
+#include "ui/shell/UiContext.h"
+
+class QHBoxLayout;
+class QLabel;
+class QVBoxLayout;
+
+namespace gm::ui {
+
+// A week of games, one line per slot: the visiting team and its box, the home
+// team and its box. The spread and score windows differ only in what the
+// boxes hold.
+class GameWeekDialog : public QDialog {
+    Q_OBJECT
+public:
+    int WeekShown() const { return week_; }
+
+public slots:
+    void SpinUp() { Step(1); }
+    void SpinDown() { Step(-1); }
+    void Save();
+    void reject() override;
+
+protected:
+    GameWeekDialog(UiContext& ctx, const char* formName, const QString& title, EntryBox::KeyRule keyRule,
+                   EntryBox::ChangeRule changeRule, QWidget* parent);
+
+    // Called once the subclass's working copy exists.
+    void ShowWeek();
+    entry::WeekBoxes ReadWeek() const;
+    QVBoxLayout* MainLayout() const { return layout_; }
+    QHBoxLayout* ButtonRow() const { return buttons_; }
+
+    virtual bool HasGame(int slot) const = 0;
+    virtual entry::SlotBoxes Shown(int slot) const = 0;
+    virtual bool ChangedWithShown() const = 0;
+    virtual void StoreShown() = 0;
+    virtual void ApplyTo(SeasonGrid& games) const = 0;
+    virtual void MarkSaved() = 0;
+    virtual std::string_view ChangedText() const = 0;
+    virtual std::string_view ChangedTitle() const = 0;
+
+    UiContext& ctx_;
+    int week_;
+
+private:
+    void Step(int step);
+
+    std::array<QLabel*, kSlots> awayLabels_{};
+    std::array<QLabel*, kSlots> homeLabels_{};
+    std::array<EntryBox*, kSlots> awayBoxes_{};
+    std::array<EntryBox*, kSlots> homeBoxes_{};
+    QLabel* weekLabel_;
+    QVBoxLayout* layout_;
+    QHBoxLayout* buttons_;
+};
+
+// Point spreads: the number is typed beside the underdog or the favourite, as
+// the pool options say; the season always keeps the points each side gets.
+class frmSpreads : public GameWeekDialog {
+    Q_OBJECT
+public:
+    explicit frmSpreads(UiContext& ctx, QWidget* parent = nullptr);
+
+    void done(int result) override;
+
+private:
+    bool HasGame(int slot) const override { return editor_.HasGame(week_, slot); }
+    entry::SlotBoxes Shown(int slot) const override { return editor_.Shown(week_, slot); }
+    bool ChangedWithShown() const override { return editor_.ChangedWith(week_, ReadWeek()); }
+    void StoreShown() override { editor_.StoreWeek(week_, ReadWeek()); }
+    void ApplyTo(SeasonGrid& games) const override { editor_.ApplyTo(games); }
+    void MarkSaved() override { editor_.MarkSaved(); }
+    std::string_view ChangedText() const override { return entry::kSpreadsChangedText; }
+    std::string_view ChangedTitle() const override { return entry::kSpreadsChangedTitle; }
+    void ShowHelp();
+
+    entry::SpreadEditor editor_;
+};
+
+// Final scores; OK works out every shown game's winner and loser.
+class frmScores : public GameWeekDialog {
+    Q_OBJECT
+public:
+    explicit frmScores(UiContext& ctx, QWidget* parent = nullptr);
+
+private:
+    bool HasGame(int slot) const override { return editor_.HasGame(week_, slot); }
+    entry::SlotBoxes Shown(int slot) const override { return editor_.Shown(week_, slot); }
+    bool ChangedWithShown() const override { return editor_.ChangedWith(week_, ReadWeek()); }
+    void StoreShown() override { editor_.StoreWeek(week_, ReadWeek()); }
+    void ApplyTo(SeasonGrid& games) const override { editor_.ApplyTo(games); }
+    void MarkSaved() override { editor_.MarkSaved(); }
+    std::string_view ChangedText() const override { return entry::kScoresChangedText; }
+    std::string_view ChangedTitle() const override { return entry::kScoresChangedTitle; }
+
+    entry::ScoreEditor editor_;
+};
+
+}  // namespace gm::ui

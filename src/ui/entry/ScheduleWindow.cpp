@@ -1,0 +1,159 @@
+#include "ScheduleWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "core/entry/EntryBoxes.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      editor_(ctx.State.Games),
+      week_(std::clamp(ctx.State.CurrentWeek, 1, kWeeks)),
+      weekLabel_(new QLabel(this)) {
+    setObjectName("frmSchedule");
+    setWindowTitle("NFL Schedule Setup");
+    setModal(true);
+
+    // The blank entry first, then the teams by location, so a typed letter finds its team.
+    std::vector<int> order(kTeams);
+    for (int t = 1; t <= kTeams; ++t) order[t - 1] = t;
+    const TeamTables& teams = ctx.State.Teams;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return Q(teams.City(a)).compare(Q(teams.City(b)), Qt::CaseInsensitive) < 0;
+    });
+    order.insert(order.begin(), 0);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel("<b>Visitor</b>", this), 0, 1);
+    grid->addWidget(new QLabel("<b>Home</b>", this), 0, 3);
+    for (int i = 0; i < 2 * kSlots; ++i) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QString("Combo1%1").arg(i));
+        for (int team : order) box->addItem(Q(teams.City(team)), team);
+        combos_[i] = box;
+    }
+    for (int s = 0; s < kSlots; ++s) {
+        const QString caption = s == kMondaySlot ? QString("Monday Nite Game") : QString("Game %1").arg(s + 1);
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(combos_[2 * s]);
+        grid->addWidget(label, s + 1, 0);
+        grid->addWidget(combos_[2 * s], s + 1, 1);
+        grid->addWidget(new QLabel("at", this), s + 1, 2);
+        grid->addWidget(combos_[2 * s + 1], s + 1, 3);
+    }
+
+    weekLabel_->setObjectName("lblWeek");
+    auto* spin = new SpinButton(this);
+    spin->setObjectName("SpinButton1");
+    auto* weekCaption = new QLabel("&WEEK", this);
+    weekCaption->setBuddy(spin);
+    auto* weekRow = new QHBoxLayout;
+    weekRow->addWidget(weekCaption);
+    weekRow->addWidget(weekLabel_);
+    weekRow->addWidget(spin);
+    weekRow->addStretch();
+
+    auto* ok = new QPushButton("&OK", this);
+    ok->setObjectName("CmdOK");
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("CmdCancel");
+    for (QPushButton* b : {ok, cancel}) b->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(weekRow);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(spin, &SpinButton::SpinUp, this, &frmSchedule::SpinUp);
+    connect(spin, &SpinButton::SpinDown, this, &frmSchedule::SpinDown);
+    connect(ok, &QPushButton::clicked, this, &frmSchedule::Save);
+    connect(cancel, &QPushButton::clicked, this, &frmSchedule::reject);
+
+    ShowWeek();
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmSchedule::Select(QComboBox* box, int team) {
+    // A team number no list holds (bad data) shows as the blank entry.
+    box->setCurrentIndex(std::max(0, box->findData(team)));
+}
+
+void frmSchedule::ShowWeek() {
+    const entry::WeekTeams teams = editor_.Week(week_);
+    for (int s = 0; s < kSlots; ++s) {
+        Select(combos_[2 * s], teams[s].Away);
+        Select(combos_[2 * s + 1], teams[s].Home);
+    }
+    weekLabel_->setText(QString::number(week_));
+}
+
+entry::WeekTeams frmSchedule::ReadWeek() const {
+    entry::WeekTeams teams{};
+    for (int s = 0; s < kSlots; ++s)
+        teams[s] = {combos_[2 * s]->currentData().toInt(), combos_[2 * s + 1]->currentData().toInt()};
+    return teams;
+}
+
+void frmSchedule::Step(int step) {
+    const int next = entry::SpinWeek(week_, step);
+    if (next == 0) {
+        QApplication::beep();
+        return;
+    }
+    editor_.StoreWeek(week_, ReadWeek());
+    week_ = next;
+    ctx_.State.CurrentWeek = week_;
+    ShowWeek();
+    combos_[0]->setFocus();
+}
+
+void frmSchedule::Save() {
+    editor_.StoreWeek(week_, ReadWeek());
+    const Status saved = entry::CommitSeason(ctx_.State, [this](SeasonGrid& games) { editor_.ApplyTo(games); });
+    if (!saved) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle), Q(entry::SaveFailedText(saved)));
+        return;
+    }
+    editor_.MarkSaved();
+    accept();
+}
+
+void frmSchedule::reject() {
+    if (!editor_.ChangedWith(week_, ReadWeek())) {
+        QDialog::reject();
+        return;
+    }
+    const PromptAnswer a =
+        ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel, Q(entry::kScheduleChangedTitle),
+                         Q(entry::ChangedQuestion(entry::kScheduleChangedText)));
+    if (a == PromptAnswer::Yes) {
+        Save();
+    } else if (a == PromptAnswer::No) {
+        QDialog::reject();
+    }
+}
+
+}  // namespace gm::ui

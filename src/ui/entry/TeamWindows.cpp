@@ -1,0 +1,220 @@
+#include "TeamWindows.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "core/entry/EntryBoxes.h"
+#include "core/entry/SaveFailure.h"
+#include "ui/shell/Hourglass.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QFont ListFont() {
+    QFont font("Courier New");
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+frmNFLCity::frmNFLCity(UiContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), editor_(ctx.State.Teams), list_(new QListWidget(this)) {
+    setObjectName("frmNFLCity");
+    setWindowTitle("NFL Teams");
+    setModal(true);
+
+    // Headings over the list's columns (16, 8 and 14 characters wide).
+    auto* heading = new QLabel("City            City Abr. Name         Name Abr.", this);
+    heading->setFont(ListFont());
+    list_->setObjectName("lstTeam");
+    list_->setFont(ListFont());
+    for (int team = 1; team <= kTeams; ++team) {
+        auto* item = new QListWidgetItem(Q(editor_.Line(team)), list_);
+        item->setData(Qt::UserRole, team);
+    }
+    list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QString(46, 'M')));
+    list_->setMinimumHeight(list_->fontMetrics().height() * 16);
+
+    edit_ = Button("CmdEdit", "&Edit", this);
+    auto* ok = Button("CmdOK", "&OK", this);
+    auto* cancel = Button("cmdCancel", "&Cancel", this);
+    auto* reset = Button("CmdReset", "&Reset", this);
+    auto* hint = Button("cmdHint", "&Hint", this);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {edit_, ok, cancel, reset, hint}) buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+    heading->setBuddy(list_);
+
+    connect(list_, &QListWidget::itemSelectionChanged, this, &frmNFLCity::UpdateEditButton);
+    connect(list_, &QListWidget::itemDoubleClicked, this, &frmNFLCity::EditSelected);
+    connect(edit_, &QPushButton::clicked, this, &frmNFLCity::EditSelected);
+    connect(ok, &QPushButton::clicked, this, &frmNFLCity::Save);
+    connect(cancel, &QPushButton::clicked, this, &frmNFLCity::reject);
+    connect(reset, &QPushButton::clicked, this, &frmNFLCity::ResetNames);
+    connect(hint, &QPushButton::clicked, this, &frmNFLCity::ShowHint);
+    UpdateEditButton();
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmNFLCity::UpdateEditButton() { edit_->setEnabled(!list_->selectedItems().isEmpty()); }
+
+void frmNFLCity::EditSelected() {
+    QListWidgetItem* item = list_->currentItem();
+    if (!item || !item->isSelected()) return;
+    const int team = item->data(Qt::UserRole).toInt();
+    std::unique_ptr<frmEditCity> dialog;
+    {
+        Hourglass wait;
+        dialog = std::make_unique<frmEditCity>(ctx_, editor_, team, this);
+    }
+    if (dialog->exec() != QDialog::Accepted) return;
+    item->setText(Q(editor_.Line(team)));
+    list_->setCurrentItem(item);
+}
+
+void frmNFLCity::Save() {
+    if (const Status s = editor_.Save(ctx_.State); !s) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle), Q(entry::SaveFailedText(s)));
+        return;
+    }
+    accept();
+}
+
+void frmNFLCity::ResetNames() {
+    const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
+                                            Q(entry::kResetTeamsTitle), Q(entry::kResetTeamsText));
+    if (a != PromptAnswer::Yes) return;
+    if (const Status s = entry::TeamEditor::Reset(ctx_.State); !s) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle), Q(entry::SaveFailedText(s)));
+        return;
+    }
+    QDialog::accept();
+}
+
+void frmNFLCity::ShowHint() {
+    ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(entry::kTeamHintTitle), Q(entry::kTeamHintText));
+}
+
+void frmNFLCity::reject() {
+    if (!editor_.TeamsChanged()) {
+        QDialog::reject();
+        return;
+    }
+    const PromptAnswer a =
+        ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel, Q(entry::kTeamsChangedTitle),
+                         Q(entry::ChangedQuestion(entry::kTeamsChangedText)));
+    if (a == PromptAnswer::Yes) {
+        Save();
+    } else if (a == PromptAnswer::No) {
+        QDialog::reject();
+    }
+}
+
+frmEditCity::frmEditCity(UiContext& ctx, entry::TeamEditor& editor, int team, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), editor_(editor), team_(team) {
+    setObjectName("frmEditCity");
+    setWindowTitle("Edit NFL Team");
+    setModal(true);
+
+    const entry::TeamNames start = editor_.Names(team);
+    for (int i = 0; i < 4; ++i) {
+        boxes_[i] = new QLineEdit(QString::fromStdString(start[i]), this);
+        boxes_[i]->setObjectName(QString("txtInput%1").arg(i));
+        connect(boxes_[i], &QLineEdit::textChanged, this, &frmEditCity::BoxChanged);
+        connect(boxes_[i], &QLineEdit::returnPressed, this, [this, i] { EnterPressed(boxes_[i]); });
+        boxes_[i]->installEventFilter(this);
+    }
+    const QFontMetrics fm(boxes_[0]->font());
+    for (int i = 0; i < 4; ++i)
+        boxes_[i]->setMinimumWidth(fm.horizontalAdvance(QString(i < 2 ? 16 : 6, 'M')));
+
+    auto* nameLabel = new QLabel("NFL &Name ", this);
+    nameLabel->setBuddy(boxes_[entry::kCityField]);
+    auto* abbrLabel = new QLabel("City &Abbrv. ", this);
+    abbrLabel->setBuddy(boxes_[entry::kCityAbbrField]);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel("Location", this), 0, 1);
+    grid->addWidget(new QLabel("Nickname", this), 0, 2);
+    grid->addWidget(nameLabel, 1, 0);
+    grid->addWidget(boxes_[entry::kCityField], 1, 1);
+    grid->addWidget(boxes_[entry::kNameField], 1, 2);
+    grid->addWidget(new QLabel("13 Letters Max.", this), 1, 3);
+    grid->addWidget(abbrLabel, 2, 0);
+    grid->addWidget(boxes_[entry::kCityAbbrField], 2, 1);
+    grid->addWidget(boxes_[entry::kNameAbbrField], 2, 2);
+    grid->addWidget(new QLabel("3 Letters Max.", this), 2, 3);
+
+    ok_ = Button("cmdOK", "&OK", this);
+    auto* cancel = Button("cmdCancel", "&Cancel", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    connect(ok_, &QPushButton::clicked, this, &frmEditCity::Keep);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(boxes_[0], boxes_[1]);
+    setTabOrder(boxes_[1], boxes_[2]);
+    setTabOrder(boxes_[2], boxes_[3]);
+    setTabOrder(boxes_[3], ok_);
+    setTabOrder(ok_, cancel);
+    boxes_[0]->setFocus();
+    adjustSize();
+    CenterForm(this);
+}
+
+bool frmEditCity::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched))
+            QTimer::singleShot(0, box, [box] { SelectAllText(box); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmEditCity::BoxChanged(const QString& text) { ok_->setEnabled(!text.isEmpty()); }
+
+void frmEditCity::EnterPressed(QLineEdit* box) {
+    if (!box->text().isEmpty()) Keep();
+}
+
+void frmEditCity::Keep() {
+    entry::TeamNames typed;
+    for (int i = 0; i < 4; ++i) typed[i] = boxes_[i]->text().toStdString();
+    if (!editor_.Edit(team_, typed)) {
+        ctx_.Prompts.Tell(this, PromptIcon::Information, Q(entry::kTeamCodePageTitle),
+                          Q(entry::TeamCodePageText(team_, editor_.Names(team_))));
+    }
+    accept();
+}
+
+}  // namespace gm::ui
