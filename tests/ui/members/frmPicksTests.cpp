@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "MembersFixture.h"
+#include "core/members/BlockedFolder.h"
+#include "ui/members/frmPicks.h"
+#include "ui/shell/SpinButton.h"
+
+namespace gm::ui {
+namespace {
+
+using test::Byte;
+using test::Member;
+using test::MembersFixture;
+
+const std::string kConfidenceIni =
+    "[Options]\r\nPoolSort=Confidence\r\nMaxCPoints=MaxGames\r\nPSEntrys=Favorite\r\n[Gridmoot]\r\nCurrentWeek=3\r\n";
+
+// Record 0 "Bob", record 1 "alice": the chooser lists alice first.
+std::vector<MemberRecord> Members() {
+    MemberRecord bob = Member("Bob", 1);
+    bob.Picks[2][5] = 12;  // away team of game 5
+    bob.Confidence[2][5] = 6;
+    bob.Confidence[9][9] = 99;  // another week: never shown, never touched
+    return {bob, Member("alice", 2)};
+}
+
+template <class T = QWidget>
+T* Child(QWidget& w, const QString& name) {
+    T* c = w.findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << name.toStdString();
+    return c;
+}
+
+void Click(QWidget& w, const QString& name) { Child<QAbstractButton>(w, name)->click(); }
+QString Box(QWidget& w, int row) { return Child<QLineEdit>(w, QStringLiteral("Text1%1").arg(row))->text(); }
+bool Checked(QWidget& w, const char* option, int row) {
+    return Child<QRadioButton>(w, QStringLiteral("%1%2").arg(option).arg(row))->isChecked();
+}
+bool Available(QWidget& w, int value) {
+    return !Child<QLabel>(w, QStringLiteral("lblNotUsed%1").arg(value - 1))->isHidden();
+}
+
+TEST(frmPicks, WeekOfSelectionsWithConfidencePointsIsSavedAndReloaded) {
+    MembersFixture f(Members(), kConfidenceIni);
+    f.state.CurrentPlayer = 1;
+    const std::string aliceBefore = f.Pool().substr(kMemberRecordSize);
+    {
+        frmPicks w(f.ctx);
+        w.show();
+        EXPECT_EQ(Child<QComboBox>(w, "Combo1")->currentText(), "Bob");
+        EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "3");
+        EXPECT_EQ(Child<QLabel>(w, "lblFavUnd")->text(), " Favorite Shows Points ");
+        EXPECT_EQ(Child<QRadioButton>(w, "OpHome1")->text(), "Baltimore +7");
+        EXPECT_FALSE(Child<QWidget>(w, "Picture112")->isHidden());
+        EXPECT_TRUE(Child<QWidget>(w, "Picture113")->isHidden());
+        EXPECT_TRUE(Checked(w, "OpAway", 5));
+        EXPECT_EQ(Box(w, 5), "6");
+        // 13 games under "15 Down To XX": 3 to 15, less the 6 in use.
+        for (int v = 1; v <= 15; ++v) EXPECT_EQ(Available(w, v), v >= 3 && v != 6) << v;
+
+        Click(w, "cmdFav");
+        Click(w, "OpAway0");
+        Click(w, "cmdCAscend");
+        for (int g = 0; g < 13; ++g) EXPECT_EQ(Box(w, g), QString::number(g + 3));
+        for (int v = 1; v <= 15; ++v) EXPECT_FALSE(Available(w, v)) << v;
+
+        auto* first = Child<QLineEdit>(w, "Text10");
+        first->selectAll();
+        test::KeyClicks(first, "714");  // never more than two digits: "14"
+        EXPECT_EQ(first->text(), "14");
+        f.prompts.Answer(PromptAnswer::No);  // keep the duplicate of game 11
+        w.OnConfidenceLeft(0);
+        ASSERT_EQ(f.prompts.Asked().size(), 1u);
+        EXPECT_EQ(f.prompts.Asked()[0].Title, "Duplicate Value");
+        EXPECT_EQ(f.prompts.Asked()[0].Text, "You have entered a duplicate number.\nWould you like to correct it ?");
+        EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Stop);
+        EXPECT_TRUE(Available(w, 3));  // no game holds 3 any more
+
+        auto* monday = Child<QLineEdit>(w, "txtMP");
+        monday->selectAll();
+        test::KeyClicks(monday, "456");
+        EXPECT_EQ(monday->text(), "45");
+        Click(w, "cmdOK");
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+        EXPECT_EQ(f.state.CurrentPlayer, 0);
+    }
+    const std::string pool = f.Pool();
+    ASSERT_EQ(pool.size(), 2u * kMemberRecordSize);
+    EXPECT_EQ(pool.substr(kMemberRecordSize), aliceBefore);
+    auto pick = [&](int slot) { return Byte(pool, 0, kPicksOffset + BlockOffset(2, slot)); };
+    auto points = [&](int slot) { return Byte(pool, 0, kConfidenceOffset + BlockOffset(2, slot)); };
+    EXPECT_EQ(pick(0), 2);
+    EXPECT_EQ(points(0), 14);
+    for (int g = 1; g < 13; ++g) {
+        EXPECT_EQ(pick(g), 2 * g + 1) << g;  // favourites: the home side (even games pick home)
+        EXPECT_EQ(points(g), g + 3) << g;
+    }
+    EXPECT_EQ(pick(13), 0);
+    EXPECT_EQ(points(13), 0);
+    EXPECT_EQ(Byte(pool, 0, kTiebreakOffset + 2), 45);
+    EXPECT_EQ(Byte(pool, 0, kConfidenceOffset + BlockOffset(9, 9)), 99);
+
+    // A new run shows the same sheet.
+    AppState again(f.dir.path());
+    ScriptedPrompter prompts;
+    UiContext ctx{.State = again, .Prompts = prompts, .ScreenColorsOverride = 1LL << 24, .OpenUrl = {}, .StartProgram = {}};
+    ReadSettings(again, 1LL << 24);
+    ASSERT_TRUE(LoadPool(again).ok());
+    ASSERT_TRUE(LoadSeason(again, "1997.NFL").ok());
+    again.CurrentPlayer = 1;
+    frmPicks w(ctx);
+    EXPECT_TRUE(Checked(w, "OpAway", 0));
+    EXPECT_TRUE(Checked(w, "OpHome", 12));
+    EXPECT_EQ(Box(w, 0), "14");
+    EXPECT_EQ(Box(w, 12), "15");
+    EXPECT_EQ(Child<QLineEdit>(w, "txtMP")->text(), "45");
+    EXPECT_FALSE(Available(w, 14));
+    EXPECT_TRUE(Available(w, 3));
+}
+
+TEST(frmPicks, EditsSurviveSwitchingAndCancelWithNoLeavesEveryFileUntouched) {
+    MembersFixture f(Members(), kConfidenceIni);
+    const std::string pool = f.Pool(), ini = f.Ini(), season = f.SeasonBytes();
+    const auto members = f.state.Members;
+    f.state.CurrentPlayer = 1;
+    frmPicks w(f.ctx);
+    w.show();
+    auto* combo = Child<QComboBox>(w, "Combo1");
+    auto* spin = Child<SpinButton>(w, "SpinButton1");
+
+    Click(w, "OpHome2");
+    combo->setCurrentIndex(0);  // alice
+    EXPECT_FALSE(Checked(w, "OpHome", 2));
+    Click(w, "cmdHome");
+    emit spin->SpinUp();
+    EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "4");
+    EXPECT_EQ(f.state.CurrentWeek, 4);
+    EXPECT_TRUE(Child<QWidget>(w, "Picture11")->isHidden());  // week 4 has one game
+    emit spin->SpinDown();
+    EXPECT_TRUE(Checked(w, "OpHome", 12));
+    combo->setCurrentIndex(1);  // Bob
+    EXPECT_TRUE(Checked(w, "OpHome", 2));
+    EXPECT_TRUE(w.Model().Changed());
+
+    f.prompts.Answer(PromptAnswer::Cancel);
+    Click(w, "cmdCancel");
+    EXPECT_TRUE(w.isVisible());
+    f.prompts.Answer(PromptAnswer::No);
+    Click(w, "cmdCancel");
+    EXPECT_FALSE(w.isVisible());
+    ASSERT_EQ(f.prompts.Asked().size(), 2u);
+    EXPECT_EQ(f.prompts.Asked()[1].Title, "Cancel Player Picks");
+    EXPECT_EQ(f.prompts.Asked()[1].Text, "The Player Selections have been changed.\nWould you like to save these changes?");
+    EXPECT_EQ(f.Pool(), pool);
+    EXPECT_EQ(f.Ini(), ini);
+    EXPECT_EQ(f.SeasonBytes(), season);
+    EXPECT_EQ(f.state.Members, members);
+    EXPECT_EQ(f.state.CurrentPlayer, 0);
+}
+
+TEST(frmPicks, WeekSpinStopsAtBothEnds) {
+    MembersFixture f(Members(), kConfidenceIni);
+    f.state.CurrentWeek = 21;
+    frmPicks w(f.ctx);
+    auto* spin = Child<SpinButton>(w, "SpinButton1");
+    emit spin->SpinUp();
+    EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "21");
+    EXPECT_EQ(f.state.CurrentWeek, 21);
+    for (int i = 0; i < 25; ++i) emit spin->SpinDown();
+    EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "1");
+    EXPECT_EQ(f.state.CurrentWeek, 1);
+}
+
+TEST(frmPicks, LeavingABoxAsksAboutDuplicatesAndRange) {
+    MembersFixture f(Members(), kConfidenceIni);
+    frmPicks w(f.ctx);  // alice, week 3: nothing entered, values 3 to 15
+    auto* box0 = Child<QLineEdit>(w, "Text10");
+    auto* box1 = Child<QLineEdit>(w, "Text11");
+    box0->setText("2");
+    f.prompts.Answer(PromptAnswer::No);  // keep it
+    w.OnConfidenceLeft(0);
+    EXPECT_EQ(box0->text(), "2");
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Possible Incorrect Entry");
+    EXPECT_EQ(f.prompts.Asked()[0].Text,
+              "You should be entering a value between 3 and 15. Would you like to correct it ?");
+    box1->setText("2");
+    f.prompts.Answer(PromptAnswer::Yes);  // correct the duplicate: no range question follows
+    w.OnConfidenceLeft(1);
+    EXPECT_EQ(box1->text(), "");
+    EXPECT_EQ(f.prompts.Asked().size(), 2u);
+    box1->setText("9");
+    w.OnConfidenceLeft(1);
+    EXPECT_EQ(f.prompts.Asked().size(), 2u);
+    EXPECT_FALSE(Available(w, 9));
+    // Points and tiebreak alone are no change: Cancel closes without asking.
+    Click(w, "cmdCancel");
+    EXPECT_EQ(f.prompts.Asked().size(), 2u);
+}
+
+TEST(frmPicks, WithoutConfidencePointsTheColumnIsGoneAndStoredPointsStay) {
+    MembersFixture f(Members(),
+                     "[Options]\r\nPoolSort=Wins\r\nSecondaryTB=None\r\nMondayPts=WinningMargin\r\n"
+                     "[Gridmoot]\r\nCurrentWeek=3\r\n");
+    f.state.CurrentPlayer = 1;
+    frmPicks w(f.ctx);
+    EXPECT_TRUE(Child<QGroupBox>(w, "frConfidence")->isHidden());
+    EXPECT_TRUE(Child<QLabel>(w, "lblHeader")->isHidden());
+    EXPECT_TRUE(Child<QLineEdit>(w, "Text10")->isHidden());
+    EXPECT_FALSE(Child<QLineEdit>(w, "txtMP")->isEnabled());
+    EXPECT_TRUE(Child<QLabel>(w, "lblTiebreaker")->isHidden());
+    EXPECT_EQ(Child<QLabel>(w, "lblTiebreaker")->text(), "Winning Margin");
+    EXPECT_EQ(Child<QLabel>(w, "lblFavUnd")->text(), " Underdog Shows Points ");
+    EXPECT_EQ(Child<QRadioButton>(w, "OpAway1")->text(), "Buffalo +7");
+
+    Click(w, "cmdClear");
+    Click(w, "cmdOK");
+    const std::string pool = f.Pool();
+    EXPECT_EQ(Byte(pool, 0, kPicksOffset + BlockOffset(2, 5)), 0);
+    EXPECT_EQ(Byte(pool, 0, kConfidenceOffset + BlockOffset(2, 5)), 6);
+}
+
+TEST(frmPicks, FailedSaveSaysSoAndKeepsTheWindowWithItsEdits) {
+    MembersFixture f(Members(), kConfidenceIni);
+    const std::string pool = f.Pool();
+    frmPicks w(f.ctx);
+    w.show();
+    Click(w, "cmdAway");
+    {
+        test::BlockedFolder blocked(f.dir.path());
+        Click(w, "cmdOK");
+    }
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Stop);
+    EXPECT_TRUE(f.prompts.Asked()[0].Text.contains("Pool97.dat")) << f.prompts.Asked()[0].Text.toStdString();
+    EXPECT_EQ(f.Pool(), pool);
+    EXPECT_TRUE(Checked(w, "OpAway", 0));
+    Click(w, "cmdOK");
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(Byte(f.Pool(), 1, kPicksOffset + BlockOffset(2, 0)), 2);
+}
+
+}  // namespace
+}  // namespace gm::ui
