@@ -172,8 +172,11 @@ public:
         writer_.setCreator(QStringLiteral("Gridmoot"));
     }
     ~PdfPageSurface() override {
+        if (finished_) return;
+        // An unfinished job: close the painter first, then drop its file.
+        inner_.Abort();
         std::error_code ec;
-        if (!finished_) std::filesystem::remove(temp_, ec);
+        std::filesystem::remove(temp_, ec);
     }
 
     void PrintLine(std::string_view text) override { Sync([&] { inner_.PrintLine(text); }); }

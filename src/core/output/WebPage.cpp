@@ -113,7 +113,8 @@ const WebPageStyle& StyleOf(WebPageId page) {
     return kStyles[i];
 }
 
-bool LightScheme(const AppState& state) { return state.Color == "WB"; }
+// Every page tests for the dark scheme; any other value gives the light one.
+bool LightScheme(const AppState& state) { return state.Color != "BW"; }
 
 std::string_view AccentColor(const AppState& state, WebPageId page) {
     const auto& style = StyleOf(page);

@@ -49,7 +49,7 @@ struct WebPageStyle {
 
 const WebPageStyle& StyleOf(WebPageId page);
 
-// "BW" unless the setting says "WB".
+// The light scheme ("WB") for every value of the Color setting but "BW".
 bool LightScheme(const AppState& state);
 std::string_view AccentColor(const AppState& state, WebPageId page);
 

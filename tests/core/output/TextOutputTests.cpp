@@ -32,6 +32,7 @@ TEST(TextFile, WritesWindows1252LinesEndingCrLfIntoTxtFiles) {
     std::filesystem::create_directory(dir / "txtfiles");  // found whatever its letter case
     test::WriteFile(dir / "txtfiles" / "pstnd 5.txt", "an older, longer file that must go entirely");
     AppState state(dir.path());
+    const auto workingFolder = std::filesystem::current_path();
 
     const auto message = WriteTextFile(
         state, {"PStnd 5.txt", {"Player Standings", "", "Jos\xC3\xA9 3\xC2\xBD \xE2\x82\xAC \xE4\xB8\xAD"},
@@ -44,6 +45,7 @@ TEST(TextFile, WritesWindows1252LinesEndingCrLfIntoTxtFiles) {
     EXPECT_EQ(ReadFile(dir / "txtfiles" / "pstnd 5.txt"),
               "Player Standings\r\n\r\nJos\xE9 3\xBD \x80 ?\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "txtfiles"), {}), 1);
+    EXPECT_EQ(std::filesystem::current_path(), workingFolder);  // later saves still go to the data folder
 }
 
 TEST(TextFile, GoesToTheDataFolderWithoutTxtFiles) {

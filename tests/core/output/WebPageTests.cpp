@@ -38,6 +38,8 @@ TEST(WebPage, LeaguePageInBothColourSchemes) {
 
     state.Color = "WB";
     const std::string light = WebPageBytes(state, page);
+    state.Color = "bw";  // only "BW" itself is the dark scheme
+    EXPECT_EQ(WebPageBytes(state, page), light);
     EXPECT_NE(light.find("\r\n<BODY BGCOLOR=TAN TEXT=BLACK>\r\n"), std::string::npos);
     EXPECT_NE(light.find("<CENTER><H2><FONT COLOR=RED>Acme Pool </FONT></H2></CENTER>"), std::string::npos);
     EXPECT_NE(light.find("<FONT COLOR=BLUE>NFC Eastern"), std::string::npos);
