@@ -120,7 +120,8 @@ private:
         if (!painter_.isActive()) {
             if (printer_) printer_->setDocName(Q(jobName_));
             if (!painter_.begin(&device_)) {
-                if (printer_ && printer_->outputFormat() == QPrinter::PdfFormat)
+                if (printer_ && printer_->outputFormat() == QPrinter::PdfFormat &&
+                    !printer_->outputFileName().isEmpty())
                     throw PrintError("Cannot write \"" + printer_->outputFileName().toStdString() + "\".");
                 if (printer_ && printer_->printerName().isEmpty()) throw PrintError("No printer is installed.");
                 if (printer_)

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPrinter>
+#include <cstdio>
 
 #include "core/output/TextOutput.h"
 #include "support/TempDir.h"
@@ -11,6 +12,19 @@
 
 namespace gm::ui {
 namespace {
+
+// Sheets in a PDF, from pdfinfo (poppler-utils); -1 when it cannot tell.
+int PdfPages(const std::filesystem::path& file) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(("pdfinfo '" + file.string() + "' 2>/dev/null").c_str(), "r"),
+                                               pclose);
+    if (!pipe) return -1;
+    char line[512];
+    while (fgets(line, sizeof line, pipe.get())) {
+        int pages = 0;
+        if (std::sscanf(line, "Pages: %d", &pages) == 1) return pages;
+    }
+    return -1;
+}
 
 struct Fixture {
     test::TempDir dir;
@@ -60,7 +74,8 @@ TEST(DispatchOutput, WritersRunInOrderAndTheDestinationsAreCleared) {
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Information);
     EXPECT_EQ(test::ReadFile(f.dir / "Points.txt"), "line\r\n");
     EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("Jos\xC3\xA9\r\n"));
-    EXPECT_GT(std::filesystem::file_size(f.dir / "printed.pdf"), 0u);
+    const int sheets = PdfPages(f.dir / "printed.pdf");
+    if (sheets != -1) EXPECT_EQ(sheets, 12);  // one sheet a copy, no empty sheet at the end
 
     const OutputRequest& out = f.state.Output;
     EXPECT_FALSE(out.OutPrinter || out.OutTextFile || out.OutClipboard || out.OutWebPage);
