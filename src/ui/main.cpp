@@ -1,11 +1,12 @@
 #include <QApplication>
-#include <QLabel>
 
+#include "ui/shell/Program.h"
 #include "ui/shell/UiContext.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     gm::ui::WindowRegistry windows;
+    gm::ui::RegisterShellWindows(windows);
     gm::ui::RegisterEntryWindows(windows);
     gm::ui::RegisterMemberWindows(windows);
     gm::ui::RegisterPoolWindows(windows);
@@ -13,7 +14,5 @@ int main(int argc, char** argv) {
     gm::ui::RegisterNflWindows(windows);
     gm::ui::RegisterSidePoolWindows(windows);
     gm::ui::RegisterAnalysisWindows(windows);
-    QLabel label("Gridmoot");
-    label.show();
-    return app.exec();
+    return gm::ui::RunProgram(app, windows);
 }

@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+#include <QString>
+
 #include "core/data/AppState.h"
 #include "ui/shell/Prompt.h"
 
@@ -44,7 +46,16 @@ struct UiContext {
     const WindowRegistry* Windows = nullptr;
     // The display's colour count; 0 means ask the screen (tests set it).
     long long ScreenColorsOverride = 0;
+    // Hand-offs to the desktop; when empty the desktop's browser and a detached
+    // process are used (tests set them to see what would have been started).
+    std::function<bool(const QString& url)> OpenUrl;
+    std::function<bool(const QString& program)> StartProgram;
 };
+
+// Opens a page or file in the desktop's browser or viewer.
+bool OpenInBrowser(UiContext& ctx, const QString& url);
+// Starts another program detached from this one.
+bool StartDetachedProgram(UiContext& ctx, const QString& program);
 
 // Each subsystem registers its windows here.
 void RegisterEntryWindows(WindowRegistry& registry);   // teams, schedule, spreads, scores
@@ -54,5 +65,6 @@ void RegisterOutputWindows(WindowRegistry& registry);  // reports
 void RegisterNflWindows(WindowRegistry& registry);     // NFL displays
 void RegisterSidePoolWindows(WindowRegistry& registry);
 void RegisterAnalysisWindows(WindowRegistry& registry);
+void RegisterShellWindows(WindowRegistry& registry);   // pool options, colours, About
 
 }  // namespace gm::ui

@@ -1,0 +1,384 @@
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFont>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/data/SeasonFile.h"
+#include "core/data/Settings.h"
+#include "core/shell/Backup.h"
+#include "core/shell/MenuRules.h"
+#include "ui/display/ElectronicSign.h"
+#include "ui/display/SignSetup.h"
+#include "ui/shell/BgColorDialog.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/Hourglass.h"
+#include "ui/shell/SchemePainter.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+void SetTextColor(QLabel* label, QColor colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
+
+// A title drawn twice: the shadow, then the title over it a little up and left.
+void AddTitle(QVBoxLayout* into, const QString& text, int points, QLabel* (&labels)[2], const QString& name) {
+    auto* cell = new QGridLayout;
+    constexpr int kShift = 3;
+    for (int i = 0; i < 2; ++i) {
+        auto* l = new QLabel(text);
+        l->setObjectName(name + QString::number(i));
+        l->setFont(QFont("Times New Roman", points, QFont::Bold));
+        l->setAlignment(Qt::AlignCenter);
+        l->setAttribute(Qt::WA_TranslucentBackground);
+        // Index 0 is the shadow, down and right of index 1.
+        if (i == 0) l->setContentsMargins(kShift, kShift, 0, 0);
+        else l->setContentsMargins(0, 0, kShift, kShift);
+        cell->addWidget(l, 0, 0);
+        labels[i] = l;
+    }
+    into->addLayout(cell);
+}
+
+}  // namespace
+
+MainBackdrop::MainBackdrop(UiContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName("MainBackdrop");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->addStretch(1);
+    AddTitle(layout, "The  1997  Office  Football  Pool", 30, label1_, "Label1");
+    layout->addSpacing(12);
+    AddTitle(layout, "The Gridmoot Edition", 24, label2_, "Label2");
+    layout->addStretch(2);
+    picDisplay_ = new QWidget;
+    picDisplay_->setObjectName("PicDisplay");
+    picDisplay_->setFixedHeight(64);
+    layout->addWidget(picDisplay_);
+    Repaint();
+}
+
+void MainBackdrop::Repaint() {
+    const int scheme = ctx_.State.ColorScheme;
+    for (QLabel* l : {label1_[1], label2_[1]}) SetTextColor(l, SchemeTitleColor(scheme));
+    for (QLabel* l : {label1_[0], label2_[0]}) SetTextColor(l, SchemeShadowColor(scheme));
+    cache_ = QPixmap();
+    update();
+}
+
+void MainBackdrop::resizeEvent(QResizeEvent*) { cache_ = QPixmap(); }
+
+void MainBackdrop::paintEvent(QPaintEvent*) {
+    const int scheme = ctx_.State.ColorScheme;
+    if (scheme != cachedScheme_) Repaint();
+    // The team blends draw thousands of lines: paint once per size and scheme.
+    if (cache_.size() != size() || scheme != cachedScheme_) {
+        cache_ = QPixmap(size());
+        QPainter pp(&cache_);
+        PaintScheme(pp, size(), scheme);
+        cachedScheme_ = scheme;
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, cache_);
+}
+
+frmMain::frmMain(UiContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
+    setObjectName("frmMain");
+    setWindowTitle("Gridmoot");
+    ctx_.Printer = &printer_;
+
+    backdrop_ = new MainBackdrop(ctx_, this);
+    setCentralWidget(backdrop_);
+    sign_ = new ElectronicSign;
+    SetupBannerSign(*sign_, backdrop_->PicDisplay());
+
+    BuildMenus();
+    resize(820, 600);
+    CenterForm(this);
+}
+
+frmMain::~frmMain() {
+    Shutdown();
+    if (ctx_.Printer == &printer_) ctx_.Printer = nullptr;
+}
+
+QAction* frmMain::Item(const QString& name) const { return findChild<QAction*>(name); }
+
+QAction* frmMain::AddItem(QMenu* menu, const QString& array, int index, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(array + QString::number(index));
+    a->setParent(menu);
+    return a;
+}
+
+QAction* frmMain::AddForm(QMenu* menu, const QString& array, int index, const QString& caption,
+                          const std::string& form, bool hourglass) {
+    QAction* a = AddItem(menu, array, index, caption);
+    const bool known = ctx_.Windows && ctx_.Windows->Has(form);
+    a->setEnabled(known);
+    a->setProperty("form", QString::fromStdString(form));
+    connect(a, &QAction::triggered, this, [this, form, hourglass] { OpenForm(form, hourglass); });
+    return a;
+}
+
+void frmMain::AddSeparator(QMenu* menu, const QString& array, int index) {
+    QAction* s = menu->addSeparator();
+    s->setObjectName(array + QString::number(index));
+}
+
+void frmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* season = bar->addMenu("&Season");
+    season->setObjectName("mnuSeason");
+    const char* seasons[] = {"NFL 199&5", "NFL 199&6", "NFL Current"};
+    for (int i = 0; i < 3; ++i)
+        connect(AddItem(season, "SeasonItem", i, seasons[i]), &QAction::triggered, this, [this, i] { ChooseSeason(i); });
+
+    QMenu* edits = bar->addMenu("&Edits");
+    edits->setObjectName("mnuEdits");
+    AddForm(edits, "EditItem", 0, "NFL &Teams", "frmNFLCity");
+    AddForm(edits, "EditItem", 1, "&NFL Schedule", "frmSchedule");
+    AddForm(edits, "EditItem", 2, "N&FL Point Spreads", "frmSpreads");
+    AddForm(edits, "EditItem", 3, "NF&L Scores", "frmScores");
+    AddSeparator(edits, "EditItem", 4);
+    AddForm(edits, "EditItem", 5, "Pool &Members", "frmPlayer");
+    AddForm(edits, "EditItem", 6, "Pool &Selections", "frmPicks");
+
+    QMenu* nfl = bar->addMenu("&NFL Displays");
+    nfl->setObjectName("mnuNFL");
+    AddForm(nfl, "NFLITEM", 0, "Weekly &Results", "frmNFLResults");
+    AddForm(nfl, "NFLITEM", 1, "&Team Results", "frmTResults");
+    AddSeparator(nfl, "NFLITEM", 2);
+    AddForm(nfl, "NFLITEM", 3, "&League Standings", "frmLeague");
+    AddForm(nfl, "NFLITEM", 4, "&Conference Standings", "frmConference");
+    AddSeparator(nfl, "NFLITEM", 5);
+    AddForm(nfl, "NFLITEM", 6, "&Who's Hot Who's Not", "frmWhosHot");
+    AddForm(nfl, "NFLITEM", 7, "Favorite/&Underdog", "frmFavUnd");
+    AddForm(nfl, "NFLITEM", 8, "This Weeks &Matchups", "frmThisWeek");
+    AddForm(nfl, "NFLITEM", 9, "&Points For/ Points Against", "frmPFPA");
+    AddSeparator(nfl, "NFLITEM", 10);
+    AddForm(nfl, "NFLITEM", 11, "NFL &Graphs", "frmGraph");
+    AddForm(nfl, "NFLITEM", 12, "NFL Marque&e", "frmNFLDisp");
+    AddSeparator(nfl, "NFLITEM", 13);
+    AddForm(nfl, "NFLITEM", 14, "The NFL &Analyzer", "frmAnalyze");
+
+    QMenu* pool = bar->addMenu("&Pool Displays");
+    pool->setObjectName("mnuPool");
+    AddForm(pool, "PoolItem", 0, "Player Matri&x", "frmPMatrix");
+    AddSeparator(pool, "PoolItem", 1);
+    AddForm(pool, "PoolItem", 2, "Pool &Standings", "frmPoolStn");
+    AddSeparator(pool, "PoolItem", 3);
+    AddForm(pool, "PoolItem", 4, "Player StatPa&k", "frmStats");
+    AddForm(pool, "PoolItem", 5, "The Player &Analyst", "frmPAnalyze");
+    AddForm(pool, "PoolItem", 6, "Player &Graphs", "frmPGraph");
+    AddSeparator(pool, "PoolItem", 7);
+    AddForm(pool, "PoolItem", 8, "&The Pool Room", "frmPoolRoom");
+    AddForm(pool, "PoolItem", 9, "The Pool &Marquee", "frmPTape");
+    AddForm(pool, "PoolItem", 10, "The P&ool StatPak", "frmPoolStat");
+    AddForm(pool, "PoolItem", 11, "The &Pool Analyst", "frmOddEnd");
+    AddForm(pool, "PoolItem", 12, "The Pool E&xperts", "frmExpert");
+    AddSeparator(pool, "PoolItem", 13);
+    AddForm(pool, "PoolItem", 14, "Sports &Box", "frmOffBar");
+    QMenu* digital = pool->addMenu("&Digital Pool");
+    digital->menuAction()->setObjectName("PoolItem15");
+    const QAction* d0 = AddForm(digital, "DigitItem", 0, "&Edit Players", "frmDPlayer");
+    const QAction* d1 = AddForm(digital, "DigitItem", 1, "&Open Digital Pool", "frmDPool");
+    digital->menuAction()->setEnabled(d0->isEnabled() || d1->isEnabled());
+
+    QMenu* options = bar->addMenu("&Options");
+    options->setObjectName("mnuOptions");
+    AddForm(options, "OptionItem", 0, "&Pool Options", "frmOptions");
+    AddSeparator(options, "OptionItem", 1);
+    connect(AddItem(options, "OptionItem", 2, "Printer &Setup"), &QAction::triggered, this, &frmMain::PrinterSetup);
+    AddSeparator(options, "OptionItem", 3);
+    connect(AddItem(options, "OptionItem", 4, "&Background Colors"), &QAction::triggered, this,
+            &frmMain::OpenBackgroundColors);
+    AddSeparator(options, "OptionItem", 5);
+    // There is no diskette drive to name: the user picks the folder.
+    connect(AddItem(options, "OptionItem", 6, "Backup &Data Files to Folder..."), &QAction::triggered, this,
+            &frmMain::Backup);
+
+    QMenu* tools = bar->addMenu("&Tools");
+    tools->setObjectName("mnuTools");
+    connect(AddItem(tools, "ToolItem", 0, "&Notepad"), &QAction::triggered, this,
+            [this] { RunTool(DesktopTool::Notepad); });
+    connect(AddItem(tools, "ToolItem", 1, "Clip&board"), &QAction::triggered, this,
+            [this] { RunTool(DesktopTool::Clipboard); });
+    connect(AddItem(tools, "ToolItem", 2, "&Calculator"), &QAction::triggered, this,
+            [this] { RunTool(DesktopTool::Calculator); });
+
+    QMenu* reports = bar->addMenu("&Reports");
+    reports->setObjectName("mnuReports");
+    QMenu* picks = reports->addMenu("&Pick Sheets");
+    picks->menuAction()->setObjectName("ReportItem0");
+    const char* sheetCaptions[] = {"&Standard", "&Compact", "&Tear-off", "T&opTen", "&No Excuse"};
+    const char* sheetForms[] = {"frmStandard", "frmCompact", "frmTearoff", "frmTopTen", "frmNoExcuse"};
+    bool anySheet = false;
+    for (int i = 0; i < 5; ++i) anySheet |= AddForm(picks, "PiksheetItem", i, sheetCaptions[i], sheetForms[i])->isEnabled();
+    picks->menuAction()->setEnabled(anySheet);
+    AddSeparator(reports, "ReportItem", 1);
+    AddForm(reports, "ReportItem", 2, "&All-Picks Report", "frmMatrix");
+    AddSeparator(reports, "ReportItem", 3);
+    AddForm(reports, "ReportItem", 4, "&Sport Box ", "frmSBPrint", false);
+    AddSeparator(reports, "ReportItem", 5);
+    AddForm(reports, "ReportItem", 6, "&EZ Entry NFL Sheet", "frmEzEntry");
+
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    connect(AddItem(help, "HelpItem", 0, "&Contents"), &QAction::triggered, this, [this] { ShowHelp(ctx_, this, 0); });
+    connect(AddItem(help, "HelpItem", 1, "&Search"), &QAction::triggered, this, [this] { ShowHelpIndex(ctx_, this); });
+    AddSeparator(help, "HelpItem", 2);
+    AddForm(help, "HelpItem", 3, "&About", "frmAbout");
+    AddSeparator(help, "HelpItem", 9);
+    connect(AddItem(help, "HelpItem", 10, "&Quick Tour"), &QAction::triggered, this, &frmMain::QuickTour);
+    AddSeparator(help, "HelpItem", 11);
+    connect(AddItem(help, "HelpItem", 12, "&Exit"), &QAction::triggered, this, &QWidget::close);
+
+    // The spread item follows the season shown.
+    Item("EditItem2")->setEnabled(Item("EditItem2")->isEnabled() && ctx_.State.CurrentSeasonOpen);
+}
+
+void frmMain::OpenForm(const std::string& formName, bool hourglass) {
+    if (!ctx_.Windows || !ctx_.Windows->Has(formName)) return;
+    if (const auto refusal = CheckMenuCommand(ctx_.State, formName)) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(refusal->Title), Q(refusal->Text));
+        return;
+    }
+    if (hourglass) {
+        // The hourglass shows while the window loads and goes once its own
+        // event loop runs.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
+    }
+    ctx_.Windows->Open(formName, ctx_, this);
+    backdrop_->update();
+}
+
+void frmMain::ChooseSeason(int n) {
+    SeasonSwitch result;
+    {
+        Hourglass wait;
+        result = SelectSeason(ctx_.State, static_cast<SeasonChoice>(n));
+    }
+    QAction* spreads = Item("EditItem2");
+    spreads->setEnabled(result.SpreadsEnabled && ctx_.Windows && ctx_.Windows->Has("frmSpreads"));
+    if (!result.Load.ok() || result.Load.isWarning())
+        ctx_.Prompts.Tell(this, result.Load.ok() ? PromptIcon::Exclamation : PromptIcon::Stop, Q(result.Title),
+                          Q(result.Load.message));
+    ctx_.Prompts.Tell(this, PromptIcon::Information, Q(result.Title), Q(result.Text));
+}
+
+void frmMain::PrinterSetup() {
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle("Printer Setup");
+    dialog.exec();
+    ctx_.Printer = &printer_;
+}
+
+void frmMain::OpenBackgroundColors() {
+    frmBgColor dialog(ctx_, this);
+    dialog.exec();
+    if (dialog.ColorsChanged()) {
+        Hourglass wait;
+        backdrop_->Repaint();
+        backdrop_->repaint();
+    }
+}
+
+void frmMain::Backup() {
+    const QString start = lastBackupFolder_.isEmpty() ? QDir::homePath() : lastBackupFolder_;
+    const QString folder = QFileDialog::getExistingDirectory(this, Q(kBackupTitle), start);
+    if (folder.isEmpty()) return;
+    lastBackupFolder_ = folder;
+    BackupTo(folder);
+}
+
+void frmMain::BackupTo(const QString& folder) {
+    const fs::path target = folder.toStdString();
+    if (ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::OkCancel, Q(kBackupTitle),
+                         Q(BackupPrompt(target))) == PromptAnswer::Cancel)
+        return;
+    BackupResult result;
+    {
+        Hourglass wait;
+        result = BackUpDataFiles(ctx_.State.DataFolder, target);
+    }
+    if (result.Error) {
+        ShowError(ctx_.Prompts, this, result.Error->Number, Q(result.Error->Description));
+        return;
+    }
+    ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::OkCancel, Q(kBackupTitle),
+                     Q(BackupReport(result.Copied)));
+}
+
+void frmMain::RunTool(DesktopTool tool) {
+    const auto program = FindTool(tool, qEnvironmentVariable("PATH").toStdString());
+    if (!program || !StartDetachedProgram(ctx_, QString::fromStdString(program->string())))
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kToolMissingTitle), Q(ToolMissingText(tool)));
+}
+
+void frmMain::QuickTour() {
+    struct Stop {
+        const char* form;
+        const char* text;
+    };
+    static const Stop kTour[] = {
+        {"frmPlayer", "First add the members of your pool. Each member gets a player number."},
+        {"frmOptions", "Then set the pool options: point spreads, how players are ranked, confidence points and "
+                       "the tiebreakers."},
+        {"frmSpreads", "Each week, enter the point spreads of the week's games."},
+        {"frmCompact", "Print pick sheets for the members to fill in."},
+        {"frmPicks", "Type each member's selections and Monday night tiebreaker into the selections window."},
+        {"frmPMatrix", "The player matrix shows everybody's selections side by side."},
+        {"frmOffBar", "The Sports Box runs a squares pool on one game a week."},
+        {"frmScores", "After the games, enter the final scores."},
+        {"frmPoolStn", "The pool standings grade every selection and rank the members."},
+        {"frmPGraph", "Player graphs chart each member's weeks."},
+        {"frmStats", "The StatPak shows a member's statistics week by week."},
+        {"frmNFLDisp", "And the NFL marquee scrolls the week's results across the sign. Enjoy the season!"},
+    };
+    for (const Stop& stop : kTour) {
+        if (!ctx_.Windows || !ctx_.Windows->Has(stop.form)) continue;
+        if (ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::OkCancel, "The Gridmoot Quick Tour",
+                             stop.text) == PromptAnswer::Cancel)
+            return;
+        OpenForm(stop.form);
+    }
+}
+
+void frmMain::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    WriteCurrentWeek(ctx_.State);
+    if (sign_) sign_->StopDisplay();
+    // Close what is still open, the most recent first.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if (*it != this && (*it)->isVisible()) (*it)->close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Shutdown();
+    event->accept();
+}
+
+}  // namespace gm::ui

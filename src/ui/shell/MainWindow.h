@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPrinter>
+#include <string>
+
+#include "core/shell/Tools.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace gm::ui {
+
+struct UiContext;
+class ElectronicSign;
+
+// The main window's client area: the painted scheme, the two titles with
+// their shadows and the sign's picture box.
+class MainBackdrop : public QWidget {
+    Q_OBJECT
+public:
+    MainBackdrop(UiContext& ctx, QWidget* parent);
+    QWidget* PicDisplay() const { return picDisplay_; }
+    // Sets the title colours of the current scheme and repaints.
+    void Repaint();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    UiContext& ctx_;
+    QPixmap cache_;
+    int cachedScheme_ = 0;
+    QLabel* label1_[2]{};
+    QLabel* label2_[2]{};
+    QWidget* picDisplay_ = nullptr;
+};
+
+// The main window: every command of the program starts from its menus.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(UiContext& ctx, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // A menu item by its name ("SeasonItem0", "EditItem5", "DigitItem1").
+    QAction* Item(const QString& name) const;
+    ElectronicSign* Sign() const { return sign_; }
+    MainBackdrop* Backdrop() const { return backdrop_; }
+
+    // What the menu items do.
+    void OpenForm(const std::string& formName, bool hourglass = true);
+    void ChooseSeason(int n);
+    void PrinterSetup();
+    void OpenBackgroundColors();
+    void Backup();
+    void BackupTo(const QString& folder);
+    void RunTool(DesktopTool tool);
+    void QuickTour();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QAction* AddItem(QMenu* menu, const QString& array, int index, const QString& caption);
+    QAction* AddForm(QMenu* menu, const QString& array, int index, const QString& caption, const std::string& form,
+                     bool hourglass = true);
+    void AddSeparator(QMenu* menu, const QString& array, int index);
+    void Shutdown();
+
+    UiContext& ctx_;
+    QPrinter printer_;
+    MainBackdrop* backdrop_ = nullptr;
+    ElectronicSign* sign_ = nullptr;
+    QString lastBackupFolder_;
+    bool shutDown_ = false;
+};
+
+}  // namespace gm::ui

@@ -1,0 +1,80 @@
+#include "Program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <memory>
+
+#include "core/shell/Startup.h"
+#include "print/DataFolder.h"
+#include "ui/shell/Hourglass.h"
+#include "ui/shell/InstallPaths.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/SplashWindow.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+namespace {
+
+void Report(Prompter& prompts, const std::vector<Status>& problems) {
+    for (const Status& s : problems)
+        prompts.Tell(nullptr, s.ok() ? PromptIcon::Exclamation : PromptIcon::Stop, "Gridmoot",
+                     QString::fromStdString(s.message));
+}
+
+}  // namespace
+
+int RunProgram(QApplication& app, const WindowRegistry& windows) {
+    QApplication::setApplicationName("Gridmoot");
+    const QStringList args = app.arguments();
+    QString given;
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == "--help" || args[i] == "-h") {
+            std::fputs("Usage: gridmoot [DATA_FOLDER]\n"
+                       "Runs the office pool on DATA_FOLDER (default: a portable folder beside the program,\n"
+                       "else ~/.local/share/gridmoot), preparing it on the first start.\n",
+                       stdout);
+            return 0;
+        }
+        if (!args[i].startsWith('-') && given.isEmpty()) given = args[i];
+    }
+    const fs::path folder =
+        ResolveDataFolder(given.toStdString(), QCoreApplication::applicationDirPath().toStdString());
+
+    MessageBoxPrompter prompts;
+    std::vector<fs::path> shipped;
+    for (const QString& f : ShippedFolders("seasons")) shipped.emplace_back(f.toStdString());
+    const std::vector<Status> prepared = PrepareDataFolder(folder, shipped);
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        Report(prompts, prepared);
+        return 1;
+    }
+
+    AppState state(folder);
+    UiContext ctx{state, prompts};
+    ctx.Windows = &windows;
+
+    frmSplash splash;
+    splash.Start();
+    std::vector<Status> problems = prepared;
+    {
+        Hourglass wait;
+        QApplication::processEvents();
+        const auto loaded = LoadAtStartup(state, ScreenColors(ctx));
+        problems.insert(problems.end(), loaded.begin(), loaded.end());
+    }
+    Report(prompts, problems);
+
+    std::unique_ptr<frmMain> main;
+    QObject::connect(&splash, &frmSplash::Done, &app, [&] {
+        main = std::make_unique<frmMain>(ctx);
+        main->show();
+        splash.close();
+    });
+    const int rc = QApplication::exec();
+    main.reset();
+    return rc;
+}
+
+}  // namespace gm::ui

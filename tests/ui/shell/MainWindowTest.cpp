@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "Fixture.h"
+#include "core/data/Settings.h"
+#include "ui/display/ElectronicSign.h"
+#include "ui/shell/MainWindow.h"
+
+namespace gm::ui {
+namespace {
+
+QString Caption(const frmMain& w, const QString& item) {
+    const QAction* a = w.Item(item);
+    return a ? a->text() : QString("<missing %1>").arg(item);
+}
+
+TEST(MainWindow, MenusCarryTheirCaptionsAndFollowTheRegistry) {
+    test::ShellFixture f;
+    f.Stand("frmPoolStn");
+    f.Stand("frmSchedule");
+    frmMain w(*f.ctx);
+
+    QStringList menus;
+    for (QAction* a : w.menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"&Season", "&Edits", "&NFL Displays", "&Pool Displays", "&Options", "&Tools",
+                                  "&Reports", "&Help"}));
+
+    const std::pair<const char*, const char*> items[] = {
+        {"SeasonItem0", "NFL 199&5"},         {"SeasonItem2", "NFL Current"},
+        {"EditItem2", "N&FL Point Spreads"},  {"EditItem6", "Pool &Selections"},
+        {"NFLITEM9", "&Points For/ Points Against"}, {"NFLITEM14", "The NFL &Analyzer"},
+        {"PoolItem0", "Player Matri&x"},      {"PoolItem12", "The Pool E&xperts"},
+        {"PoolItem15", "&Digital Pool"},      {"DigitItem1", "&Open Digital Pool"},
+        {"OptionItem2", "Printer &Setup"},    {"ToolItem1", "Clip&board"},
+        {"ReportItem0", "&Pick Sheets"},      {"PiksheetItem3", "T&opTen"},
+        {"ReportItem4", "&Sport Box "},       {"HelpItem3", "&About"},
+        {"HelpItem10", "&Quick Tour"},        {"HelpItem12", "&Exit"},
+    };
+    for (const auto& [name, caption] : items) EXPECT_EQ(Caption(w, name), caption) << name;
+    for (const char* sep : {"EditItem4", "NFLITEM2", "NFLITEM13", "PoolItem1", "PoolItem7", "PoolItem13",
+                            "OptionItem5", "ReportItem5", "HelpItem9", "HelpItem11"}) {
+        ASSERT_NE(w.Item(sep), nullptr) << sep;
+        EXPECT_TRUE(w.Item(sep)->isSeparator()) << sep;
+    }
+
+    // Registered windows are enabled; the rest wait for theirs.
+    EXPECT_TRUE(w.Item("PoolItem2")->isEnabled());
+    EXPECT_TRUE(w.Item("EditItem1")->isEnabled());
+    EXPECT_FALSE(w.Item("PoolItem0")->isEnabled());
+    EXPECT_FALSE(w.Item("PoolItem15")->isEnabled());
+    EXPECT_FALSE(w.Item("ReportItem0")->isEnabled());
+    EXPECT_TRUE(w.Item("OptionItem2")->isEnabled());
+
+    w.Item("PoolItem2")->trigger();
+    EXPECT_EQ(f.opened["frmPoolStn"], 1);
+}
+
+TEST(MainWindow, StartsWithTheBannerAndTheSchemeTitles) {
+    test::ShellFixture f;
+    f.state->ColorScheme = 2;
+    frmMain w(*f.ctx);
+    ASSERT_NE(w.Sign(), nullptr);
+    EXPECT_EQ(w.Sign()->Text(), "Lumex Electronic Message");
+    EXPECT_EQ(w.Sign()->LampColor(), QColor(255, 255, 0));
+    EXPECT_EQ(w.Sign()->Rate(), 3);
+    EXPECT_TRUE(w.Sign()->Scrolling());
+    const auto* top = w.findChild<QLabel*>("Label11");
+    const auto* shadow = w.findChild<QLabel*>("Label10");
+    ASSERT_TRUE(top && shadow);
+    EXPECT_EQ(top->text(), "The  1997  Office  Football  Pool");
+    EXPECT_EQ(top->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(shadow->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(w.findChild<QLabel*>("Label21")->text(), "The Gridmoot Edition");
+    EXPECT_EQ(f.ctx->Printer != nullptr, true);
+
+    // The painted background: scheme 2 fades from black at the top to blue.
+    w.resize(640, 480);
+    const QImage image = w.Backdrop()->grab().toImage();
+    EXPECT_EQ(image.pixelColor(5, 0), QColor(0, 0, 0));
+    EXPECT_EQ(image.pixelColor(5, image.height() - 1), QColor(0, 0, 255));
+}
+
+TEST(MainWindow, SeasonSwitchChangesTeamsAndTheSpreadItem) {
+    test::ShellFixture f;
+    f.Stand("frmSpreads");
+    gm::WriteSetting(f.state->Settings, {"Team Location", "3", "", 16}, "Charm City");
+    gm::LoadTeamTables(*f.state);
+    frmMain w(*f.ctx);
+    ASSERT_TRUE(w.Item("EditItem2")->isEnabled());
+
+    w.Item("SeasonItem0")->trigger();
+    EXPECT_EQ(f.state->Teams.TeamCity[3], "Cleveland");
+    EXPECT_EQ(f.state->Teams.TeamName[12], "Oilers");
+    EXPECT_FALSE(f.state->CurrentSeasonOpen);
+    EXPECT_FALSE(w.Item("EditItem2")->isEnabled());
+    ASSERT_FALSE(f.prompts.Asked().empty());
+    EXPECT_EQ(f.prompts.Asked().back().Title, "View Previous NFL Season");
+    EXPECT_EQ(f.prompts.Asked().back().Text, "The 1995 NFL Season is now available for viewing.");
+
+    w.Item("SeasonItem1")->trigger();
+    EXPECT_EQ(f.state->Teams.TeamCity[3], "Baltimore");
+    EXPECT_EQ(f.prompts.Asked().back().Text, "The 1996 NFL Season is now opened.");
+
+    w.Item("SeasonItem2")->trigger();
+    EXPECT_EQ(f.state->Teams.TeamCity[3], "Charm City");
+    EXPECT_EQ(f.state->Teams.TeamCity[12], "Tennessee");
+    EXPECT_TRUE(w.Item("EditItem2")->isEnabled());
+    EXPECT_EQ(f.prompts.Asked().back().Title, "Open 1997 NFL Season");
+    EXPECT_EQ(f.prompts.Asked().back().Icon, PromptIcon::Information);
+}
+
+TEST(MainWindow, RefusalsComeBeforeTheWindow) {
+    test::ShellFixture f;
+    f.Stand("frmPicks");
+    f.Stand("frmExpert");
+    frmMain w(*f.ctx);
+
+    w.Item("EditItem6")->trigger();
+    EXPECT_EQ(f.opened["frmPicks"], 0);
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Insufficient # of Players");
+    EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
+
+    f.state->MemberCount = 1;
+    f.state->CurrentWeek = 3;
+    w.Item("PoolItem12")->trigger();
+    EXPECT_EQ(f.opened["frmExpert"], 0);
+    EXPECT_EQ(f.prompts.Asked().back().Title, "Insufficient Data");
+
+    w.Item("EditItem6")->trigger();
+    EXPECT_EQ(f.opened["frmPicks"], 1);
+    f.state->CurrentWeek = 4;
+    w.Item("PoolItem12")->trigger();
+    EXPECT_EQ(f.opened["frmExpert"], 1);
+}
+
+TEST(MainWindow, ClosingWritesTheWeekAndStopsTheSign) {
+    test::ShellFixture f;
+    auto w = std::make_unique<frmMain>(*f.ctx);
+    w->show();
+    f.state->CurrentWeek = 9;
+    w->Item("HelpItem12")->trigger();
+    EXPECT_FALSE(w->Sign()->Scrolling());
+    EXPECT_EQ(f.Settings(), "[GridMoot]\r\nCurrentWeek=9\r\n");
+    AppState reread(f.dir.path());
+    ReadSettings(reread, 1LL << 24);
+    EXPECT_EQ(reread.CurrentWeek, 9);
+    EXPECT_TRUE(f.prompts.Asked().empty());
+}
+
+TEST(MainWindow, BackupToAFolder) {
+    test::ShellFixture f;
+    gm::test::TempDir target;
+    gm::test::WriteFile(f.dir / "1997.NFL", "season");
+    frmMain w(*f.ctx);
+
+    f.prompts.Answer(PromptAnswer::Cancel);
+    w.BackupTo(QString::fromStdString(target.path().string()));
+    EXPECT_FALSE(std::filesystem::exists(target / "1997.NFL"));
+
+    f.prompts.Clear();
+    w.BackupTo(QString::fromStdString(target.path().string()));
+    ASSERT_EQ(f.prompts.Asked().size(), 2u);
+    EXPECT_EQ(f.prompts.Asked()[1].Title, "Backup Gridmoot Data Files");
+    EXPECT_EQ(f.prompts.Asked()[1].Text, "The following files were copied:\n\nPool97.dat\n1997.NFL\n");
+    EXPECT_EQ(gm::test::ReadFile(target / "1997.NFL"), "season");
+
+    f.prompts.Clear();
+    w.BackupTo(QString::fromStdString((target / "gone").string()));
+    ASSERT_EQ(f.prompts.Asked().size(), 2u);
+    EXPECT_TRUE(f.prompts.Asked()[1].Text.startsWith("Error:76 ")) << f.prompts.Asked()[1].Text.toStdString();
+}
+
+TEST(MainWindow, ToolsStartTheDesktopsProgramsOrSaySo) {
+    test::ShellFixture f;
+    gm::test::TempDir bin;
+    gm::test::WriteFile(bin / "galculator", "#!/bin/sh\n");
+    std::filesystem::permissions(bin / "galculator", std::filesystem::perms::owner_all);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(bin.path().string()));
+    frmMain w(*f.ctx);
+    w.Item("ToolItem2")->trigger();
+    w.Item("ToolItem0")->trigger();
+    qputenv("PATH", oldPath);
+
+    ASSERT_EQ(f.programs.size(), 1u);
+    EXPECT_TRUE(f.programs[0].endsWith("/galculator"));
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Program Not Installed");
+    EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Stop);
+    EXPECT_TRUE(f.prompts.Asked()[0].Text.startsWith(
+        "You Need to Install the Notepad Application in your Windows Directory"));
+}
+
+TEST(MainWindow, HelpOpensThePages) {
+    test::ShellFixture f;
+    frmMain w(*f.ctx);
+    w.Item("HelpItem0")->trigger();
+    w.Item("HelpItem1")->trigger();
+    ASSERT_EQ(f.urls.size(), 2u) << (f.prompts.Asked().empty() ? "" : f.prompts.Asked()[0].Text.toStdString());
+    EXPECT_TRUE(f.urls[0].endsWith("/docs/index.html"));
+    EXPECT_TRUE(f.urls[1].endsWith("/docs/index.html#topics"));
+}
+
+}  // namespace
+}  // namespace gm::ui
