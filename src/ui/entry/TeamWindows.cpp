@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +71,7 @@ frmNFLCity::frmNFLCity(UiContext& ctx, QWidget* parent)
     layout->addLayout(buttons);
     heading->setBuddy(list_);
 
+    list_->installEventFilter(this);
     connect(list_, &QListWidget::itemSelectionChanged, this, &frmNFLCity::UpdateEditButton);
     connect(list_, &QListWidget::itemDoubleClicked, this, &frmNFLCity::EditSelected);
     connect(edit_, &QPushButton::clicked, this, &frmNFLCity::EditSelected);
@@ -80,6 +82,18 @@ frmNFLCity::frmNFLCity(UiContext& ctx, QWidget* parent)
     UpdateEditButton();
     adjustSize();
     CenterForm(this);
+}
+
+bool frmNFLCity::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a line edits it, like a double-click.
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            EditSelected();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmNFLCity::UpdateEditButton() { edit_->setEnabled(!list_->selectedItems().isEmpty()); }

@@ -28,6 +28,9 @@ public slots:
     void ShowHint();
     void reject() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void UpdateEditButton();
 

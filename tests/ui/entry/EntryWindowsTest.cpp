@@ -105,6 +105,29 @@ TEST_F(EntryWindows, AllFourWindowsAreRegistered) {
         EXPECT_TRUE(registry.Has(form)) << form;
 }
 
+TEST_F(EntryWindows, ScheduleOpenerReadsTheCurrentSeasonAgain) {
+    SeasonGrid games{};
+    games[0][0] = Game(kDenver, kMiami);
+    Load(games);
+    WindowRegistry registry;
+    RegisterEntryWindows(registry);
+    for (const bool current : {true, false}) {
+        state.CurrentSeasonOpen = current;
+        state.Games[0][0].HomeTeam = kDallas;  // only in memory
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* w = qobject_cast<frmSchedule*>(QApplication::activeModalWidget());
+            ASSERT_NE(w, nullptr);
+            opened = true;
+            w->reject();
+        });
+        registry.Open("frmSchedule", ctx, nullptr);
+        EXPECT_TRUE(opened);
+        // An archived season stays as it is in memory.
+        EXPECT_EQ(state.Games[0][0].HomeTeam, current ? kMiami : kDallas) << current;
+    }
+}
+
 TEST_F(EntryWindows, ScheduleEnteredForAWeekIsSaved) {
     SeasonGrid games{};
     games[3][1] = Game(kDenver, kMiami, 21, 14);  // week 4 already played
@@ -326,6 +349,7 @@ TEST_F(EntryWindows, TeamRenamed) {
     ASSERT_EQ(item->data(Qt::UserRole).toInt(), kTennessee);
     list->setCurrentItem(item);
     EXPECT_TRUE(edit->isEnabled());
+    EXPECT_EQ(item->text().toStdString(), "Tennessee       Ten     Oilers        Oil");
 
     // The edit dialog is modal: fill it in once it is up.
     QTimer::singleShot(0, [&] {
@@ -341,7 +365,7 @@ TEST_F(EntryWindows, TeamRenamed) {
         Type(*dialog, "txtInput2", "Nas");
         Key(Child<QLineEdit>(*dialog, "txtInput2"), Qt::Key_Return, "\r");  // Enter acts as OK
     });
-    edit->click();
+    Key(list, Qt::Key_Return, "\r");  // Enter on a line opens it, as Edit does
     EXPECT_EQ(list->currentItem()->text().toStdString(), "Nashville Mus   Nas     Titans        Tit");
     EXPECT_EQ(state.Teams.TeamCity[kTennessee], "Tennessee");  // nothing written before OK
 
