@@ -1,0 +1,221 @@
+#include "frmMatrix.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "core/output/WebPage.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/Hourglass.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+using namespace poolui;
+
+namespace {
+
+constexpr int kHelpTopic = 6;
+
+QRadioButton* Option(const char* name, const QString& caption, QWidget* parent) {
+    auto* o = new QRadioButton(caption, parent);
+    o->setObjectName(name);
+    return o;
+}
+
+// Each frame's options are exclusive on their own.
+QGroupBox* Frame(const QString& title, std::initializer_list<QRadioButton*> options, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    auto* group = new QButtonGroup(box);
+    for (QRadioButton* o : options) {
+        layout->addWidget(o);
+        group->addButton(o);
+    }
+    return box;
+}
+
+}  // namespace
+
+frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<AllPicksReport>(ctx.State)),
+      OpName_(Option("OpName", "Use Team &Name", this)),
+      OpCity_(Option("OpCity", "Use C&ity Name", this)),
+      OpActive_(Option("OpActive", "Acti&ve Players Only", this)),
+      OpEntire_(Option("OpEntire", "Print &Entire Pool", this)),
+      frCopies_(new QGroupBox("COPIES", this)),
+      lblSelect_(new QLabel("Select # of Copies to Print", this)),
+      hsbNumCopies_(new QScrollBar(Qt::Horizontal, this)),
+      lblNumCopies_(Named("lblNumCopies", this, "0")),
+      CkNum_(new QCheckBox("One &Per Player", this)),
+      OpOutput_{Option("OpOutput0", "&Text File", this), Option("OpOutput1", "P&rinter", this),
+                Option("OpOutput2", "&Web Page", this)},
+      OpSort_{Option("OpSort0", "", this), Option("OpSort1", "Alp&habetical Order", this)},
+      lblWeek_(Named("lblWeek", this)),
+      lblPoolNum_(Named("lblPoolNum", this)),
+      lblActiveNum_(Named("lblActiveNum", this)) {
+    setObjectName("frmMatrix");
+    setWindowTitle("All-Picks Report");
+    setModal(true);
+    hsbNumCopies_->setObjectName("hsbNumCopies");
+    hsbNumCopies_->setRange(0, 200);
+    hsbNumCopies_->setPageStep(5);
+    hsbNumCopies_->setMinimumWidth(160);
+    CkNum_->setObjectName("CkNum");
+    OpSort_[0]->setText(Q(model_->StandingSortCaption()));
+
+    auto* spin = new SpinButton(this);
+    spin->setObjectName("SpinButton1");
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    auto* cmdCancel = Button("cmdCancel", "&Cancel", this);
+    auto* cmdHelp = Button("cmdHelp", "&Help", this);
+    cmdOK->setDefault(true);
+
+    auto* copiesLayout = new QGridLayout(frCopies_);
+    copiesLayout->addWidget(lblSelect_, 0, 0, 1, 2);
+    copiesLayout->addWidget(hsbNumCopies_, 1, 0);
+    copiesLayout->addWidget(lblNumCopies_, 1, 1);
+    copiesLayout->addWidget(CkNum_, 2, 0, 1, 2);
+
+    auto* week = new QHBoxLayout;
+    auto* weekCaption = new QLabel("Wee&k", this);
+    weekCaption->setBuddy(spin);
+    week->addWidget(weekCaption);
+    week->addWidget(lblWeek_);
+    week->addWidget(spin);
+    week->addStretch();
+    auto* counts = new QGridLayout;
+    counts->addWidget(new QLabel("Pool Size", this), 0, 0);
+    counts->addWidget(lblPoolNum_, 0, 1);
+    counts->addWidget(new QLabel("Played This Week", this), 1, 0);
+    counts->addWidget(lblActiveNum_, 1, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Frame("NFL  ABBREVIATIONS", {OpName_, OpCity_}, this));
+    left->addWidget(Frame("PRINT OPTIONS ", {OpActive_, OpEntire_}, this));
+    left->addWidget(frCopies_);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Frame(" Send Output To: ", {OpOutput_[0], OpOutput_[1], OpOutput_[2]}, this));
+    right->addWidget(Frame("Sort Players By", {OpSort_[0], OpSort_[1]}, this));
+    right->addLayout(week);
+    right->addLayout(counts);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdHelp);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+
+    (model_->UseTeamNames ? OpName_ : OpCity_)->setChecked(true);
+    (model_->EntirePool ? OpEntire_ : OpActive_)->setChecked(true);
+    OpSort_[model_->ByStanding ? 0 : 1]->setChecked(true);
+    lblPoolNum_->setText(Q(model_->PoolSizeText()));
+    ShowCopies(false);
+    Refresh();
+
+    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
+    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    connect(OpOutput_[1], &QRadioButton::toggled, this, &frmMatrix::ShowCopies);
+    connect(hsbNumCopies_, &QScrollBar::valueChanged, this, &frmMatrix::OnCopiesChanged);
+    connect(CkNum_, &QCheckBox::toggled, this, &frmMatrix::OnOnePerPlayer);
+    connect(cmdOK, &QPushButton::clicked, this, &frmMatrix::OnOK);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, kHelpTopic); });
+
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmMatrix::Refresh() {
+    lblWeek_->setText(Q(model_->WeekLabel()));
+    lblActiveNum_->setText(QString::number(model_->PlayedCount()));
+}
+
+void frmMatrix::Spin(int step) {
+    if (!model_->Spin(step)) {
+        QApplication::beep();
+        return;
+    }
+    Refresh();
+}
+
+void frmMatrix::ShowCopies(bool shown) { frCopies_->setVisible(shown); }
+
+void frmMatrix::OnCopiesChanged(int value) {
+    lblNumCopies_->setText(QString::number(value));
+    if (value != 0) CkNum_->setChecked(false);
+}
+
+void frmMatrix::OnOnePerPlayer(bool checked) {
+    lblSelect_->setVisible(!checked);
+    hsbNumCopies_->setVisible(!checked);
+    lblNumCopies_->setVisible(!checked);
+    if (checked) {
+        lblNumCopies_->clear();
+    } else {
+        hsbNumCopies_->setValue(0);
+        lblNumCopies_->setText("0");
+    }
+}
+
+void frmMatrix::OnOK() {
+    const bool text = OpOutput_[0]->isChecked();
+    const bool printer = OpOutput_[1]->isChecked();
+    const bool web = OpOutput_[2]->isChecked();
+    if (!text && !printer && !web) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "Incomplete Data",
+                          "You need to specify where you want the output to go.");
+        return;
+    }
+    const bool onePerPlayer = CkNum_->isChecked();
+    const int count = hsbNumCopies_->value();
+    if (printer && !onePerPlayer && count == 0) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "Incomplete Data",
+                          "You need to specify the number\r\nof copies to print");
+        return;
+    }
+    model_->UseTeamNames = OpName_->isChecked();
+    model_->EntirePool = OpEntire_->isChecked();
+    model_->ByStanding = OpSort_[0]->isChecked();
+
+    if (text) {
+        OutputMessage message;
+        {
+            Hourglass wait;
+            message = WriteTextFile(ctx_.State, model_->TextFile());
+        }
+        ShowOutputMessage(ctx_, this, message);
+    } else if (printer) {
+        const int copies = onePerPlayer ? ctx_.State.MemberCount : count;
+        PrintOnPrinter(ctx_, this, [&](PageSurface& surface) { return model_->Print(surface, copies); },
+                       std::string(kPrintErrorTitle), "All-Picks Report");
+    } else {
+        OutputMessage message;
+        {
+            Hourglass wait;
+            message = WriteWebPage(ctx_.State, model_->WebPage());
+        }
+        ShowOutputMessage(ctx_, this, message);
+    }
+    if (const Status saved = model_->SaveChoices(); !saved)
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "All-Picks Report", Q(saved.message));
+    accept();
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,200 @@
+#include "frmPoolStn.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/output/WebPage.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/Hourglass.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+using namespace poolui;
+
+namespace {
+constexpr int kHelpTopic = 4;
+}
+
+frmPoolStn::frmPoolStn(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<PoolStandings>(ctx.State)),
+      lstPlayer_(new QListWidget(this)),
+      frStandings_(new QGroupBox(this)),
+      lblLeft_(Named("lblLeft", this)),
+      lblRight_(Named("lblRight", this)),
+      lblStart_(Named("lblStart", this)),
+      lblEnd_(Named("lblEnd", this)),
+      Combo1_(new QComboBox(this)),
+      ckShowAll_(new QCheckBox("Show &All Players", this)),
+      lblPoolNum_(Named("lblPoolNum", this)),
+      lblActive_(Named("lblActive", this)),
+      lblActiveNum_(Named("lblActiveNum", this)),
+      OpOneWeek_(new QRadioButton("O&ne Week", this)),
+      OpSeason_(new QRadioButton("Season &Totals", this)) {
+    setObjectName("frmPoolStn");
+    setWindowTitle("Vadoruriziz Standings");
+    setModal(true);
+    lstPlayer_->setObjectName("lstPlayer");
+    frStandings_->setObjectName("frStandings");
+    Combo1_->setObjectName("Combo1");
+    ckShowAll_->setObjectName("ckShowAll");
+    OpOneWeek_->setObjectName("OpOneWeek");
+    OpSeason_->setObjectName("OpSeason");
+    UseFixedPitch(lstPlayer_);
+    UseFixedPitch(frStandings_);
+    lstPlayer_->setMinimumSize(620, 300);
+
+    auto* spinEnd = new SpinButton(this);
+    spinEnd->setObjectName("SpinButton1");
+    auto* spinStart = new SpinButton(this);
+    spinStart->setObjectName("SpinButton2");
+    auto* cmdPrint = Button("cmdPrint", "&Print", this);
+    auto* cmdHelp = Button("cmdHelp", "&Help", this);
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    cmdOK->setDefault(true);
+
+    // The list under its group labels, inside the frame captioned with the column heading.
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(lblLeft_);
+    groups->addStretch();
+    groups->addWidget(lblRight_);
+    groups->addStretch();
+    auto* frameLayout = new QVBoxLayout(frStandings_);
+    frameLayout->addLayout(groups);
+    frameLayout->addWidget(lstPlayer_);
+
+    auto* range = new QGroupBox("Display  Standings", this);
+    auto* rangeLayout = new QGridLayout(range);
+    auto* between = new QLabel("&Between Week", range);
+    between->setBuddy(spinStart);
+    auto* andWeek = new QLabel("An&d Week", range);
+    andWeek->setBuddy(spinEnd);
+    rangeLayout->addWidget(between, 0, 0);
+    rangeLayout->addWidget(lblStart_, 0, 1);
+    rangeLayout->addWidget(spinStart, 0, 2);
+    rangeLayout->addWidget(andWeek, 1, 0);
+    rangeLayout->addWidget(lblEnd_, 1, 1);
+    rangeLayout->addWidget(spinEnd, 1, 2);
+
+    auto* sortBox = new QGroupBox("&Sort By", this);
+    auto* sortLayout = new QVBoxLayout(sortBox);
+    sortLayout->addWidget(Combo1_);
+
+    auto* counts = new QGridLayout;
+    counts->addWidget(new QLabel("Pool Size", this), 0, 0);
+    counts->addWidget(lblPoolNum_, 0, 1);
+    counts->addWidget(lblActive_, 1, 0);
+    counts->addWidget(lblActiveNum_, 1, 1);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(range);
+    side->addWidget(sortBox);
+    side->addWidget(ckShowAll_);
+    side->addLayout(counts);
+    side->addWidget(OpOneWeek_);
+    side->addWidget(OpSeason_);
+    side->addStretch();
+    side->addWidget(cmdPrint);
+    side->addWidget(cmdHelp);
+    side->addWidget(cmdOK);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(frStandings_, 1);
+    layout->addLayout(side);
+
+    // Opening: labels, counts and the sort box without a recomputation.
+    lblStart_->setText(Q(model_->StartLabel()));
+    lblEnd_->setText(Q(model_->EndLabel()));
+    lblPoolNum_->setText(Q(model_->PoolSizeText()));
+    for (const auto& choice : PoolStandings::SortChoices()) Combo1_->addItem(Q(choice));
+    Combo1_->setCurrentText(Q(model_->InitialSortChoice()));
+    OpOneWeek_->setChecked(true);
+    Redisplay();
+
+    connect(spinEnd, &SpinButton::SpinUp, this, [this] { Spin(true, +1); });
+    connect(spinEnd, &SpinButton::SpinDown, this, [this] { Spin(true, -1); });
+    connect(spinStart, &SpinButton::SpinUp, this, [this] { Spin(false, +1); });
+    connect(spinStart, &SpinButton::SpinDown, this, [this] { Spin(false, -1); });
+    connect(Combo1_, &QComboBox::activated, this, [this](int index) {
+        model_->ChooseSort(Combo1_->itemText(index).toStdString());
+        Redisplay();
+    });
+    connect(ckShowAll_, &QCheckBox::toggled, this, [this](bool on) {
+        model_->SetShowAll(on);
+        Redisplay();
+    });
+    connect(OpOneWeek_, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on) return;
+        model_->SetView(PoolStandings::View::OneWeek);
+        Redisplay();
+    });
+    connect(OpSeason_, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on) return;
+        model_->SetView(PoolStandings::View::Season);
+        Redisplay();
+    });
+    connect(lstPlayer_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { OnListDoubleClick(lstPlayer_->row(item)); });
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPoolStn::OnPrint);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, kHelpTopic); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmPoolStn::Redisplay() {
+    frStandings_->setTitle(Q(model_->Heading()));
+    FillList(lstPlayer_, model_->Lines());
+    lblActive_->setText(Q(model_->ActiveText()));
+    lblActiveNum_->setText(Q(model_->ActiveNumText()));
+    lblLeft_->setText(Q(model_->LeftLabel()));
+    lblRight_->setText(Q(model_->RightLabel()));
+    lblStart_->setText(Q(model_->StartLabel()));
+    lblEnd_->setText(Q(model_->EndLabel()));
+}
+
+void frmPoolStn::Spin(bool endWeek, int step) {
+    const bool moved = endWeek ? model_->SpinEnd(step) : model_->SpinStart(step);
+    if (!moved) {
+        QApplication::beep();
+        return;
+    }
+    Redisplay();
+}
+
+void frmPoolStn::OnListDoubleClick(int row) {
+    const auto members = model_->ListedMembers();
+    if (row < 0 || row >= static_cast<int>(members.size())) return;
+    if (!ctx_.Windows || !ctx_.Windows->Has("frmStats")) return;
+    const int weekBefore = ctx_.State.CurrentWeek;
+    ctx_.State.CurrentPlayer = members[static_cast<std::size_t>(row)];
+    ctx_.State.StatPakFromStandings = true;
+    ctx_.Windows->Open("frmStats", ctx_, this);  // its opener shows the hourglass while it loads
+    ctx_.State.StatPakFromStandings = false;
+    model_->AfterStatPak(weekBefore);
+    Redisplay();
+}
+
+void frmPoolStn::OnPrint() {
+    DisplayWriters writers;
+    writers.OutputFile = [this] { return WriteTextFile(ctx_.State, model_->TextFile()); };
+    writers.OutputClipboard = [this] { return model_->Clipboard(); };
+    writers.OutputPrinter = [this](PageSurface& surface, int copies) { return model_->Print(surface, copies); };
+    writers.OutputWeb = [this] { return WriteWebPage(ctx_.State, model_->WebPage()); };
+    writers.JobName = "Pool Standings";
+    RunOutput(ctx_, this, writers);
+}
+
+}  // namespace gm::ui
