@@ -21,11 +21,14 @@ constexpr double kTwipsPerPoint = 20.0;
 constexpr double kTwipsPerDrawUnit = 10.0;
 
 std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 class QtPageSurface final : public PageSurface {
 public:
@@ -123,7 +126,8 @@ private:
                 if (printer_ && printer_->outputFormat() == QPrinter::PdfFormat &&
                     !printer_->outputFileName().isEmpty())
                     throw PrintError("Cannot write \"" + printer_->outputFileName().toStdString() + "\".");
-                if (printer_ && printer_->printerName().isEmpty()) throw PrintError("No printer is installed.");
+                if (printer_ && printer_->printerName().isEmpty())
+                    throw PrintError("No printer is installed.");
                 if (printer_)
                     throw PrintError("The printer \"" + printer_->printerName().toStdString() +
                                      "\" cannot start a print job.");
@@ -164,8 +168,10 @@ private:
 class PdfPageSurface final : public PageSurface {
 public:
     PdfPageSurface(std::filesystem::path file, const std::string& jobName)
-        : file_(std::move(file)), temp_(file_.parent_path() / (file_.filename().string() + ".part")),
-          writer_(QString::fromStdString(temp_.string())), inner_(writer_, nullptr, jobName) {
+        : file_(std::move(file)),
+          temp_(file_.parent_path() / (file_.filename().string() + ".part")),
+          writer_(QString::fromStdString(temp_.string())),
+          inner_(writer_, nullptr, jobName) {
         writer_.setPageSize(QPageSize(QPageSize::Letter));
         writer_.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
         writer_.setResolution(1200);
@@ -180,8 +186,12 @@ public:
         std::filesystem::remove(temp_, ec);
     }
 
-    void PrintLine(std::string_view text) override { Sync([&] { inner_.PrintLine(text); }); }
-    void PrintText(std::string_view text) override { Sync([&] { inner_.PrintText(text); }); }
+    void PrintLine(std::string_view text) override {
+        Sync([&] { inner_.PrintLine(text); });
+    }
+    void PrintText(std::string_view text) override {
+        Sync([&] { inner_.PrintText(text); });
+    }
     double TextWidth(std::string_view text) override {
         inner_.Font = Font;
         return inner_.TextWidth(text);
@@ -197,7 +207,9 @@ public:
     double ScaleHeight() const override { return inner_.ScaleHeight(); }
     int Orientation() const override { return inner_.Orientation(); }
     void SetOrientation(int orientation) override { inner_.SetOrientation(orientation); }
-    void NewPage() override { Sync([&] { inner_.NewPage(); }); }
+    void NewPage() override {
+        Sync([&] { inner_.NewPage(); });
+    }
 
     void EndDoc() override {
         inner_.EndDoc();

@@ -35,9 +35,13 @@ std::string Squeeze(const std::string& text) {
     return out;
 }
 
-bool HavePoppler() { return !Shell("command -v pdftotext pdfinfo pdffonts").empty(); }
+bool HavePoppler() {
+    return !Shell("command -v pdftotext pdfinfo pdffonts").empty();
+}
 
-std::string Quote(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+std::string Quote(const std::filesystem::path& p) {
+    return "'" + p.string() + "'";
+}
 
 // A standings-like printout: banner, centred title, then a long underlined
 // body that breaks pages and repeats its heading.

@@ -13,31 +13,37 @@ constexpr std::array<HomePageLink, 14> kLinks{{
     {"nfl.htm", "<LI><a href=nfl.htm> NFL Weekly Results </a><P>", "NFL Weekly Results (nfl.htm)", true},
     {"nflconf.htm", "<LI><a href=nflconf.htm> NFL Conference Standings </a><P>",
      "NFL Conference Standings (nflconf.htm)", true},
-    {"league.htm", "<LI><a href=league.htm> NFL League Standings </a><P>", "NFL League Standings (league.htm)",
-     true},
+    {"league.htm", "<LI><a href=league.htm> NFL League Standings </a><P>",
+     "NFL League Standings (league.htm)", true},
     {"favund.htm", "<LI><a href=favund.htm> NFL Favorite/Underdog Standings </a><P>",
      "NFL Fav/Und Standings (favund.htm)", true},
-    {"whoshot.htm", "<LI><a href=whoshot.htm> Who's Hot, Who's Not </a><P>", "Who's Hot, Who's Not (whoshot.htm)",
+    {"whoshot.htm", "<LI><a href=whoshot.htm> Who's Hot, Who's Not </a><P>",
+     "Who's Hot, Who's Not (whoshot.htm)", true},
+    {"analyze.htm", "<LI><a href=analyze.htm> The NFL Analyzer </a><P>", "The NFL Analyzer (analyze.htm)",
      true},
-    {"analyze.htm", "<LI><a href=analyze.htm> The NFL Analyzer </a><P>", "The NFL Analyzer (analyze.htm)", true},
     // The points page follows the first list's closing tag (kept as the site has always had it).
-    {"points.htm", "<LI><a href=points.htm> NFL PF/PA Statistics </a><P>", "NFL Statistics (points.htm)", true},
-    {"picks.htm", "<LI><a href=picks.htm>This Weeks Player Selections </a><P>", "Weekly Player Picks (picks.htm)",
-     false},
+    {"points.htm", "<LI><a href=points.htm> NFL PF/PA Statistics </a><P>", "NFL Statistics (points.htm)",
+     true},
+    {"picks.htm", "<LI><a href=picks.htm>This Weeks Player Selections </a><P>",
+     "Weekly Player Picks (picks.htm)", false},
     {"standing.htm", "<LI><a href=standing.htm>Current Player Standings </a><P>",
      "Current Player Standings (standing.htm)", false},
     {"poolroom.htm", "<LI><a href=poolroom.htm>The Pool Room </a><P>", "The PoolRoom (poolroom.htm)", false},
     {"poolstat.htm", "<LI><a href=poolstat.htm>The Pool StatPak </a><P>", "The Pool Statpak (poolstat.htm)",
      false},
-    {"digital.htm", "<LI><a href=digital.htm>The Digital Pool </a><P>", "The Digital Pool (digital.htm)", false},
+    {"digital.htm", "<LI><a href=digital.htm>The Digital Pool </a><P>", "The Digital Pool (digital.htm)",
+     false},
     {"poolpros.htm", "<LI><a href=poolpros.htm>The Pool Analyst</a><P>", "The Pool Analyst (poolpros.htm)",
      false},
-    {"experts.htm", "<LI><a href=experts.htm> The Pool Experts </a><P>", "The Pool Experts (experts.htm)", false},
+    {"experts.htm", "<LI><a href=experts.htm> The Pool Experts </a><P>", "The Pool Experts (experts.htm)",
+     false},
 }};
 
 }  // namespace
 
-std::span<const HomePageLink> HomePageLinks() { return kLinks; }
+std::span<const HomePageLink> HomePageLinks() {
+    return kLinks;
+}
 
 std::string HomePageBytes(std::string_view poolTitle, const std::function<bool(std::string_view)>& exists,
                           std::vector<std::string>* descriptions) {

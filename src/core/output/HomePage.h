@@ -19,7 +19,7 @@ struct HomePageLink {
     std::string_view FileName;
     std::string_view LinkLine;
     std::string_view Description;  // named in the confirmation
-    bool NflSection;                // first list (NFL pages) or second (pool pages)
+    bool NflSection;               // first list (NFL pages) or second (pool pages)
 };
 std::span<const HomePageLink> HomePageLinks();
 

@@ -8,7 +8,9 @@ int CopiesToPrint(const AppState& state) {
     return state.Output.OnePerPlayer ? state.MemberCount : state.Output.NumCopies;
 }
 
-double PageBottom(PageSurface& surface) { return surface.ScaleHeight() - 720; }
+double PageBottom(PageSurface& surface) {
+    return surface.ScaleHeight() - 720;
+}
 
 void PrintCentered(PageSurface& surface, std::string_view text) {
     surface.CurrentX = surface.ScaleWidth() / 2 - surface.TextWidth(text) / 2;

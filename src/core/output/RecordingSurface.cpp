@@ -26,14 +26,20 @@ void RecordingSurface::Record(std::string_view text, bool endLine) {
     }
 }
 
-void RecordingSurface::PrintLine(std::string_view text) { Record(text, true); }
-void RecordingSurface::PrintText(std::string_view text) { Record(text, false); }
+void RecordingSurface::PrintLine(std::string_view text) {
+    Record(text, true);
+}
+void RecordingSurface::PrintText(std::string_view text) {
+    Record(text, false);
+}
 
 double RecordingSurface::TextWidth(std::string_view text) {
     return static_cast<double>(Utf8Length(text)) * Font.Size * 12;
 }
 
-double RecordingSurface::TextHeight() { return Font.Size * 24; }
+double RecordingSurface::TextHeight() {
+    return Font.Size * 24;
+}
 
 void RecordingSurface::Line(double x1, double y1, double x2, double y2, bool box) {
     Op op;
@@ -51,10 +57,16 @@ void RecordingSurface::Line(double x1, double y1, double x2, double y2, bool box
     CurrentY = y2;
 }
 
-double RecordingSurface::ScaleWidth() const { return orientation_ == 2 ? height_ : width_; }
-double RecordingSurface::ScaleHeight() const { return orientation_ == 2 ? width_ : height_; }
+double RecordingSurface::ScaleWidth() const {
+    return orientation_ == 2 ? height_ : width_;
+}
+double RecordingSurface::ScaleHeight() const {
+    return orientation_ == 2 ? width_ : height_;
+}
 
-void RecordingSurface::SetOrientation(int orientation) { orientation_ = orientation == 2 ? 2 : 1; }
+void RecordingSurface::SetOrientation(int orientation) {
+    orientation_ = orientation == 2 ? 2 : 1;
+}
 
 void RecordingSurface::NewPage() {
     Op op;

@@ -16,11 +16,11 @@ public:
     struct Op {
         enum class Kind { Text, Line, NewPage, EndDoc, Abort };
         Kind kind = Kind::Text;
-        int page = 0;          // sheet the op landed on, from 0
-        double x = 0, y = 0;   // text position, or first point of a line
-        double x2 = 0, y2 = 0; // second point of a line
+        int page = 0;           // sheet the op landed on, from 0
+        double x = 0, y = 0;    // text position, or first point of a line
+        double x2 = 0, y2 = 0;  // second point of a line
         bool box = false;
-        bool endsLine = false; // PrintLine rather than PrintText
+        bool endsLine = false;  // PrintLine rather than PrintText
         int drawWidth = 1;
         PageFont font;
         std::string text;

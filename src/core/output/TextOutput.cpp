@@ -19,7 +19,9 @@ fs::path SubFolderOrData(const AppState& state, std::string_view name) {
 
 }  // namespace
 
-fs::path TextFolder(const AppState& state) { return SubFolderOrData(state, kTextFolder); }
+fs::path TextFolder(const AppState& state) {
+    return SubFolderOrData(state, kTextFolder);
+}
 
 std::string CenterTitle66(std::string_view title) {
     const auto length = static_cast<long>(Utf8Length(title));
@@ -36,7 +38,9 @@ std::string ClipboardText(const std::vector<std::string>& lines) {
     return text;
 }
 
-std::string TextFileBytes(const std::vector<std::string>& lines) { return Utf8ToCp1252(ClipboardText(lines)); }
+std::string TextFileBytes(const std::vector<std::string>& lines) {
+    return Utf8ToCp1252(ClipboardText(lines));
+}
 
 std::string SafeFileName(std::string_view name) {
     std::string out(name);

@@ -34,10 +34,10 @@ std::string TextFileConfirmation(std::string_view fileName);
 
 // One display's text file.
 struct TextFileOutput {
-    std::string FileName;              // e.g. "PStnd5.txt" (week labels kept as shown)
-    std::vector<std::string> Lines;    // UTF-8, no line ends
-    std::string ConfirmTitle;          // e.g. "Player Standings Text File"
-    std::string ConfirmText;           // empty: TextFileConfirmation(FileName)
+    std::string FileName;            // e.g. "PStnd5.txt" (week labels kept as shown)
+    std::vector<std::string> Lines;  // UTF-8, no line ends
+    std::string ConfirmTitle;        // e.g. "Player Standings Text File"
+    std::string ConfirmText;         // empty: TextFileConfirmation(FileName)
 };
 
 // Writes the file into TextFolder() atomically, replacing a file of the same

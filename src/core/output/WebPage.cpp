@@ -22,25 +22,26 @@ constexpr std::string_view kPreEnd = "</PRE><P></P><HR><P></P>";
 
 // The table of pages, in WebPageId order.
 constexpr std::array<WebPageStyle, 18> kStyles{{
-    {WebPageId::NflResults, "nfl.htm", "<HEAD><TITLE>NFL Weekly Results</TITLE></HEAD>", kBodyBrown, kBodyCream,
-     "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "NFL Results Web Page"},
+    {WebPageId::NflResults, "nfl.htm", "<HEAD><TITLE>NFL Weekly Results</TITLE></HEAD>", kBodyBrown,
+     kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "NFL Results Web Page"},
     {WebPageId::TeamResults, "", "<HEAD><TITLE>NFL Team Results</TITLE></HEAD>", kBodyBlue, kBodyTan, "LIME",
      "RED", false, "YELLOW", "BLUE", kPreStrongFont, kPreStrongEnd, ""},
     {WebPageId::League, "league.htm", "<HEAD><TITLE>NFL League Standings</TITLE></HEAD>", kBodyBlue, kBodyTan,
      "LIME", "RED", false, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "NFL League Web Page"},
     {WebPageId::Conference, "nflconf.htm", "<HEAD><TITLE>NFL Conference Standings</TITLE></HEAD>", kBodyBrown,
      kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "NFL Conference Web Page"},
-    {WebPageId::FavUnd, "favund.htm", "<HEAD><TITLE>NFL Fav/Und Standings</TITLE></HEAD>", kBodyBrown, kBodyTan,
-     "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "Favorite/Underdog Web Page"},
+    {WebPageId::FavUnd, "favund.htm", "<HEAD><TITLE>NFL Fav/Und Standings</TITLE></HEAD>", kBodyBrown,
+     kBodyTan, "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "Favorite/Underdog Web Page"},
     {WebPageId::WhosHot, "whoshot.htm", "<HEAD><TITLE>Who's Hot, Who's Not</TITLE></HEAD>", kBodyBlue,
      kBodyCream, "LIME", "RED", false, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "NFL Who's Hot Web Page"},
-    {WebPageId::Matchups, "", "<HEAD><TITLE>This Weeks Matchups</TITLE></HEAD>", kBodyBrown, kBodyCream, "RED",
-     "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "This Weeks Matchups"},
+    {WebPageId::Matchups, "", "<HEAD><TITLE>This Weeks Matchups</TITLE></HEAD>", kBodyBrown, kBodyCream,
+     "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "This Weeks Matchups"},
     {WebPageId::Points, "points.htm", "<HEAD><TITLE>Off/Def Statistics</TITLE></HEAD>", kBodyBlue,
-     "<BODY BGCOLOR=YELLOW TEXT=BLACK>", "LIME", "RED", false, "YELLOW", "BLUE", kPreStrongFont, kPreStrongEnd,
-     "NFL Statistics Web Page"},
+     "<BODY BGCOLOR=YELLOW TEXT=BLACK>", "LIME", "RED", false, "YELLOW", "BLUE", kPreStrongFont,
+     kPreStrongEnd, "NFL Statistics Web Page"},
     {WebPageId::Analyzer, "analyze.htm", "<HEAD><TITLE> The NFL Analyzer </TITLE></HEAD>", kBodyBrown,
-     kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "The NFL Analyzer Web Page"},
+     kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd,
+     "The NFL Analyzer Web Page"},
     {WebPageId::Standings, "standing.htm", "<HEAD><TITLE>Pool Standings </TITLE></HEAD>",
      "<BODY BGCOLOR=#2F2F4F TEXT=YELLOW>", kBodyCream, "LIME", "RED", false, "WHITE", "BLUE", kPreStrong,
      kPreStrongEnd, "Office Pool Standings Web Page"},
@@ -55,13 +56,15 @@ constexpr std::array<WebPageStyle, 18> kStyles{{
      kBodyTan, "RED", "RED", true, "YELLOW", "BLUE", kPre, kPreEnd, "The Pool StatPak Web Page"},
     {WebPageId::PoolRoom, "poolroom.htm", "<HEAD><TITLE> The Pool Room </TITLE></HEAD>", kBodyBlue, kBodyTan,
      "LIME", "RED", false, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "The PoolRoom"},
-    {WebPageId::Digital, "digital.htm", "<HEAD><TITLE>The Digital Pool </TITLE></HEAD>", kBodyBrown, kBodyCream,
-     "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "The Digital Pool Web Page"},
+    {WebPageId::Digital, "digital.htm", "<HEAD><TITLE>The Digital Pool </TITLE></HEAD>", kBodyBrown,
+     kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd,
+     "The Digital Pool Web Page"},
     {WebPageId::PoolAnalyst, "poolpros.htm", "<HEAD><TITLE>The Pool Analyst</TITLE></HEAD>", kBodyBrown,
-     kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", "<FONT SIZE=4>\n<PRE>", "</PRE><P></P><HR><P></P>\n</FONT>",
-     "The Pool Analyst Web Page"},
+     kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", "<FONT SIZE=4>\n<PRE>",
+     "</PRE><P></P><HR><P></P>\n</FONT>", "The Pool Analyst Web Page"},
     {WebPageId::PoolExperts, "experts.htm", "<HEAD><TITLE>The Pool Experts</TITLE></HEAD>", kBodyBrown,
-     kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd, "The Pool Experts Web Page"},
+     kBodyCream, "RED", "RED", true, "YELLOW", "BLUE", kPreStrong, kPreStrongEnd,
+     "The Pool Experts Web Page"},
 }};
 
 constexpr bool TableInOrder() {
@@ -114,7 +117,9 @@ const WebPageStyle& StyleOf(WebPageId page) {
 }
 
 // Every page tests for the dark scheme; any other value gives the light one.
-bool LightScheme(const AppState& state) { return state.Color != "BW"; }
+bool LightScheme(const AppState& state) {
+    return state.Color != "BW";
+}
 
 std::string_view AccentColor(const AppState& state, WebPageId page) {
     const auto& style = StyleOf(page);
@@ -126,11 +131,20 @@ std::string EscapeHtml(std::string_view text) {
     out.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -191,7 +205,8 @@ fs::path WebFolder(const AppState& state) {
 
 OutputMessage WriteWebPage(const AppState& state, const WebPageOutput& page) {
     const auto& style = StyleOf(page.Page);
-    const std::string name = SafeFileName(page.FileName.empty() ? std::string(style.FileName) : page.FileName);
+    const std::string name =
+        SafeFileName(page.FileName.empty() ? std::string(style.FileName) : page.FileName);
     const std::string title = page.ConfirmTitle.empty() ? std::string(style.ConfirmTitle) : page.ConfirmTitle;
     const Status written = WriteFileAtomic(FindFile(WebFolder(state), name), WebPageBytes(state, page));
     if (!written) return OutputMessage::Failure(title, written.message);

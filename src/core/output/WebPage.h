@@ -37,12 +37,12 @@ enum class WebPageId {
 // replaced by the accent colour.
 struct WebPageStyle {
     WebPageId Page;
-    std::string_view FileName;  // empty where the display builds it (team, matchups)
+    std::string_view FileName;   // empty where the display builds it (team, matchups)
     std::string_view TitleLine;  // "<HEAD><TITLE>...</TITLE></HEAD>"
     std::string_view BodyBW, BodyWB;
     std::string_view HeadingBW, HeadingWB;  // colour of the pool title
-    bool FixedRed;  // heading always RED, written with a blank after the tag
-    std::string_view AccentBW, AccentWB;  // colour of heading lines inside the block
+    bool FixedRed;                          // heading always RED, written with a blank after the tag
+    std::string_view AccentBW, AccentWB;    // colour of heading lines inside the block
     std::string_view BlockOpen, BlockClose;
     std::string_view ConfirmTitle;  // empty where the display gives it
 };
@@ -78,11 +78,11 @@ std::vector<WebLine> PlainLines(const std::vector<std::string>& lines);
 // One display's page.
 struct WebPageOutput {
     WebPageId Page{};
-    std::string FileName;               // empty: the table's file name
-    std::vector<WebLine> BeforeBlock;   // after the rule, before the block (rarely used)
-    std::vector<WebLine> Lines;         // inside the preformatted block
-    std::string ConfirmTitle;           // empty: the table's
-    std::string ConfirmText;            // empty: WebConfirmation("A Web Page named " + file + " was created.")
+    std::string FileName;              // empty: the table's file name
+    std::vector<WebLine> BeforeBlock;  // after the rule, before the block (rarely used)
+    std::vector<WebLine> Lines;        // inside the preformatted block
+    std::string ConfirmTitle;          // empty: the table's
+    std::string ConfirmText;           // empty: WebConfirmation("A Web Page named " + file + " was created.")
 };
 
 // firstSentence + CR LF CR LF + "Don't forget to update your Office Pool Index Page."

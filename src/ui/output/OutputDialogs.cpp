@@ -197,7 +197,9 @@ void frmPNFLResults::OnCancel() {
     QDialog::reject();
 }
 
-void frmPNFLResults::reject() { OnCancel(); }
+void frmPNFLResults::reject() {
+    OnCancel();
+}
 
 // --- Three destinations -----------------------------------------------------
 
@@ -240,7 +242,9 @@ void frmAPrint::OnCancel() {
     QDialog::reject();
 }
 
-void frmAPrint::reject() { OnCancel(); }
+void frmAPrint::reject() {
+    OnCancel();
+}
 
 // --- Copies of the Sports Box sheets ----------------------------------------
 
@@ -256,7 +260,8 @@ frmCopies::frmCopies(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
     lblSelect_->setBuddy(hsbCopies_);
     ckOnePerPlayer_ = new QCheckBox(tr("O&ne Per Player"), this);
     ckOnePerPlayer_->setObjectName("ckOnePerPlayer");
-    for (QWidget* w : std::initializer_list<QWidget*>{lblSelect_, hsbCopies_, lblCopies_}) KeepRoomWhenHidden(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{lblSelect_, hsbCopies_, lblCopies_})
+        KeepRoomWhenHidden(w);
 
     auto* copiesRow = new QHBoxLayout;
     copiesRow->addWidget(hsbCopies_, 1);
@@ -322,6 +327,8 @@ void frmCopies::OnCancel() {
     QDialog::reject();
 }
 
-void frmCopies::reject() { OnCancel(); }
+void frmCopies::reject() {
+    OnCancel();
+}
 
 }  // namespace gm::ui

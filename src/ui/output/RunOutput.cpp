@@ -16,14 +16,19 @@ namespace {
 
 PromptIcon IconOf(OutputMessage::Icon icon) {
     switch (icon) {
-        case OutputMessage::Icon::Information: return PromptIcon::Information;
-        case OutputMessage::Icon::Exclamation: return PromptIcon::Exclamation;
-        case OutputMessage::Icon::None: break;
+        case OutputMessage::Icon::Information:
+            return PromptIcon::Information;
+        case OutputMessage::Icon::Exclamation:
+            return PromptIcon::Exclamation;
+        case OutputMessage::Icon::None:
+            break;
     }
     return PromptIcon::None;
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 

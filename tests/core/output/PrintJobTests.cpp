@@ -125,7 +125,8 @@ TEST(PrintJob, PrinterFailureStopsTheJobAndReportsTheDescription) {
     EXPECT_EQ(message.icon, OutputMessage::Icon::Exclamation);
     EXPECT_EQ(message.Title, "Unable To Print, Please Check Your Printer");
     EXPECT_EQ(message.Text, "The printer is out of paper.");
-    EXPECT_EQ(PrintFailure(status, kPrintErrorTitleSheets).Title, "Unable to Print, Please check your Printer");
+    EXPECT_EQ(PrintFailure(status, kPrintErrorTitleSheets).Title,
+              "Unable to Print, Please check your Printer");
 }
 
 }  // namespace

@@ -16,11 +16,11 @@ TEST(CenterTitle66, PadsWithHalfTheRemainingColumns) {
     };
     const std::vector<Case> cases = {
         {"", 33},
-        {"Abc", 31},                      // (66 - 3) / 2 rounds down
+        {"Abc", 31},  // (66 - 3) / 2 rounds down
         {"Player Standings", 25},
         {"\xC2\xBD\xC2\xBD\xC2\xBD", 31},  // "½" is one character, not two bytes
         {std::string(66, 'x'), 0},
-        {std::string(70, 'x'), 0},        // too long: no blanks, nothing cut
+        {std::string(70, 'x'), 0},  // too long: no blanks, nothing cut
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CenterTitle66(c.title), std::string(c.blanks, ' ') + c.title) << c.title;
@@ -34,16 +34,17 @@ TEST(TextFile, WritesWindows1252LinesEndingCrLfIntoTxtFiles) {
     AppState state(dir.path());
     const auto workingFolder = std::filesystem::current_path();
 
-    const auto message = WriteTextFile(
-        state, {"PStnd 5.txt", {"Player Standings", "", "Jos\xC3\xA9 3\xC2\xBD \xE2\x82\xAC \xE4\xB8\xAD"},
-                "Player Standings Text File", ""});
+    const auto message =
+        WriteTextFile(state, {"PStnd 5.txt",
+                              {"Player Standings", "", "Jos\xC3\xA9 3\xC2\xBD \xE2\x82\xAC \xE4\xB8\xAD"},
+                              "Player Standings Text File",
+                              ""});
 
     EXPECT_EQ(message.icon, OutputMessage::Icon::Information);
     EXPECT_EQ(message.Title, "Player Standings Text File");
     EXPECT_EQ(message.Text, "A text file named PStnd 5.txt was created.");
     // The old file was replaced under its own name; no second file appeared.
-    EXPECT_EQ(ReadFile(dir / "txtfiles" / "pstnd 5.txt"),
-              "Player Standings\r\n\r\nJos\xE9 3\xBD \x80 ?\r\n");
+    EXPECT_EQ(ReadFile(dir / "txtfiles" / "pstnd 5.txt"), "Player Standings\r\n\r\nJos\xE9 3\xBD \x80 ?\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "txtfiles"), {}), 1);
     EXPECT_EQ(std::filesystem::current_path(), workingFolder);  // later saves still go to the data folder
 }

@@ -20,11 +20,14 @@ TEST(WebPage, LeaguePageInBothColourSchemes) {
     TempDir dir;
     AppState state(dir.path());
     state.Title = "Acme Pool";
-    const WebPageOutput page{WebPageId::League, "", {},
+    const WebPageOutput page{WebPageId::League,
+                             "",
+                             {},
                              {WebLine::Plain("NFL Standings: Week 5"), WebLine::Plain(""),
                               WebLine::Head("NFC Eastern     W  L  T   PF   PA"),
                               WebLine::Plain("Dallas          4  1  0  120   80")},
-                             "", ""};
+                             "",
+                             ""};
 
     EXPECT_EQ(WebPageBytes(state, page),
               Crlf({"<HTML>", "<HEAD><TITLE>NFL League Standings</TITLE></HEAD>",
@@ -52,7 +55,8 @@ TEST(WebPage, FixedRedTitleAndOtherBlocks) {
     const std::vector<WebLine> lines{WebLine::Plain("x")};
 
     const std::string conference = WebPageBytes(state, {WebPageId::Conference, "", {}, lines, "", ""});
-    EXPECT_NE(conference.find("\r\n<CENTER><H2><FONT COLOR=RED> P </FONT></H2></CENTER>\r\n"), std::string::npos);
+    EXPECT_NE(conference.find("\r\n<CENTER><H2><FONT COLOR=RED> P </FONT></H2></CENTER>\r\n"),
+              std::string::npos);
     EXPECT_NE(conference.find("\r\n<CENTER><FONT COLOR=RED><STRONG> \r\nP </STRONG></FONT></CENTER>\r\n"),
               std::string::npos);
 
@@ -77,8 +81,12 @@ TEST(WebPage, UserTextShowsAsTypedAndCannotAddMarkup) {
     TempDir dir;
     AppState state(dir.path());
     state.Title = "<script>alert(1)</script>";
-    const WebPageOutput page{WebPageId::Standings, "", {WebLine::Markup("<H3>kept</H3>")},
-                             {WebLine::Plain("  1 <b>Bob & Al</b>   3"), WebLine::Head("\"Pos\" <i>")}, "", ""};
+    const WebPageOutput page{WebPageId::Standings,
+                             "",
+                             {WebLine::Markup("<H3>kept</H3>")},
+                             {WebLine::Plain("  1 <b>Bob & Al</b>   3"), WebLine::Head("\"Pos\" <i>")},
+                             "",
+                             ""};
     const std::string bytes = WebPageBytes(state, page);
 
     EXPECT_EQ(bytes.find("<script>"), std::string::npos);
@@ -105,7 +113,11 @@ TEST(WebPage, WritesIntoWebpagesWithItsConfirmation) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "WEBPAGES"), {}), 1);
 
     // A display that builds its file name and its own words.
-    const auto team = WriteWebPage(state, {WebPageId::TeamResults, "Ari.htm", {}, {}, "Arizona Cardinals Web Page",
+    const auto team = WriteWebPage(state, {WebPageId::TeamResults,
+                                           "Ari.htm",
+                                           {},
+                                           {},
+                                           "Arizona Cardinals Web Page",
                                            "A Web Page named Ari.htm was created."});
     EXPECT_EQ(team.Title, "Arizona Cardinals Web Page");
     EXPECT_EQ(team.Text, "A Web Page named Ari.htm was created.");
@@ -122,14 +134,15 @@ TEST(WebPage, EveryPageHasItsRow) {
 
 // The home page.
 
-const std::string kHomeHead = Crlf({"<HTML>", "<HEAD><TITLE> The Office Pool </TITLE></HEAD>",
-                                    "<BODY BGCOLOR=#330000 TEXT=WHITE LINK=#FFFFCC VLINK=#9F9F5F ALINK=#9F9F5F>",
-                                    "<CENTER><H1><I><FONT COLOR=YELLOW> Acme &amp; Co </FONT></I></H1></CENTER>",
-                                    "<P></P><HR><P></P>", "<FONT SIZE=4 COLOR=RED> NFL Handicapping Pages </FONT><P></P>",
-                                    "<P></P><UL><STRONG>"});
-const std::string kHomeFoot = Crlf({"</UL></STRONG>", "<P></P><HR><P></P>",
-                                    "<CENTER><FONT COLOR=YELLOW><STRONG> Acme &amp; Co </STRONG></FONT></CENTER>",
-                                    "<P></P></BODY>", "</HTML>"});
+const std::string kHomeHead =
+    Crlf({"<HTML>", "<HEAD><TITLE> The Office Pool </TITLE></HEAD>",
+          "<BODY BGCOLOR=#330000 TEXT=WHITE LINK=#FFFFCC VLINK=#9F9F5F ALINK=#9F9F5F>",
+          "<CENTER><H1><I><FONT COLOR=YELLOW> Acme &amp; Co </FONT></I></H1></CENTER>", "<P></P><HR><P></P>",
+          "<FONT SIZE=4 COLOR=RED> NFL Handicapping Pages </FONT><P></P>", "<P></P><UL><STRONG>"});
+const std::string kHomeFoot =
+    Crlf({"</UL></STRONG>", "<P></P><HR><P></P>",
+          "<CENTER><FONT COLOR=YELLOW><STRONG> Acme &amp; Co </STRONG></FONT></CENTER>", "<P></P></BODY>",
+          "</HTML>"});
 
 TEST(HomePage, WithNoPagesKeepsBothSectionsAndSaysSo) {
     TempDir dir;

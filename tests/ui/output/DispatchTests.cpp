@@ -15,8 +15,8 @@ namespace {
 
 // Sheets in a PDF, from pdfinfo (poppler-utils); -1 when it cannot tell.
 int PdfPages(const std::filesystem::path& file) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(("pdfinfo '" + file.string() + "' 2>/dev/null").c_str(), "r"),
-                                               pclose);
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(
+        popen(("pdfinfo '" + file.string() + "' 2>/dev/null").c_str(), "r"), pclose);
     if (!pipe) return -1;
     char line[512];
     while (fgets(line, sizeof line, pipe.get())) {
@@ -41,12 +41,14 @@ struct Fixture {
         };
         w.OutputClipboard = [this] {
             calls.push_back("clipboard");
-            return ClipboardOutput{"Jos\xC3\xA9\r\n", OutputMessage::Confirm("Player Standings",
-                                                                          "Player Standings are now on the Clipboard")};
+            return ClipboardOutput{
+                "Jos\xC3\xA9\r\n",
+                OutputMessage::Confirm("Player Standings", "Player Standings are now on the Clipboard")};
         };
         w.OutputPrinter = [this](PageSurface& s, int copies) {
             calls.push_back("printer " + std::to_string(copies));
-            return RunPrintJob(s, copies, [](PageSurface& p, int copy) { p.PrintLine("copy " + std::to_string(copy)); });
+            return RunPrintJob(s, copies,
+                               [](PageSurface& p, int copy) { p.PrintLine("copy " + std::to_string(copy)); });
         };
         w.OutputWeb = [this] {
             calls.push_back("web");
@@ -112,7 +114,8 @@ TEST(DispatchOutput, PrinterFailureShowsTheSystemsDescription) {
     // Sheets of other kinds name the printer in their own words.
     f.prompts.Clear();
     EXPECT_FALSE(PrintOnPrinter(
-        f.ctx, nullptr, [](PageSurface&) { return Status::Error("Out of paper"); }, std::string(kPrintErrorTitleSheets)));
+        f.ctx, nullptr, [](PageSurface&) { return Status::Error("Out of paper"); },
+        std::string(kPrintErrorTitleSheets)));
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Unable to Print, Please check your Printer");
     EXPECT_EQ(f.prompts.Asked()[0].Text, "Out of paper");

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QApplication>
-#include <QKeyEvent>
 
 #include "support/TempDir.h"
 #include "ui/output/OutputDialogs.h"
@@ -67,8 +67,9 @@ TEST(SendOutputTo, EachDestinationSetsOnlyItsFlag) {
         const char* option;
         bool OutputRequest::*flag;
     };
-    for (const Case c : {Case{"OpText", &OutputRequest::OutTextFile}, Case{"OpClipboard", &OutputRequest::OutClipboard},
-                         Case{"OpWeb", &OutputRequest::OutWebPage}}) {
+    for (const Case c :
+         {Case{"OpText", &OutputRequest::OutTextFile}, Case{"OpClipboard", &OutputRequest::OutClipboard},
+          Case{"OpWeb", &OutputRequest::OutWebPage}}) {
         Fixture f;
         frmPNFLResults dialog(f.ctx);
         Find<QRadioButton>(dialog, c.option)->click();
@@ -87,7 +88,9 @@ TEST(SendOutputTo, CopyControlsShowOnlyForThePrinterAndOnePerPlayerHidesTheCount
     auto* count = Find<QLabel>(dialog, "lblCopies");
     auto* select = Find<QLabel>(dialog, "lblSelect");
     auto* one = Find<QCheckBox>(dialog, "ckOnePerPlayer");
-    auto shown = [&] { return std::vector<bool>{!select->isHidden(), !bar->isHidden(), !count->isHidden(), !one->isHidden()}; };
+    auto shown = [&] {
+        return std::vector<bool>{!select->isHidden(), !bar->isHidden(), !count->isHidden(), !one->isHidden()};
+    };
     const std::vector<bool> all(4, true), none(4, false);
 
     EXPECT_EQ(shown(), none);
@@ -132,7 +135,8 @@ TEST(SendOutputTo, CancelAndEscapeClearTheRequest) {
         }
         if (!escape) Find<QPushButton>(dialog, "cmdCancel")->click();
         const OutputRequest& out = f.state.Output;
-        EXPECT_FALSE(out.OutPrinter || out.OutTextFile || out.OutClipboard || out.OutWebPage || out.OnePerPlayer);
+        EXPECT_FALSE(out.OutPrinter || out.OutTextFile || out.OutClipboard || out.OutWebPage ||
+                     out.OnePerPlayer);
         EXPECT_EQ(out.NumCopies, 7);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
