@@ -10,7 +10,9 @@ namespace gm::entry {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Keeps only the characters `keep` accepts, moving the cursor with the text.
 BoxEdit Filter(std::string_view text, int cursor, bool (*keep)(char)) {
@@ -27,7 +29,9 @@ BoxEdit Filter(std::string_view text, int cursor, bool (*keep)(char)) {
     return out;
 }
 
-bool SpreadChar(char c) { return IsDigit(c) || c == '.'; }
+bool SpreadChar(char c) {
+    return IsDigit(c) || c == '.';
+}
 
 // The digits before the decimal point, without leading zeros.
 std::string WholeDigits(std::string_view text) {
@@ -94,7 +98,9 @@ double BoxValue(std::string_view text) {
     return value;
 }
 
-bool SpreadKeyAccepted(char key) { return SpreadChar(key) || key == '\b'; }
+bool SpreadKeyAccepted(char key) {
+    return SpreadChar(key) || key == '\b';
+}
 
 BoxEdit SpreadBoxChanged(std::string_view text, int cursor) {
     BoxEdit box = Filter(text, cursor, SpreadChar);
@@ -112,9 +118,13 @@ std::string SpreadText(float points) {
     return std::string(buf, r.ptr);
 }
 
-float SpreadFromText(std::string_view text) { return static_cast<float>(BoxValue(text)); }
+float SpreadFromText(std::string_view text) {
+    return static_cast<float>(BoxValue(text));
+}
 
-bool ScoreKeyAccepted(char key) { return IsDigit(key) || key == '\b'; }
+bool ScoreKeyAccepted(char key) {
+    return IsDigit(key) || key == '\b';
+}
 
 BoxEdit ScoreBoxChanged(std::string_view text, int cursor) {
     BoxEdit box = Filter(text, cursor, IsDigit);
@@ -125,7 +135,9 @@ BoxEdit ScoreBoxChanged(std::string_view text, int cursor) {
     return box;
 }
 
-std::string ScoreText(int score) { return std::to_string(score); }
+std::string ScoreText(int score) {
+    return std::to_string(score);
+}
 
 int ScoreFromText(std::string_view text) {
     const double v = BoxValue(text);

@@ -33,7 +33,9 @@ WeekTeams ScheduleEditor::Week(int week) const {
     return out;
 }
 
-bool ScheduleEditor::Differs(int week, const WeekTeams& shown) const { return Week(week) != shown; }
+bool ScheduleEditor::Differs(int week, const WeekTeams& shown) const {
+    return Week(week) != shown;
+}
 
 void ScheduleEditor::StoreWeek(int week, const WeekTeams& shown) {
     if (Differs(week, shown)) changed_ = true;
@@ -92,12 +94,15 @@ SpreadEditor::SpreadEditor(const SeasonGrid& games, PSEntrysKind kind) : kind_(k
     }
 }
 
-SlotBoxes SpreadEditor::Shown(int week, int slot) const { return BoxesFromSpreads(Spreads(week, slot), kind_); }
+SlotBoxes SpreadEditor::Shown(int week, int slot) const {
+    return BoxesFromSpreads(Spreads(week, slot), kind_);
+}
 
 bool SpreadEditor::Differs(int week, const WeekBoxes& shown) const {
     for (int s = 0; s < kSlots; ++s) {
         if (!HasGame(week, s)) continue;
-        const SpreadPair typed = SpreadsFromBoxes(SpreadFromText(shown[s].Away), SpreadFromText(shown[s].Home), kind_);
+        const SpreadPair typed =
+            SpreadsFromBoxes(SpreadFromText(shown[s].Away), SpreadFromText(shown[s].Home), kind_);
         if (typed != Spreads(week, s)) return true;
     }
     return false;
@@ -107,7 +112,8 @@ void SpreadEditor::StoreWeek(int week, const WeekBoxes& shown) {
     if (Differs(week, shown)) changed_ = true;
     for (int s = 0; s < kSlots; ++s) {
         if (!HasGame(week, s)) continue;
-        copy_[week - 1][s] = SpreadsFromBoxes(SpreadFromText(shown[s].Away), SpreadFromText(shown[s].Home), kind_);
+        copy_[week - 1][s] =
+            SpreadsFromBoxes(SpreadFromText(shown[s].Away), SpreadFromText(shown[s].Home), kind_);
     }
 }
 
@@ -146,7 +152,8 @@ bool ScoreEditor::Differs(int week, const WeekBoxes& shown) const {
     for (int s = 0; s < kSlots; ++s) {
         if (!HasGame(week, s)) continue;
         const ScoreEntry& e = Entry(week, s);
-        if (ScoreFromText(shown[s].Home) != e.HomeScore || ScoreFromText(shown[s].Away) != e.AwayScore) return true;
+        if (ScoreFromText(shown[s].Home) != e.HomeScore || ScoreFromText(shown[s].Away) != e.AwayScore)
+            return true;
     }
     return false;
 }

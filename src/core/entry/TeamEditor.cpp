@@ -9,19 +9,27 @@ namespace {
 
 std::array<std::string, kTeams + 1>& Table(TeamTables& t, int field) {
     switch (field) {
-        case kCityField: return t.TeamCity;
-        case kNameField: return t.TeamName;
-        case kCityAbbrField: return t.TeamCityAbbr;
-        default: return t.TeamNameAbbr;
+        case kCityField:
+            return t.TeamCity;
+        case kNameField:
+            return t.TeamName;
+        case kCityAbbrField:
+            return t.TeamCityAbbr;
+        default:
+            return t.TeamNameAbbr;
     }
 }
 
 std::string_view Section(int field) {
     switch (field) {
-        case kCityField: return keys::TeamCitySection;
-        case kNameField: return keys::TeamNameSection;
-        case kCityAbbrField: return keys::TeamCityAbbrSection;
-        default: return keys::TeamNameAbbrSection;
+        case kCityField:
+            return keys::TeamCitySection;
+        case kNameField:
+            return keys::TeamNameSection;
+        case kCityAbbrField:
+            return keys::TeamCityAbbrSection;
+        default:
+            return keys::TeamNameAbbrSection;
     }
 }
 
@@ -50,7 +58,9 @@ std::size_t TeamFieldLimit(int field) {
     return field == kCityField || field == kNameField ? kTeamNameMax : kTeamAbbrMax;
 }
 
-std::string CleanTeamText(std::string_view typed, std::size_t limit) { return Utf8Left(Trim(typed), limit); }
+std::string CleanTeamText(std::string_view typed, std::size_t limit) {
+    return Utf8Left(Trim(typed), limit);
+}
 
 std::string TeamListLine(const TeamNames& n) {
     return PadRight(n[kCityField], 16) + PadRight(n[kCityAbbrField], 8) + PadRight(n[kNameField], 14) +
@@ -75,8 +85,7 @@ bool TeamEditor::Edit(int team, const TeamNames& typed) {
         Table(edits_, field)[team] = stored;
         if (stored != start[field]) teamsChanged_ = true;
         // Blanks around a nickname count as a change even when the name is the same.
-        if (field == kNameField && Trim(typed[field]) != typed[field])
-            teamsChanged_ = true;
+        if (field == kNameField && Trim(typed[field]) != typed[field]) teamsChanged_ = true;
     }
     return lossless;
 }

@@ -19,7 +19,9 @@ namespace gm::ui {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -140,7 +142,8 @@ void GameWeekDialog::Save() {
     StoreShown();
     const Status saved = entry::CommitSeason(ctx_.State, [this](SeasonGrid& games) { ApplyTo(games); });
     if (!saved) {
-        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle), Q(entry::SaveFailedText(saved)));
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle),
+                          Q(entry::SaveFailedText(saved)));
         return;
     }
     MarkSaved();
@@ -162,8 +165,8 @@ void GameWeekDialog::reject() {
 }
 
 frmSpreads::frmSpreads(UiContext& ctx, QWidget* parent)
-    : GameWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", entry::SpreadKeyAccepted, entry::SpreadBoxChanged,
-                     parent),
+    : GameWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", entry::SpreadKeyAccepted,
+                     entry::SpreadBoxChanged, parent),
       editor_(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys)) {
     auto* heading = new QLabel(Q(entry::SpreadHeading(editor_.Kind())), this);
     heading->setObjectName("lblFavUnd");
@@ -187,7 +190,9 @@ void frmSpreads::done(int result) {
     }
 }
 
-void frmSpreads::ShowHelp() { ui::ShowHelp(ctx_, this, help::Spreads); }
+void frmSpreads::ShowHelp() {
+    ui::ShowHelp(ctx_, this, help::Spreads);
+}
 
 frmScores::frmScores(UiContext& ctx, QWidget* parent)
     : GameWeekDialog(ctx, "frmScores", "NFL Scores", entry::ScoreKeyAccepted, entry::ScoreBoxChanged, parent),

@@ -18,7 +18,9 @@ namespace gm::ui {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -51,7 +53,8 @@ frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
         combos_[i] = box;
     }
     for (int s = 0; s < kSlots; ++s) {
-        const QString caption = s == kMondaySlot ? QString("Monday Nite Game") : QString("Game %1").arg(s + 1);
+        const QString caption =
+            s == kMondaySlot ? QString("Monday Nite Game") : QString("Game %1").arg(s + 1);
         auto* label = new QLabel(caption, this);
         label->setBuddy(combos_[2 * s]);
         grid->addWidget(label, s + 1, 0);
@@ -132,9 +135,11 @@ void frmSchedule::Step(int step) {
 
 void frmSchedule::Save() {
     editor_.StoreWeek(week_, ReadWeek());
-    const Status saved = entry::CommitSeason(ctx_.State, [this](SeasonGrid& games) { editor_.ApplyTo(games); });
+    const Status saved =
+        entry::CommitSeason(ctx_.State, [this](SeasonGrid& games) { editor_.ApplyTo(games); });
     if (!saved) {
-        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle), Q(entry::SaveFailedText(saved)));
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle),
+                          Q(entry::SaveFailedText(saved)));
         return;
     }
     editor_.MarkSaved();
@@ -146,9 +151,9 @@ void frmSchedule::reject() {
         QDialog::reject();
         return;
     }
-    const PromptAnswer a =
-        ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel, Q(entry::kScheduleChangedTitle),
-                         Q(entry::ChangedQuestion(entry::kScheduleChangedText)));
+    const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
+                                            Q(entry::kScheduleChangedTitle),
+                                            Q(entry::ChangedQuestion(entry::kScheduleChangedText)));
     if (a == PromptAnswer::Yes) {
         Save();
     } else if (a == PromptAnswer::No) {

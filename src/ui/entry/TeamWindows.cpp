@@ -2,8 +2,8 @@
 
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,7 +21,9 @@ namespace gm::ui {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QFont ListFont() {
     QFont font("Courier New");
@@ -96,7 +98,9 @@ bool frmNFLCity::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmNFLCity::UpdateEditButton() { edit_->setEnabled(!list_->selectedItems().isEmpty()); }
+void frmNFLCity::UpdateEditButton() {
+    edit_->setEnabled(!list_->selectedItems().isEmpty());
+}
 
 void frmNFLCity::EditSelected() {
     QListWidgetItem* item = list_->currentItem();
@@ -215,7 +219,9 @@ bool frmEditCity::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmEditCity::BoxChanged(const QString& text) { ok_->setEnabled(!text.isEmpty()); }
+void frmEditCity::BoxChanged(const QString& text) {
+    ok_->setEnabled(!text.isEmpty());
+}
 
 void frmEditCity::EnterPressed(QLineEdit* box) {
     if (!box->text().isEmpty()) Keep();

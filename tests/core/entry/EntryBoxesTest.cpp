@@ -1,6 +1,6 @@
-#include "core/entry/EntryBoxes.h"
-
 #include <gtest/gtest.h>
+
+#include "core/entry/EntryBoxes.h"
 
 namespace gm::entry {
 namespace {
@@ -23,11 +23,11 @@ TEST(SpreadBox, TypedKeysEndAsWholeOrHalfPoints) {
         int cursor;
     };
     const Case cases[] = {
-        {".", "0.5", 3},      {"0", "", 0},         {"7.3", "7.", 2},      {"3.7", "3.", 2},
-        {"3.5", "3.5", 3},    {"3.55", "3.5", 3},   {"10.5", "10.5", 4},   {"10.7", "10.", 3},
-        {"10.55", "10.5", 4}, {"105", "10", 2},     {"99.5", "99.5", 4},   {"999", "99", 2},
-        {"0.5", "0.5", 3},    {"3..", "3.", 2},     {"3.5.", "3.5", 3},    {"14", "14", 2},
-        {"a3x.5", "3.5", 3},  {"-7", "7", 1},       {"100.5", "10.5", 4},  {"00", "", 0},
+        {".", "0.5", 3},      {"0", "", 0},       {"7.3", "7.", 2},     {"3.7", "3.", 2},
+        {"3.5", "3.5", 3},    {"3.55", "3.5", 3}, {"10.5", "10.5", 4},  {"10.7", "10.", 3},
+        {"10.55", "10.5", 4}, {"105", "10", 2},   {"99.5", "99.5", 4},  {"999", "99", 2},
+        {"0.5", "0.5", 3},    {"3..", "3.", 2},   {"3.5.", "3.5", 3},   {"14", "14", 2},
+        {"a3x.5", "3.5", 3},  {"-7", "7", 1},     {"100.5", "10.5", 4}, {"00", "", 0},
     };
     for (const Case& c : cases) {
         const BoxEdit box = TypeSpread(c.typed);
@@ -45,7 +45,8 @@ TEST(SpreadBox, PastedTextIsCleanedLikeTyping) {
         {"12345", "12"}, {"1.5555", "1.5"}, {"pts 6.5", "6.5"}, {"250.5", "25"}, {"7.25", "7."}, {"", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SpreadBoxChanged(c.pasted, static_cast<int>(std::string_view(c.pasted).size())).Text, c.shown)
+        EXPECT_EQ(SpreadBoxChanged(c.pasted, static_cast<int>(std::string_view(c.pasted).size())).Text,
+                  c.shown)
             << "pasted " << c.pasted;
 }
 

@@ -1,8 +1,7 @@
-#include "core/entry/SeasonEditors.h"
-
 #include <gtest/gtest.h>
 
 #include "core/data/SeasonFile.h"
+#include "core/entry/SeasonEditors.h"
 #include "support/TempDir.h"
 
 namespace gm::entry {
@@ -114,7 +113,8 @@ TEST(Spreads, StoredMeaningIsTheSameUnderBothChoices) {
         editor.ApplyTo(games);
         EXPECT_EQ(games[1][4].HomeSpread, 3.5f);
         EXPECT_EQ(games[1][4].AwaySpread, 0.0f);
-        const SpreadPair both = kind == PSEntrysKind::Underdog ? SpreadPair{1.0f, 2.5f} : SpreadPair{2.5f, 1.0f};
+        const SpreadPair both =
+            kind == PSEntrysKind::Underdog ? SpreadPair{1.0f, 2.5f} : SpreadPair{2.5f, 1.0f};
         EXPECT_EQ(games[1][5].AwaySpread, both.Away);
         EXPECT_EQ(games[1][5].HomeSpread, both.Home);
         EXPECT_EQ(games[1][6].HomeSpread, 7.0f);

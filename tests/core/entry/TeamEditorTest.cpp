@@ -1,8 +1,7 @@
-#include "core/entry/TeamEditor.h"
-
 #include <gtest/gtest.h>
 
 #include "core/data/Settings.h"
+#include "core/entry/TeamEditor.h"
 #include "support/TempDir.h"
 
 namespace gm::entry {

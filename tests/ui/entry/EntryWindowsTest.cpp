@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QTimer>
 #include <QToolButton>
 #include <cstring>
@@ -142,7 +142,7 @@ TEST_F(EntryWindows, ScheduleEnteredForAWeekIsSaved) {
     Pick(w, 3, kDallas);
     Spin(w, "spinDown");
     EXPECT_EQ(Child<QComboBox>(w, "Combo10")->currentData().toInt(), kDallas);  // kept while moving weeks
-    Pick(w, 28, kMiami);  // Monday night, away
+    Pick(w, 28, kMiami);                                                        // Monday night, away
     Pick(w, 29, kDenver);
     Child<QPushButton>(w, "CmdOK")->click();
 
@@ -182,7 +182,8 @@ TEST_F(EntryWindows, SpreadsUnderBothPSEntrysChoices) {
         const char* box;       // where the home team's 3.5 is typed
         const char* otherBox;  // stays empty
     };
-    for (const Case& c : {Case{"Underdog", "txtHome4", "txtAway4"}, Case{"Favorite", "txtAway4", "txtHome4"}}) {
+    for (const Case& c :
+         {Case{"Underdog", "txtHome4", "txtAway4"}, Case{"Favorite", "txtAway4", "txtHome4"}}) {
         SCOPED_TRACE(c.option);
         const bool underdog = std::string_view(c.option) == "Underdog";
         SeasonGrid games{};
@@ -193,8 +194,9 @@ TEST_F(EntryWindows, SpreadsUnderBothPSEntrysChoices) {
         {
             frmSpreads w(ctx);
             w.show();
-            EXPECT_EQ(Child<QLabel>(w, "lblFavUnd")->text(),
-                      underdog ? " Place Point Spreads Next to Underdog " : " Place Point Spreads Next to Favorite ");
+            EXPECT_EQ(Child<QLabel>(w, "lblFavUnd")->text(), underdog
+                                                                 ? " Place Point Spreads Next to Underdog "
+                                                                 : " Place Point Spreads Next to Favorite ");
             EXPECT_FALSE(Child<QLineEdit>(w, "txtHome6")->isEnabled());
             EXPECT_FALSE(Child<QLabel>(w, "lblAway6")->isVisible());
             EXPECT_EQ(Child<QLabel>(w, "lblHome4")->text(), "Miami");
@@ -207,7 +209,7 @@ TEST_F(EntryWindows, SpreadsUnderBothPSEntrysChoices) {
         }
         const std::string slot4 = Record(Season(), 2, 4);
         EXPECT_EQ(slot4.substr(6, 4), std::string("\x00\x00\x60\x40", 4));  // HomeSpread 3.5
-        EXPECT_EQ(FloatAt(slot4, 10), 0.0f);                                 // AwaySpread
+        EXPECT_EQ(FloatAt(slot4, 10), 0.0f);                                // AwaySpread
         const std::string slot5 = Record(Season(), 2, 5);
         EXPECT_EQ(FloatAt(slot5, 10), underdog ? 1.0f : 0.5f);
         EXPECT_EQ(FloatAt(slot5, 6), underdog ? 0.5f : 1.0f);
@@ -225,8 +227,9 @@ TEST_F(EntryWindows, SpreadBoxesRefuseOtherKeysAndKeepHalfPoints) {
     games[0][0] = Game(kDenver, kMiami);
     Load(games);
     frmSpreads w(ctx);
-    for (const auto& [typed, shown] : {std::pair{"105", "10"}, std::pair{"7.3", "7."}, std::pair{"10.5", "10.5"},
-                                       std::pair{"0", ""}, std::pair{"a-6x", "6"}}) {
+    for (const auto& [typed, shown] :
+         {std::pair{"105", "10"}, std::pair{"7.3", "7."}, std::pair{"10.5", "10.5"}, std::pair{"0", ""},
+          std::pair{"a-6x", "6"}}) {
         Type(w, "txtAway0", typed);
         EXPECT_EQ(Child<QLineEdit>(w, "txtAway0")->text().toStdString(), shown) << typed;
     }
