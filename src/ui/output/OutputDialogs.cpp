@@ -128,6 +128,7 @@ frmPNFLResults::frmPNFLResults(UiContext& ctx, QWidget* parent) : QDialog(parent
     setTabOrder(hsbCopies_, ckOnePerPlayer_);
     setTabOrder(ckOnePerPlayer_, ok);
     setTabOrder(ok, cancel);
+    adjustSize();  // the final size, so that centring is right before the first show
     CenterForm(this);
 }
 
@@ -225,6 +226,7 @@ frmAPrint::frmAPrint(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
 
     connect(ok, &QPushButton::clicked, this, &frmAPrint::OnOK);
     connect(cancel, &QPushButton::clicked, this, &frmAPrint::OnCancel);
+    adjustSize();  // the final size, so that centring is right before the first show
     CenterForm(this);
 }
 
@@ -280,6 +282,7 @@ frmCopies::frmCopies(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
     connect(ckOnePerPlayer_, &QCheckBox::toggled, this, &frmCopies::OnOnePerPlayer);
     connect(ok, &QPushButton::clicked, this, &frmCopies::OnOK);
     connect(cancel, &QPushButton::clicked, this, &frmCopies::OnCancel);
+    adjustSize();  // the final size, so that centring is right before the first show
     CenterForm(this);
 }
 
