@@ -33,16 +33,31 @@ WeekTeams ScheduleEditor::Week(int week) const {
     return out;
 }
 
+namespace {
+
+// A team number no list holds (bad data in the file) can only be shown as the
+// blank entry; left blank, it stays as it was rather than being lost unasked.
+int Chosen(int shown, int stored) {
+    return shown == 0 && stored > kTeams ? stored : shown;
+}
+
+}  // namespace
+
 bool ScheduleEditor::Differs(int week, const WeekTeams& shown) const {
-    return Week(week) != shown;
+    const WeekTeams stored = Week(week);
+    for (int s = 0; s < kSlots; ++s) {
+        if (Chosen(shown[s].Away, stored[s].Away) != stored[s].Away) return true;
+        if (Chosen(shown[s].Home, stored[s].Home) != stored[s].Home) return true;
+    }
+    return false;
 }
 
 void ScheduleEditor::StoreWeek(int week, const WeekTeams& shown) {
     if (Differs(week, shown)) changed_ = true;
     for (int s = 0; s < kSlots; ++s) {
         ScheduleEntry& e = copy_[week - 1][s];
-        e.AwayTeam = static_cast<std::uint8_t>(shown[s].Away);
-        e.HomeTeam = static_cast<std::uint8_t>(shown[s].Home);
+        e.AwayTeam = static_cast<std::uint8_t>(Chosen(shown[s].Away, e.AwayTeam));
+        e.HomeTeam = static_cast<std::uint8_t>(Chosen(shown[s].Home, e.HomeTeam));
         if (shown[s].Home >= 1 && shown[s].Home <= kTeams) {
             e.HomeConference = static_cast<std::uint8_t>(TeamConference(shown[s].Home));
             e.HomeDivision = static_cast<std::uint8_t>(TeamDivision(shown[s].Home));

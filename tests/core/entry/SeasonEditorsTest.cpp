@@ -84,6 +84,21 @@ TEST(ScheduleEditor, ShowingAWeekUnchangedIsNoChange) {
     EXPECT_EQ(editor.Week(2)[7], SlotTeams{});
 }
 
+TEST(ScheduleEditor, ABadTeamNumberLeftBlankIsKept) {
+    SeasonGrid games{};
+    games[0][2] = Game(45, kMiami);  // a number no list shows
+    ScheduleEditor editor(games);
+    WeekTeams shown = editor.Week(1);
+    shown[2].Away = 0;  // what the list can show for it
+    EXPECT_FALSE(editor.Differs(1, shown));
+    editor.StoreWeek(1, shown);
+    EXPECT_EQ(editor.Entry(1, 2).AwayTeam, 45);
+    shown[2].Away = kDallas;  // a team the user picked replaces it
+    editor.StoreWeek(1, shown);
+    EXPECT_TRUE(editor.ScheduleChanged());
+    EXPECT_EQ(editor.Entry(1, 2).AwayTeam, kDallas);
+}
+
 TEST(Spreads, BoxesFollowThePSEntrysChoice) {
     const SpreadPair homeGets{0.0f, 3.5f};
     EXPECT_EQ(BoxesFromSpreads(homeGets, PSEntrysKind::Underdog), (SlotBoxes{"", "3.5"}));
