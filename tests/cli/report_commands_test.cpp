@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "cli/Cli.h"
+#include "core/output/TextOutput.h"
+#include "core/output/WebPage.h"
+#include "core/pool/AllPicksReport.h"
+#include "core/pool/PlayerMatrix.h"
+#include "core/pool/PoolStandings.h"
+#include "core/pool/fixtures/PoolFixture.h"
+
+namespace gm::cli {
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out, err;
+};
+
+CliRun Cli(const test::PoolFixture& f, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", f.Dir.path().string()});
+    std::ostringstream out, err;
+    const int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// The CLI prints and writes what the windows' models write.
+TEST(ReportCommand, StandingsMatchTheWindowModel) {
+    test::PoolFixture f("PointSpreads=Yes\r\n");
+    test::PoolFixture same("PointSpreads=Yes\r\n");
+    PoolStandings model(same.State);
+    model.SpinEnd(-1);
+    model.ChooseSort("Wins");
+    model.SetView(PoolStandings::View::Season);
+    model.SetShowAll(true);
+
+    const std::vector<std::string> choices{"report", "standings", "--end", "2", "--sort", "wins", "--view", "season",
+                                           "--show-all"};
+    CliRun r = Cli(f, choices);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, TextFileBytes(model.TextFile().Lines));
+
+    auto clip = choices;
+    clip.insert(clip.end(), {"--to", "clipboard-text"});
+    EXPECT_EQ(Cli(f, clip).out, model.Clipboard().Text);
+
+    auto file = choices;
+    file.push_back("--file");
+    r = Cli(f, file);
+    EXPECT_EQ(r.out, "A text file named PStnd 2.txt was created.\n");
+    EXPECT_EQ(test::ReadFile(f.Dir / "PStnd 2.txt"), TextFileBytes(model.TextFile().Lines));
+
+    auto web = choices;
+    web.insert(web.end(), {"--to", "web"});
+    r = Cli(f, web);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(test::ReadFile(f.Dir / "standing.htm"), WebPageBytes(same.State, model.WebPage()));
+}
+
+TEST(ReportCommand, MatrixAndAllPicks) {
+    test::PoolFixture f;
+    test::PoolFixture same;
+    PlayerMatrix matrix(same.State);
+    matrix.SetConfidenceRows(true);
+    CliRun r = Cli(f, {"report", "matrix", "--confidence"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, TextFileBytes(matrix.TextFile().Lines));
+
+    AllPicksReport picks(same.State);
+    picks.Spin(-1);
+    picks.ByStanding = true;
+    picks.EntirePool = true;
+    r = Cli(f, {"report", "allpicks", "--week", "2", "--order", "standing", "--players", "entire", "--out",
+                (f.Dir / "out.txt").string()});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(test::ReadFile(f.Dir / "out.txt"), TextFileBytes(picks.TextFile().Lines));
+}
+
+TEST(ReportCommand, RefusesBadChoices) {
+    test::PoolFixture f;
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"report"}, "name one report"},
+        {{"report", "bogus"}, "unknown report"},
+        {{"report", "standings", "--end", "22"}, "--end must be a week from 1 to 21"},
+        {{"report", "standings", "--sort", "x"}, "--sort must be"},
+        {{"report", "matrix", "--to", "fax"}, "--to must be"},
+        {{"report", "allpicks", "--to", "clipboard-text"}, "text file, a web page or a printout"},
+        {{"report", "matrix", "--to", "pdf", "--copies", "0"}, "--copies must be from 1 to 200"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = Cli(f, c.args);
+        EXPECT_EQ(r.code, 2) << c.args.back();
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+TEST(ReportCommand, PrintoutToPdfAndHomePage) {
+    test::PoolFixture f;
+    std::filesystem::create_directory(f.Dir / "Webpages");
+    CliRun r = Cli(f, {"report", "standings", "--to", "pdf", "--copies", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string pdf = test::ReadFile(f.Dir / "PStnd3.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    // Read back as text: the banner and the standings lines are on the page.
+    if (std::FILE* p = popen(("pdftotext -layout '" + (f.Dir / "PStnd3.pdf").string() + "' - 2>/dev/null").c_str(), "r")) {
+        std::string text;
+        char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) text.append(buf, n);
+        if (pclose(p) == 0) {
+            EXPECT_NE(text.find("Tallbrook Office Football Pools"), std::string::npos) << text;
+            EXPECT_NE(text.find("Cathy"), std::string::npos);
+            EXPECT_NE(text.find("Mon. Tiebreaker: Total Points"), std::string::npos);
+        }
+    }
+
+    ASSERT_EQ(Cli(f, {"report", "matrix", "--to", "web"}).code, 0);
+    r = Cli(f, {"homepage"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("Weekly Player Picks (picks.htm)"), std::string::npos);
+    EXPECT_NE(test::ReadFile(f.Dir / "Webpages" / "index.htm").find("<a href=picks.htm>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace gm::cli
