@@ -59,6 +59,7 @@ Status PrintSample(PageSurface& s, int copies) {
         p.CurrentY += 50;
         p.Font = {"Arial", 14, true, false, false, 700};
         PrintCentered(p, "Season Standings   Week 1 To Week 5");
+        p.PrintLine("Jos\xC3\xA9 gives 3\xC2\xBD");  // text is UTF-8 whatever the page's encoding
         p.Font = body;
         for (const auto& l : heading) p.PrintLine(l);
         const double bottom = PageBottom(p);
@@ -97,6 +98,7 @@ TEST(PdfSurface, PrintoutReadsBackWithItsPagesHeadingsAndFonts) {
     EXPECT_NE(text.find("Season Standings Week 1 To Week 5"), std::string::npos);
     EXPECT_NE(text.find(" 70 Member 70"), std::string::npos);
     EXPECT_NE(text.find("Copy 2"), std::string::npos);
+    EXPECT_NE(text.find("Jos\xC3\xA9 gives 3\xC2\xBD"), std::string::npos);
     // Every sheet carries the column heading (form feeds separate the sheets).
     std::size_t sheets = 0, withHeading = 0, start = 0;
     while (start < text.size()) {
