@@ -34,6 +34,19 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
     return b;
 }
 
+// Selects an entry box's whole text whenever it gets the focus, also by mouse.
+class SelectOnFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            QTimer::singleShot(0, box, [box] { SelectAllText(box); });
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 ConfidenceBox::ConfidenceBox(int row, QWidget* parent) : QLineEdit(parent), row_(row) {
@@ -68,7 +81,7 @@ void ConfidenceBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     typed_ = false;
     // After a mouse click has placed the caret: typing replaces the text.
-    QTimer::singleShot(0, this, [this] { selectAll(); });
+    QTimer::singleShot(0, this, [this] { SelectAllText(this); });
 }
 
 void ConfidenceBox::focusOutEvent(QFocusEvent* event) {
@@ -154,8 +167,10 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     lblMonNite->setObjectName("lblMonNite");
     lblMonNite->setBuddy(txtMP_);
     monday->addWidget(lblMonNite);
+    monday->addSpacing(12);
     monday->addWidget(lblTiebreaker_);
     txtMP_->setMaximumWidth(40);
+    txtMP_->installEventFilter(new SelectOnFocus(txtMP_));
     txtMP_->setAlignment(Qt::AlignRight);
     monday->addWidget(txtMP_);
     monday->addStretch();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 #include <string>
 #include <vector>
