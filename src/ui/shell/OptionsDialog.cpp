@@ -65,11 +65,13 @@ frmOptions::frmOptions(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(
     auto* sort = Frame("Rank Players By", l);
     const char* sortCaptions[] = {"Winning Pct.", "Total Wins", "Confidence Points"};
     for (int i = 0; i < 3; ++i) OpSort_[i] = Radio(sortCaptions[i], QString("OpSort%1").arg(i), l);
+    l->addStretch();
     grid->addWidget(sort, 1, 0);
 
     auto* cpts = Frame("Confidence Points", l);
     OpCPts_[0] = Radio("15 Down To XX", "OpCPts0", l);
     OpCPts_[1] = Radio("1 To MaxGames", "OpCPts1", l);
+    l->addStretch();
     grid->addWidget(cpts, 2, 0);
 
     auto* first = Frame(" FIRST TIEBREAKER ", l);
