@@ -30,7 +30,7 @@ struct OutputRequest {
     bool OutClipboard = false;
     bool OutWebPage = false;
     bool OnePerPlayer = false;
-    int NumCopies = 1;
+    int NumCopies = 0;
 };
 
 // Everything the windows and commands share: the season, the pool, the pool
