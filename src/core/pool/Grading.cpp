@@ -195,6 +195,11 @@ namespace {
 
 template <typename Project>
 void StableBy(std::span<StandingsRow> rows, Project key, bool descending) {
+    // Already in order: a stable sort would change nothing.
+    const auto before = [&](const StandingsRow& a, const StandingsRow& b) {
+        return descending ? key(a) > key(b) : key(a) < key(b);
+    };
+    if (std::is_sorted(rows.begin(), rows.end(), before)) return;
     if (descending)
         std::stable_sort(rows.begin(), rows.end(),
                          [&](const StandingsRow& a, const StandingsRow& b) { return key(a) > key(b); });
@@ -237,37 +242,70 @@ void RankRows(std::span<StandingsRow> rows, SortKey key, int week) {
     });
 }
 
+namespace {
+
+// -1, 0 or 1: whether `a` belongs before, with, or after `b` for one key.
+int CompareBy(const StandingsRow& a, const StandingsRow& b, SortKey key, int week) {
+    int result = 0;
+    WithKey(key, week, [&](auto project, bool descending) {
+        const auto x = project(a);
+        const auto y = project(b);
+        if (x == y) return;
+        result = (x < y) != descending ? -1 : 1;
+    });
+    return result;
+}
+
+// Several stable sorts applied one after the other (`applied` in that order)
+// give the order of one stable sort on the last key first, its ties broken by
+// the earlier keys: so one pass does the work of all of them.
+void SortInSequence(std::span<StandingsRow> rows, std::span<const SortKey> applied, int week) {
+    if (applied.empty()) return;
+    if (applied.size() == 1) return SortRows(rows, applied[0], week);
+    std::stable_sort(rows.begin(), rows.end(), [&](const StandingsRow& a, const StandingsRow& b) {
+        for (auto it = applied.rbegin(); it != applied.rend(); ++it)
+            if (const int c = CompareBy(a, b, *it, week); c != 0) return c < 0;
+        return false;
+    });
+}
+
+}  // namespace
+
 void SeasonOrder(std::span<StandingsRow> rows, const OrderOptions& o, int week, TiebreakForm form) {
+    std::vector<SortKey> keys;
     if (form == TiebreakForm::A) {
-        if (o.SecondaryMonday) SortRows(rows, SortKey::TiebreakDiff, week);
+        if (o.SecondaryMonday) keys.push_back(SortKey::TiebreakDiff);
         if (o.TBMethod == TBMethodKind::Wins)
-            SortRows(rows, SortKey::RangeWins);
+            keys.push_back(SortKey::RangeWins);
         else if (o.TBMethod == TBMethodKind::WinPct)
-            SortRows(rows, SortKey::RangePct);
+            keys.push_back(SortKey::RangePct);
     } else {
         if (o.TBMethod == TBMethodKind::MonGame)
-            SortRows(rows, SortKey::TiebreakDiff, week);
+            keys.push_back(SortKey::TiebreakDiff);
         else if (o.TBMethod == TBMethodKind::Wins)
-            SortRows(rows, SortKey::RangeWins);
+            keys.push_back(SortKey::RangeWins);
         else if (o.TBMethod == TBMethodKind::WinPct)
-            SortRows(rows, SortKey::RangePct);
+            keys.push_back(SortKey::RangePct);
     }
     const SortKey main = o.Sort == PoolSortKind::Wins     ? SortKey::RangeWins
                          : o.Sort == PoolSortKind::WinPct ? SortKey::RangePct
                                                           : SortKey::RangePoints;
-    SortRows(rows, main);
+    keys.push_back(main);
+    SortInSequence(rows, keys, week);
     RankRows(rows, main);
 }
 
 void WeekOrder(std::span<StandingsRow> rows, const OrderOptions& o, int week) {
-    if (o.SecondaryMonday) SortRows(rows, SortKey::TiebreakDiff, week);
+    std::vector<SortKey> keys;
+    if (o.SecondaryMonday) keys.push_back(SortKey::TiebreakDiff);
     if (o.TBMethod == TBMethodKind::Wins)
-        SortRows(rows, SortKey::WeekWins);
+        keys.push_back(SortKey::WeekWins);
     else if (o.TBMethod == TBMethodKind::WinPct)
-        SortRows(rows, SortKey::WeekPct);
-    SortRows(rows, o.Sort == PoolSortKind::Wins     ? SortKey::WeekWins
+        keys.push_back(SortKey::WeekPct);
+    keys.push_back(o.Sort == PoolSortKind::Wins     ? SortKey::WeekWins
                    : o.Sort == PoolSortKind::WinPct ? SortKey::WeekPct
                                                     : SortKey::WeekPoints);
+    SortInSequence(rows, keys, week);
 }
 
 namespace {

@@ -130,27 +130,53 @@ bool PoolStandings::Listed(const StandingsRow& row) const {
 std::string PoolStandings::SeasonLine(const StandingsRow& r) const {
     const bool points = sort_ == "Confidence";
     const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
-    const std::string tb = monday ? N(r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]) : "N/A";
-    const std::string name = NameField(state_.Members[static_cast<std::size_t>(r.MemberIndex)]) + " ";
-    return Pad(3, N(r.SeasonRank)) + " " + name + Pad(5, N(r.RangeWins)) + Pad(5, N(r.RangeLosses)) +
-           Pad(4, N(r.RangeTies)) + Pad(9, Format1(points ? r.RangePoints : r.RangePct)) + Pad(5, N(r.WeekWins)) +
-           Pad(3, N(r.WeekLosses)) + Pad(3, N(r.WeekTies)) + Pad(8, Format1(points ? r.WeekPoints : r.WeekPct)) +
-           Pad(monday ? 4 : 5, tb);
+    std::string line;
+    line.reserve(96);
+    AppendNumber(line, 3, r.SeasonRank);
+    line += ' ';
+    AppendName(line, state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
+    line += ' ';
+    AppendNumber(line, 5, r.RangeWins);
+    AppendNumber(line, 5, r.RangeLosses);
+    AppendNumber(line, 4, r.RangeTies);
+    AppendFixed1(line, 9, points ? r.RangePoints : r.RangePct);
+    AppendNumber(line, 5, r.WeekWins);
+    AppendNumber(line, 3, r.WeekLosses);
+    AppendNumber(line, 3, r.WeekTies);
+    AppendFixed1(line, 8, points ? r.WeekPoints : r.WeekPct);
+    if (monday)
+        AppendNumber(line, 4, r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]);
+    else
+        AppendPad(line, 5, "N/A");
+    return line;
 }
 
 std::string PoolStandings::WeekLine(const StandingsRow& r) const {
     const bool points = sort_ == "Confidence";
     const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
-    const std::string tb = monday ? N(r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]) : "N/A";
-    const std::string name = NameField(state_.Members[static_cast<std::size_t>(r.MemberIndex)]) + " ";
-    return name + Pad(3, N(r.WeekWins)) + Pad(3, N(r.WeekLosses)) + Pad(3, N(r.WeekTies)) +
-           Pad(8, Format1(points ? r.WeekPoints : r.WeekPct)) + Pad(monday ? 4 : 5, tb) +
-           Pad(monday ? 6 : 5, N(r.RangeWins)) + Pad(5, N(r.RangeLosses)) + Pad(4, N(r.RangeTies)) +
-           Pad(points ? 9 : 8, Format1(points ? r.RangePoints : r.RangePct)) + Pad(points ? 5 : 6, N(r.SeasonRank));
+    std::string line;
+    line.reserve(96);
+    AppendName(line, state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
+    line += ' ';
+    AppendNumber(line, 3, r.WeekWins);
+    AppendNumber(line, 3, r.WeekLosses);
+    AppendNumber(line, 3, r.WeekTies);
+    AppendFixed1(line, 8, points ? r.WeekPoints : r.WeekPct);
+    if (monday)
+        AppendNumber(line, 4, r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]);
+    else
+        AppendPad(line, 5, "N/A");
+    AppendNumber(line, monday ? 6 : 5, r.RangeWins);
+    AppendNumber(line, 5, r.RangeLosses);
+    AppendNumber(line, 4, r.RangeTies);
+    AppendFixed1(line, points ? 9 : 8, points ? r.RangePoints : r.RangePct);
+    AppendNumber(line, points ? 5 : 6, r.SeasonRank);
+    return line;
 }
 
 std::vector<std::string> PoolStandings::Lines() const {
     std::vector<std::string> lines;
+    lines.reserve(rows_.size());
     for (const StandingsRow& r : rows_)
         if (Listed(r)) lines.push_back(view_ == View::Season ? SeasonLine(r) : WeekLine(r));
     return lines;

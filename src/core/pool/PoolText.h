@@ -1,7 +1,11 @@
 #pragma once
 
+#include <charconv>
+#include <cmath>
 #include <string>
 #include <string_view>
+
+#include <algorithm>
 
 #include "core/data/MemberRecord.h"
 #include "core/data/TextCodec.h"
@@ -27,8 +31,52 @@ inline std::string PadRight(std::string_view s, std::size_t n) {
     return std::string(s) + std::string(len < n ? n - len : 0, ' ');
 }
 
-// The member's 18-character name field.
-inline std::string NameField(const MemberRecord& m) { return FitName(m.Name); }
+// The member's 18-character name field (names read from the file already are).
+inline std::string NameField(const MemberRecord& m) {
+    if (m.Name.size() == static_cast<std::size_t>(kNameLength) &&
+        std::all_of(m.Name.begin(), m.Name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return m.Name;
+    return FitName(m.Name);
+}
+
+// Appends the name field without a copy when it is already 18 plain characters.
+inline void AppendName(std::string& out, const MemberRecord& m) {
+    if (m.Name.size() == static_cast<std::size_t>(kNameLength) &&
+        std::all_of(m.Name.begin(), m.Name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        out += m.Name;
+    else
+        out += FitName(m.Name);
+}
+
+// Appending forms of Pad for the long reports: no temporaries per column.
+inline void AppendPad(std::string& out, std::size_t n, std::string_view s) {
+    const std::size_t len = Utf8Length(s);
+    if (len < n) out.append(n - len, ' ');
+    out.append(s);
+}
+
+inline void AppendNumber(std::string& out, std::size_t n, long long value) {
+    char buf[24];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    const auto len = static_cast<std::size_t>(end - buf);
+    if (len < n) out.append(n - len, ' ');
+    out.append(buf, len);
+}
+
+// "#0.0" right-aligned in n: the same text as Format1, halves away from zero.
+inline void AppendFixed1(std::string& out, std::size_t n, double value) {
+    const long long tenths = std::llround(value * 10.0);
+    const long long magnitude = tenths < 0 ? -tenths : tenths;
+    char buf[32];
+    char* p = buf;
+    if (tenths < 0) *p++ = '-';
+    p = std::to_chars(p, buf + sizeof buf, magnitude / 10).ptr;
+    *p++ = '.';
+    *p++ = static_cast<char>('0' + magnitude % 10);
+    const auto len = static_cast<std::size_t>(p - buf);
+    if (len < n) out.append(n - len, ' ');
+    out.append(buf, len);
+}
 
 // A week label as a spin control writes it: the number after a blank.
 inline std::string SpunLabel(int week) { return " " + N(week); }

@@ -209,6 +209,43 @@ TEST(SortRows, EqualsTheExchangeSortForEveryKey) {
     }
 }
 
+TEST(SeasonOrder, EqualsTheExchangeSortsAppliedOneAfterAnother) {
+    std::mt19937 rng(11);
+    for (PoolSortKind sort : {PoolSortKind::Wins, PoolSortKind::WinPct, PoolSortKind::Confidence}) {
+        for (TBMethodKind method : {TBMethodKind::MonGame, TBMethodKind::Wins, TBMethodKind::WinPct,
+                                    TBMethodKind::NotUsed}) {
+            for (bool monday : {true, false}) {
+                const OrderOptions o{sort, method, monday};
+                const auto base = RandomRows(rng, 60);
+                const SortKey main = sort == PoolSortKind::Wins     ? SortKey::RangeWins
+                                     : sort == PoolSortKind::WinPct ? SortKey::RangePct
+                                                                    : SortKey::RangePoints;
+                // Form A by hand.
+                auto expected = base;
+                if (monday) ExchangeSort(expected, SortKey::TiebreakDiff, 4);
+                if (method == TBMethodKind::Wins) ExchangeSort(expected, SortKey::RangeWins, 4);
+                if (method == TBMethodKind::WinPct) ExchangeSort(expected, SortKey::RangePct, 4);
+                ExchangeSort(expected, main, 4);
+                auto rows = base;
+                SeasonOrder(rows, o, 4, TiebreakForm::A);
+                EXPECT_EQ(Order(rows), Order(expected));
+                // The week order by hand.
+                expected = base;
+                if (monday) ExchangeSort(expected, SortKey::TiebreakDiff, 4);
+                if (method == TBMethodKind::Wins) ExchangeSort(expected, SortKey::WeekWins, 4);
+                if (method == TBMethodKind::WinPct) ExchangeSort(expected, SortKey::WeekPct, 4);
+                ExchangeSort(expected, sort == PoolSortKind::Wins     ? SortKey::WeekWins
+                                       : sort == PoolSortKind::WinPct ? SortKey::WeekPct
+                                                                      : SortKey::WeekPoints,
+                             4);
+                rows = base;
+                WeekOrder(rows, o, 4);
+                EXPECT_EQ(Order(rows), Order(expected));
+            }
+        }
+    }
+}
+
 TEST(SeasonOrder, FormsDifferOnlyWithWinsOrPctFirstAndMondaySecond) {
     struct Case {
         TBMethodKind method;
