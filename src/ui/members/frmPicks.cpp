@@ -293,8 +293,9 @@ void frmPicks::ShowSheet() {
         const SheetRow& s = sheet_.Rows[static_cast<std::size_t>(g)];
         Row& r = rows_[static_cast<std::size_t>(g)];
         r.Picture->setVisible(s.Exists);
-        r.Home->setText(Q(s.HomeCaption));
-        r.Away->setText(Q(s.AwayCaption));
+        // Team names are the user's text: an "&" must show, not make an access key.
+        r.Home->setText(Q(s.HomeCaption).replace('&', "&&"));
+        r.Away->setText(Q(s.AwayCaption).replace('&', "&&"));
         // A stored team that plays in neither side leaves all three unselected.
         r.Group->setExclusive(false);
         r.Home->setChecked(s.Choice == PickChoice::Home);

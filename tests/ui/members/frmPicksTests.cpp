@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -200,9 +201,28 @@ TEST(frmPicks, LeavingABoxAsksAboutDuplicatesAndRange) {
     w.OnConfidenceLeft(1);
     EXPECT_EQ(f.prompts.Asked().size(), 2u);
     EXPECT_FALSE(Available(w, 9));
+    // Leaving a box asks only after typing, and not when a message box or
+    // another program takes the focus.
+    auto leave = [](QWidget* box, Qt::FocusReason reason) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(box, &out);
+    };
+    auto* box2 = Child<QLineEdit>(w, "Text12");
+    box2->setText("9");
+    leave(box2, Qt::TabFocusReason);
+    EXPECT_EQ(f.prompts.Asked().size(), 2u);
+    box2->clear();
+    test::KeyClicks(box2, "9");
+    leave(box2, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(f.prompts.Asked().size(), 2u);
+    f.prompts.Answer(PromptAnswer::Yes);
+    leave(box2, Qt::TabFocusReason);
+    ASSERT_EQ(f.prompts.Asked().size(), 3u);
+    EXPECT_EQ(f.prompts.Asked()[2].Title, "Duplicate Value");
+    EXPECT_EQ(box2->text(), "");
     // Points and tiebreak alone are no change: Cancel closes without asking.
     Click(w, "cmdCancel");
-    EXPECT_EQ(f.prompts.Asked().size(), 2u);
+    EXPECT_EQ(f.prompts.Asked().size(), 3u);
 }
 
 TEST(frmPicks, WithoutConfidencePointsTheColumnIsGoneAndStoredPointsStay) {
