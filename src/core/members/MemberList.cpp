@@ -10,7 +10,9 @@
 namespace gm {
 namespace {
 
-char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Fold(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string Trim(std::string_view s) {
     const auto first = s.find_first_not_of(' ');
@@ -36,7 +38,8 @@ std::vector<int> AlphabeticalMemberOrder(const AppState& state) {
     std::vector<int> order(static_cast<std::size_t>(state.MemberCount));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return NameLess(state.Members[static_cast<std::size_t>(a)].Name, state.Members[static_cast<std::size_t>(b)].Name);
+        return NameLess(state.Members[static_cast<std::size_t>(a)].Name,
+                        state.Members[static_cast<std::size_t>(b)].Name);
     });
     return order;
 }
@@ -53,8 +56,9 @@ MemberList::MemberList(const AppState& state) : savedCount_(state.MemberCount), 
 }
 
 int MemberList::Insert(MemberEntry entry) {
-    const auto at = std::upper_bound(entries_.begin(), entries_.end(), entry.Name,
-                                     [](const std::string& name, const MemberEntry& e) { return NameLess(name, e.Name); });
+    const auto at = std::upper_bound(
+        entries_.begin(), entries_.end(), entry.Name,
+        [](const std::string& name, const MemberEntry& e) { return NameLess(name, e.Name); });
     const auto pos = at - entries_.begin();
     entries_.insert(at, std::move(entry));
     return static_cast<int>(pos);
@@ -78,7 +82,8 @@ void MemberList::Remove(int position) {
     changed_ = true;
 }
 
-Status MemberList::BuildRecords(const AppState& state, int& lastPlayerNumber, std::vector<MemberRecord>& out) const {
+Status MemberList::BuildRecords(const AppState& state, int& lastPlayerNumber,
+                                std::vector<MemberRecord>& out) const {
     std::vector<MemberRecord> records;
     records.reserve(entries_.size());
     int last = lastPlayerNumber;
@@ -88,8 +93,8 @@ Status MemberList::BuildRecords(const AppState& state, int& lastPlayerNumber, st
             r = state.Members[static_cast<std::size_t>(e.Tag)];
         } else {
             if (last >= kMaxMembers)
-                return Status::Error("No more player numbers can be issued (the last one is " + std::to_string(last) +
-                                     ").");
+                return Status::Error("No more player numbers can be issued (the last one is " +
+                                     std::to_string(last) + ").");
             r.PlayerNumber = static_cast<std::int16_t>(++last);
         }
         r.Name = FitName(e.Name);
@@ -114,12 +119,14 @@ Status MemberList::Save(AppState& state, bool* poolSaved) {
 }
 
 std::string DeleteMemberQuestion(std::string_view name) {
-    return "Are you sure you want to delete " + Trim(name) + " ." + "\n" + "No record of the player will remain !";
+    return "Are you sure you want to delete " + Trim(name) + " ." + "\n" +
+           "No record of the player will remain !";
 }
 
 std::string UnstorableNameText(std::string_view typed, std::string_view stored) {
-    return "The name \"" + std::string(typed) + "\" has characters the players file cannot store.\nIt will be saved as \"" +
-           std::string(stored) + "\".";
+    return "The name \"" + std::string(typed) +
+           "\" has characters the players file cannot store.\nIt will be saved as \"" + std::string(stored) +
+           "\".";
 }
 
 }  // namespace gm

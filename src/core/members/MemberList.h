@@ -73,7 +73,8 @@ private:
 namespace membertext {
 inline constexpr std::string_view DeleteTitle = "Delete Player";
 inline constexpr std::string_view CancelTitle = "Cancel Player Editing";
-inline constexpr std::string_view CancelText = "The Players File has been changed.\nWould you like to save these changes?";
+inline constexpr std::string_view CancelText =
+    "The Players File has been changed.\nWould you like to save these changes?";
 inline constexpr std::string_view NameTitle = "Player Name";
 inline constexpr std::string_view SaveFailedTitle = "Players Not Saved";
 }  // namespace membertext

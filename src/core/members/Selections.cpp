@@ -5,8 +5,8 @@
 #include <chrono>
 #include <random>
 
-#include "core/data/PoolFile.h"
 #include "MemberList.h"
+#include "core/data/PoolFile.h"
 
 namespace gm {
 
@@ -66,9 +66,15 @@ std::string PointsText(float h, float a) {
 bool ApplyQuickPick(Sheet& sheet, QuickPick pick, const UnitRandom& random) {
     for (SheetRow& r : sheet.Rows) {
         switch (pick) {
-            case QuickPick::Home: r.Choice = PickChoice::Home; break;
-            case QuickPick::Away: r.Choice = PickChoice::Away; break;
-            case QuickPick::Clear: r.Choice = PickChoice::None; break;
+            case QuickPick::Home:
+                r.Choice = PickChoice::Home;
+                break;
+            case QuickPick::Away:
+                r.Choice = PickChoice::Away;
+                break;
+            case QuickPick::Clear:
+                r.Choice = PickChoice::None;
+                break;
             case QuickPick::Favorites:
                 if (r.Exists) r.Choice = r.HomeSpread > r.AwaySpread ? PickChoice::Away : PickChoice::Home;
                 break;
@@ -76,7 +82,8 @@ bool ApplyQuickPick(Sheet& sheet, QuickPick pick, const UnitRandom& random) {
                 if (r.Exists) r.Choice = r.HomeSpread > r.AwaySpread ? PickChoice::Home : PickChoice::Away;
                 break;
             case QuickPick::Random:
-                if (r.Exists) r.Choice = static_cast<int>(2 * random() + 1) == 1 ? PickChoice::Away : PickChoice::Home;
+                if (r.Exists)
+                    r.Choice = static_cast<int>(2 * random() + 1) == 1 ? PickChoice::Away : PickChoice::Home;
                 break;
         }
     }
@@ -95,7 +102,8 @@ std::vector<int> ShuffledValues(int n, const UnitRandom& random) {
 }
 
 bool ApplyConfidenceFill(Sheet& sheet, ConfidenceFill fill, MaxCPointsKind scale, const UnitRandom& random) {
-    const int n = static_cast<int>(std::count_if(sheet.Rows.begin(), sheet.Rows.end(), [](const SheetRow& r) { return r.Exists; }));
+    const int n = static_cast<int>(
+        std::count_if(sheet.Rows.begin(), sheet.Rows.end(), [](const SheetRow& r) { return r.Exists; }));
     const int offset = scale == MaxCPointsKind::MaxGames ? 15 - n : 0;
     if (fill == ConfidenceFill::Clear) {
         bool removed = false;
@@ -157,8 +165,8 @@ std::string MondayEntryText(std::string_view text) {
 }
 
 std::string RangeQuestion(ConfidenceRange range) {
-    return "You should be entering a value between " + std::to_string(range.Min) + " and " + std::to_string(range.Max) +
-           ". Would you like to correct it ?";
+    return "You should be entering a value between " + std::to_string(range.Min) + " and " +
+           std::to_string(range.Max) + ". Would you like to correct it ?";
 }
 
 SelectionsModel::SelectionsModel(const AppState& state)

@@ -119,15 +119,18 @@ inline constexpr std::string_view UnderdogShowsPoints = " Underdog Shows Points 
 inline constexpr std::string_view TotalPoints = "Total Points";
 inline constexpr std::string_view WinningMargin = "Winning Margin";
 inline constexpr std::string_view DuplicateTitle = "Duplicate Value";
-inline constexpr std::string_view DuplicateText = "You have entered a duplicate number.\nWould you like to correct it ?";
+inline constexpr std::string_view DuplicateText =
+    "You have entered a duplicate number.\nWould you like to correct it ?";
 inline constexpr std::string_view RangeTitle = "Possible Incorrect Entry";
 inline constexpr std::string_view CancelTitle = "Cancel Player Picks";
 inline constexpr std::string_view CancelText =
     "The Player Selections have been changed.\nWould you like to save these changes?";
 inline constexpr std::string_view HelpTitle = "Entering Player Selections";
 inline constexpr std::string_view HelpText =
-    "Before entering player selections, you should configure your pool options depending on the type of pool you "
-    "are running.\n\nThe screen display will differ depending on whether you are using confidence points or not.";
+    "Before entering player selections, you should configure your pool options depending on the type of pool "
+    "you "
+    "are running.\n\nThe screen display will differ depending on whether you are using confidence points or "
+    "not.";
 }  // namespace picktext
 std::string RangeQuestion(ConfidenceRange range);
 

@@ -1,4 +1,4 @@
-#include <QApplication>
+#include <memory>
 
 #include "ui/members/frmPicks.h"
 #include "ui/members/frmPlayer.h"

@@ -24,8 +24,12 @@
 namespace gm::ui {
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string S(const QString& s) {
+    return s.toUtf8().toStdString();
+}
 
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -59,11 +63,13 @@ ConfidenceBox::ConfidenceBox(int row, QWidget* parent) : QLineEdit(parent), row_
 
 void ConfidenceBox::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
-    if (text.size() == 1 && text[0].isDigit() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (text.size() == 1 && text[0].isDigit() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         typed_ = true;
         const int start = hasSelectedText() ? selectionStart() : cursorPosition();
         const int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
-        setText(Q(ConfidenceAfterDigit(S(this->text()), start, length, cursorPosition(), text[0].toLatin1())));
+        setText(
+            Q(ConfidenceAfterDigit(S(this->text()), start, length, cursorPosition(), text[0].toLatin1())));
         setCursorPosition(static_cast<int>(this->text().size()));
         return;
     }
@@ -94,9 +100,16 @@ void ConfidenceBox::focusOutEvent(QFocusEvent* event) {
 }
 
 frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), model_(ctx.State), random_(ClockSeededRandom()), combo_(new QComboBox(this)),
-      lblWeek_(new QLabel(this)), spin_(new SpinButton(this)), txtMP_(new QLineEdit(this)),
-      lblTiebreaker_(new QLabel(this)), frConfidence_(new QGroupBox("Confidence Points", this)),
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(ctx.State),
+      random_(ClockSeededRandom()),
+      combo_(new QComboBox(this)),
+      lblWeek_(new QLabel(this)),
+      spin_(new SpinButton(this)),
+      txtMP_(new QLineEdit(this)),
+      lblTiebreaker_(new QLabel(this)),
+      frConfidence_(new QGroupBox("Confidence Points", this)),
       lblHeader_(new QLabel("Available", this)) {
     setObjectName("frmPicks");
     setWindowTitle("Player Selections");
@@ -110,7 +123,8 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     lblTiebreaker_->setObjectName("lblTiebreaker");
     frConfidence_->setObjectName("frConfidence");
     lblHeader_->setObjectName("lblHeader");
-    auto* lblFavUnd = new QLabel(Q(opt.FavoriteShowsPoints ? picktext::FavoriteShowsPoints : picktext::UnderdogShowsPoints), this);
+    auto* lblFavUnd = new QLabel(
+        Q(opt.FavoriteShowsPoints ? picktext::FavoriteShowsPoints : picktext::UnderdogShowsPoints), this);
     lblFavUnd->setObjectName("lblFavUnd");
     lblFavUnd->setFrameShape(QFrame::Panel);
 
@@ -195,8 +209,10 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     }
     auto* conf = new QVBoxLayout(frConfidence_);
     const std::pair<const char*, std::pair<QString, ConfidenceFill>> confButtons[] = {
-        {"cmdCAscend", {"Ascen&d", ConfidenceFill::Ascend}},   {"cmdCDescend", {"De&scend", ConfidenceFill::Descend}},
-        {"CmdPts", {"Ra&ndom", ConfidenceFill::Random}},       {"cmdCClear", {"Cl&ear", ConfidenceFill::Clear}},
+        {"cmdCAscend", {"Ascen&d", ConfidenceFill::Ascend}},
+        {"cmdCDescend", {"De&scend", ConfidenceFill::Descend}},
+        {"CmdPts", {"Ra&ndom", ConfidenceFill::Random}},
+        {"cmdCClear", {"Cl&ear", ConfidenceFill::Clear}},
     };
     for (const auto& [name, what] : confButtons) {
         QPushButton* b = Button(name, what.first, frConfidence_);
@@ -312,7 +328,8 @@ void frmPicks::ShowSheet() {
 void frmPicks::ShowAvailable() {
     if (!model_.Options().ConfidenceOn) return;
     const auto shown = AvailableValues(sheet_);
-    for (int i = 0; i < kConfidenceLabels; ++i) notUsed_[static_cast<std::size_t>(i)]->setVisible(shown[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < kConfidenceLabels; ++i)
+        notUsed_[static_cast<std::size_t>(i)]->setVisible(shown[static_cast<std::size_t>(i)]);
 }
 
 void frmPicks::ReadControls() {
@@ -395,8 +412,8 @@ void frmPicks::OnConfidenceLeft(int row) {
         return;
     }
     for (std::size_t i = 0; i < DuplicateRows(sheet_, row).size(); ++i) {
-        const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Stop, PromptButtons::YesNo, Q(picktext::DuplicateTitle),
-                                                Q(picktext::DuplicateText));
+        const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Stop, PromptButtons::YesNo,
+                                                Q(picktext::DuplicateTitle), Q(picktext::DuplicateText));
         if (a == PromptAnswer::Yes) {
             correct();
             return;

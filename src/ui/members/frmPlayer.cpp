@@ -17,8 +17,12 @@
 namespace gm::ui {
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string S(const QString& s) {
+    return s.toUtf8().toStdString();
+}
 
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -44,8 +48,13 @@ void PaintBackground(QWidget* w, UiContext& ctx, QColor from, QColor to, int pat
 }  // namespace
 
 frmPlayer::frmPlayer(UiContext& ctx, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), list_(ctx.State), lstPlayer_(new QListWidget(this)), lblNum_(new QLabel(this)),
-      cmdEdit_(Button("cmdEdit", " &Edit ", this)), cmdRemove_(Button("cmdRemove", "&Delete", this)) {
+    : QDialog(parent),
+      ctx_(ctx),
+      list_(ctx.State),
+      lstPlayer_(new QListWidget(this)),
+      lblNum_(new QLabel(this)),
+      cmdEdit_(Button("cmdEdit", " &Edit ", this)),
+      cmdRemove_(Button("cmdRemove", "&Delete", this)) {
     setObjectName("frmPlayer");
     setWindowTitle("Pool Members");
     setModal(true);
@@ -120,7 +129,9 @@ QString frmPlayer::Storable(const QString& name) {
     return Q(stored);
 }
 
-void frmPlayer::AddName(const QString& name) { Refresh(list_.Add(S(Storable(name)))); }
+void frmPlayer::AddName(const QString& name) {
+    Refresh(list_.Add(S(Storable(name))));
+}
 
 void frmPlayer::OnAdd() {
     frmAddPlayer add(ctx_, *this);
@@ -139,9 +150,9 @@ void frmPlayer::OnRemove() {
     const int row = lstPlayer_->currentRow();
     if (row < 0 || lstPlayer_->selectedItems().isEmpty()) return;
     // The question defaults to No: only an explicit Yes deletes.
-    const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Exclamation, PromptButtons::YesNo,
-                                            Q(membertext::DeleteTitle),
-                                            Q(DeleteMemberQuestion(S(lstPlayer_->item(row)->text()))));
+    const PromptAnswer a =
+        ctx_.Prompts.Ask(this, PromptIcon::Exclamation, PromptButtons::YesNo, Q(membertext::DeleteTitle),
+                         Q(DeleteMemberQuestion(S(lstPlayer_->item(row)->text()))));
     if (a != PromptAnswer::Yes) return;
     list_.Remove(row);
     Refresh(-1);
@@ -160,7 +171,8 @@ bool frmPlayer::Save() {
         // so the window closes even though the counter could not be stored.
         return poolSaved;
     }
-    if (s.isWarning()) ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(membertext::SaveFailedTitle), Q(s.message));
+    if (s.isWarning())
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(membertext::SaveFailedTitle), Q(s.message));
     return true;
 }
 
@@ -183,10 +195,16 @@ void frmPlayer::reject() {
     QDialog::reject();
 }
 
-void frmPlayer::paintEvent(QPaintEvent*) { PaintBackground(this, ctx_, QColor(255, 255, 0), QColor(0, 0, 0), 3); }
+void frmPlayer::paintEvent(QPaintEvent*) {
+    PaintBackground(this, ctx_, QColor(255, 255, 0), QColor(0, 0, 0), 3);
+}
 
 frmAddPlayer::frmAddPlayer(UiContext& ctx, frmPlayer& owner)
-    : QDialog(&owner), ctx_(ctx), owner_(owner), txt_(new QLineEdit(this)), cmdOK_(Button("cmdOK", "&Add", this)) {
+    : QDialog(&owner),
+      ctx_(ctx),
+      owner_(owner),
+      txt_(new QLineEdit(this)),
+      cmdOK_(Button("cmdOK", "&Add", this)) {
     setObjectName("frmAddPlayer");
     setWindowTitle("Add Players");
     setModal(true);
@@ -205,7 +223,8 @@ frmAddPlayer::frmAddPlayer(UiContext& ctx, frmPlayer& owner)
     txt_->setMinimumWidth(240);
     cmdOK_->setEnabled(false);
 
-    connect(txt_, &QLineEdit::textChanged, this, [this](const QString& t) { cmdOK_->setEnabled(!t.isEmpty()); });
+    connect(txt_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { cmdOK_->setEnabled(!t.isEmpty()); });
     connect(txt_, &QLineEdit::returnPressed, this, &frmAddPlayer::OnAdd);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAddPlayer::OnAdd);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAddPlayer::reject);
@@ -220,10 +239,15 @@ void frmAddPlayer::OnAdd() {
     txt_->setFocus();
 }
 
-void frmAddPlayer::paintEvent(QPaintEvent*) { PaintBackground(this, ctx_, QColor(0, 0, 0), QColor(0, 255, 0), -1); }
+void frmAddPlayer::paintEvent(QPaintEvent*) {
+    PaintBackground(this, ctx_, QColor(0, 0, 0), QColor(0, 255, 0), -1);
+}
 
 frmEditPlayer::frmEditPlayer(UiContext& ctx, const QString& name, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), txt_(new QLineEdit(name.trimmed(), this)), cmdOK_(Button("cmdOK", "&OK", this)) {
+    : QDialog(parent),
+      ctx_(ctx),
+      txt_(new QLineEdit(name.trimmed(), this)),
+      cmdOK_(Button("cmdOK", "&OK", this)) {
     setObjectName("frmEditPlayer");
     setWindowTitle("Edit Player");
     setModal(true);
@@ -243,7 +267,8 @@ frmEditPlayer::frmEditPlayer(UiContext& ctx, const QString& name, QWidget* paren
     txt_->selectAll();
     cmdOK_->setEnabled(!txt_->text().isEmpty());
 
-    connect(txt_, &QLineEdit::textChanged, this, [this](const QString& t) { cmdOK_->setEnabled(!t.isEmpty()); });
+    connect(txt_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { cmdOK_->setEnabled(!t.isEmpty()); });
     connect(txt_, &QLineEdit::returnPressed, this, &frmEditPlayer::OnOK);
     connect(cmdOK_, &QPushButton::clicked, this, &frmEditPlayer::OnOK);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEditPlayer::reject);
@@ -251,12 +276,16 @@ frmEditPlayer::frmEditPlayer(UiContext& ctx, const QString& name, QWidget* paren
     CenterForm(this);
 }
 
-QString frmEditPlayer::Text() const { return txt_->text(); }
+QString frmEditPlayer::Text() const {
+    return txt_->text();
+}
 
 void frmEditPlayer::OnOK() {
     if (!txt_->text().isEmpty()) accept();
 }
 
-void frmEditPlayer::paintEvent(QPaintEvent*) { PaintBackground(this, ctx_, QColor(0, 0, 0), QColor(255, 0, 0), -1); }
+void frmEditPlayer::paintEvent(QPaintEvent*) {
+    PaintBackground(this, ctx_, QColor(0, 0, 0), QColor(255, 0, 0), -1);
+}
 
 }  // namespace gm::ui

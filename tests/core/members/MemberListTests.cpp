@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "BlockedFolder.h"
 #include "core/data/PoolFile.h"
 #include "core/data/Settings.h"
 #include "core/members/MemberList.h"
 #include "support/TempDir.h"
-#include "BlockedFolder.h"
 
 namespace gm {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "BlockedFolder.h"
 #include "core/data/PoolFile.h"
 #include "core/members/Selections.h"
 #include "support/TempDir.h"
-#include "BlockedFolder.h"
 
 namespace gm {
 namespace {
@@ -20,17 +20,21 @@ UnitRandom Fixed(std::vector<double> draws) {
 }
 
 TEST(ConfidenceRange, ForEachScale) {
-    struct Case { int games; MaxCPointsKind scale; ConfidenceRange range; };
+    struct Case {
+        int games;
+        MaxCPointsKind scale;
+        ConfidenceRange range;
+    };
     const Case cases[] = {
-        {13, MaxCPointsKind::MaxGames, {3, 15}},   {13, MaxCPointsKind::GamesPlayed, {1, 13}},
-        {15, MaxCPointsKind::MaxGames, {1, 15}},   {15, MaxCPointsKind::GamesPlayed, {1, 15}},
-        {1, MaxCPointsKind::MaxGames, {15, 15}},   {1, MaxCPointsKind::GamesPlayed, {1, 1}},
+        {13, MaxCPointsKind::MaxGames, {3, 15}}, {13, MaxCPointsKind::GamesPlayed, {1, 13}},
+        {15, MaxCPointsKind::MaxGames, {1, 15}}, {15, MaxCPointsKind::GamesPlayed, {1, 15}},
+        {1, MaxCPointsKind::MaxGames, {15, 15}}, {1, MaxCPointsKind::GamesPlayed, {1, 1}},
     };
     for (const Case& c : cases) EXPECT_EQ(ConfidenceRangeFor(c.games, c.scale), c.range) << c.games;
 }
 
 TEST(PointsText, FavouriteDecidesTheForm) {
-    EXPECT_EQ(PointsText(0, 7), " +7");    // home favourite, away gets 7
+    EXPECT_EQ(PointsText(0, 7), " +7");      // home favourite, away gets 7
     EXPECT_EQ(PointsText(3.5f, 0), "+3.5");  // away favourite
     EXPECT_EQ(PointsText(0, 0), " ");
     EXPECT_EQ(PointsText(2, 2), " ");
@@ -51,14 +55,20 @@ TEST(ShuffledValues, FisherYatesDrawsFromTheTop) {
 }
 
 TEST(EntryRules, ConfidenceBoxKeepsAtMostTwoDigits) {
-    struct Case { std::string_view text; int selStart, selLength, cursor; char digit; std::string_view result; };
+    struct Case {
+        std::string_view text;
+        int selStart, selLength, cursor;
+        char digit;
+        std::string_view result;
+    };
     const Case cases[] = {
-        {"", 0, 0, 0, '7', "7"},      {"1", 0, 0, 1, '2', "12"},   {"1", 0, 0, 0, '2', "21"},
-        {"12", 0, 0, 2, '3', "23"},   {"12", 0, 2, 0, '9', "9"},   {"12", 1, 1, 1, '5', "15"},
+        {"", 0, 0, 0, '7', "7"},     {"1", 0, 0, 1, '2', "12"}, {"1", 0, 0, 0, '2', "21"},
+        {"12", 0, 0, 2, '3', "23"},  {"12", 0, 2, 0, '9', "9"}, {"12", 1, 1, 1, '5', "15"},
         {"200", 0, 0, 3, '4', "04"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ConfidenceAfterDigit(c.text, c.selStart, c.selLength, c.cursor, c.digit), c.result) << c.text;
+        EXPECT_EQ(ConfidenceAfterDigit(c.text, c.selStart, c.selLength, c.cursor, c.digit), c.result)
+            << c.text;
     EXPECT_EQ(MondayEntryText("123"), "12");
     EXPECT_EQ(MondayEntryText("4a5"), "45");
     EXPECT_EQ(MondayEntryText(""), "");
@@ -86,8 +96,8 @@ struct PicksFixture {
         b.Name = FitName("Alice");
         a.Picks[2][0] = 1;  // home
         a.Confidence[2][0] = 5;
-        a.Picks[2][1] = 4;  // away
-        a.Picks[2][3] = 30; // neither team of that game
+        a.Picks[2][1] = 4;       // away
+        a.Picks[2][3] = 30;      // neither team of that game
         a.Confidence[2][4] = 8;  // no selection: points go
         a.Confidence[5][5] = 77;
         a.Tiebreak[2] = 44;
@@ -183,7 +193,9 @@ TEST(SelectionsModel, CommitSavesTheWeekInPlace) {
     const std::string bytes = ReadFile(f.dir / "Pool97.dat");
     ASSERT_EQ(bytes.size(), 2u * kMemberRecordSize);
     const std::size_t alice = kMemberRecordSize;
-    auto at = [&](std::size_t offset) { return static_cast<int>(static_cast<unsigned char>(bytes[alice + offset])); };
+    auto at = [&](std::size_t offset) {
+        return static_cast<int>(static_cast<unsigned char>(bytes[alice + offset]));
+    };
     EXPECT_EQ(at(18 + 2 + 22 * 0), 2);
     EXPECT_EQ(at(370 + 2 + 22 * 0), 13);
     EXPECT_EQ(at(18 + 2 + 22 * 12), 25);
@@ -248,7 +260,12 @@ TEST(QuickPicks, EachButton) {
         return out;
     };
     using P = PickChoice;
-    struct Case { QuickPick pick; std::vector<double> draws; std::vector<P> first3; bool changed; };
+    struct Case {
+        QuickPick pick;
+        std::vector<double> draws;
+        std::vector<P> first3;
+        bool changed;
+    };
     const Case cases[] = {
         // Row 0 even, row 1 away gets points (home favourite), row 2 home gets points.
         {QuickPick::Favorites, {0}, {P::Home, P::Home, P::Away}, false},
@@ -261,7 +278,8 @@ TEST(QuickPicks, EachButton) {
         Sheet s = base;
         EXPECT_EQ(ApplyQuickPick(s, c.pick, Fixed(c.draws)), c.changed);
         EXPECT_EQ(choices(s, 3), c.first3) << static_cast<int>(c.pick);
-        EXPECT_EQ(s.Rows[14].Choice, (c.pick == QuickPick::Home || c.pick == QuickPick::Away) ? c.first3[0] : P::None);
+        EXPECT_EQ(s.Rows[14].Choice,
+                  (c.pick == QuickPick::Home || c.pick == QuickPick::Away) ? c.first3[0] : P::None);
     }
     Sheet s = base;
     ApplyQuickPick(s, QuickPick::Home, Fixed({0}));
@@ -284,7 +302,11 @@ TEST(ConfidenceButtons, UnderBothScales) {
         out.resize(15);
         return out;
     };
-    struct Case { ConfidenceFill fill; MaxCPointsKind scale; std::vector<int> first; };
+    struct Case {
+        ConfidenceFill fill;
+        MaxCPointsKind scale;
+        std::vector<int> first;
+    };
     const Case cases[] = {
         {ConfidenceFill::Ascend, MaxCPointsKind::MaxGames, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
         {ConfidenceFill::Ascend, MaxCPointsKind::GamesPlayed, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
@@ -325,7 +347,8 @@ TEST(ConfidenceChecks, DuplicatesAboveThenBelowAndRange) {
     s.Rows[5].ConfidenceText = "";
     EXPECT_FALSE(OutsideRange(s, 5));
     EXPECT_TRUE(DuplicateRows(s, 5).empty());
-    EXPECT_EQ(RangeQuestion({3, 15}), "You should be entering a value between 3 and 15. Would you like to correct it ?");
+    EXPECT_EQ(RangeQuestion({3, 15}),
+              "You should be entering a value between 3 and 15. Would you like to correct it ?");
 }
 
 }  // namespace

@@ -23,7 +23,11 @@ struct MembersFixture {
     TempDir dir;
     AppState state{dir.path()};
     ui::ScriptedPrompter prompts;
-    ui::UiContext ctx{.State = state, .Prompts = prompts, .ScreenColorsOverride = 1LL << 24, .OpenUrl = {}, .StartProgram = {}};
+    ui::UiContext ctx{.State = state,
+                      .Prompts = prompts,
+                      .ScreenColorsOverride = 1LL << 24,
+                      .OpenUrl = {},
+                      .StartProgram = {}};
 
     MembersFixture(const std::vector<MemberRecord>& members, const std::string& ini) {
         WriteFile(dir / "Pool97.dat", EncodePool(members));

@@ -21,7 +21,8 @@ using test::Member;
 using test::MembersFixture;
 
 const std::string kConfidenceIni =
-    "[Options]\r\nPoolSort=Confidence\r\nMaxCPoints=MaxGames\r\nPSEntrys=Favorite\r\n[Gridmoot]\r\nCurrentWeek=3\r\n";
+    "[Options]\r\nPoolSort=Confidence\r\nMaxCPoints=MaxGames\r\nPSEntrys=Favorite\r\n[Gridmoot]"
+    "\r\nCurrentWeek=3\r\n";
 
 // Record 0 "Bob", record 1 "alice": the chooser lists alice first.
 std::vector<MemberRecord> Members() {
@@ -39,8 +40,12 @@ T* Child(QWidget& w, const QString& name) {
     return c;
 }
 
-void Click(QWidget& w, const QString& name) { Child<QAbstractButton>(w, name)->click(); }
-QString Box(QWidget& w, int row) { return Child<QLineEdit>(w, QStringLiteral("Text1%1").arg(row))->text(); }
+void Click(QWidget& w, const QString& name) {
+    Child<QAbstractButton>(w, name)->click();
+}
+QString Box(QWidget& w, int row) {
+    return Child<QLineEdit>(w, QStringLiteral("Text1%1").arg(row))->text();
+}
 bool Checked(QWidget& w, const char* option, int row) {
     return Child<QRadioButton>(w, QStringLiteral("%1%2").arg(option).arg(row))->isChecked();
 }
@@ -80,7 +85,8 @@ TEST(frmPicks, WeekOfSelectionsWithConfidencePointsIsSavedAndReloaded) {
         w.OnConfidenceLeft(0);
         ASSERT_EQ(f.prompts.Asked().size(), 1u);
         EXPECT_EQ(f.prompts.Asked()[0].Title, "Duplicate Value");
-        EXPECT_EQ(f.prompts.Asked()[0].Text, "You have entered a duplicate number.\nWould you like to correct it ?");
+        EXPECT_EQ(f.prompts.Asked()[0].Text,
+                  "You have entered a duplicate number.\nWould you like to correct it ?");
         EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Stop);
         EXPECT_TRUE(Available(w, 3));  // no game holds 3 any more
 
@@ -111,7 +117,11 @@ TEST(frmPicks, WeekOfSelectionsWithConfidencePointsIsSavedAndReloaded) {
     // A new run shows the same sheet.
     AppState again(f.dir.path());
     ScriptedPrompter prompts;
-    UiContext ctx{.State = again, .Prompts = prompts, .ScreenColorsOverride = 1LL << 24, .OpenUrl = {}, .StartProgram = {}};
+    UiContext ctx{.State = again,
+                  .Prompts = prompts,
+                  .ScreenColorsOverride = 1LL << 24,
+                  .OpenUrl = {},
+                  .StartProgram = {}};
     ReadSettings(again, 1LL << 24);
     ASSERT_TRUE(LoadPool(again).ok());
     ASSERT_TRUE(LoadSeason(again, "1997.NFL").ok());
@@ -158,7 +168,8 @@ TEST(frmPicks, EditsSurviveSwitchingAndCancelWithNoLeavesEveryFileUntouched) {
     EXPECT_FALSE(w.isVisible());
     ASSERT_EQ(f.prompts.Asked().size(), 2u);
     EXPECT_EQ(f.prompts.Asked()[1].Title, "Cancel Player Picks");
-    EXPECT_EQ(f.prompts.Asked()[1].Text, "The Player Selections have been changed.\nWould you like to save these changes?");
+    EXPECT_EQ(f.prompts.Asked()[1].Text,
+              "The Player Selections have been changed.\nWould you like to save these changes?");
     EXPECT_EQ(f.Pool(), pool);
     EXPECT_EQ(f.Ini(), ini);
     EXPECT_EQ(f.SeasonBytes(), season);

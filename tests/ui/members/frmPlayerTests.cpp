@@ -71,9 +71,11 @@ TEST(frmPlayer, RenamedMemberKeepsEveryPickAndMovesToItsPlaceInTheFile) {
 
     const std::string after = f.Pool();
     ASSERT_EQ(after.size(), 2u * kMemberRecordSize);
-    EXPECT_EQ(after.substr(0, kMemberRecordSize), before.substr(kMemberRecordSize, kMemberRecordSize));  // Carl whole
+    EXPECT_EQ(after.substr(0, kMemberRecordSize),
+              before.substr(kMemberRecordSize, kMemberRecordSize));  // Carl whole
     EXPECT_EQ(after.substr(kMemberRecordSize, 18), "Zeke              ");
-    EXPECT_EQ(after.substr(kMemberRecordSize + 18), before.substr(18, kMemberRecordSize - 18));  // Bob's picks and number
+    EXPECT_EQ(after.substr(kMemberRecordSize + 18),
+              before.substr(18, kMemberRecordSize - 18));  // Bob's picks and number
     EXPECT_FALSE(std::filesystem::exists(f.dir / "Temp.dat"));
     EXPECT_EQ(f.state.Settings.Read("SportsBox", "BoxPlayers", "", 9), "12");
     EXPECT_FALSE(f.state.MembersChanged);
@@ -108,7 +110,8 @@ TEST(frmPlayer, MembersAddedThenDiscardedWithNoLeaveEverythingAsItWas) {
     EXPECT_FALSE(w.isVisible());
     ASSERT_EQ(f.prompts.Asked().size(), 2u);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Cancel Player Editing");
-    EXPECT_EQ(f.prompts.Asked()[0].Text, "The Players File has been changed.\nWould you like to save these changes?");
+    EXPECT_EQ(f.prompts.Asked()[0].Text,
+              "The Players File has been changed.\nWould you like to save these changes?");
     EXPECT_EQ(f.prompts.Asked()[0].Buttons, PromptButtons::YesNoCancel);
 
     EXPECT_EQ(f.Pool(), pool);
@@ -149,7 +152,8 @@ TEST(frmPlayer, DeleteAsksAndOnlyYesDeletes) {
     EXPECT_EQ(Listed(w), (QStringList{"Bob", "Carl"}));
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Delete Player");
-    EXPECT_EQ(f.prompts.Asked()[0].Text, "Are you sure you want to delete Carl .\nNo record of the player will remain !");
+    EXPECT_EQ(f.prompts.Asked()[0].Text,
+              "Are you sure you want to delete Carl .\nNo record of the player will remain !");
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
     EXPECT_FALSE(w.List().Changed());
 
@@ -178,7 +182,8 @@ TEST(frmPlayer, FailedSaveSaysSoAndKeepsTheEdits) {
     EXPECT_TRUE(w.isVisible());
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Stop);
-    EXPECT_TRUE(f.prompts.Asked()[0].Text.contains("Temp.dat") || f.prompts.Asked()[0].Text.contains("Pool97.dat"))
+    EXPECT_TRUE(f.prompts.Asked()[0].Text.contains("Temp.dat") ||
+                f.prompts.Asked()[0].Text.contains("Pool97.dat"))
         << f.prompts.Asked()[0].Text.toStdString();
     EXPECT_EQ(f.Pool(), pool);
     EXPECT_EQ(f.state.LastPlayerNumber, 12);
