@@ -61,7 +61,7 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
       CkNum_(new QCheckBox("One &Per Player", this)),
       OpOutput_{Option("OpOutput0", "&Text File", this), Option("OpOutput1", "P&rinter", this),
                 Option("OpOutput2", "&Web Page", this)},
-      OpSort_{Option("OpSort0", "", this), Option("OpSort1", "Alp&habetical Order", this)},
+      OpSort_{Option("OpSort0", "", this), Option("OpSort1", "&Alphabetical Order", this)},
       lblWeek_(Named("lblWeek", this)),
       lblPoolNum_(Named("lblPoolNum", this)),
       lblActiveNum_(Named("lblActiveNum", this)) {
