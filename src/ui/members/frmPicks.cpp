@@ -365,7 +365,8 @@ void frmPicks::ChangeWeek(int week) {
     StoreSheet();
     week_ = week;
     ctx_.State.CurrentWeek = week;
-    lblWeek_->setText(QString::number(week));
+    // A week the spin has set is written with a blank before it, like every spun week label.
+    lblWeek_->setText(QStringLiteral(" %1").arg(week));
     if (combo_->count() > 0) LoadSheet(sheet_.Member, week);
 }
 

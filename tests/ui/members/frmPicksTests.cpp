@@ -151,7 +151,7 @@ TEST(frmPicks, EditsSurviveSwitchingAndCancelWithNoLeavesEveryFileUntouched) {
     EXPECT_FALSE(Checked(w, "OpHome", 2));
     Click(w, "cmdHome");
     emit spin->SpinUp();
-    EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "4");
+    EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), " 4");
     EXPECT_EQ(f.state.CurrentWeek, 4);
     EXPECT_TRUE(Child<QWidget>(w, "Picture11")->isHidden());  // week 4 has one game
     emit spin->SpinDown();
@@ -186,7 +186,7 @@ TEST(frmPicks, WeekSpinStopsAtBothEnds) {
     EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "21");
     EXPECT_EQ(f.state.CurrentWeek, 21);
     for (int i = 0; i < 25; ++i) emit spin->SpinDown();
-    EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "1");
+    EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), " 1");
     EXPECT_EQ(f.state.CurrentWeek, 1);
 }
 
