@@ -220,5 +220,54 @@ TEST(AllPicksReport, PercentFigureAndSavedChoices) {
     EXPECT_NE(ini.find("Team=Name"), std::string::npos);
 }
 
+TEST(AllPicksReport, PrintoutColumnsRulesAndPages) {
+    test::PoolFixture f;
+    f.State.CurrentWeek = 1;
+    for (int i = 0; i < 80; ++i) {
+        MemberRecord extra = test::FixtureMember("Extra");
+        test::Pick(extra, 0, 1, 12, 4);
+        f.State.Members.push_back(extra);
+    }
+    f.State.MemberCount = static_cast<int>(f.State.Members.size());
+    AllPicksReport r(f.State);
+    RecordingSurface surface;
+    ASSERT_TRUE(r.Print(surface, 1).ok());
+    const double u = surface.ScaleWidth() / 24;
+    bool sawHeading = false, sawFigure = false;
+    int rules = 0, tbHeadings = 0;
+    for (const auto& op : surface.Ops()) {
+        if (op.kind == RecordingSurface::Op::Kind::Line) {
+            ++rules;
+            EXPECT_EQ(op.x, 0);
+            EXPECT_EQ(op.x2, surface.ScaleWidth());
+            continue;
+        }
+        if (op.kind != RecordingSurface::Op::Kind::Text) continue;
+        EXPECT_LE(op.y, surface.ScaleHeight() - 1440 + 2 * 8 * 24);  // page bottom, plus the member's lines
+        if (op.text == "Player Selections:  Week 1") {
+            sawHeading = true;
+            EXPECT_EQ(op.font.Size, 15);
+            EXPECT_TRUE(op.font.Underline);
+        }
+        if (op.text == "Home Team") EXPECT_EQ(op.x, u);
+        if (op.text == "Pit") EXPECT_DOUBLE_EQ(op.x, 4 * u);
+        if (op.text == "Dal") EXPECT_DOUBLE_EQ(op.x, 18 * u);
+        if (op.text == "TB") {
+            ++tbHeadings;
+            EXPECT_DOUBLE_EQ(op.x, 19 * u);
+        }
+        if (op.text == "Con. Pts") EXPECT_DOUBLE_EQ(op.x, 20 * u);
+        if (op.text == "6" && op.page == 0 && op.font.Size == 8) {
+            sawFigure = true;  // Al's points, right-aligned
+            EXPECT_DOUBLE_EQ(op.x + 8 * 12, 375 + 20 * u);
+        }
+    }
+    EXPECT_TRUE(sawHeading);
+    EXPECT_TRUE(sawFigure);
+    EXPECT_EQ(rules, 83);  // one under every member listed
+    EXPECT_GE(surface.Pages(), 2);
+    EXPECT_EQ(tbHeadings, surface.Pages());  // the heading rows start every page
+}
+
 }  // namespace
 }  // namespace gm
