@@ -93,12 +93,12 @@ int ElectronicSign::LampColumns() const { return std::max(1, width() / Pitch());
 
 bool ElectronicSign::LampLit(int row, int column) const {
     if (row < 1 || row > kGlyphHeight) return false;
-    const int index = position_ + column;
+    const int index = Position() + column;
     if (index < 0 || index >= static_cast<int>(columns_.size())) return false;
     return (columns_[static_cast<std::size_t>(index)] >> (row - 1)) & 1;
 }
 
-void ElectronicSign::Restart() { position_ = -LampColumns(); }
+void ElectronicSign::Restart() { advanced_ = 0; }
 
 void ElectronicSign::UpdateTimer() {
     if (!stopped_ && active_ && !columns_.empty()) {
@@ -109,8 +109,8 @@ void ElectronicSign::UpdateTimer() {
 }
 
 void ElectronicSign::Advance() {
-    ++position_;
-    if (position_ >= static_cast<int>(columns_.size())) {
+    ++advanced_;
+    if (Position() >= static_cast<int>(columns_.size())) {
         // Start over first, so that a new message set by the owner wins.
         Restart();
         emit finished(this);

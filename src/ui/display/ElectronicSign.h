@@ -75,7 +75,10 @@ private:
 
     QString text_;
     std::vector<std::uint8_t> columns_;  // the message as lamp columns, bit 0 at the top
-    int position_ = 0;                   // message column at the panel's left edge (negative: still entering)
+    // Steps since the message entered at the right-hand edge; counted from
+    // the edge so that a sign laid out after its text was set still starts there.
+    int advanced_ = 0;
+    int Position() const { return advanced_ - LampColumns(); }  // message column at the left edge
     QColor lamp_{255, 0, 0};
     QColor panel_{0, 0, 0};
     bool active_ = true;

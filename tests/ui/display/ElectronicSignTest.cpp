@@ -62,6 +62,18 @@ TEST(ElectronicSign, ScrollsTheMessageThroughAndReportsEachPass) {
     EXPECT_FALSE(sign.Scrolling());
 }
 
+TEST(ElectronicSign, AMessageSetBeforeLayoutStillEntersFromTheRight) {
+    ElectronicSign sign;
+    sign.resize(50, 90);  // 5 lamps wide
+    sign.Text("I");
+    sign.resize(200, 90);  // laid out: 20 lamps wide
+    sign.Advance();
+    sign.Advance();
+    for (int c = 0; c < 20; ++c) EXPECT_FALSE(sign.LampLit(4, c)) << c;
+    sign.Advance();
+    EXPECT_TRUE(sign.LampLit(4, 19));  // the middle column of "I" at the right edge
+}
+
 TEST(ElectronicSign, TheTimerDrivesIt) {
     ElectronicSign sign;
     sign.resize(60, 36);
