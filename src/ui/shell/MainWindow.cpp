@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
@@ -263,13 +264,20 @@ void frmMain::OpenForm(const std::string& formName, bool hourglass) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(refusal->Title), Q(refusal->Text));
         return;
     }
+    // The hourglass shows while the window loads: it goes once the window's
+    // own event loop runs, or when the opener returns, whichever is first.
+    auto waiting = std::make_shared<bool>(hourglass);
+    auto stopWaiting = [waiting] {
+        if (!*waiting) return;
+        *waiting = false;
+        QApplication::restoreOverrideCursor();
+    };
     if (hourglass) {
-        // The hourglass shows while the window loads and goes once its own
-        // event loop runs.
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
+        QTimer::singleShot(0, this, stopWaiting);
     }
     ctx_.Windows->Open(formName, ctx_, this);
+    stopWaiting();
     backdrop_->update();
 }
 

@@ -135,6 +135,7 @@ TEST(MainWindow, RefusalsComeBeforeTheWindow) {
     f.state->CurrentWeek = 4;
     w.Item("PoolItem12")->trigger();
     EXPECT_EQ(f.opened["frmExpert"], 1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the hourglass is gone once the window is done
 }
 
 TEST(MainWindow, ClosingWritesTheWeekAndStopsTheSign) {
