@@ -237,11 +237,17 @@ void SelectionsModel::Store(const Sheet& sheet) {
         if (row.Exists && row.Choice == PickChoice::Away) pick = static_cast<std::uint8_t>(row.AwayTeam);
         if (row.Exists && row.Choice == PickChoice::Home) pick = static_cast<std::uint8_t>(row.HomeTeam);
         w.Picks[wk][g] = pick;
-        if (options_.ConfidenceOn)
-            w.Confidence[wk][g] = row.Exists ? static_cast<std::uint8_t>(BoxValue(row.ConfidenceText)) : 0;
+        if (options_.ConfidenceOn) {
+            const auto points = row.Exists ? static_cast<std::uint8_t>(BoxValue(row.ConfidenceText)) : 0;
+            // Typed points alone are a change too: Cancel must not drop them without asking.
+            if (points != w.Confidence[wk][g]) changed_ = true;
+            w.Confidence[wk][g] = points;
+        }
         if (pick != loaded_[static_cast<std::size_t>(g)]) changed_ = true;
     }
-    w.Tiebreak[wk] = BoxValue(sheet.TiebreakText);
+    const int tiebreak = BoxValue(sheet.TiebreakText);
+    if (tiebreak != w.Tiebreak[wk]) changed_ = true;
+    w.Tiebreak[wk] = tiebreak;
     // A second store of the same sheet compares against what is now kept.
     for (int g = 0; g < kSlots; ++g) loaded_[static_cast<std::size_t>(g)] = w.Picks[wk][g];
 }

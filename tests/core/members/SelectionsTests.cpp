@@ -156,7 +156,7 @@ TEST(SelectionsModel, AvailableListFollowsRangeAndUsedValues) {
     EXPECT_TRUE(shown[3]);
 }
 
-TEST(SelectionsModel, StoringDetectsChangedSelectionsOnly) {
+TEST(SelectionsModel, StoringDetectsChangedEntries) {
     PicksFixture f;
     SelectionsModel model(f.state);
     Sheet s = model.Load(0, 3);
@@ -168,13 +168,21 @@ TEST(SelectionsModel, StoringDetectsChangedSelectionsOnly) {
     EXPECT_EQ(again.Rows[3].Choice, PickChoice::None);
     EXPECT_EQ(again.Rows[0].ConfidenceText, "9");
 
-    SelectionsModel other(f.state);
-    Sheet t = other.Load(1, 3);
+    // Points or a tiebreak typed alone are changes too, so Cancel asks before dropping them.
+    SelectionsModel unchanged(f.state);
+    unchanged.Store(unchanged.Load(1, 3));
+    EXPECT_FALSE(unchanged.Changed());
+    SelectionsModel points(f.state);
+    Sheet t = points.Load(1, 3);
     t.Rows[0].ConfidenceText = "9";
+    points.Store(t);
+    EXPECT_TRUE(points.Changed());
+    SelectionsModel tiebreak(f.state);
+    t = tiebreak.Load(1, 3);
     t.TiebreakText = "31";
-    other.Store(t);
-    EXPECT_FALSE(other.Changed());  // points and tiebreak alone are no change
-    EXPECT_EQ(other.Load(1, 3).TiebreakText, "31");
+    tiebreak.Store(t);
+    EXPECT_TRUE(tiebreak.Changed());
+    EXPECT_EQ(tiebreak.Load(1, 3).TiebreakText, "31");
 }
 
 TEST(SelectionsModel, CommitSavesTheWeekInPlace) {

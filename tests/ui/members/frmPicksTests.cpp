@@ -231,9 +231,11 @@ TEST(frmPicks, LeavingABoxAsksAboutDuplicatesAndRange) {
     ASSERT_EQ(f.prompts.Asked().size(), 3u);
     EXPECT_EQ(f.prompts.Asked()[2].Title, "Duplicate Value");
     EXPECT_EQ(box2->text(), "");
-    // Points and tiebreak alone are no change: Cancel closes without asking.
+    // Typed points are a change like any other: Cancel asks before dropping them.
+    f.prompts.Answer(PromptAnswer::No);
     Click(w, "cmdCancel");
-    EXPECT_EQ(f.prompts.Asked().size(), 3u);
+    ASSERT_EQ(f.prompts.Asked().size(), 4u);
+    EXPECT_EQ(f.prompts.Asked()[3].Title, "Cancel Player Picks");
 }
 
 TEST(frmPicks, WithoutConfidencePointsTheColumnIsGoneAndStoredPointsStay) {
