@@ -56,6 +56,8 @@ TEST(GradeSelection, SpreadAndStraightUp) {
         {0, 24, Grade::Loss, Grade::Win}, {0, 20, Grade::Win, Grade::Loss}, {1, 17, Grade::Tie, Grade::Win},
         {1, 10, Grade::Tie, Grade::Loss}, {2, 3, Grade::Pending, Grade::Pending}, {3, 4, Grade::Tie, Grade::Tie},
         {0, 0, Grade::None, Grade::None},
+        {1, 5, Grade::Loss, Grade::Loss},  // a team not in the game: no half points on a push
+        {3, 9, Grade::Loss, Grade::Loss},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GradeSelection(games[0][c.slot], c.pick, true), c.spread) << c.slot << "/" << c.pick;
@@ -71,6 +73,7 @@ protected:
         games[1][2] = Game(3, 4, 0, 0);  // 0-0: not played
         games[1][14] = Game(8, 9, 27, 20);
         games[2][0] = Game(1, 2, 10, 3);
+        games[2][1] = Game(3, 4, 20, 10);
         GradeAgainstSpread(games);
         members.resize(4);
         MemberRecord& a = members[0];  // plays everything
@@ -80,10 +83,12 @@ protected:
         a.Picks[1][14] = 8, a.Confidence[1][14] = 4;
         a.Tiebreak[1] = 10;
         a.Picks[2][0] = 1, a.Confidence[2][0] = 2;
+        a.Picks[2][1] = 7, a.Confidence[2][1] = 6;  // team 7 is not in that game
         members[1].Picks[1][2] = 4;  // only an unplayed game
         members[1].Tiebreak[1] = 40;
         members[2].Tiebreak[1] = 50;  // entry without selections: did not play
         members[3].Picks[1][15] = 5;  // stray byte in the never-used slot 15
+
     }
     SeasonGrid games{};
     std::vector<MemberRecord> members;
@@ -114,9 +119,10 @@ TEST_F(TallyTest, StraightUpRangeAndTotalPoints) {
     EXPECT_EQ(TallyRange(rows, games, members, {false, true}, 0, 2), 2);
     EXPECT_EQ(TallyWeek(rows, games, members, {false, true}, 1), 2);
     EXPECT_EQ(rows[0].RangeWins, 4);
-    EXPECT_EQ(rows[0].RangeLosses, 0);
+    EXPECT_EQ(rows[0].RangeLosses, 1);  // the pick of a team not in its game
     EXPECT_FLOAT_EQ(rows[0].RangePoints, 15 + 15 + 4 + 2);
     EXPECT_EQ(rows[0].TiebreakDiff[1], 37);  // |10 - 47|
+
     EXPECT_TRUE(rows[1].PlayedRange);
     EXPECT_FALSE(rows[2].PlayedRange);
 
