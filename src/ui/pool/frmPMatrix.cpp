@@ -35,7 +35,10 @@ frmPMatrix::frmPMatrix(UiContext& ctx, QWidget* parent)
     ckShowAll_->setObjectName("ckShowAll");
     ckConPts_->setObjectName("ckConPts");
     UseFixedPitch(lstPlayer_);
-    for (QLabel* l : lblHead_) UseFixedPitch(l);
+    for (QLabel* l : lblHead_) {
+        UseFixedPitch(l);
+        l->setIndent(lstPlayer_->frameWidth() + 3);  // line up with the list's text
+    }
     lstPlayer_->setMinimumSize(700, 320);
 
     auto* spin = new SpinButton(this);
