@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -42,8 +43,12 @@ QString Text(QWidget& window, const char* label) { return window.findChild<QLabe
 // Answers the "Send Output To" dialog once it is up.
 void ChooseOutput(const char* option) {
     QTimer::singleShot(0, [option] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_TRUE(dialog && dialog->objectName() == "frmPNFLResults");
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return ADD_FAILURE() << "no dialog to answer";
+        if (dialog->objectName() != "frmPNFLResults") {
+            dialog->reject();  // never leave a test waiting on a dialog nobody answers
+            return ADD_FAILURE() << "unexpected dialog " << dialog->objectName().toStdString();
+        }
         dialog->findChild<QRadioButton*>(option)->click();
         dialog->findChild<QPushButton*>("cmdOK")->click();
     });
