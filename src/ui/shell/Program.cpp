@@ -40,8 +40,11 @@ int RunProgram(QApplication& app, const WindowRegistry& windows) {
     }
     const fs::path folder =
         ResolveDataFolder(given.toStdString(), QCoreApplication::applicationDirPath().toStdString());
-
     MessageBoxPrompter prompts;
+    return RunOnFolder(folder, windows, prompts);
+}
+
+int RunOnFolder(const std::filesystem::path& folder, const WindowRegistry& windows, Prompter& prompts) {
     std::vector<fs::path> shipped;
     for (const QString& f : ShippedFolders("seasons")) shipped.emplace_back(f.toStdString());
     const std::vector<Status> prepared = PrepareDataFolder(folder, shipped);
@@ -67,7 +70,7 @@ int RunProgram(QApplication& app, const WindowRegistry& windows) {
     Report(prompts, problems);
 
     std::unique_ptr<frmMain> main;
-    QObject::connect(&splash, &frmSplash::Done, &app, [&] {
+    QObject::connect(&splash, &frmSplash::Done, &splash, [&] {
         main = std::make_unique<frmMain>(ctx);
         main->show();
         splash.close();

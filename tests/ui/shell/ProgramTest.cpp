@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include "support/TempDir.h"
+#include "ui/shell/Program.h"
+#include "ui/shell/Prompt.h"
+#include "ui/shell/UiContext.h"
+
+namespace gm::ui {
+namespace {
+
+QWidget* TopLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) return w;
+    return nullptr;
+}
+
+// The whole start: a fresh folder, the splash, the main window, and closing it.
+TEST(Program, StartsOnAFreshFolderAndWritesTheWeekAtClose) {
+    gm::test::TempDir root;
+    const auto folder = root / "pool";
+    ScriptedPrompter prompts;
+    WindowRegistry windows;
+    bool sawSplash = false, sawMain = false;
+
+    QTimer::singleShot(100, [&] {
+        QWidget* splash = TopLevel("frmSplash");
+        sawSplash = splash != nullptr;
+        if (!splash) return;
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(splash, &key);
+    });
+    QTimer::singleShot(400, [&] {
+        QWidget* main = TopLevel("frmMain");
+        sawMain = main != nullptr && TopLevel("frmSplash") == nullptr;
+        if (main) main->close();
+    });
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QApplication::quit(); });
+    safety.start(10000);
+
+    EXPECT_EQ(RunOnFolder(folder, windows, prompts), 0);
+    EXPECT_TRUE(sawSplash);
+    EXPECT_TRUE(sawMain);
+    EXPECT_TRUE(prompts.Asked().empty()) << prompts.Asked()[0].Text.toStdString();
+    for (const char* name : {"Webpages", "TxtFiles", "1997.NFL", "Pool97.dat", "1995.NFL", "1996.NFL"})
+        EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+    EXPECT_EQ(std::filesystem::file_size(folder / "1995.NFL"), 7245u);
+    EXPECT_EQ(gm::test::ReadFile(folder / "Vask97.ini"), "[GridMoot]\r\nCurrentWeek=1\r\n");
+}
+
+}  // namespace
+}  // namespace gm::ui
