@@ -63,6 +63,12 @@ frmAbout::frmAbout(UiContext& ctx, QWidget* parent) : QDialog(parent) {
 
     sign_ = new ElectronicSign;
     SetupMarqueeSign(*sign_, picDisplay, cmdGrid_, {title, text}, ScreenColors(ctx));
+    // Light text on the dark top of the blend, dark text where the labels got a white ground.
+    for (QLabel* label : {title, text}) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, label->autoFillBackground() ? Qt::black : Qt::white);
+        label->setPalette(pal);
+    }
     connect(sign_, &ElectronicSign::finished, this, [this] { NextMessage(); });
     connect(cmdGrid_, &QPushButton::clicked, this, [this] { ToggleSignGrid(*sign_, cmdGrid_); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

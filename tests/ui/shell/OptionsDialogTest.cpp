@@ -132,6 +132,10 @@ TEST(OptionsDialog, WebButtonsSayWhatHappened) {
 
     Find<QPushButton>(d, "cmdCreate")->click();
     EXPECT_EQ(f.prompts.Asked().back().Title, "Update Pool Home Page");
+
+    Find<QPushButton>(d, "cmdHelp")->click();
+    ASSERT_EQ(f.urls.size(), 2u);
+    EXPECT_TRUE(f.urls[1].endsWith("/docs/options.html"));
 }
 
 TEST(BgColorDialog, On256ColoursTheTeamSchemesAreOff) {
