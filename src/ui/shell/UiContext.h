@@ -48,8 +48,8 @@ struct UiContext {
     long long ScreenColorsOverride = 0;
     // Hand-offs to the desktop; when empty the desktop's browser and a detached
     // process are used (tests set them to see what would have been started).
-    std::function<bool(const QString& url)> OpenUrl;
-    std::function<bool(const QString& program)> StartProgram;
+    std::function<bool(const QString& url)> OpenUrl = nullptr;
+    std::function<bool(const QString& program)> StartProgram = nullptr;
 };
 
 // Opens a page or file in the desktop's browser or viewer.
