@@ -76,6 +76,7 @@ struct AppState {
     int ColorScheme = 1;  // 1 to 12
 
     // Pool displays.
+    std::string StandingsSort = "Confidence";  // the standings' ranking, also read by the Player StatPak
     int CurrentPlayer = 0;
     bool StatPakFromStandings = false;
 

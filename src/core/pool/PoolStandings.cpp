@@ -27,7 +27,7 @@ PoolStandings::PoolStandings(AppState& state) : state_(state) {
     endLabel_ = N(end_);
     startLabel_ = N(start_);
     if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
-    sort_ = std::string(ToString(ParsePoolSort(state_.PoolSort)));
+    state_.StandingsSort = std::string(ToString(ParsePoolSort(state_.PoolSort)));
     Compute(TiebreakForm::A);
     view_ = View::OneWeek;
     OrderForView();
@@ -41,7 +41,7 @@ void PoolStandings::Compute(TiebreakForm form) {
     playedRange_ = TallyRange(rows_, state_.Games, members, rules, start_ - 1, end_ - 1);
     playedWeek_ = TallyWeek(rows_, state_.Games, members, rules, end_ - 1);
     ComputePercentages(rows_);
-    SeasonOrder(rows_, OrderOptions::From(state_, SortKind(sort_)), end_ - 1, form);
+    SeasonOrder(rows_, OrderOptions::From(state_, SortKind(state_.StandingsSort)), end_ - 1, form);
 }
 
 void PoolStandings::OrderForView() {
@@ -50,7 +50,7 @@ void PoolStandings::OrderForView() {
     else if (view_ == View::Season)
         SortRows(rows_, SortKey::SeasonRank);
     else
-        WeekOrder(rows_, OrderOptions::From(state_, SortKind(sort_)), end_ - 1);
+        WeekOrder(rows_, OrderOptions::From(state_, SortKind(state_.StandingsSort)), end_ - 1);
 }
 
 bool PoolStandings::SpinEnd(int step) {
@@ -80,14 +80,14 @@ const std::vector<std::string>& PoolStandings::SortChoices() {
 }
 
 std::string PoolStandings::InitialSortChoice() const {
-    if (sort_ == "Confidence") return "Con. Pts";
-    if (sort_ == "Wins") return "Wins";
+    if (state_.StandingsSort == "Confidence") return "Con. Pts";
+    if (state_.StandingsSort == "Wins") return "Wins";
     return "Win Pct";
 }
 
 void PoolStandings::ChooseSort(const std::string& choice) {
     if (choice == "Wins" || choice == "Win Pct" || choice == "Con. Pts") {
-        sort_ = choice == "Wins" ? "Wins" : choice == "Win Pct" ? "WinPct" : "Confidence";
+        state_.StandingsSort = choice == "Wins" ? "Wins" : choice == "Win Pct" ? "WinPct" : "Confidence";
         byName_ = false;
     } else if (choice == "Names") {
         byName_ = true;
@@ -114,7 +114,7 @@ void PoolStandings::AfterStatPak(int weekBefore) {
 }
 
 std::string PoolStandings::Heading() const {
-    const bool points = sort_ == "Confidence";
+    const bool points = state_.StandingsSort == "Confidence";
     if (view_ == View::OneWeek)
         return points ? " Vadorurizizs        W  L  T    Pts.  T/B   TW   TL   TT   TPts.  SRank"
                       : " Vadorurizizs        W  L  T    Pct.  T/B   TW   TL  TT    Pct.   SRank";
@@ -128,7 +128,7 @@ bool PoolStandings::Listed(const StandingsRow& row) const {
 }
 
 std::string PoolStandings::SeasonLine(const StandingsRow& r) const {
-    const bool points = sort_ == "Confidence";
+    const bool points = state_.StandingsSort == "Confidence";
     const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
     std::string line;
     line.reserve(96);
@@ -152,7 +152,7 @@ std::string PoolStandings::SeasonLine(const StandingsRow& r) const {
 }
 
 std::string PoolStandings::WeekLine(const StandingsRow& r) const {
-    const bool points = sort_ == "Confidence";
+    const bool points = state_.StandingsSort == "Confidence";
     const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
     std::string line;
     line.reserve(96);
@@ -229,7 +229,7 @@ std::vector<std::string> PoolStandings::OutputHeader() const {
         case TBMethodKind::WinPct: tiebreak = "Tiebreak Method: Winning Pct."; break;
         case TBMethodKind::NotUsed: tiebreak = "Tiebreak Method: None"; break;
     }
-    const std::string by = sort_ == "Wins" ? "Total Wins" : sort_ == "WinPct" ? "Winning Pct." : "Confidence Pts.";
+    const std::string by = state_.StandingsSort == "Wins" ? "Total Wins" : state_.StandingsSort == "WinPct" ? "Winning Pct." : "Confidence Pts.";
     return {title, tiebreak, "Standings Determined By: " + by,
             std::string("Point Spreads: ") + (UsesPointSpreads(state_.PointSpreads) ? "In Use" : "Not Used")};
 }

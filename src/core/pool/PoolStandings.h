@@ -46,7 +46,7 @@ public:
     int EndWeek() const { return end_; }
     const std::string& StartLabel() const { return startLabel_; }
     const std::string& EndLabel() const { return endLabel_; }
-    const std::string& StandingsSort() const { return sort_; }
+    const std::string& StandingsSort() const { return state_.StandingsSort; }
     bool SortByName() const { return byName_; }
     bool ShowAll() const { return showAll_; }
     std::string Heading() const;  // caption of the frame above the list
@@ -85,7 +85,6 @@ private:
     int end_ = 1;
     std::string startLabel_;
     std::string endLabel_;
-    std::string sort_;
     bool byName_ = false;
     bool showAll_ = false;
     View view_ = View::OneWeek;

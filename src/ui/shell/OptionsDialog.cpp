@@ -213,11 +213,11 @@ void frmOptions::UpdateHomePage() {
         Hourglass wait;
         s = WriteHomePage(ctx_.State, &confirmation);
     }
+    const QString title = Q(std::string(kHomePageTitle));
     if (!s.ok())
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "Update Pool Home Page", Q(s.message));
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, title, Q(s.message));
     else
-        ctx_.Prompts.Tell(this, PromptIcon::Information, "Update Pool Home Page",
-                          Q(confirmation.empty() ? std::string("The pool home page has been updated.") : confirmation));
+        ctx_.Prompts.Tell(this, PromptIcon::Information, title, Q(confirmation));
 }
 
 void frmOptions::ViewWebPages() {

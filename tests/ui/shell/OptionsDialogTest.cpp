@@ -130,8 +130,11 @@ TEST(OptionsDialog, WebButtonsSayWhatHappened) {
     ASSERT_EQ(f.urls.size(), 1u);
     EXPECT_TRUE(f.urls[0].endsWith("/Webpages/index.htm"));
 
+    // The home page is written over the placeholder, and the confirmation says so.
     Find<QPushButton>(d, "cmdCreate")->click();
-    EXPECT_EQ(f.prompts.Asked().back().Title, "Update Pool Home Page");
+    EXPECT_EQ(f.prompts.Asked().back().Title, "Office Pool Home Page");
+    EXPECT_EQ(f.prompts.Asked().back().Icon, PromptIcon::Information);
+    EXPECT_NE(gm::test::ReadFile(f.dir / "Webpages" / "index.htm").find("The Acme Office Pool"), std::string::npos);
 
     Find<QPushButton>(d, "cmdHelp")->click();
     ASSERT_EQ(f.urls.size(), 2u);
