@@ -152,7 +152,7 @@ void frmPlayer::OnRemove() {
     // The question defaults to No: only an explicit Yes deletes.
     const PromptAnswer a =
         ctx_.Prompts.Ask(this, PromptIcon::Exclamation, PromptButtons::YesNo, Q(membertext::DeleteTitle),
-                         Q(DeleteMemberQuestion(S(lstPlayer_->item(row)->text()))));
+                         Q(DeleteMemberQuestion(S(lstPlayer_->item(row)->text()))), PromptAnswer::No);
     if (a != PromptAnswer::Yes) return;
     list_.Remove(row);
     Refresh(-1);

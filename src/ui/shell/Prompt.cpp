@@ -5,7 +5,7 @@
 namespace gm::ui {
 
 PromptAnswer MessageBoxPrompter::Ask(QWidget* parent, PromptIcon icon, PromptButtons buttons, const QString& title,
-                                     const QString& text) {
+                                     const QString& text, std::optional<PromptAnswer> defaultButton) {
     QMessageBox box(parent);
     box.setWindowTitle(title);
     box.setText(text);
@@ -24,6 +24,14 @@ PromptAnswer MessageBoxPrompter::Ask(QWidget* parent, PromptIcon icon, PromptBut
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    if (defaultButton) {
+        switch (*defaultButton) {
+            case PromptAnswer::Ok: box.setDefaultButton(QMessageBox::Ok); break;
+            case PromptAnswer::Cancel: box.setDefaultButton(QMessageBox::Cancel); break;
+            case PromptAnswer::Yes: box.setDefaultButton(QMessageBox::Yes); break;
+            case PromptAnswer::No: box.setDefaultButton(QMessageBox::No); break;
+        }
+    }
     switch (box.exec()) {
         case QMessageBox::Yes: return PromptAnswer::Yes;
         case QMessageBox::No: return PromptAnswer::No;
@@ -33,8 +41,8 @@ PromptAnswer MessageBoxPrompter::Ask(QWidget* parent, PromptIcon icon, PromptBut
 }
 
 PromptAnswer ScriptedPrompter::Ask(QWidget*, PromptIcon icon, PromptButtons buttons, const QString& title,
-                                   const QString& text) {
-    asked_.push_back({icon, buttons, title, text});
+                                   const QString& text, std::optional<PromptAnswer> defaultButton) {
+    asked_.push_back({icon, buttons, title, text, defaultButton});
     if (!answers_.empty()) {
         const PromptAnswer a = answers_.front();
         answers_.pop_front();

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <deque>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -17,8 +18,9 @@ enum class PromptAnswer { Ok, Cancel, Yes, No };
 class Prompter {
 public:
     virtual ~Prompter() = default;
+    // `defaultButton` is the button Enter presses (the platform's choice when not given).
     virtual PromptAnswer Ask(QWidget* parent, PromptIcon icon, PromptButtons buttons, const QString& title,
-                             const QString& text) = 0;
+                             const QString& text, std::optional<PromptAnswer> defaultButton = std::nullopt) = 0;
 
     // An OK-only message box.
     void Tell(QWidget* parent, PromptIcon icon, const QString& title, const QString& text) {
@@ -30,7 +32,7 @@ public:
 class MessageBoxPrompter final : public Prompter {
 public:
     PromptAnswer Ask(QWidget* parent, PromptIcon icon, PromptButtons buttons, const QString& title,
-                     const QString& text) override;
+                     const QString& text, std::optional<PromptAnswer> defaultButton = std::nullopt) override;
 };
 
 // For tests: records every prompt and answers from a queue (OK, or the first
@@ -42,10 +44,11 @@ public:
         PromptButtons Buttons;
         QString Title;
         QString Text;
+        std::optional<PromptAnswer> DefaultButton;
     };
 
     PromptAnswer Ask(QWidget* parent, PromptIcon icon, PromptButtons buttons, const QString& title,
-                     const QString& text) override;
+                     const QString& text, std::optional<PromptAnswer> defaultButton = std::nullopt) override;
 
     void Answer(PromptAnswer a) { answers_.push_back(a); }
     const std::vector<Record>& Asked() const { return asked_; }

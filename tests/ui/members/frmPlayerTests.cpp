@@ -152,6 +152,7 @@ TEST(frmPlayer, DeleteAsksAndOnlyYesDeletes) {
     EXPECT_EQ(Listed(w), (QStringList{"Bob", "Carl"}));
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Delete Player");
+    EXPECT_EQ(f.prompts.Asked()[0].DefaultButton, PromptAnswer::No);
     EXPECT_EQ(f.prompts.Asked()[0].Text,
               "Are you sure you want to delete Carl .\nNo record of the player will remain !");
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
