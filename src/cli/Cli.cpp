@@ -112,8 +112,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 2;
     }
     Context ctx{ResolveDataFolder(dataArg, programFolder), out, err};
-    if (auto d = cmdArgs.Option("--data")) ctx.DataFolder = std::filesystem::absolute(*d);
+    const auto dataOption = cmdArgs.Option("--data");
+    if (dataOption) ctx.DataFolder = std::filesystem::absolute(*dataOption);
     std::error_code ec;
+    // The per-user folder is made on first use, as the desktop program does;
+    // a folder named on the command line must exist (a typo should not create one).
+    if (dataArg.empty() && !dataOption && !std::filesystem::exists(ctx.DataFolder, ec))
+        std::filesystem::create_directories(ctx.DataFolder, ec);
     if (!std::filesystem::is_directory(ctx.DataFolder, ec)) {
         err << "gridmoot-cli: the data folder " << ctx.DataFolder.string() << " does not exist\n";
         return 1;
