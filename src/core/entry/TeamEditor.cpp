@@ -62,6 +62,12 @@ std::string CleanTeamText(std::string_view typed, std::size_t limit) {
     return Utf8Left(Trim(typed), limit);
 }
 
+bool TeamNamesComplete(const TeamNames& typed) {
+    for (const std::string& name : typed)
+        if (Trim(name).empty()) return false;
+    return true;
+}
+
 std::string TeamListLine(const TeamNames& n) {
     return PadRight(n[kCityField], 16) + PadRight(n[kCityAbbrField], 8) + PadRight(n[kNameField], 14) +
            n[kNameAbbrField];

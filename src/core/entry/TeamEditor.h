@@ -22,6 +22,11 @@ std::size_t TeamFieldLimit(int field);
 // A typed name as it is kept: surrounding blanks removed, cut to `limit` characters.
 std::string CleanTeamText(std::string_view typed, std::size_t limit);
 
+// Whether every one of the four typed names holds more than blanks. A name
+// left blank would give the team an empty name in every display, so the edit
+// dialog keeps its OK off until all four are filled.
+bool TeamNamesComplete(const TeamNames& typed);
+
 // A team's line in the editor's list: location padded to 16 characters, city
 // abbreviation to 8, nickname to 14, then the nickname abbreviation.
 std::string TeamListLine(const TeamNames& names);

@@ -136,6 +136,8 @@ void GameWeekDialog::Step(int step) {
     week_ = next;
     ctx_.State.CurrentWeek = week_;
     ShowWeek();
+    // A week label the spin has rewritten carries a blank before the number.
+    weekLabel_->setText(QStringLiteral(" %1").arg(week_));
 }
 
 void GameWeekDialog::Save() {

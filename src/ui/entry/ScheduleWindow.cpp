@@ -130,6 +130,8 @@ void frmSchedule::Step(int step) {
     week_ = next;
     ctx_.State.CurrentWeek = week_;
     ShowWeek();
+    // A week label the spin has rewritten carries a blank before the number.
+    weekLabel_->setText(QStringLiteral(" %1").arg(week_));
     combos_[0]->setFocus();
 }
 

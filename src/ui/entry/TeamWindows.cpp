@@ -165,7 +165,7 @@ frmEditCity::frmEditCity(UiContext& ctx, entry::TeamEditor& editor, int team, QW
         boxes_[i] = new QLineEdit(QString::fromStdString(start[i]), this);
         boxes_[i]->setObjectName(QString("txtInput%1").arg(i));
         connect(boxes_[i], &QLineEdit::textChanged, this, &frmEditCity::BoxChanged);
-        connect(boxes_[i], &QLineEdit::returnPressed, this, [this, i] { EnterPressed(boxes_[i]); });
+        connect(boxes_[i], &QLineEdit::returnPressed, this, &frmEditCity::EnterPressed);
         boxes_[i]->installEventFilter(this);
     }
     const QFontMetrics fm(boxes_[0]->font());
@@ -219,18 +219,22 @@ bool frmEditCity::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmEditCity::BoxChanged(const QString& text) {
-    ok_->setEnabled(!text.isEmpty());
+entry::TeamNames frmEditCity::Typed() const {
+    entry::TeamNames typed;
+    for (int i = 0; i < 4; ++i) typed[i] = boxes_[i]->text().toStdString();
+    return typed;
 }
 
-void frmEditCity::EnterPressed(QLineEdit* box) {
-    if (!box->text().isEmpty()) Keep();
+void frmEditCity::BoxChanged() {
+    ok_->setEnabled(entry::TeamNamesComplete(Typed()));
+}
+
+void frmEditCity::EnterPressed() {
+    if (ok_->isEnabled()) Keep();
 }
 
 void frmEditCity::Keep() {
-    entry::TeamNames typed;
-    for (int i = 0; i < 4; ++i) typed[i] = boxes_[i]->text().toStdString();
-    if (!editor_.Edit(team_, typed)) {
+    if (!editor_.Edit(team_, Typed())) {
         ctx_.Prompts.Tell(this, PromptIcon::Information, Q(entry::kTeamCodePageTitle),
                           Q(entry::TeamCodePageText(team_, editor_.Names(team_))));
     }

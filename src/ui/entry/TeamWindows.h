@@ -53,8 +53,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BoxChanged(const QString& text);
-    void EnterPressed(QLineEdit* box);
+    entry::TeamNames Typed() const;
+    void BoxChanged();
+    void EnterPressed();
 
     UiContext& ctx_;
     entry::TeamEditor& editor_;

@@ -138,6 +138,7 @@ TEST_F(EntryWindows, ScheduleEnteredForAWeekIsSaved) {
     Pick(w, 0, kDallas);
     Pick(w, 1, kPhiladelphia);
     Spin(w, "spinUp");  // week 4: the played game shows, and gets new teams
+    EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), " 4");
     EXPECT_EQ(Child<QComboBox>(w, "Combo12")->currentData().toInt(), kDenver);
     Pick(w, 3, kDallas);
     Spin(w, "spinDown");
@@ -359,13 +360,20 @@ TEST_F(EntryWindows, TeamRenamed) {
         auto* dialog = w.findChild<frmEditCity*>();
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(Child<QLineEdit>(*dialog, "txtInput0")->text(), "Tennessee");
-        Type(*dialog, "txtInput0", "   Nashville Music City  ");
-        Type(*dialog, "txtInput1", "Titans");
-        Type(*dialog, "txtInput3", "Tita");
         auto* ok = Child<QPushButton>(*dialog, "cmdOK");
+        // A name left blank would blank the team everywhere: OK stays off,
+        // also when another box is changed afterwards, and Enter does nothing.
+        Type(*dialog, "txtInput0", "   ");
+        Type(*dialog, "txtInput1", "Titans");
+        EXPECT_FALSE(ok->isEnabled());
+        Key(Child<QLineEdit>(*dialog, "txtInput1"), Qt::Key_Return, "\r");
+        EXPECT_TRUE(dialog->isVisible());
+        Type(*dialog, "txtInput0", "   Nashville Music City  ");
+        Type(*dialog, "txtInput3", "Tita");
         Type(*dialog, "txtInput2", "");
-        EXPECT_FALSE(ok->isEnabled());  // the box changed last is empty
+        EXPECT_FALSE(ok->isEnabled());
         Type(*dialog, "txtInput2", "Nas");
+        EXPECT_TRUE(ok->isEnabled());
         Key(Child<QLineEdit>(*dialog, "txtInput2"), Qt::Key_Return, "\r");  // Enter acts as OK
     });
     Key(list, Qt::Key_Return, "\r");  // Enter on a line opens it, as Edit does
