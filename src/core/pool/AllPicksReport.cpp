@@ -15,12 +15,6 @@ using namespace pooltext;
 
 namespace {
 
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
-
 // Blanks before a figure: 6 less the digits of its whole part.
 std::string Lead(double value, const std::string& text) {
     const std::string whole = N(static_cast<long long>(std::floor(std::fabs(value))));
@@ -47,14 +41,11 @@ bool AllPicksReport::Spin(int step) {
 }
 
 bool AllPicksReport::Played(int member) const {
-    const auto& picks = state_.Members[static_cast<std::size_t>(member)].Picks[static_cast<std::size_t>(week_ - 1)];
-    return std::any_of(picks.begin(), picks.begin() + kSlots, [](std::uint8_t p) { return p != 0; });
+    return MadeSelection(state_.Members[static_cast<std::size_t>(member)], week_ - 1);
 }
 
 int AllPicksReport::PlayedCount() const {
-    int n = 0;
-    for (int i = 0; i < state_.MemberCount; ++i) n += Played(i) ? 1 : 0;
-    return n;
+    return CountPlayed({state_.Members.data(), static_cast<std::size_t>(state_.MemberCount)}, week_ - 1);
 }
 
 std::string AllPicksReport::PoolSizeText() const { return N(state_.MemberCount); }

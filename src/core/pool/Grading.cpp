@@ -135,6 +135,17 @@ int MondayResult(const GameRecord& monday, bool totalPoints) {
     return monday.WinScore - monday.LoseScore;
 }
 
+bool MadeSelection(const MemberRecord& member, int week) {
+    if (!ValidWeek(week)) return false;
+    const auto& picks = member.Picks[static_cast<std::size_t>(week)];
+    return std::any_of(picks.begin(), picks.begin() + kSlots, [](std::uint8_t p) { return p != 0; });
+}
+
+int CountPlayed(std::span<const MemberRecord> members, int week) {
+    return static_cast<int>(
+        std::count_if(members.begin(), members.end(), [week](const MemberRecord& m) { return MadeSelection(m, week); }));
+}
+
 std::vector<StandingsRow> NewRows(int memberCount) {
     std::vector<StandingsRow> rows(static_cast<std::size_t>(std::max(memberCount, 0)));
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i].MemberIndex = static_cast<std::int32_t>(i);

@@ -60,6 +60,12 @@ Grade GradeSelection(const GameRecord& game, int pick, bool againstSpread);
 // The Monday-night result M the tiebreak entries are compared with.
 int MondayResult(const GameRecord& mondayGame, bool totalPoints);
 
+// Whether the member selected a team for any game of the week (0-based):
+// what makes a member count as having played it.
+bool MadeSelection(const MemberRecord& member, int week);
+// Members of the pool who made a selection in the week.
+int CountPlayed(std::span<const MemberRecord> members, int week);
+
 // One zeroed row per member, in member order.
 std::vector<StandingsRow> NewRows(int memberCount);
 

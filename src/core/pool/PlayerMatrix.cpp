@@ -6,6 +6,7 @@
 
 #include "core/data/PoolOptions.h"
 #include "core/output/PrintJob.h"
+#include "core/pool/Grading.h"
 #include "core/pool/PoolText.h"
 
 namespace gm {
@@ -16,12 +17,6 @@ namespace {
 
 constexpr int kSeparatorWidth = 83;
 const std::string kSeparator(kSeparatorWidth, '-');
-
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 }  // namespace
 
@@ -65,14 +60,11 @@ void PlayerMatrix::FollowCurrentWeek() {
 }
 
 bool PlayerMatrix::Played(int member) const {
-    const auto& picks = state_.Members[static_cast<std::size_t>(member)].Picks[static_cast<std::size_t>(week_ - 1)];
-    return std::any_of(picks.begin(), picks.begin() + kSlots, [](std::uint8_t p) { return p != 0; });
+    return MadeSelection(state_.Members[static_cast<std::size_t>(member)], week_ - 1);
 }
 
 int PlayerMatrix::PlayedCount() const {
-    int n = 0;
-    for (int i = 0; i < state_.MemberCount; ++i) n += Played(i) ? 1 : 0;
-    return n;
+    return CountPlayed({state_.Members.data(), static_cast<std::size_t>(state_.MemberCount)}, week_ - 1);
 }
 
 std::string PlayerMatrix::PoolSizeText() const { return N(state_.MemberCount); }

@@ -78,6 +78,13 @@ inline void AppendFixed1(std::string& out, std::size_t n, double value) {
     out.append(buf, len);
 }
 
+// Team abbreviations in capitals (the home team in the heading rows).
+inline std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
 // A week label as a spin control writes it: the number after a blank.
 inline std::string SpunLabel(int week) { return " " + N(week); }
 

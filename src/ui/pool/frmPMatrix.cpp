@@ -92,8 +92,7 @@ frmPMatrix::frmPMatrix(UiContext& ctx, QWidget* parent)
         model_->SetConfidenceRows(on);
         Rebuild();
     });
-    connect(lstPlayer_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { OnListDoubleClick(lstPlayer_->row(item)); });
+    new ActivateLine(lstPlayer_, [this](int row) { OnListDoubleClick(row); });
     connect(cmdHint, &QPushButton::clicked, this, &frmPMatrix::OnHint);
     connect(cmdPrint, &QPushButton::clicked, this, &frmPMatrix::OnPrint);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/output/WebPage.h"
 #include "ui/pool/PoolUi.h"
@@ -144,14 +145,15 @@ frmPoolStn::frmPoolStn(UiContext& ctx, QWidget* parent)
         model_->SetView(PoolStandings::View::Season);
         Redisplay();
     });
-    connect(lstPlayer_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { OnListDoubleClick(lstPlayer_->row(item)); });
+    new ActivateLine(lstPlayer_, [this](int row) { OnListDoubleClick(row); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmPoolStn::OnPrint);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, kHelpTopic); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     adjustSize();
     CenterForm(this);
+    // The standings sit 300 twips above the centre of the screen.
+    move(x(), std::max(0, y() - 300 * logicalDpiY() / 1440));
 }
 
 void frmPoolStn::Redisplay() {

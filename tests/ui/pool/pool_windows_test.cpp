@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 #include "core/pool/fixtures/PoolFixture.h"
@@ -104,6 +105,32 @@ TEST(frmPoolStn, DoubleClickOpensTheStatPakAndFollowsItsWeek) {
     EXPECT_EQ(opened, 2);  // Cathy, the second line of week 3
     EXPECT_EQ(Text(window, "lblEnd"), "1");
     EXPECT_EQ(Text(window, "lblActive"), "Played Week 1");
+}
+
+// Enter on a line opens what a double-click opens, and the window stays open.
+TEST(PoolWindows, EnterOnALineOpensItsWindowAndKeepsTheListOpen) {
+    WindowFixture f;
+    WindowRegistry registry;
+    int opened = -1;
+    registry.Add("frmStats", [&](UiContext& ctx, QWidget*) { opened = ctx.State.CurrentPlayer; });
+    registry.Add("frmPicks", [&](UiContext& ctx, QWidget*) { opened = ctx.State.CurrentPlayer; });
+    f.ctx.Windows = &registry;
+    const auto press = [&](QDialog& window, int row) {
+        window.show();
+        auto* list = window.findChild<QListWidget*>("lstPlayer");
+        list->setFocus();
+        list->setCurrentRow(row);
+        opened = -1;
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(window.result(), 0);
+    };
+    frmPoolStn standings(f.ctx);
+    press(standings, 1);
+    EXPECT_EQ(opened, 2);
+    frmPMatrix matrix(f.ctx);
+    press(matrix, 2);
+    EXPECT_EQ(opened, 1);
 }
 
 TEST(frmPMatrix, ChecksSpinHintAndDoubleClick) {
