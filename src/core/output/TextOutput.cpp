@@ -6,21 +6,15 @@
 
 namespace gm {
 
-namespace {
-
-// A sub-folder of the data folder when it exists (any letter case), else the
-// data folder.
-fs::path SubFolderOrData(const AppState& state, std::string_view name) {
+fs::path OutputFolder(const AppState& state, std::string_view name) {
     std::error_code ec;
     const fs::path found = FindFile(state.DataFolder, name);
     if (fs::is_directory(found, ec)) return found;
     return state.DataFolder;
 }
 
-}  // namespace
-
 fs::path TextFolder(const AppState& state) {
-    return SubFolderOrData(state, kTextFolder);
+    return OutputFolder(state, kTextFolder);
 }
 
 std::string CenterTitle66(std::string_view title) {

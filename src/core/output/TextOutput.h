@@ -9,6 +9,10 @@
 
 namespace gm {
 
+// A sub-folder of the data folder ("TxtFiles", "Webpages") when it exists (any
+// letter case), otherwise the data folder itself.
+fs::path OutputFolder(const AppState& state, std::string_view name);
+
 // Folder that receives generated text files: "TxtFiles" in the data folder when
 // it exists (any letter case), otherwise the data folder itself.
 fs::path TextFolder(const AppState& state);

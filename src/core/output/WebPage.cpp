@@ -197,10 +197,7 @@ std::string WebPageBytes(const AppState& state, const WebPageOutput& page) {
 }
 
 fs::path WebFolder(const AppState& state) {
-    std::error_code ec;
-    const fs::path found = FindFile(state.DataFolder, kWebFolder);
-    if (fs::is_directory(found, ec)) return found;
-    return state.DataFolder;
+    return OutputFolder(state, kWebFolder);
 }
 
 OutputMessage WriteWebPage(const AppState& state, const WebPageOutput& page) {

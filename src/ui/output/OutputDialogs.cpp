@@ -39,24 +39,59 @@ void KeepRoomWhenHidden(QWidget* w) {
     w->setSizePolicy(policy);
 }
 
-// The copy count: scroll bar 0 to 200 with a count label beside it.
-QScrollBar* CopiesBar(QWidget* parent) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName("hsbCopies");
-    bar->setRange(0, kMaxCopies);
-    bar->setSingleStep(1);
-    bar->setPageStep(kCopiesLargeStep);
-    bar->setMinimumWidth(180);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    return bar;
-}
+// The copy count both printer dialogs share: the prompt label, a scroll bar
+// 0 to 200 with the count beside it, and "One Per Player", added to `layout`.
+CopyCount AddCopyCount(QDialog* dialog, QVBoxLayout* layout, const QString& prompt, const QString& count) {
+    CopyCount c;
+    c.Select = new QLabel(prompt, dialog);
+    c.Select->setObjectName("lblSelect");
+    c.Bar = new QScrollBar(Qt::Horizontal, dialog);
+    c.Bar->setObjectName("hsbCopies");
+    c.Bar->setRange(0, kMaxCopies);
+    c.Bar->setSingleStep(1);
+    c.Bar->setPageStep(kCopiesLargeStep);
+    c.Bar->setMinimumWidth(180);
+    c.Bar->setFocusPolicy(Qt::StrongFocus);
+    c.Select->setBuddy(c.Bar);
+    c.Count = new QLabel(count, dialog);
+    c.Count->setObjectName("lblCopies");
+    c.Count->setMinimumWidth(c.Count->fontMetrics().horizontalAdvance("0000"));
+    c.Count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.OnePerPlayer = new QCheckBox(QObject::tr("O&ne Per Player"), dialog);
+    c.OnePerPlayer->setObjectName("ckOnePerPlayer");
+    for (QWidget* w : std::initializer_list<QWidget*>{c.Select, c.Bar, c.Count, c.OnePerPlayer})
+        KeepRoomWhenHidden(w);
 
-QLabel* CountLabel(QWidget* parent, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName("lblCopies");
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance("0000"));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
+    auto* row = new QHBoxLayout;
+    row->addWidget(c.Bar, 1);
+    row->addWidget(c.Count);
+    layout->addWidget(c.Select);
+    layout->addLayout(row);
+    layout->addWidget(c.OnePerPlayer);
+
+    // The count follows the bar; a non-zero count clears "One Per Player"
+    // (without its reset of the count) and brings the count back where the
+    // check box itself is shown.
+    QObject::connect(c.Bar, &QScrollBar::valueChanged, dialog, [c](int value) {
+        c.Count->setText(QString::number(value));
+        if (value == 0 || !c.OnePerPlayer->isChecked()) return;
+        {
+            const QSignalBlocker quiet(c.OnePerPlayer);
+            c.OnePerPlayer->setChecked(false);
+        }
+        for (QWidget* w : std::initializer_list<QWidget*>{c.Select, c.Bar, c.Count})
+            w->setHidden(c.OnePerPlayer->isHidden());
+    });
+    // Checked: the count is blanked and hidden with its bar and prompt.
+    // Unchecked: they come back at 0.
+    QObject::connect(c.OnePerPlayer, &QCheckBox::toggled, dialog, [c](bool checked) {
+        if (checked) c.Count->clear();
+        for (QWidget* w : std::initializer_list<QWidget*>{c.Select, c.Bar, c.Count}) w->setHidden(checked);
+        if (checked) return;
+        c.Bar->setValue(0);
+        c.Count->setText("0");
+    });
+    return c;
 }
 
 QHBoxLayout* Buttons(QPushButton* ok, QPushButton* cancel) {
@@ -89,82 +124,30 @@ frmPNFLResults::frmPNFLResults(UiContext& ctx, QWidget* parent) : QDialog(parent
     auto* options = new QVBoxLayout(frame);
     for (auto* b : {opText_, opPrinter_, opClipboard_, opWeb_}) options->addWidget(b);
 
-    lblSelect_ = new QLabel(tr("Select # of Copies If Printing"), this);
-    lblSelect_->setObjectName("lblSelect");
-    hsbCopies_ = CopiesBar(this);
-    lblCopies_ = CountLabel(this, "0");
-    lblSelect_->setBuddy(hsbCopies_);
-    ckOnePerPlayer_ = new QCheckBox(tr("O&ne Per Player"), this);
-    ckOnePerPlayer_->setObjectName("ckOnePerPlayer");
-    for (QWidget* w : std::initializer_list<QWidget*>{lblSelect_, hsbCopies_, lblCopies_, ckOnePerPlayer_})
-        KeepRoomWhenHidden(w);
-
-    auto* copiesRow = new QHBoxLayout;
-    copiesRow->addWidget(hsbCopies_, 1);
-    copiesRow->addWidget(lblCopies_);
-
-    auto* ok = Button(this, "cmdOK", tr("&OK"));
-    auto* cancel = Button(this, "cmdCancel", tr("&Cancel"));
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addWidget(lblSelect_);
-    layout->addLayout(copiesRow);
-    layout->addWidget(ckOnePerPlayer_);
+    copies_ = AddCopyCount(this, layout, tr("Select # of Copies If Printing"), "0");
+    // Created after the count, so that Tab reaches them last.
+    auto* ok = Button(this, "cmdOK", tr("&OK"));
+    auto* cancel = Button(this, "cmdCancel", tr("&Cancel"));
     layout->addLayout(Buttons(ok, cancel));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(opPrinter_, &QRadioButton::toggled, this, [this](bool on) { ShowCopies(on); });
-    connect(hsbCopies_, &QScrollBar::valueChanged, this, &frmPNFLResults::OnCopiesChanged);
-    connect(ckOnePerPlayer_, &QCheckBox::toggled, this, &frmPNFLResults::OnOnePerPlayer);
     connect(ok, &QPushButton::clicked, this, &frmPNFLResults::OnOK);
     connect(cancel, &QPushButton::clicked, this, &frmPNFLResults::OnCancel);
 
     ShowCopies(false);
-    setTabOrder(opText_, opPrinter_);
-    setTabOrder(opPrinter_, opClipboard_);
-    setTabOrder(opClipboard_, opWeb_);
-    setTabOrder(opWeb_, hsbCopies_);
-    setTabOrder(hsbCopies_, ckOnePerPlayer_);
-    setTabOrder(ckOnePerPlayer_, ok);
-    setTabOrder(ok, cancel);
     adjustSize();  // the final size, so that centring is right before the first show
     CenterForm(this);
 }
 
 void frmPNFLResults::ShowCopies(bool shown) {
-    lblSelect_->setHidden(!shown);
-    ckOnePerPlayer_->setHidden(!shown);
+    copies_.OnePerPlayer->setHidden(!shown);
     // With "One Per Player" checked the count stays hidden.
-    const bool count = shown && !ckOnePerPlayer_->isChecked();
-    hsbCopies_->setHidden(!count);
-    lblCopies_->setHidden(!count);
-    if (shown && !count) lblSelect_->hide();
-}
-
-void frmPNFLResults::OnCopiesChanged(int value) {
-    lblCopies_->setText(QString::number(value));
-    if (value != 0 && ckOnePerPlayer_->isChecked()) {
-        // Clear the check without its reset of the count to 0.
-        const QSignalBlocker quiet(ckOnePerPlayer_);
-        ckOnePerPlayer_->setChecked(false);
-        ShowCopies(opPrinter_->isChecked());
-    }
-}
-
-void frmPNFLResults::OnOnePerPlayer(bool checked) {
-    if (checked) {
-        lblCopies_->clear();
-        lblCopies_->hide();
-        hsbCopies_->hide();
-        lblSelect_->hide();
-    } else {
-        lblCopies_->show();
-        hsbCopies_->show();
-        lblSelect_->show();
-        hsbCopies_->setValue(0);
-        lblCopies_->setText("0");
-    }
+    const bool count = shown && !copies_.OnePerPlayer->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{copies_.Select, copies_.Bar, copies_.Count})
+        w->setHidden(!count);
 }
 
 void frmPNFLResults::OnOK() {
@@ -172,15 +155,15 @@ void frmPNFLResults::OnOK() {
     if (opText_->isChecked()) {
         out.OutTextFile = true;
     } else if (opPrinter_->isChecked()) {
-        const int count = lblCopies_->text().toInt();  // blank reads as 0
-        if (!ckOnePerPlayer_->isChecked() && count == 0) {
+        const int count = copies_.Count->text().toInt();  // blank reads as 0
+        if (!copies_.OnePerPlayer->isChecked() && count == 0) {
             ctx_.Prompts.Tell(this, PromptIcon::Exclamation, kIncompleteTitle,
                               QStringLiteral("You need to specify the number\r\nof copies to print"));
             return;
         }
         out.OutPrinter = true;
         out.NumCopies = count;
-        out.OnePerPlayer = ckOnePerPlayer_->isChecked();
+        out.OnePerPlayer = copies_.OnePerPlayer->isChecked();
     } else if (opClipboard_->isChecked()) {
         out.OutClipboard = true;
     } else if (opWeb_->isChecked()) {
@@ -255,67 +238,26 @@ frmCopies::frmCopies(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
     setWindowTitle(tr("Copies"));
     setModal(true);
 
-    lblSelect_ = new QLabel(tr("Select # of Copies to print"), this);
-    lblSelect_->setObjectName("lblSelect");
-    hsbCopies_ = CopiesBar(this);
-    lblCopies_ = CountLabel(this, QString());
-    lblSelect_->setBuddy(hsbCopies_);
-    ckOnePerPlayer_ = new QCheckBox(tr("O&ne Per Player"), this);
-    ckOnePerPlayer_->setObjectName("ckOnePerPlayer");
-    for (QWidget* w : std::initializer_list<QWidget*>{lblSelect_, hsbCopies_, lblCopies_})
-        KeepRoomWhenHidden(w);
-
-    auto* copiesRow = new QHBoxLayout;
-    copiesRow->addWidget(hsbCopies_, 1);
-    copiesRow->addWidget(lblCopies_);
+    auto* layout = new QVBoxLayout(this);
+    count_ = AddCopyCount(this, layout, tr("Select # of Copies to print"), QString());
+    // Created after the count, so that Tab reaches them last.
     auto* ok = Button(this, "cmdOK", tr("&OK"));
     auto* cancel = Button(this, "cmdCancel", tr("&Cancel"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblSelect_);
-    layout->addLayout(copiesRow);
-    layout->addWidget(ckOnePerPlayer_);
     layout->addLayout(Buttons(ok, cancel));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(hsbCopies_, &QScrollBar::valueChanged, this, &frmCopies::OnCopiesChanged);
-    connect(ckOnePerPlayer_, &QCheckBox::toggled, this, &frmCopies::OnOnePerPlayer);
+    // The Sports Box reads the count as it is set: the bar's value, or one a member.
+    connect(count_.Bar, &QScrollBar::valueChanged, this, [this](int value) { copies_ = value; });
+    connect(count_.OnePerPlayer, &QCheckBox::toggled, this,
+            [this](bool checked) { copies_ = checked ? ctx_.State.MemberCount : 0; });
     connect(ok, &QPushButton::clicked, this, &frmCopies::OnOK);
     connect(cancel, &QPushButton::clicked, this, &frmCopies::OnCancel);
     adjustSize();  // the final size, so that centring is right before the first show
     CenterForm(this);
 }
 
-void frmCopies::OnCopiesChanged(int value) {
-    lblCopies_->setText(QString::number(value));
-    copies_ = value;
-    if (value != 0 && ckOnePerPlayer_->isChecked()) {
-        // Clear the check without its reset of the count to 0.
-        const QSignalBlocker quiet(ckOnePerPlayer_);
-        ckOnePerPlayer_->setChecked(false);
-        for (QWidget* w : std::initializer_list<QWidget*>{lblSelect_, hsbCopies_, lblCopies_}) w->show();
-    }
-}
-
-void frmCopies::OnOnePerPlayer(bool checked) {
-    if (checked) {
-        lblCopies_->clear();
-        lblCopies_->hide();
-        hsbCopies_->hide();
-        lblSelect_->hide();
-        copies_ = ctx_.State.MemberCount;
-    } else {
-        lblCopies_->show();
-        hsbCopies_->show();
-        lblSelect_->show();
-        hsbCopies_->setValue(0);
-        lblCopies_->setText("0");
-        copies_ = 0;
-    }
-}
-
 void frmCopies::OnOK() {
-    if (!ckOnePerPlayer_->isChecked() && lblCopies_->text().toInt() == 0) {
+    if (!count_.OnePerPlayer->isChecked() && count_.Count->text().toInt() == 0) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, kIncompleteTitle,
                           QStringLiteral("You need to specify the number\r\nof Picksheets to print"));
         return;

@@ -13,6 +13,16 @@ namespace gm::ui {
 
 struct UiContext;
 
+// The copy count of the printer dialogs: the prompt (lblSelect), the scroll bar
+// (hsbCopies) with the count beside it (lblCopies), and "One Per Player"
+// (ckOnePerPlayer).
+struct CopyCount {
+    QLabel* Select = nullptr;
+    QScrollBar* Bar = nullptr;
+    QLabel* Count = nullptr;
+    QCheckBox* OnePerPlayer = nullptr;
+};
+
 // "Send Output To": Text File, Printer, Clipboard or Web Page, with a copy
 // count and "One Per Player" for the printer. OK writes the output request of
 // the context; Cancel (or Escape) clears it.
@@ -30,18 +40,13 @@ public slots:
 
 private:
     void ShowCopies(bool shown);
-    void OnCopiesChanged(int value);
-    void OnOnePerPlayer(bool checked);
 
     UiContext& ctx_;
     QRadioButton* opText_;
     QRadioButton* opPrinter_;
     QRadioButton* opClipboard_;
     QRadioButton* opWeb_;
-    QLabel* lblSelect_;
-    QScrollBar* hsbCopies_;
-    QLabel* lblCopies_;
-    QCheckBox* ckOnePerPlayer_;
+    CopyCount copies_;
 };
 
 // The three-destination variant of the Player Analyst: Text File, Printer,
@@ -80,14 +85,8 @@ public slots:
     void reject() override;  // Escape and the close box cancel
 
 private:
-    void OnCopiesChanged(int value);
-    void OnOnePerPlayer(bool checked);
-
     UiContext& ctx_;
-    QLabel* lblSelect_;
-    QScrollBar* hsbCopies_;
-    QLabel* lblCopies_;
-    QCheckBox* ckOnePerPlayer_;
+    CopyCount count_;
     int copies_ = 0;
     bool goToPrinter_ = false;
 };

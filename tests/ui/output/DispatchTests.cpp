@@ -77,7 +77,9 @@ TEST(DispatchOutput, WritersRunInOrderAndTheDestinationsAreCleared) {
     EXPECT_EQ(test::ReadFile(f.dir / "Points.txt"), "line\r\n");
     EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("Jos\xC3\xA9\r\n"));
     const int sheets = PdfPages(f.dir / "printed.pdf");
-    if (sheets != -1) EXPECT_EQ(sheets, 12);  // one sheet a copy, no empty sheet at the end
+    if (sheets != -1) {
+        EXPECT_EQ(sheets, 12);  // one sheet a copy, no empty sheet at the end
+    }
 
     const OutputRequest& out = f.state.Output;
     EXPECT_FALSE(out.OutPrinter || out.OutTextFile || out.OutClipboard || out.OutWebPage);
