@@ -11,6 +11,7 @@
 #include "core/data/SeasonFile.h"
 #include "core/entry/EntryBoxes.h"
 #include "core/shell/Help.h"
+#include "ui/entry/EntryWidgets.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
@@ -19,16 +20,8 @@ namespace gm::ui {
 
 namespace {
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
+using entryui::Button;
+using entryui::Q;
 
 }  // namespace
 
@@ -44,16 +37,8 @@ GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QStri
     setWindowTitle(title);
     setModal(true);
 
-    weekLabel_->setObjectName("lblWeek");
     auto* spin = new SpinButton(this);
-    spin->setObjectName("SpinButton1");
-    auto* weekCaption = new QLabel("&Week", this);
-    weekCaption->setBuddy(spin);
-    auto* weekRow = new QHBoxLayout;
-    weekRow->addWidget(weekCaption);
-    weekRow->addWidget(weekLabel_);
-    weekRow->addWidget(spin);
-    weekRow->addStretch();
+    QHBoxLayout* weekRow = entryui::WeekRow("&Week", weekLabel_, spin, this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("<b>Visitor</b>", this), 0, 0);

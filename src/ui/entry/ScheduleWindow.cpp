@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/entry/EntryBoxes.h"
+#include "ui/entry/EntryWidgets.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
 
@@ -18,9 +19,8 @@ namespace gm::ui {
 
 namespace {
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using entryui::Button;
+using entryui::Q;
 
 }  // namespace
 
@@ -63,22 +63,11 @@ frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
         grid->addWidget(combos_[2 * s + 1], s + 1, 3);
     }
 
-    weekLabel_->setObjectName("lblWeek");
     auto* spin = new SpinButton(this);
-    spin->setObjectName("SpinButton1");
-    auto* weekCaption = new QLabel("&WEEK", this);
-    weekCaption->setBuddy(spin);
-    auto* weekRow = new QHBoxLayout;
-    weekRow->addWidget(weekCaption);
-    weekRow->addWidget(weekLabel_);
-    weekRow->addWidget(spin);
-    weekRow->addStretch();
+    QHBoxLayout* weekRow = entryui::WeekRow("&WEEK", weekLabel_, spin, this);
 
-    auto* ok = new QPushButton("&OK", this);
-    ok->setObjectName("CmdOK");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CmdCancel");
-    for (QPushButton* b : {ok, cancel}) b->setAutoDefault(false);
+    QPushButton* ok = Button("CmdOK", "&OK", this);
+    QPushButton* cancel = Button("CmdCancel", "&Cancel", this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -14,6 +14,7 @@
 
 #include "core/entry/EntryBoxes.h"
 #include "core/entry/SaveFailure.h"
+#include "ui/entry/EntryWidgets.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/WindowHelpers.h"
 
@@ -21,22 +22,14 @@ namespace gm::ui {
 
 namespace {
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using entryui::Button;
+using entryui::Q;
 
 QFont ListFont() {
     QFont font("Courier New");
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
 }
 
 }  // namespace
@@ -47,8 +40,10 @@ frmNFLCity::frmNFLCity(UiContext& ctx, QWidget* parent)
     setWindowTitle("NFL Teams");
     setModal(true);
 
-    // Headings over the list's columns (16, 8 and 14 characters wide).
-    auto* heading = new QLabel("City            City Abr. Name         Name Abr.", this);
+    // Headings over the list's columns (16, 8 and 14 characters wide); "City
+    // Abr." is wider than its column, so it starts two places early and
+    // "Name" still starts over the nicknames.
+    auto* heading = new QLabel("City          City Abr. Name          Name Abr.", this);
     heading->setFont(ListFont());
     list_->setObjectName("lstTeam");
     list_->setFont(ListFont());

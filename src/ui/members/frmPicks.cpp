@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/members/MemberWidgets.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/Prompt.h"
 #include "ui/shell/SpinButton.h"
@@ -24,19 +25,9 @@
 namespace gm::ui {
 namespace {
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
+using memberui::Button;
+using memberui::Q;
+using memberui::S;
 
 // Selects an entry box's whole text whenever it gets the focus, also by mouse.
 class SelectOnFocus : public QObject {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/members/MemberWidgets.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/PaintBlend.h"
 #include "ui/shell/Prompt.h"
@@ -17,19 +18,9 @@
 namespace gm::ui {
 namespace {
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
+using memberui::Button;
+using memberui::Q;
+using memberui::S;
 
 // Labels stay readable on the blended backgrounds.
 QLabel* Label(const QString& text, QWidget* parent) {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <string_view>
+
+#include "ui/shell/SpinButton.h"
+
+// Small pieces the NFL data-entry windows build their controls from.
+namespace gm::ui::entryui {
+
+inline QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A push button that never becomes the default: Enter belongs to the boxes.
+inline QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// The week caption (its access key reaching the spin), the week label and the
+// spin, in one row.
+inline QHBoxLayout* WeekRow(const QString& caption, QLabel* weekLabel, SpinButton* spin, QWidget* parent) {
+    weekLabel->setObjectName("lblWeek");
+    spin->setObjectName("SpinButton1");
+    auto* weekCaption = new QLabel(caption, parent);
+    weekCaption->setBuddy(spin);
+    auto* row = new QHBoxLayout;
+    row->addWidget(weekCaption);
+    row->addWidget(weekLabel);
+    row->addWidget(spin);
+    row->addStretch();
+    return row;
+}
+
+}  // namespace gm::ui::entryui
