@@ -10,6 +10,7 @@ inline constexpr int Contents = 0;
 inline constexpr int Spreads = 3;
 inline constexpr int Standings = 4;
 inline constexpr int Options = 5;
+inline constexpr int AllPicks = 6;
 inline constexpr int Matchups = 7;
 inline constexpr int PoolRoom = 13;
 }  // namespace help

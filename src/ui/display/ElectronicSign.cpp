@@ -15,14 +15,22 @@ constexpr int kRows = kGlyphHeight + 2;  // a dark row above and below the chara
 // lacks show as '?'; line breaks and tabs as blanks.
 std::vector<std::uint8_t> LampColumnsFor(const QString& text) {
     std::vector<std::uint8_t> out;
-    const QString plain = text.normalized(QString::NormalizationForm_D);
-    for (const QChar ch : plain) {
-        if (ch.category() == QChar::Mark_NonSpacing) continue;
-        char32_t c = ch.unicode();
-        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    auto draw = [&out](char32_t c) {
         for (std::uint8_t column : LampGlyph(c)) out.push_back(column);
         out.push_back(0);  // one dark column between characters
+    };
+    const QString plain = text.normalized(QString::NormalizationForm_D);
+    for (const char32_t original : plain.toUcs4()) {
+        if (QChar::category(original) == QChar::Mark_NonSpacing) continue;
+        char32_t c = original;
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+        const std::u32string_view spelled = LampSpelling(c);
+        if (spelled.empty()) draw(c);
+        for (const char32_t s : spelled) draw(s);
     }
+    // A message with nothing to show still passes, as one blank, so that the
+    // owner hears it has run through.
+    if (out.empty()) draw(U' ');
     return out;
 }
 

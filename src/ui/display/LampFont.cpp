@@ -104,11 +104,85 @@ constexpr std::array<Glyph, 95> kFont{{
     {0x04, 0x02, 0x04, 0x08, 0x04},  // ~
 }};
 
+struct ExtraGlyph {
+    char32_t Char;
+    Glyph Lamps;
+};
+
+// Signs of Windows-1252 text beyond ASCII.
+constexpr std::array<ExtraGlyph, 30> kExtra{{
+    {U'\u00a1', {0x00, 0x00, 0x7D, 0x00, 0x00}},  // inverted !
+    {U'\u00a2', {0x38, 0x44, 0x7E, 0x44, 0x20}},  // cent
+    {U'\u00a3', {0x48, 0x7E, 0x49, 0x43, 0x66}},  // pound
+    {U'\u00a4', {0x22, 0x1C, 0x14, 0x1C, 0x22}},  // currency
+    {U'\u00a5', {0x29, 0x2A, 0x7C, 0x2A, 0x29}},  // yen
+    {U'\u00a6', {0x00, 0x00, 0x77, 0x00, 0x00}},  // broken bar
+    {U'\u00a7', {0x00, 0x4A, 0x55, 0x29, 0x00}},  // section
+    {U'\u00a9', {0x3E, 0x41, 0x5D, 0x55, 0x3E}},  // copyright
+    {U'\u00ab', {0x08, 0x14, 0x2A, 0x14, 0x22}},  // <<
+    {U'\u00ac', {0x04, 0x04, 0x04, 0x04, 0x0C}},  // not
+    {U'\u00ae', {0x3E, 0x41, 0x5D, 0x4B, 0x3E}},  // registered
+    {U'\u00b0', {0x00, 0x06, 0x09, 0x09, 0x06}},  // degree
+    {U'\u00b1', {0x24, 0x24, 0x2E, 0x24, 0x24}},  // plus-minus
+    {U'\u00b2', {0x00, 0x09, 0x0D, 0x0A, 0x00}},  // superscript 2
+    {U'\u00b3', {0x00, 0x09, 0x0B, 0x05, 0x00}},  // superscript 3
+    {U'\u00b5', {0x7E, 0x10, 0x10, 0x08, 0x1E}},  // micro
+    {U'\u00b6', {0x06, 0x0F, 0x7F, 0x01, 0x7F}},  // pilcrow
+    {U'\u00b7', {0x00, 0x00, 0x08, 0x00, 0x00}},  // middle dot
+    {U'\u00b9', {0x00, 0x02, 0x0F, 0x00, 0x00}},  // superscript 1
+    {U'\u00bb', {0x22, 0x14, 0x2A, 0x14, 0x08}},  // >>
+    {U'\u00bc', {0x07, 0x08, 0x34, 0x22, 0x71}},  // one quarter
+    {U'\u00bd', {0x07, 0x08, 0x44, 0x6A, 0x59}},  // one half
+    {U'\u00be', {0x05, 0x0F, 0x34, 0x22, 0x71}},  // three quarters
+    {U'\u00bf', {0x30, 0x48, 0x45, 0x40, 0x20}},  // inverted ?
+    {U'\u00d7', {0x00, 0x14, 0x08, 0x14, 0x00}},  // times
+    {U'\u00f7', {0x08, 0x08, 0x2A, 0x08, 0x08}},  // divide
+    {U'\u0192', {0x48, 0x7E, 0x09, 0x01, 0x02}},  // florin
+    {U'\u2020', {0x00, 0x04, 0x7F, 0x04, 0x00}},  // dagger
+    {U'\u2022', {0x00, 0x1C, 0x1C, 0x1C, 0x00}},  // bullet
+    {U'\u20ac', {0x14, 0x3E, 0x55, 0x55, 0x41}},  // euro
+}};
+
 }  // namespace
 
 const std::array<std::uint8_t, kGlyphWidth>& LampGlyph(char32_t c) {
-    if (c < 32 || c > 126) c = U'?';
-    return kFont[c - 32];
+    if (c >= 32 && c <= 126) return kFont[c - 32];
+    for (const ExtraGlyph& g : kExtra)
+        if (g.Char == c) return g.Lamps;
+    return kFont[U'?' - 32];
+}
+
+std::u32string_view LampSpelling(char32_t c) {
+    switch (c) {
+        case U'\u00a0': return U" ";
+        case U'\u00aa': return U"a";
+        case U'\u00ad': return U"-";
+        case U'\u00af': return U"-";
+        case U'\u00a8': case U'\u00b4': case U'\u00b8': case U'\u02dc': return U"'";
+        case U'\u00ba': return U"o";
+        case U'\u00c6': return U"AE";
+        case U'\u00e6': return U"ae";
+        case U'\u00d0': return U"D";
+        case U'\u00f0': return U"d";
+        case U'\u00d8': return U"O";
+        case U'\u00f8': return U"o";
+        case U'\u00de': return U"Th";
+        case U'\u00fe': return U"th";
+        case U'\u00df': return U"ss";
+        case U'\u0152': return U"OE";
+        case U'\u0153': return U"oe";
+        case U'\u02c6': return U"^";
+        case U'\u2013': case U'\u2014': return U"-";
+        case U'\u2018': case U'\u2019': case U'\u201a': return U"'";
+        case U'\u201c': case U'\u201d': case U'\u201e': return U"\"";
+        case U'\u2021': return U"\u2020";
+        case U'\u2026': return U"...";
+        case U'\u2030': return U"%.";
+        case U'\u2039': return U"<";
+        case U'\u203a': return U">";
+        case U'\u2122': return U"TM";
+        default: return {};
+    }
 }
 
 }  // namespace gm::ui

@@ -11,7 +11,8 @@
 namespace gm::ui {
 
 void ShowError(Prompter& prompts, QWidget* parent, int number, const QString& description) {
-    prompts.Tell(parent, PromptIcon::Stop, QString(), QStringLiteral("Error:%1 %2").arg(number).arg(description));
+    // Titled like every other box of the program that has no title of its own.
+    prompts.Tell(parent, PromptIcon::Stop, QStringLiteral("Gridmoot"), QStringLiteral("Error:%1 %2").arg(number).arg(description));
 }
 
 void CenterForm(QWidget* window) {

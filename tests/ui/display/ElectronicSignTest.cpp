@@ -30,6 +30,40 @@ TEST(LampFont, EveryPrintableCharacterHasItsOwnLamps) {
     EXPECT_EQ(LampGlyph(U'\u00ff'), LampGlyph(U'?'));
 }
 
+// Every character a Windows-1252 name or message can hold lights its own
+// lamps or is spelled out: none falls back to '?'.
+TEST(LampFont, EveryWindows1252CharacterShows) {
+    static constexpr char32_t kHigh[] = {0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
+                                         0x0160, 0x2039, 0x0152, 0x017D, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178};
+    std::vector<char32_t> chars(std::begin(kHigh), std::end(kHigh));
+    for (char32_t c = 0xA1; c <= 0xFF; ++c) chars.push_back(c);
+    const auto& unknown = LampGlyph(U'?');
+    for (const char32_t c : chars) {
+        const QString one = QString::fromUcs4(&c, 1);
+        bool shown = false;
+        for (const char32_t d : one.normalized(QString::NormalizationForm_D).toUcs4()) {
+            if (QChar::category(d) == QChar::Mark_NonSpacing) continue;
+            const std::u32string_view spelled = LampSpelling(d);
+            shown = spelled.empty() ? LampGlyph(d) != unknown : true;
+            for (const char32_t e : spelled) shown = shown && (e == U'?' || LampGlyph(e) != unknown);
+        }
+        EXPECT_TRUE(shown) << std::hex << static_cast<unsigned>(c);
+    }
+}
+
+// An empty message still runs through, so a marquee waiting for its end goes on.
+TEST(ElectronicSign, AnEmptyMessageStillFinishes) {
+    ElectronicSign sign;
+    sign.resize(90, 90);
+    int passes = 0;
+    QObject::connect(&sign, &ElectronicSign::finished, [&] { ++passes; });
+    sign.Text("");
+    EXPECT_TRUE(sign.Scrolling());
+    for (int i = 0; i < 30 && passes == 0; ++i) sign.Advance();
+    EXPECT_EQ(passes, 1);
+}
+
 TEST(ElectronicSign, ScrollsTheMessageThroughAndReportsEachPass) {
     ElectronicSign sign;
     sign.resize(90, 9 * 10);  // 9 columns of 10-pixel lamps
