@@ -309,6 +309,10 @@ void frmMain::OpenBackgroundColors() {
         Hourglass wait;
         backdrop_->Repaint();
         backdrop_->repaint();
+    } else {
+        // A scheme clicked but not saved still shows: the area the dialog
+        // covered is not repainted by the window system on its own.
+        backdrop_->update();
     }
 }
 

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "Fixture.h"
 #include "core/data/Settings.h"
 #include "ui/display/ElectronicSign.h"
+#include "ui/shell/BgColorDialog.h"
 #include "ui/shell/MainWindow.h"
 
 namespace gm::ui {
@@ -81,6 +85,38 @@ TEST(MainWindow, StartsWithTheBannerAndTheSchemeTitles) {
     const QImage image = w.Backdrop()->grab().toImage();
     EXPECT_EQ(image.pixelColor(5, 0), QColor(0, 0, 0));
     EXPECT_EQ(image.pixelColor(5, image.height() - 1), QColor(0, 0, 255));
+}
+
+// A scheme clicked in the colour dialog shows when it closes, saved or not;
+// only Save writes it.
+TEST(MainWindow, AClickedSchemeShowsAfterCancel) {
+    test::ShellFixture f;
+    frmMain w(*f.ctx);
+    w.resize(640, 480);
+    w.show();
+    QApplication::processEvents();
+    int paints = 0;
+    struct Counter : QObject {
+        int* n;
+        explicit Counter(int* count) : n(count) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++*n;
+            return false;
+        }
+    } counter(&paints);
+    w.Backdrop()->installEventFilter(&counter);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<frmBgColor*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QRadioButton*>("OpColor8")->click();
+        dialog->findChild<QPushButton*>("cmdCancel")->click();
+    });
+    w.OpenBackgroundColors();
+    paints = 0;
+    QApplication::processEvents();
+    EXPECT_EQ(f.state->ColorScheme, 9);
+    EXPECT_GT(paints, 0);
+    EXPECT_EQ(f.Settings().find("[Colors]"), std::string::npos);
 }
 
 TEST(MainWindow, SeasonSwitchChangesTeamsAndTheSpreadItem) {
