@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "Walkthrough.h"
+#include "ui/entry/GameWeekWindows.h"
 
 namespace gm::ui {
 namespace {
@@ -125,8 +126,9 @@ TEST(Walkthrough, ATypicalWeekWritesEveryFileAsTheOrganiserExpects) {
     });
 
     // The season file: 315 records, the three games in slots 0, 1 and 14 of week 1.
+    std::string expectedSeason(7245, '\0');
     {
-        std::string expected(7245, '\0');
+        std::string& expected = expectedSeason;
         Game g0{kPhiladelphia, kDallas, 17, 24, 24, 17, 3.5f, 0, kDallas, kPhiladelphia, 0, 0, 2, 2, 1, 1};
         Game g1{kDenver, kTennessee, 20, 20, 20, 20, 0, 0, 0, 0, 0, 0, 1, 1, 5, 6};
         Game g14{kChicago, kGreenBay, 20, 27, 27, 20, 0, 0.5f, kGreenBay, kChicago, 0, 0, 2, 2, 2, 2};
@@ -229,6 +231,21 @@ TEST(Walkthrough, ATypicalWeekWritesEveryFileAsTheOrganiserExpects) {
     };
     EXPECT_EQ(told, expectedTold);
 
+    // The standings graded against the spread in memory; the next save of the
+    // season carries those results: covers, the push, and 55 for every game not
+    // played (the empty slots included). The week moved to becomes the current week.
+    p.Menu("EditItem3", "frmScores", [](QDialog& w) {
+        qobject_cast<GameWeekDialog*>(&w)->SpinUp();
+        Click(w, "cmdOK");
+    });
+    for (int record = 0; record < 315; ++record) expectedSeason[record * 23 + 16] = expectedSeason[record * 23 + 17] = 55;
+    for (auto [record, win, lose] : {std::tuple{0, kDallas, kPhiladelphia}, {1, 0, 0}, {14, kGreenBay, kChicago}}) {
+        expectedSeason[record * 23 + 16] = char(win);
+        expectedSeason[record * 23 + 17] = char(lose);
+    }
+    EXPECT_EQ(p.File("1997.NFL"), expectedSeason);
+    EXPECT_EQ(p.state->CurrentWeek, 2);
+
     // Closing the program writes the week and nothing else.
     const std::string pool = p.File("Pool97.dat"), season = p.File("1997.NFL");
     p.main->close();
@@ -241,7 +258,7 @@ TEST(Walkthrough, ATypicalWeekWritesEveryFileAsTheOrganiserExpects) {
                                          "PSEntrys=Underdog" + crlf;
     EXPECT_EQ(settings.substr(0, std::min(settings.size(), expectedSettings.size())), expectedSettings) << settings;
     for (const char* line : {"[WebPage]\r\nTitle=Bob & Al's <Pool>\r\nColor=BW\r\n", "[Team Location]\r\n12=Nashville\r\n",
-                             "[SportsBox]\r\nBoxPlayers=3\r\n", "CurrentWeek=1\r\n"})
+                             "[SportsBox]\r\nBoxPlayers=3\r\n", "CurrentWeek=2\r\n"})
         EXPECT_NE(settings.find(line), std::string::npos) << line << " in\n" << settings;
     for (const char* absent : {"[Team Names]", "[Team City Abr]", "[Team Name Abr]", "[Colors]"})
         EXPECT_EQ(settings.find(absent), std::string::npos) << absent << " in\n" << settings;
