@@ -152,9 +152,9 @@ void GameWeekDialog::reject() {
 }
 
 frmSpreads::frmSpreads(UiContext& ctx, QWidget* parent)
-    : GameWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", entry::SpreadKeyAccepted,
-                     entry::SpreadBoxChanged, parent),
-      editor_(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys)) {
+    : EditorWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", entry::SpreadKeyAccepted, entry::SpreadBoxChanged,
+                       entry::SpreadEditor(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys)),
+                       entry::kSpreadsChangedText, entry::kSpreadsChangedTitle, parent) {
     auto* heading = new QLabel(Q(entry::SpreadHeading(editor_.Kind())), this);
     heading->setObjectName("lblFavUnd");
     heading->setAlignment(Qt::AlignCenter);
@@ -182,8 +182,9 @@ void frmSpreads::ShowHelp() {
 }
 
 frmScores::frmScores(UiContext& ctx, QWidget* parent)
-    : GameWeekDialog(ctx, "frmScores", "NFL Scores", entry::ScoreKeyAccepted, entry::ScoreBoxChanged, parent),
-      editor_(ctx.State.Games) {
+    : EditorWeekDialog(ctx, "frmScores", "NFL Scores", entry::ScoreKeyAccepted, entry::ScoreBoxChanged,
+                       entry::ScoreEditor(ctx.State.Games), entry::kScoresChangedText, entry::kScoresChangedTitle,
+                       parent) {
     ShowWeek();
     adjustSize();
     CenterForm(this);

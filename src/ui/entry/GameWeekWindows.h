@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <array>
+#include <string_view>
+#include <utility>
 
 #include "core/entry/SeasonEditors.h"
 #include "ui/entry/EntryBox.h"
@@ -61,9 +63,38 @@ private:
     QHBoxLayout* buttons_;
 };
 
+// The week dialog bound to one of the core working copies (spreads or
+// scores), which share the same operations.
+template <typename Editor>
+class EditorWeekDialog : public GameWeekDialog {
+protected:
+    EditorWeekDialog(UiContext& ctx, const char* formName, const QString& title, EntryBox::KeyRule keyRule,
+                     EntryBox::ChangeRule changeRule, Editor editor, std::string_view changedText,
+                     std::string_view changedTitle, QWidget* parent)
+        : GameWeekDialog(ctx, formName, title, keyRule, changeRule, parent),
+          editor_(std::move(editor)),
+          changedText_(changedText),
+          changedTitle_(changedTitle) {}
+
+    bool HasGame(int slot) const override { return editor_.HasGame(week_, slot); }
+    entry::SlotBoxes Shown(int slot) const override { return editor_.Shown(week_, slot); }
+    bool ChangedWithShown() const override { return editor_.ChangedWith(week_, ReadWeek()); }
+    void StoreShown() override { editor_.StoreWeek(week_, ReadWeek()); }
+    void ApplyTo(SeasonGrid& games) const override { editor_.ApplyTo(games); }
+    void MarkSaved() override { editor_.MarkSaved(); }
+    std::string_view ChangedText() const override { return changedText_; }
+    std::string_view ChangedTitle() const override { return changedTitle_; }
+
+    Editor editor_;
+
+private:
+    std::string_view changedText_;
+    std::string_view changedTitle_;
+};
+
 // Point spreads: the number is typed beside the underdog or the favourite, as
 // the pool options say; the season always keeps the points each side gets.
-class frmSpreads : public GameWeekDialog {
+class frmSpreads : public EditorWeekDialog<entry::SpreadEditor> {
     Q_OBJECT
 public:
     explicit frmSpreads(UiContext& ctx, QWidget* parent = nullptr);
@@ -71,36 +102,14 @@ public:
     void done(int result) override;
 
 private:
-    bool HasGame(int slot) const override { return editor_.HasGame(week_, slot); }
-    entry::SlotBoxes Shown(int slot) const override { return editor_.Shown(week_, slot); }
-    bool ChangedWithShown() const override { return editor_.ChangedWith(week_, ReadWeek()); }
-    void StoreShown() override { editor_.StoreWeek(week_, ReadWeek()); }
-    void ApplyTo(SeasonGrid& games) const override { editor_.ApplyTo(games); }
-    void MarkSaved() override { editor_.MarkSaved(); }
-    std::string_view ChangedText() const override { return entry::kSpreadsChangedText; }
-    std::string_view ChangedTitle() const override { return entry::kSpreadsChangedTitle; }
     void ShowHelp();
-
-    entry::SpreadEditor editor_;
 };
 
 // Final scores; OK works out every shown game's winner and loser.
-class frmScores : public GameWeekDialog {
+class frmScores : public EditorWeekDialog<entry::ScoreEditor> {
     Q_OBJECT
 public:
     explicit frmScores(UiContext& ctx, QWidget* parent = nullptr);
-
-private:
-    bool HasGame(int slot) const override { return editor_.HasGame(week_, slot); }
-    entry::SlotBoxes Shown(int slot) const override { return editor_.Shown(week_, slot); }
-    bool ChangedWithShown() const override { return editor_.ChangedWith(week_, ReadWeek()); }
-    void StoreShown() override { editor_.StoreWeek(week_, ReadWeek()); }
-    void ApplyTo(SeasonGrid& games) const override { editor_.ApplyTo(games); }
-    void MarkSaved() override { editor_.MarkSaved(); }
-    std::string_view ChangedText() const override { return entry::kScoresChangedText; }
-    std::string_view ChangedTitle() const override { return entry::kScoresChangedTitle; }
-
-    entry::ScoreEditor editor_;
 };
 
 }  // namespace gm::ui

@@ -30,6 +30,33 @@ QLabel* Label(const QString& text, QWidget* parent) {
     return l;
 }
 
+// The add and edit windows: a caption over one name box, then the button
+// that takes the name (on only while the box holds a character) and the one
+// that leaves.
+void LayOutNameDialog(QDialog* dialog, const char* formName, const QString& title, const QString& caption,
+                      QLineEdit* box, const char* boxName, QPushButton* take, const QString& leave) {
+    dialog->setObjectName(formName);
+    dialog->setWindowTitle(title);
+    dialog->setModal(true);
+    box->setObjectName(boxName);
+    box->setMinimumWidth(240);
+    auto* cancel = Button("cmdCancel", leave, dialog);
+    auto* label = Label(caption, dialog);
+    label->setBuddy(box);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(take);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(label);
+    layout->addWidget(box);
+    layout->addLayout(buttons);
+    take->setEnabled(!box->text().isEmpty());
+    QObject::connect(box, &QLineEdit::textChanged, take,
+                     [take](const QString& t) { take->setEnabled(!t.isEmpty()); });
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
 void PaintBackground(QWidget* w, UiContext& ctx, QColor from, QColor to, int pattern) {
     if (ScreenColors(ctx) <= 256) return;
     QPainter painter(w);
@@ -196,29 +223,10 @@ frmAddPlayer::frmAddPlayer(UiContext& ctx, frmPlayer& owner)
       owner_(owner),
       txt_(new QLineEdit(this)),
       cmdOK_(Button("cmdOK", "&Add", this)) {
-    setObjectName("frmAddPlayer");
-    setWindowTitle("Add Players");
-    setModal(true);
-    txt_->setObjectName("TxtAddPl");
-    auto* cmdCancel = Button("cmdCancel", "&Exit", this);
-    auto* label = Label("Enter Vadorurizizs Name Below", this);
-    label->setBuddy(txt_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK_);
-    buttons->addWidget(cmdCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(txt_);
-    layout->addLayout(buttons);
-    txt_->setMinimumWidth(240);
-    cmdOK_->setEnabled(false);
-
-    connect(txt_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { cmdOK_->setEnabled(!t.isEmpty()); });
+    LayOutNameDialog(this, "frmAddPlayer", "Add Players", "Enter Vadorurizizs Name Below", txt_, "TxtAddPl",
+                     cmdOK_, "&Exit");
     connect(txt_, &QLineEdit::returnPressed, this, &frmAddPlayer::OnAdd);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAddPlayer::OnAdd);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmAddPlayer::reject);
     adjustSize();
     CenterForm(this);
 }
@@ -239,30 +247,11 @@ frmEditPlayer::frmEditPlayer(UiContext& ctx, const QString& name, QWidget* paren
       ctx_(ctx),
       txt_(new QLineEdit(name.trimmed(), this)),
       cmdOK_(Button("cmdOK", "&OK", this)) {
-    setObjectName("frmEditPlayer");
-    setWindowTitle("Edit Player");
-    setModal(true);
-    txt_->setObjectName("TxtEditPl");
-    auto* cmdCancel = Button("cmdCancel", "&Cancel", this);
-    auto* label = Label("Edit Vadorurizizs Name ", this);
-    label->setBuddy(txt_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK_);
-    buttons->addWidget(cmdCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(txt_);
-    layout->addLayout(buttons);
-    txt_->setMinimumWidth(240);
+    LayOutNameDialog(this, "frmEditPlayer", "Edit Player", "Edit Vadorurizizs Name ", txt_, "TxtEditPl", cmdOK_,
+                     "&Cancel");
     txt_->selectAll();
-    cmdOK_->setEnabled(!txt_->text().isEmpty());
-
-    connect(txt_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { cmdOK_->setEnabled(!t.isEmpty()); });
     connect(txt_, &QLineEdit::returnPressed, this, &frmEditPlayer::OnOK);
     connect(cmdOK_, &QPushButton::clicked, this, &frmEditPlayer::OnOK);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmEditPlayer::reject);
     adjustSize();
     CenterForm(this);
 }
