@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,39 @@
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
+
+namespace {
+
+// A count on a horizontal scroll bar keyed like a Windows scroll bar: Right and
+// Down add one, Left and Up take one away, Page Down and Page Up move by the
+// large step, Home and End go to the ends. (Qt's own scroll bar turns Right
+// into a smaller count.)
+class CountBar final : public QScrollBar {
+public:
+    explicit CountBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+            case Qt::Key_Right:
+            case Qt::Key_Down: triggerAction(SliderSingleStepAdd); break;
+            case Qt::Key_Left:
+            case Qt::Key_Up: triggerAction(SliderSingleStepSub); break;
+            case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
+            case Qt::Key_PageUp: triggerAction(SliderPageStepSub); break;
+            case Qt::Key_Home: triggerAction(SliderToMinimum); break;
+            case Qt::Key_End: triggerAction(SliderToMaximum); break;
+            default: QScrollBar::keyPressEvent(event); return;
+        }
+        event->accept();
+    }
+};
+
+}  // namespace
+
+QScrollBar* MakeCountBar(QWidget* parent) {
+    return new CountBar(parent);
+}
 
 namespace {
 
@@ -45,7 +79,7 @@ CopyCount AddCopyCount(QDialog* dialog, QVBoxLayout* layout, const QString& prom
     CopyCount c;
     c.Select = new QLabel(prompt, dialog);
     c.Select->setObjectName("lblSelect");
-    c.Bar = new QScrollBar(Qt::Horizontal, dialog);
+    c.Bar = MakeCountBar(dialog);
     c.Bar->setObjectName("hsbCopies");
     c.Bar->setRange(0, kMaxCopies);
     c.Bar->setSingleStep(1);

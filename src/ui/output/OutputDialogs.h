@@ -13,6 +13,11 @@ namespace gm::ui {
 
 struct UiContext;
 
+// A horizontal scroll bar for a count, keyed like a Windows scroll bar (Right
+// and Page Down raise the count, Left and Page Up lower it, Home and End go to
+// the ends). Range and steps are left to the caller.
+QScrollBar* MakeCountBar(QWidget* parent);
+
 // The copy count of the printer dialogs: the prompt (lblSelect), the scroll bar
 // (hsbCopies) with the count beside it (lblCopies), and "One Per Player"
 // (ckOnePerPlayer).

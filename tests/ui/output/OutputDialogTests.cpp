@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <memory>
 
 #include "support/TempDir.h"
 #include "ui/output/OutputDialogs.h"
@@ -121,6 +122,30 @@ TEST(SendOutputTo, CopyControlsShowOnlyForThePrinterAndOnePerPlayerHidesTheCount
     EXPECT_TRUE(f.state.Output.OutPrinter);
     EXPECT_TRUE(f.state.Output.OnePerPlayer);
     EXPECT_EQ(f.state.Output.NumCopies, 0);
+}
+
+// The count is set from the keyboard: Right adds one, Page Down five, Left and
+// Page Up take them away.
+TEST(CopyCount, KeyboardSetsTheCountInBothDialogs) {
+    Fixture f;
+    for (QDialog* dialog : std::initializer_list<QDialog*>{new frmPNFLResults(f.ctx), new frmCopies(f.ctx)}) {
+        std::unique_ptr<QDialog> owner(dialog);
+        if (auto* printer = dialog->findChild<QRadioButton*>("OpPrinter")) printer->click();
+        auto* bar = Find<QScrollBar>(*dialog, "hsbCopies");
+        auto press = [&](Qt::Key key) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(bar, &event);
+        };
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        EXPECT_EQ(bar->value(), 2) << dialog->objectName().toStdString();
+        press(Qt::Key_PageDown);
+        EXPECT_EQ(bar->value(), 7);
+        press(Qt::Key_Left);
+        press(Qt::Key_PageUp);
+        EXPECT_EQ(bar->value(), 1);
+        EXPECT_EQ(Find<QLabel>(*dialog, "lblCopies")->text(), "1");
+    }
 }
 
 TEST(SendOutputTo, CancelAndEscapeClearTheRequest) {
