@@ -6,7 +6,7 @@ namespace gm {
 
 const std::vector<std::string_view>& ToolCandidates(DesktopTool tool) {
     static const std::vector<std::string_view> kNotepad{"gedit", "gnome-text-editor", "mousepad", "kate", "kwrite",
-                                                        "xed", "pluma", "leafpad", "featherpad", "xdg-open"};
+                                                        "xed", "pluma", "leafpad", "featherpad", "xedit"};
     static const std::vector<std::string_view> kClipboard{"xclipboard", "copyq", "diodon", "clipit", "parcellite"};
     static const std::vector<std::string_view> kCalculator{"gnome-calculator", "kcalc", "galculator",
                                                            "mate-calc", "qalculate-gtk", "xcalc"};

@@ -40,6 +40,8 @@ ElectronicSign::ElectronicSign(QWidget* parent) : QWidget(parent) {
     setObjectName("ElectronicSign");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Even steps: a coarse timer's jitter shows as a stutter in the scrolling.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ElectronicSign::Advance);
     Rate(rate_);
 }

@@ -15,9 +15,9 @@ TEST(Tools, FindsTheFirstInstalledCandidateOnThePath) {
     test::WriteFile(a / "gedit", "not executable");
     fs::permissions(a / "gedit", fs::perms::owner_read | fs::perms::owner_write);
     install(b / "mousepad");
-    install(a / "xdg-open");
+    install(a / "xedit");
     const std::string path = a.path().string() + "::" + b.path().string();
-    // gedit is not executable; mousepad comes before xdg-open in the list.
+    // gedit is not executable; mousepad comes before xedit in the list.
     EXPECT_EQ(FindTool(DesktopTool::Notepad, path), b / "mousepad");
     EXPECT_FALSE(FindTool(DesktopTool::Calculator, path).has_value());
     EXPECT_FALSE(FindTool(DesktopTool::Clipboard, "").has_value());
