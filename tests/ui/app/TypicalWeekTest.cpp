@@ -201,7 +201,56 @@ TEST(Walkthrough, ATypicalWeekWritesEveryFileAsTheOrganiserExpects) {
               std::string::npos)
         << written;
 
-    // The home page links the one page that exists.
+    // The player matrix of week 1 to a text file and a web page: the favourite
+    // above, the points (half points with the one-half sign), the underdog with
+    // the home team in capitals; one row of picks and the Monday entry per member.
+    p.Menu("PoolItem0", "frmPMatrix", [](QDialog& w) {
+        for (auto* destination : {"OpText", "OpWeb"}) {
+            Program::OnModal("frmPNFLResults", [&](QDialog& out) {
+                Click(out, destination);
+                Click(out, "cmdOK");
+            });
+            Click(w, "cmdPrint");
+        }
+        Click(w, "cmdOK");
+    });
+    const std::string empty12(48, ' '), separator(83, '-');
+    std::string matrix = std::string(24, ' ') + "Player Selections For Week 1" + crlf + crlf +
+                         "  FAVORITE         Dal DEN" + empty12 + " CHI" + crlf +
+                         "      PTS.          3\xBD  Pk" + empty12 + "  0\xBD" + crlf +
+                         "  UNDERDOG         PHI Ten" + empty12 + "  Gb  TB" + crlf;
+    for (const char* row : {"amy                Dal Den<>  Gb  45", "Bob                Phi Ten<> Chi  40",
+                            "Zed                Phi Den<> Chi  50"}) {
+        std::string line = row;
+        line.replace(line.find("<>"), 2, empty12);
+        matrix += separator + crlf + line + crlf;
+    }
+    EXPECT_EQ(p.File("TxtFiles/Picks1.txt"), matrix);
+    EXPECT_TRUE(p.Exists("Webpages/picks.htm"));
+
+    // The all-picks report as a text file, in alphabetical order, with the
+    // season's confidence points under each member's picks.
+    p.Menu("ReportItem2", "frmMatrix", [](QDialog& w) {
+        Click(w, "OpOutput0");
+        Click(w, "cmdOK");
+    });
+    const std::string empty60(60, ' '), blank19(19, ' ');
+    std::string allPicks = std::string(32, ' ') + "Player Selections   Week 1" + crlf + crlf +
+                           "     Favorite      Dal  DEN  " + empty60 + "CHI  " + crlf +
+                           blank19 + "3.5  0    " + empty60 + "0.5  " + crlf +
+                           "     Underdog      PHI  Ten  " + empty60 + "Gb    TB  Con.Pts" + crlf + crlf + crlf;
+    for (const auto& [picks, figure, points] :
+         {std::tuple{"amy                Dal  Den  ", " 45     5.5", "3    1    "},
+          {"Bob                Phi  Ten  ", " 40     1", "1    2    "},
+          {"Zed                Phi  Den  ", " 50     1", "1    2    "}}) {
+        allPicks += std::string(picks) + empty60 + (std::string(picks).substr(0, 3) == "amy" ? "Gb   " : "Chi  ") +
+                    figure + crlf + blank19 + points + empty60 + (std::string(picks).substr(0, 3) == "amy" ? "2    " : "3    ") +
+                    crlf + crlf;
+    }
+    EXPECT_EQ(p.File("TxtFiles/Pks1.txt"), allPicks);
+    EXPECT_NE(p.File("Vask97.ini").find("[AllPicks]\r\nAPSort=Names\r\nPrintCopies=Active\r\n"), std::string::npos);
+
+    // The home page links the pages that exist, in its own order.
     p.Menu("OptionItem0", "frmOptions", [](QDialog& w) {
         Click(w, "cmdCreate");
         Click(w, "cmdCancel");
@@ -214,6 +263,7 @@ TEST(Walkthrough, ATypicalWeekWritesEveryFileAsTheOrganiserExpects) {
         "<P></P><HR><P></P>" + crlf + "<FONT SIZE=4 COLOR=RED> NFL Handicapping Pages </FONT><P></P>" + crlf +
         "<P></P><UL><STRONG>" + crlf + "</UL>" + crlf + "</UL>" + crlf + "<P></P><HR><P></P>" + crlf +
         "<FONT SIZE=4 COLOR=RED> Our Pool Pages </FONT><P></P><UL>" + crlf +
+        "<LI><a href=picks.htm>This Weeks Player Selections </a><P>" + crlf +
         "<LI><a href=standing.htm>Current Player Standings </a><P>" + crlf;
     EXPECT_EQ(index.substr(0, std::min(index.size(), indexStart.size())), indexStart);
 
@@ -225,9 +275,13 @@ TEST(Walkthrough, ATypicalWeekWritesEveryFileAsTheOrganiserExpects) {
         {"Office Pool Standings Web Page",
          "An Office Pool Standings Web Page Named standing.htm was created.\r\n\r\nDon't forget to update your "
          "Office Pool Index Page."},
+        {"Player Selections Text File", "A text file named Picks1.txt was created."},
+        {"Player Selections Web Page",
+         "A Web Page named picks.htm was created.\r\n\r\nDon't forget to update your Office Pool Index Page."},
+        {"Selection Sheet Text File", "A text file named Pks1.txt was created."},
         {"Office Pool Home Page",
-         "An Office Pool Home Page named index.htm was created\r\nwith the following links:\r\n\r\nCurrent Player "
-         "Standings (standing.htm)"},
+         "An Office Pool Home Page named index.htm was created\r\nwith the following links:\r\n\r\nWeekly Player "
+         "Picks (picks.htm)\r\nCurrent Player Standings (standing.htm)"},
     };
     EXPECT_EQ(told, expectedTold);
 
