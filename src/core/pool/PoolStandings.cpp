@@ -210,6 +210,12 @@ std::string PoolStandings::RightLabel() const {
     return " Weeks " + N(start_) + " - " + N(end_) + " ";
 }
 
+std::pair<int, int> PoolStandings::GroupColumns() const {
+    constexpr int kName = 19;
+    if (view_ == View::Season) return {3 + 1 + kName, 3 + 1 + kName + 5 + 5 + 4 + 9};
+    return {kName, kName + 3 + 3 + 3 + 8 + (UsesSecondaryMonday(state_.SecondaryTB) ? 4 : 5)};
+}
+
 std::vector<std::string> PoolStandings::OutputHeader() const {
     std::string title;
     if (view_ == View::Season)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/data/AppState.h"
@@ -57,6 +58,9 @@ public:
     std::string ActiveNumText() const;  // lblActiveNum
     std::string LeftLabel() const;
     std::string RightLabel() const;
+    // Character columns where the left and right column groups of the
+    // current view's lines begin: where the two group labels belong.
+    std::pair<int, int> GroupColumns() const;
     int PlayedWeekCount() const { return playedWeek_; }
     int PlayedRangeCount() const { return playedRange_; }
     const std::vector<StandingsRow>& Rows() const { return rows_; }

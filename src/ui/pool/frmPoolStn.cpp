@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -31,7 +34,8 @@ frmPoolStn::frmPoolStn(UiContext& ctx, QWidget* parent)
       ctx_(ctx),
       model_(std::make_unique<PoolStandings>(ctx.State)),
       lstPlayer_(new QListWidget(this)),
-      frStandings_(new QGroupBox(this)),
+      frStandings_(new HeadingFrame(this)),
+      groupStrip_(new QWidget(this)),
       lblLeft_(Named("lblLeft", this)),
       lblRight_(Named("lblRight", this)),
       lblStart_(Named("lblStart", this)),
@@ -65,15 +69,28 @@ frmPoolStn::frmPoolStn(UiContext& ctx, QWidget* parent)
     auto* cmdOK = Button("cmdOK", "&OK", this);
     cmdOK->setDefault(true);
 
-    // The list under its group labels, inside the frame captioned with the column heading.
-    auto* groups = new QHBoxLayout;
-    groups->addWidget(lblLeft_);
-    groups->addStretch();
-    groups->addWidget(lblRight_);
-    groups->addStretch();
+    // The list under its group labels, inside the frame captioned with the
+    // column heading. The labels sit on a strip of their own, placed over the
+    // character columns where their groups begin.
+    groupStrip_->setFixedHeight(lblLeft_->sizeHint().height());
+    lblLeft_->setParent(groupStrip_);
+    lblRight_->setParent(groupStrip_);
     auto* frameLayout = new QVBoxLayout(frStandings_);
-    frameLayout->addLayout(groups);
+    frameLayout->addWidget(groupStrip_);
     frameLayout->addWidget(lstPlayer_);
+    // Line the list's text up under the heading in the frame's caption.
+    frStandings_->ensurePolished();
+    const int margins = frameLayout->contentsMargins().left();
+    const int shift = frStandings_->TitleLeft() - frStandings_->contentsRect().left() - TextIndent();
+    if (shift >= 0) {
+        QMargins m = frameLayout->contentsMargins();
+        m.setLeft(shift);
+        frameLayout->setContentsMargins(m);
+    } else if (margins > 0) {
+        QMargins m = frameLayout->contentsMargins();
+        m.setLeft(0);
+        frameLayout->setContentsMargins(m);
+    }
 
     auto* range = new QGroupBox("Display  Standings", this);
     auto* rangeLayout = new QGridLayout(range);
@@ -163,8 +180,19 @@ void frmPoolStn::Redisplay() {
     lblActiveNum_->setText(Q(model_->ActiveNumText()));
     lblLeft_->setText(Q(model_->LeftLabel()));
     lblRight_->setText(Q(model_->RightLabel()));
+    const int cw = QFontMetrics(lstPlayer_->font()).horizontalAdvance(QLatin1Char(' '));
+    const auto [left, right] = model_->GroupColumns();
+    lblLeft_->adjustSize();
+    lblRight_->adjustSize();
+    lblLeft_->move(TextIndent() + left * cw, 0);
+    lblRight_->move(TextIndent() + right * cw, 0);
     lblStart_->setText(Q(model_->StartLabel()));
     lblEnd_->setText(Q(model_->EndLabel()));
+}
+
+int frmPoolStn::TextIndent() const {
+    // Where an item view starts its text: inside the frame, past the focus margin.
+    return lstPlayer_->frameWidth() + lstPlayer_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lstPlayer_) + 1;
 }
 
 void frmPoolStn::Spin(bool endWeek, int step) {

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <memory>
 
 #include "core/pool/PoolStandings.h"
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -16,6 +18,18 @@ class QRadioButton;
 namespace gm::ui {
 
 struct UiContext;
+
+// The frame above the list: its caption is the column heading.
+class HeadingFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+    // Left edge of the caption's text inside the frame.
+    int TitleLeft() const {
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        return style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this).left();
+    }
+};
 
 // "Vadoruriziz Standings": the pool standings, one week or season totals.
 class frmPoolStn : public QDialog {
@@ -32,11 +46,13 @@ public slots:
 private:
     void Redisplay();
     void Spin(bool endWeek, int step);
+    int TextIndent() const;
 
     UiContext& ctx_;
     std::unique_ptr<PoolStandings> model_;
     QListWidget* lstPlayer_;
-    QGroupBox* frStandings_;
+    HeadingFrame* frStandings_;
+    QWidget* groupStrip_;
     QLabel* lblLeft_;
     QLabel* lblRight_;
     QLabel* lblStart_;

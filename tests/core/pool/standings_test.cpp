@@ -34,6 +34,15 @@ TEST(PoolStandings, OpensOnCurrentWeekInConfidenceMode) {
     EXPECT_EQ(s.ActiveText(), "Played Weeks 1-3");
     EXPECT_EQ(s.ActiveNumText(), "3");
     EXPECT_EQ(s.LeftLabel(), " Weeks 1 - 3 ");
+    // The group labels go where the range and week columns begin.
+    EXPECT_EQ(s.GroupColumns(), std::make_pair(23, 46));
+    EXPECT_EQ(s.Lines()[0].substr(23, 5), "    4");
+    EXPECT_EQ(s.Lines()[0].substr(46, 5), "    0");
+    s.SetView(PoolStandings::View::OneWeek);
+    EXPECT_EQ(s.GroupColumns(), std::make_pair(19, 40));
+    EXPECT_EQ(s.Lines()[0].substr(19, 3), "  0");
+    EXPECT_EQ(s.Lines()[0].substr(40, 6), "     4");
+    s.SetView(PoolStandings::View::Season);
 
     s.SetShowAll(true);  // lists everybody, changes no number
     EXPECT_EQ(s.Lines().size(), 4u);
