@@ -102,6 +102,12 @@ frmPlayer::frmPlayer(UiContext& ctx, QWidget* parent)
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
     lstPlayer_->setMinimumSize(220, 260);
+    // Tab runs from the list down the buttons as they stand.
+    QWidget::setTabOrder(lstPlayer_, cmdAdd);
+    QWidget::setTabOrder(cmdAdd, cmdEdit_);
+    QWidget::setTabOrder(cmdEdit_, cmdRemove_);
+    QWidget::setTabOrder(cmdRemove_, cmdOK);
+    QWidget::setTabOrder(cmdOK, cmdCancel);
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmPlayer::OnAdd);
     connect(cmdEdit_, &QPushButton::clicked, this, &frmPlayer::OnEdit);
@@ -174,6 +180,8 @@ void frmPlayer::OnRemove() {
     if (a != PromptAnswer::Yes) return;
     list_.Remove(row);
     Refresh(-1);
+    // The Delete button has just been switched off: the list takes the focus.
+    lstPlayer_->setFocus();
 }
 
 bool frmPlayer::Save() {

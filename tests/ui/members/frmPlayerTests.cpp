@@ -165,6 +165,12 @@ TEST(frmPlayer, DeleteAsksAndOnlyYesDeletes) {
     }
     EXPECT_EQ(w.findChild<QLabel*>("lblNum")->text(), "0");
     EXPECT_FALSE(w.findChild<QPushButton*>("cmdRemove")->isEnabled());
+    // The switched-off Delete button does not strand the keyboard: the list
+    // has the focus, and Tab goes on to Add.
+    EXPECT_EQ(w.focusWidget(), list);
+    QWidget* next = list->nextInFocusChain();
+    while (next != list && !qobject_cast<QPushButton*>(next)) next = next->nextInFocusChain();
+    EXPECT_EQ(next, w.findChild<QPushButton*>("cmdAdd"));
     Click(&w, "cmdOK");
     EXPECT_EQ(f.Pool().size(), 0u);
     EXPECT_EQ(f.state.MemberCount, 0);
