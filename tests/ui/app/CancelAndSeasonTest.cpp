@@ -85,16 +85,19 @@ TEST(Walkthrough, EveryCancelLeavesTheFilesAsTheyWere) {
     EXPECT_EQ(p.state->MemberCount, 2);
     EXPECT_EQ(p.state->LastPlayerNumber, 2);
 
+    // The close box and Escape ask the same question as Cancel.
     p.Menu("EditItem6", "frmPicks", [&](QDialog& w) {
         Click(w, "cmdAway");
         Click(w, "cmdCDescend");
-        CancelWithNo(p, w, "cmdCancel");
+        p.prompts.Answer(PromptAnswer::No);
+        w.close();
     });
     EXPECT_EQ(p.state->Members[1].Picks[0][0], kPhiladelphia);
 
     p.Menu("OptionItem0", "frmOptions", [&](QDialog& w) {
         Click(w, "ckPS");
-        CancelWithNo(p, w, "cmdCancel");
+        p.prompts.Answer(PromptAnswer::No);
+        QTest::keyClick(&w, Qt::Key_Escape);
     });
     EXPECT_EQ(p.state->PointSpreads, "No");
 
