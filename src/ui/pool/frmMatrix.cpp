@@ -73,7 +73,16 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
     hsbNumCopies_->setPageStep(5);
     hsbNumCopies_->setMinimumWidth(160);
     CkNum_->setObjectName("CkNum");
-    OpSort_[0]->setText(Q(model_->StandingSortCaption()));
+    // The caption follows the pool's sort; each gets an access key no other control uses.
+    QString sortCaption = Q(model_->StandingSortCaption());
+    for (const char* key : {"fidence", "g Percentage", "s"}) {
+        const int at = sortCaption.lastIndexOf(QLatin1String(key));
+        if (at > 0) {
+            sortCaption.insert(at, QLatin1Char('&'));
+            break;
+        }
+    }
+    OpSort_[0]->setText(sortCaption);
 
     auto* spin = new SpinButton(this);
     spin->setObjectName("SpinButton1");

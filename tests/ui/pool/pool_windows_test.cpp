@@ -174,7 +174,7 @@ TEST(frmPMatrix, ChecksSpinHintAndDoubleClick) {
 TEST(frmMatrix, RefusesMissingChoicesThenWritesAndSaves) {
     WindowFixture f("PoolSort=Wins\r\n");
     frmMatrix window(f.ctx);
-    EXPECT_EQ(window.findChild<QRadioButton*>("OpSort0")->text(), "Total Wins");
+    EXPECT_EQ(window.findChild<QRadioButton*>("OpSort0")->text(), "Total Win&s");
     EXPECT_TRUE(window.findChild<QRadioButton*>("OpCity")->isChecked());
     EXPECT_TRUE(window.findChild<QRadioButton*>("OpActive")->isChecked());
     EXPECT_TRUE(window.findChild<QRadioButton*>("OpSort1")->isChecked());
