@@ -105,6 +105,30 @@ TEST(PoolStandings, NamesOrderKeepsRanksAndNoSecondaryTiebreakShowsNA) {
     EXPECT_EQ(s.StandingsSort(), "Confidence");
 }
 
+// Opening honours both tiebreakers (form A); a change of weeks or sort uses
+// the first one only (form B), so the same week can list tied members apart.
+TEST(PoolStandings, OpeningUsesBothTiebreakersAChangeOnlyTheFirst) {
+    test::PoolFixture f("TBMethod=Wins\r\nSecondaryTB=Monday\r\nPoolSort=Confidence\r\n");
+    MemberRecord far = test::FixtureMember("Far");
+    test::Pick(far, 0, 0, 24, 3), far.Tiebreak[0] = 40;  // 7 off the Monday total of 47
+    MemberRecord near = far;
+    near.Name = FitName("Near"), near.Tiebreak[0] = 47;
+    f.State.Members = {far, near};
+    f.State.MemberCount = 2;
+    f.State.CurrentWeek = 1;
+    const auto names = [](const PoolStandings& s) {
+        Lines out;
+        for (const auto& line : s.Lines()) out.push_back(line.substr(0, 8));
+        return out;
+    };
+    PoolStandings s(f.State);
+    s.SetView(PoolStandings::View::Season);
+    EXPECT_EQ(names(s), (Lines{"  1 Near", "  1 Far "}));
+    ASSERT_TRUE(s.SpinEnd(+1));
+    ASSERT_TRUE(s.SpinEnd(-1));
+    EXPECT_EQ(names(s), (Lines{"  1 Far ", "  1 Near"}));
+}
+
 TEST(PoolStandings, OutputHeaderLines) {
     struct Case {
         std::string options;
