@@ -20,6 +20,7 @@
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
 namespace {
@@ -93,6 +94,7 @@ frmOptions::frmOptions(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(
     txtTitle_->setObjectName("txtTitle");
     txtTitle_->setMaxLength(34);  // the longest title the settings keep
     titleLabel->setBuddy(txtTitle_);
+    SelectAllOnFocus(txtTitle_);
     l->addWidget(titleLabel);
     l->addWidget(txtTitle_);
     OpWBack_[0] = Radio("Dark Background/ Light Font", "OpWBack0", l);

@@ -1,6 +1,9 @@
 #include "WindowHelpers.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
@@ -24,6 +27,29 @@ void CenterForm(QWidget* window) {
 }
 
 void SelectAllText(QLineEdit* box) { box->setSelection(0, static_cast<int>(box->text().size())); }
+
+namespace {
+
+class SelectOnFocus : public QObject {
+public:
+    explicit SelectOnFocus(QLineEdit* box) : QObject(box), box_(box) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            // After the click that gave the focus has placed the caret.
+            QTimer::singleShot(0, this, [this] {
+                if (box_ && box_->hasFocus()) SelectAllText(box_);
+            });
+        }
+        return false;
+    }
+
+private:
+    QPointer<QLineEdit> box_;
+};
+
+}  // namespace
+
+void SelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectOnFocus(box)); }
 
 long long ScreenColors(const UiContext& ctx) {
     if (ctx.ScreenColorsOverride > 0) return ctx.ScreenColorsOverride;

@@ -18,6 +18,9 @@ void CenterForm(QWidget* window);
 
 // Selects the whole text of an entry box (every entry box does it on focus).
 void SelectAllText(QLineEdit* box);
+// Makes `box` select its whole text whenever it gets the focus, by mouse too
+// (a click would otherwise place the caret over the selection).
+void SelectAllOnFocus(QLineEdit* box);
 
 // Number of colours of the display: 2 to the power of its bit depth (or the
 // test override of the context).

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "Fixture.h"
 #include "ui/shell/BgColorDialog.h"
@@ -52,6 +53,22 @@ TEST(OptionsDialog, OpensOnTheDefaultsAndLinksTheTiebreakers) {
     EXPECT_FALSE(On(d, "OpTb1"));
     Find<QRadioButton>(d, "OpTBMethod0")->click();
     EXPECT_TRUE(On(d, "ckMondayAlso"));
+}
+
+// The title box selects its whole text when entered, by mouse as by keyboard,
+// so typing replaces the title.
+TEST(OptionsDialog, TheTitleIsSelectedWhenEntered) {
+    test::ShellFixture f;
+    frmOptions d(*f.ctx);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    auto* title = Find<QLineEdit>(d, "txtTitle");
+    QTest::mouseClick(title, Qt::LeftButton, {}, QPoint(4, title->height() / 2));
+    QApplication::processEvents();
+    ASSERT_TRUE(title->hasFocus());
+    EXPECT_EQ(title->selectedText(), "The Acme Office Pool");
+    QTest::keyClicks(title, "Lunch Bunch");
+    EXPECT_EQ(title->text(), "Lunch Bunch");
 }
 
 TEST(OptionsDialog, MondayTiebreakerWithoutAMeasureIsRefused) {
