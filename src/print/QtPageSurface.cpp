@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
@@ -123,6 +124,10 @@ private:
         if (!painter_.isActive()) {
             if (printer_) printer_->setDocName(Q(jobName_));
             if (!painter_.begin(&device_)) {
+                // A printer whose job failed to start stays "active" and refuses
+                // every later change (Printer Setup could not pick another one).
+                if (printer_ && printer_->printerState() == QPrinter::Active && printer_->paintEngine())
+                    printer_->paintEngine()->end();
                 if (printer_ && printer_->outputFormat() == QPrinter::PdfFormat &&
                     !printer_->outputFileName().isEmpty())
                     throw PrintError("Cannot write \"" + printer_->outputFileName().toStdString() + "\".");

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPrinter>
 #include <cstdio>
 #include <memory>
 
@@ -126,6 +127,26 @@ TEST(PdfSurface, FailureLeavesNoFileAndSaysWhy) {
     EXPECT_FALSE(status);
     EXPECT_FALSE(status.message.empty());
     EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// No printer installed: the job fails, and the printer can still be set up
+// afterwards, so that the next job goes where the user chose.
+TEST(PrinterSurface, AFailedStartLeavesThePrinterFreeToChange) {
+    test::TempDir dir;
+    QPrinter printer;
+    printer.setPrinterName(QString());
+    printer.setOutputFileName(QString());
+    auto print = [&printer] {
+        return RunPrintJob(*MakePrinterSurface(printer, "Pool Standings"), 1,
+                           [](PageSurface& s, int) { s.PrintLine("Standings"); });
+    };
+    EXPECT_FALSE(print());
+
+    const auto file = dir / "chosen.pdf";
+    printer.setOutputFileName(QString::fromStdString(file.string()));
+    EXPECT_EQ(printer.outputFileName().toStdString(), file.string());
+    EXPECT_TRUE(print());
+    EXPECT_TRUE(std::filesystem::exists(file));
 }
 
 TEST(PdfSurface, NothingPrintedWritesNothing) {
