@@ -127,9 +127,19 @@ bool PoolStandings::Listed(const StandingsRow& row) const {
     return view_ == View::Season ? row.PlayedRange : row.PlayedWeek;
 }
 
+void PoolStandings::AppendWeekColumns(std::string& line, const StandingsRow& r, std::size_t winsWidth) const {
+    AppendNumber(line, winsWidth, r.WeekWins);
+    AppendNumber(line, 3, r.WeekLosses);
+    AppendNumber(line, 3, r.WeekTies);
+    AppendFixed1(line, 8, state_.StandingsSort == "Confidence" ? r.WeekPoints : r.WeekPct);
+    if (UsesSecondaryMonday(state_.SecondaryTB))
+        AppendNumber(line, 4, r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]);
+    else
+        AppendPad(line, 5, "N/A");
+}
+
 std::string PoolStandings::SeasonLine(const StandingsRow& r) const {
     const bool points = state_.StandingsSort == "Confidence";
-    const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
     std::string line;
     line.reserve(96);
     AppendNumber(line, 3, r.SeasonRank);
@@ -140,14 +150,7 @@ std::string PoolStandings::SeasonLine(const StandingsRow& r) const {
     AppendNumber(line, 5, r.RangeLosses);
     AppendNumber(line, 4, r.RangeTies);
     AppendFixed1(line, 9, points ? r.RangePoints : r.RangePct);
-    AppendNumber(line, 5, r.WeekWins);
-    AppendNumber(line, 3, r.WeekLosses);
-    AppendNumber(line, 3, r.WeekTies);
-    AppendFixed1(line, 8, points ? r.WeekPoints : r.WeekPct);
-    if (monday)
-        AppendNumber(line, 4, r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]);
-    else
-        AppendPad(line, 5, "N/A");
+    AppendWeekColumns(line, r, 5);
     return line;
 }
 
@@ -158,14 +161,7 @@ std::string PoolStandings::WeekLine(const StandingsRow& r) const {
     line.reserve(96);
     AppendName(line, state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
     line += ' ';
-    AppendNumber(line, 3, r.WeekWins);
-    AppendNumber(line, 3, r.WeekLosses);
-    AppendNumber(line, 3, r.WeekTies);
-    AppendFixed1(line, 8, points ? r.WeekPoints : r.WeekPct);
-    if (monday)
-        AppendNumber(line, 4, r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]);
-    else
-        AppendPad(line, 5, "N/A");
+    AppendWeekColumns(line, r, 3);
     AppendNumber(line, monday ? 6 : 5, r.RangeWins);
     AppendNumber(line, 5, r.RangeLosses);
     AppendNumber(line, 4, r.RangeTies);

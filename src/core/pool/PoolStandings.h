@@ -82,6 +82,8 @@ private:
     bool Listed(const StandingsRow& row) const;
     std::string SeasonLine(const StandingsRow& row) const;
     std::string WeekLine(const StandingsRow& row) const;
+    // The end week's W, L, T, points or percentage and tiebreak columns.
+    void AppendWeekColumns(std::string& line, const StandingsRow& row, std::size_t winsWidth) const;
     void OrderForView();
 
     AppState& state_;
