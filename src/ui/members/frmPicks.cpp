@@ -167,6 +167,8 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
         games->addWidget(r.Picture);
         connect(r.Points, &ConfidenceBox::Left, this, &frmPicks::OnConfidenceLeft);
     }
+    // The tiebreak entry is typed last, after the games.
+    QWidget::setTabOrder(rows_[kSlots - 1].Points, txtMP_);
     auto* monday = new QHBoxLayout;
     auto* lblMonNite = new QLabel("Monday Nite Game", this);
     lblMonNite->setObjectName("lblMonNite");

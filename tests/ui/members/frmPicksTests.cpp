@@ -190,6 +190,17 @@ TEST(frmPicks, WeekSpinStopsAtBothEnds) {
     EXPECT_EQ(f.state.CurrentWeek, 1);
 }
 
+TEST(frmPicks, TabReachesTheTiebreakAfterTheGames) {
+    MembersFixture f(Members(), kConfidenceIni);
+    frmPicks w(f.ctx);
+    QStringList chain;
+    QWidget* start = Child<QWidget>(w, "Combo1");
+    for (QWidget* at = start->nextInFocusChain(); at != start; at = at->nextInFocusChain())
+        if (!at->objectName().isEmpty()) chain << at->objectName();
+    EXPECT_LT(chain.indexOf("Text114"), chain.indexOf("txtMP"));
+    EXPECT_LT(chain.indexOf("txtMP"), chain.indexOf("cmdFav"));
+}
+
 TEST(frmPicks, LeavingABoxAsksAboutDuplicatesAndRange) {
     MembersFixture f(Members(), kConfidenceIni);
     frmPicks w(f.ctx);  // alice, week 3: nothing entered, values 3 to 15
