@@ -88,6 +88,7 @@ void MainBackdrop::Repaint() {
 void MainBackdrop::resizeEvent(QResizeEvent*) { cache_ = QPixmap(); }
 
 void MainBackdrop::paintEvent(QPaintEvent*) {
+    if (size().isEmpty()) return;
     const int scheme = ctx_.State.ColorScheme;
     if (scheme != cachedScheme_) Repaint();
     // The team blends draw thousands of lines: paint once per size and scheme.
