@@ -63,13 +63,13 @@ frmOptions::frmOptions(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(
     OpFav_ = Radio("Favorite Gets Points", "OpFav", l);
     grid->addWidget(spreads, 0, 0);
 
-    auto* sort = Frame("Rank Players By", l);
+    auto* sort = Frame("&Rank Players By", l);
     const char* sortCaptions[] = {"Winning Pct.", "Total Wins", "Confidence Points"};
     for (int i = 0; i < 3; ++i) OpSort_[i] = Radio(sortCaptions[i], QString("OpSort%1").arg(i), l);
     l->addStretch();
     grid->addWidget(sort, 1, 0);
 
-    auto* cpts = Frame("Confidence Points", l);
+    auto* cpts = Frame("Confidence &Points", l);
     OpCPts_[0] = Radio("15 Down To XX", "OpCPts0", l);
     OpCPts_[1] = Radio("1 To MaxGames", "OpCPts1", l);
     l->addStretch();
@@ -88,7 +88,7 @@ frmOptions::frmOptions(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(
     OpTb_[1] = Radio("Winning Margin", "OpTb1", l);
     grid->addWidget(second, 1, 1);
 
-    auto* web = Frame("Pool Web Pages", l);
+    auto* web = Frame("Pool &Web Pages", l);
     auto* titleLabel = new QLabel("Pool &Title");
     txtTitle_ = new QLineEdit;
     txtTitle_->setObjectName("txtTitle");
