@@ -126,10 +126,42 @@ std::string_view AccentColor(const AppState& state, WebPageId page) {
     return LightScheme(state) ? style.AccentWB : style.AccentBW;
 }
 
+namespace {
+
+// The code point of one whole UTF-8 sequence of two to four bytes; 0 when the
+// sequence is not well formed.
+char32_t DecodeSequence(std::string_view seq) {
+    const auto lead = static_cast<unsigned char>(seq[0]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (seq.size() != length) return 0;
+    char32_t cp = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) cp = (cp << 6) | (static_cast<unsigned char>(seq[i]) & 0x3F);
+    return cp;
+}
+
+}  // namespace
+
 std::string EscapeHtml(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0xC0) {
+            // A character the page's Windows-1252 bytes cannot hold goes in as
+            // a numeric reference, so that it still shows as typed.
+            std::size_t end = i + 1;
+            while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+            const std::string_view seq = text.substr(i, end - i);
+            bool lossless = true;
+            Utf8ToCp1252(seq, &lossless);
+            const char32_t cp = lossless ? 0 : DecodeSequence(seq);
+            if (cp != 0)
+                out += "&#" + std::to_string(static_cast<unsigned long>(cp)) + ";";
+            else
+                out += seq;
+            i = end;
+            continue;
+        }
         switch (c) {
             case '&':
                 out += "&amp;";
@@ -146,6 +178,7 @@ std::string EscapeHtml(std::string_view text) {
             default:
                 out += c;
         }
+        ++i;
     }
     return out;
 }

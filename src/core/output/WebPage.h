@@ -54,7 +54,8 @@ bool LightScheme(const AppState& state);
 std::string_view AccentColor(const AppState& state, WebPageId page);
 
 // Text from users (member names, pool title, team names) made safe for a page:
-// & < > " become entities, so a name shows as typed and cannot add markup.
+// & < > " become entities, so a name shows as typed and cannot add markup;
+// characters that Windows-1252 cannot hold become numeric references.
 std::string EscapeHtml(std::string_view text);
 
 // One line of a page body.

@@ -95,6 +95,10 @@ TEST(WebPage, UserTextShowsAsTypedAndCannotAddMarkup) {
     EXPECT_NE(bytes.find("\r\n  1 &lt;b&gt;Bob &amp; Al&lt;/b&gt;   3\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("<FONT COLOR=WHITE>&quot;Pos&quot; &lt;i&gt;</FONT>"), std::string::npos);
     EXPECT_NE(bytes.find("<P></P><HR><P></P>\r\n<H3>kept</H3>\r\n<PRE><STRONG>\r\n"), std::string::npos);
+
+    // Beyond Windows-1252: a numeric reference, not a '?'; the rest as single bytes.
+    state.Title = "\xC5\x81\xC3\xB3" "d\xC5\xBA Z\xC3\xB6" "e \xE2\x82\xAC \xF0\x9F\x8F\x88";  // Łódź Zöe € (football)
+    EXPECT_NE(WebPageBytes(state, page).find("&#321;\xF3" "d&#378; Z\xF6" "e \x80 &#127944; </FONT>"), std::string::npos);
 }
 
 TEST(WebPage, WritesIntoWebpagesWithItsConfirmation) {
