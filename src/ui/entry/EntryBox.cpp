@@ -1,7 +1,6 @@
 #include "EntryBox.h"
 
 #include <QKeyEvent>
-#include <QTimer>
 
 #include "ui/shell/WindowHelpers.h"
 
@@ -10,6 +9,7 @@ namespace gm::ui {
 EntryBox::EntryBox(KeyRule keyRule, ChangeRule changeRule, QWidget* parent)
     : QLineEdit(parent), keyRule_(keyRule), changeRule_(changeRule) {
     connect(this, &QLineEdit::textEdited, this, &EntryBox::OnEdited);
+    SelectAllOnFocus(this);
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
@@ -25,12 +25,6 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
         }
     }
     QLineEdit::keyPressEvent(event);
-}
-
-void EntryBox::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    // After the click that gave the focus has placed the cursor.
-    QTimer::singleShot(0, this, [this] { SelectAllText(this); });
 }
 
 void EntryBox::OnEdited(const QString& text) {

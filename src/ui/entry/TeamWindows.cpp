@@ -161,7 +161,7 @@ frmEditCity::frmEditCity(UiContext& ctx, entry::TeamEditor& editor, int team, QW
         boxes_[i]->setObjectName(QString("txtInput%1").arg(i));
         connect(boxes_[i], &QLineEdit::textChanged, this, &frmEditCity::BoxChanged);
         connect(boxes_[i], &QLineEdit::returnPressed, this, &frmEditCity::EnterPressed);
-        boxes_[i]->installEventFilter(this);
+        SelectAllOnFocus(boxes_[i]);
     }
     const QFontMetrics fm(boxes_[0]->font());
     for (int i = 0; i < 4; ++i)
@@ -204,14 +204,6 @@ frmEditCity::frmEditCity(UiContext& ctx, entry::TeamEditor& editor, int team, QW
     boxes_[0]->setFocus();
     adjustSize();
     CenterForm(this);
-}
-
-bool frmEditCity::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            QTimer::singleShot(0, box, [box] { SelectAllText(box); });
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 entry::TeamNames frmEditCity::Typed() const {

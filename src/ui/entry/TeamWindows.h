@@ -49,9 +49,6 @@ public:
 public slots:
     void Keep();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     entry::TeamNames Typed() const;
     void BoxChanged();

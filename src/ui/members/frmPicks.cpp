@@ -29,19 +29,6 @@ using memberui::Button;
 using memberui::Q;
 using memberui::S;
 
-// Selects an entry box's whole text whenever it gets the focus, also by mouse.
-class SelectOnFocus : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
-            auto* box = static_cast<QLineEdit*>(watched);
-            QTimer::singleShot(0, box, [box] { SelectAllText(box); });
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
 ConfidenceBox::ConfidenceBox(int row, QWidget* parent) : QLineEdit(parent), row_(row) {
@@ -50,6 +37,7 @@ ConfidenceBox::ConfidenceBox(int row, QWidget* parent) : QLineEdit(parent), row_
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), this));
     setMaximumWidth(40);
     setAlignment(Qt::AlignRight);
+    SelectAllOnFocus(this);  // typing replaces the text
 }
 
 void ConfidenceBox::keyPressEvent(QKeyEvent* event) {
@@ -77,8 +65,6 @@ void ConfidenceBox::keyPressEvent(QKeyEvent* event) {
 void ConfidenceBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     typed_ = false;
-    // After a mouse click has placed the caret: typing replaces the text.
-    QTimer::singleShot(0, this, [this] { SelectAllText(this); });
 }
 
 void ConfidenceBox::focusOutEvent(QFocusEvent* event) {
@@ -170,14 +156,14 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     // The tiebreak entry is typed last, after the games.
     QWidget::setTabOrder(rows_[kSlots - 1].Points, txtMP_);
     auto* monday = new QHBoxLayout;
-    auto* lblMonNite = new QLabel("Monday Nite Game", this);
+    auto* lblMonNite = new QLabel("Monday Nite &Game", this);
     lblMonNite->setObjectName("lblMonNite");
     lblMonNite->setBuddy(txtMP_);
     monday->addWidget(lblMonNite);
     monday->addSpacing(12);
     monday->addWidget(lblTiebreaker_);
     txtMP_->setMaximumWidth(40);
-    txtMP_->installEventFilter(new SelectOnFocus(txtMP_));
+    SelectAllOnFocus(txtMP_);
     txtMP_->setAlignment(Qt::AlignRight);
     monday->addWidget(txtMP_);
     monday->addStretch();
@@ -279,7 +265,9 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     }
     week_ = std::clamp(ctx_.State.CurrentWeek, 1, kWeeks);
     loading_ = true;
-    const int position = std::clamp(ctx_.State.CurrentPlayer, 0, std::max(0, combo_->count() - 1));
+    // CurrentPlayer names a member by record index, as the pool displays set
+    // it; the chooser is sorted, so the entry is found by its item data.
+    const int position = std::max(0, combo_->findData(ctx_.State.CurrentPlayer));
     combo_->setCurrentIndex(position);
     loading_ = false;
     connect(combo_, &QComboBox::currentIndexChanged, this, &frmPicks::OnMemberChosen);

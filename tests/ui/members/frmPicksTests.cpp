@@ -55,7 +55,9 @@ bool Available(QWidget& w, int value) {
 
 TEST(frmPicks, WeekOfSelectionsWithConfidencePointsIsSavedAndReloaded) {
     MembersFixture f(Members(), kConfidenceIni);
-    f.state.CurrentPlayer = 1;
+    // CurrentPlayer holds a record index, as the pool displays set it: record 0
+    // is Bob, though the chooser lists him second.
+    f.state.CurrentPlayer = 0;
     const std::string aliceBefore = f.Pool().substr(kMemberRecordSize);
     {
         frmPicks w(f.ctx);
@@ -125,7 +127,7 @@ TEST(frmPicks, WeekOfSelectionsWithConfidencePointsIsSavedAndReloaded) {
     ReadSettings(again, 1LL << 24);
     ASSERT_TRUE(LoadPool(again).ok());
     ASSERT_TRUE(LoadSeason(again, "1997.NFL").ok());
-    again.CurrentPlayer = 1;
+    again.CurrentPlayer = 0;
     frmPicks w(ctx);
     EXPECT_TRUE(Checked(w, "OpAway", 0));
     EXPECT_TRUE(Checked(w, "OpHome", 12));
@@ -140,7 +142,7 @@ TEST(frmPicks, EditsSurviveSwitchingAndCancelWithNoLeavesEveryFileUntouched) {
     MembersFixture f(Members(), kConfidenceIni);
     const std::string pool = f.Pool(), ini = f.Ini(), season = f.SeasonBytes();
     const auto members = f.state.Members;
-    f.state.CurrentPlayer = 1;
+    f.state.CurrentPlayer = 0;
     frmPicks w(f.ctx);
     w.show();
     auto* combo = Child<QComboBox>(w, "Combo1");
@@ -253,7 +255,7 @@ TEST(frmPicks, WithoutConfidencePointsTheColumnIsGoneAndStoredPointsStay) {
     MembersFixture f(Members(),
                      "[Options]\r\nPoolSort=Wins\r\nSecondaryTB=None\r\nMondayPts=WinningMargin\r\n"
                      "[Gridmoot]\r\nCurrentWeek=3\r\n");
-    f.state.CurrentPlayer = 1;
+    f.state.CurrentPlayer = 0;
     frmPicks w(f.ctx);
     EXPECT_TRUE(Child<QGroupBox>(w, "frConfidence")->isHidden());
     EXPECT_TRUE(Child<QLabel>(w, "lblHeader")->isHidden());
@@ -274,6 +276,7 @@ TEST(frmPicks, WithoutConfidencePointsTheColumnIsGoneAndStoredPointsStay) {
 TEST(frmPicks, FailedSaveSaysSoAndKeepsTheWindowWithItsEdits) {
     MembersFixture f(Members(), kConfidenceIni);
     const std::string pool = f.Pool();
+    f.state.CurrentPlayer = 1;  // alice's record
     frmPicks w(f.ctx);
     w.show();
     Click(w, "cmdAway");
