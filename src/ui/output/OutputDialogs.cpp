@@ -128,14 +128,49 @@ CopyCount AddCopyCount(QDialog* dialog, QVBoxLayout* layout, const QString& prom
     return c;
 }
 
-QHBoxLayout* Buttons(QPushButton* ok, QPushButton* cancel) {
+// OK (the default button) and Cancel at the foot of the dialog, created last
+// so that Tab reaches them last. The dialog keeps the size of its layout.
+std::pair<QPushButton*, QPushButton*> AddButtons(QDialog* dialog, QVBoxLayout* layout) {
+    auto* ok = Button(dialog, "cmdOK", QObject::tr("&OK"));
+    auto* cancel = Button(dialog, "cmdCancel", QObject::tr("&Cancel"));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(ok);
     row->addWidget(cancel);
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
-    return row;
+    layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return {ok, cancel};
+}
+
+// Opens centred on its final size.
+void CentreOnScreen(QDialog* dialog) {
+    dialog->adjustSize();
+    CenterForm(dialog);
+}
+
+// The "Send Output To:" frame: Text File, Printer, Clipboard and, when asked
+// for, Web Page.
+struct Destinations {
+    QRadioButton* Text;
+    QRadioButton* Printer;
+    QRadioButton* Clipboard;
+    QRadioButton* Web = nullptr;
+};
+
+Destinations AddDestinations(QDialog* dialog, QVBoxLayout* layout, bool web) {
+    auto* frame = new QGroupBox(QObject::tr("Send Output To:"), dialog);
+    frame->setObjectName("frOutput");
+    Destinations d{Option(frame, "OpText", QObject::tr("&Text File")),
+                   Option(frame, "OpPrinter", QObject::tr("&Printer")),
+                   Option(frame, "OpClipboard", QObject::tr("C&lipboard"))};
+    if (web) d.Web = Option(frame, "OpWeb", QObject::tr("&Web Page"));
+    auto* options = new QVBoxLayout(frame);
+    for (auto* b : {d.Text, d.Printer, d.Clipboard, d.Web})
+        if (b) options->addWidget(b);
+    layout->addWidget(frame);
+    return d;
 }
 
 const QString kIncompleteTitle = QStringLiteral("Incomplete Data");
@@ -149,31 +184,21 @@ frmPNFLResults::frmPNFLResults(UiContext& ctx, QWidget* parent) : QDialog(parent
     setWindowTitle(tr("Print Options"));
     setModal(true);
 
-    auto* frame = new QGroupBox(tr("Send Output To:"), this);
-    frame->setObjectName("frOutput");
-    opText_ = Option(frame, "OpText", tr("&Text File"));
-    opPrinter_ = Option(frame, "OpPrinter", tr("&Printer"));
-    opClipboard_ = Option(frame, "OpClipboard", tr("C&lipboard"));
-    opWeb_ = Option(frame, "OpWeb", tr("&Web Page"));
-    auto* options = new QVBoxLayout(frame);
-    for (auto* b : {opText_, opPrinter_, opClipboard_, opWeb_}) options->addWidget(b);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
+    const Destinations d = AddDestinations(this, layout, true);
+    opText_ = d.Text;
+    opPrinter_ = d.Printer;
+    opClipboard_ = d.Clipboard;
+    opWeb_ = d.Web;
     copies_ = AddCopyCount(this, layout, tr("Select # of Copies If Printing"), "0");
-    // Created after the count, so that Tab reaches them last.
-    auto* ok = Button(this, "cmdOK", tr("&OK"));
-    auto* cancel = Button(this, "cmdCancel", tr("&Cancel"));
-    layout->addLayout(Buttons(ok, cancel));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    const auto [ok, cancel] = AddButtons(this, layout);
 
     connect(opPrinter_, &QRadioButton::toggled, this, [this](bool on) { ShowCopies(on); });
     connect(ok, &QPushButton::clicked, this, &frmPNFLResults::OnOK);
     connect(cancel, &QPushButton::clicked, this, &frmPNFLResults::OnCancel);
 
     ShowCopies(false);
-    adjustSize();  // the final size, so that centring is right before the first show
-    CenterForm(this);
+    CentreOnScreen(this);
 }
 
 void frmPNFLResults::ShowCopies(bool shown) {
@@ -226,25 +251,16 @@ frmAPrint::frmAPrint(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
     setWindowTitle(tr("Print Options"));
     setModal(true);
 
-    auto* frame = new QGroupBox(tr("Send Output To:"), this);
-    frame->setObjectName("frOutput");
-    opText_ = Option(frame, "OpText", tr("&Text File"));
-    opPrinter_ = Option(frame, "OpPrinter", tr("&Printer"));
-    opClipboard_ = Option(frame, "OpClipboard", tr("C&lipboard"));
-    auto* options = new QVBoxLayout(frame);
-    for (auto* b : {opText_, opPrinter_, opClipboard_}) options->addWidget(b);
-
-    auto* ok = Button(this, "cmdOK", tr("&OK"));
-    auto* cancel = Button(this, "cmdCancel", tr("&Cancel"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(Buttons(ok, cancel));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    const Destinations d = AddDestinations(this, layout, false);
+    opText_ = d.Text;
+    opPrinter_ = d.Printer;
+    opClipboard_ = d.Clipboard;
+    const auto [ok, cancel] = AddButtons(this, layout);
 
     connect(ok, &QPushButton::clicked, this, &frmAPrint::OnOK);
     connect(cancel, &QPushButton::clicked, this, &frmAPrint::OnCancel);
-    adjustSize();  // the final size, so that centring is right before the first show
-    CenterForm(this);
+    CentreOnScreen(this);
 }
 
 void frmAPrint::OnOK() {
@@ -274,11 +290,7 @@ frmCopies::frmCopies(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
 
     auto* layout = new QVBoxLayout(this);
     count_ = AddCopyCount(this, layout, tr("Select # of Copies to print"), QString());
-    // Created after the count, so that Tab reaches them last.
-    auto* ok = Button(this, "cmdOK", tr("&OK"));
-    auto* cancel = Button(this, "cmdCancel", tr("&Cancel"));
-    layout->addLayout(Buttons(ok, cancel));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    const auto [ok, cancel] = AddButtons(this, layout);
 
     // The Sports Box reads the count as it is set: the bar's value, or one a member.
     connect(count_.Bar, &QScrollBar::valueChanged, this, [this](int value) { copies_ = value; });
@@ -286,8 +298,7 @@ frmCopies::frmCopies(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
             [this](bool checked) { copies_ = checked ? ctx_.State.MemberCount : 0; });
     connect(ok, &QPushButton::clicked, this, &frmCopies::OnOK);
     connect(cancel, &QPushButton::clicked, this, &frmCopies::OnCancel);
-    adjustSize();  // the final size, so that centring is right before the first show
-    CenterForm(this);
+    CentreOnScreen(this);
 }
 
 void frmCopies::OnOK() {
