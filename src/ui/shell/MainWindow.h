@@ -73,7 +73,8 @@ private:
     void Shutdown();
 
     UiContext& ctx_;
-    QPrinter printer_;
+    // Printouts are laid out in twips: a screen-resolution printer would round them coarsely.
+    QPrinter printer_{QPrinter::HighResolution};
     MainBackdrop* backdrop_ = nullptr;
     ElectronicSign* sign_ = nullptr;
     QString lastBackupFolder_;

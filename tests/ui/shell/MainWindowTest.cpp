@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -78,7 +79,8 @@ TEST(MainWindow, StartsWithTheBannerAndTheSchemeTitles) {
     EXPECT_EQ(top->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_EQ(shadow->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(w.findChild<QLabel*>("Label21")->text(), "The Gridmoot Edition");
-    EXPECT_EQ(f.ctx->Printer != nullptr, true);
+    ASSERT_NE(f.ctx->Printer, nullptr);
+    EXPECT_GE(f.ctx->Printer->resolution(), 600);  // fine enough for twips
 
     // The painted background: scheme 2 fades from black at the top to blue.
     w.resize(640, 480);
