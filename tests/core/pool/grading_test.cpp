@@ -131,6 +131,50 @@ TEST_F(TallyTest, StraightUpRangeAndTotalPoints) {
     EXPECT_EQ(empty[0].RangeWins, 0);
 }
 
+// The tallies add up exactly what grading each selection on its own gives,
+// whatever the games and the selections hold (stray teams, empty slots, ties).
+TEST(TallyWeek, AgreesWithGradingEachSelection) {
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<int> team(0, 31), score(0, 4), spread(0, 3), conf(0, 15);
+    for (int round = 0; round < 200; ++round) {
+        SeasonGrid games{};
+        for (int g = 0; g < kSlots; ++g) {
+            const int home = team(rng), away = home ? (home % 30) + 1 : 0;  // empty slot when home is 0
+            games[0][g] = Game(home, away, score(rng) * 7, score(rng) * 7, spread(rng) * 3.5f, spread(rng) * 3.5f);
+        }
+        GradeAgainstSpread(games);
+        std::vector<MemberRecord> members(1);
+        for (int g = 0; g < kStoredSlots; ++g) {
+            const int r = team(rng) % 4;
+            const GameRecord& game = games[0][g];
+            members[0].Picks[0][g] = static_cast<std::uint8_t>(r == 0 ? 0 : r == 1 ? game.HomeTeam : r == 2 ? game.AwayTeam : team(rng));
+            members[0].Confidence[0][g] = static_cast<std::uint8_t>(conf(rng));
+        }
+        for (bool spreadRules : {true, false}) {
+            int w = 0, l = 0, t = 0;
+            float points = 0;
+            bool played = false;
+            for (int g = 0; g < kSlots; ++g) {
+                const int pick = members[0].Picks[0][g];
+                played = played || pick != 0;
+                switch (GradeSelection(games[0][g], pick, spreadRules)) {
+                    case Grade::Win: ++w, points += members[0].Confidence[0][g]; break;
+                    case Grade::Loss: ++l; break;
+                    case Grade::Tie: ++t, points += members[0].Confidence[0][g] / 2.0f; break;
+                    default: break;
+                }
+            }
+            auto rows = NewRows(1);
+            TallyWeek(rows, games, members, {spreadRules, true}, 0);
+            ASSERT_EQ(rows[0].WeekWins, w) << round;
+            ASSERT_EQ(rows[0].WeekLosses, l) << round;
+            ASSERT_EQ(rows[0].WeekTies, t) << round;
+            ASSERT_FLOAT_EQ(rows[0].WeekPoints, points) << round;
+            ASSERT_EQ(rows[0].PlayedWeek, played) << round;
+        }
+    }
+}
+
 TEST(WinningPct, Examples) {
     EXPECT_EQ(Format1(WinningPct(9, 5, 1)), "63.3");
     EXPECT_EQ(Format1(WinningPct(0, 0, 0)), "0.0");
