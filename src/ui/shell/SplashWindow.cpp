@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/shell/WindowHelpers.h"
@@ -16,7 +17,6 @@ const QColor kBackground(0, 0, 128);
 
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName("frmSplash");
-    setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(520, 280);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -57,6 +57,15 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 
 void frmSplash::Start() {
     CenterForm(this);
+    // The rectangle grows over what the screen shows there. Without a
+    // compositor a see-through window shows black instead, so the screen is
+    // copied when it can be; otherwise the window is made see-through.
+    if (QScreen* screen = this->screen())
+        underneath_ = screen->grabWindow(0, x(), y(), width(), height());
+    if (underneath_.isNull() || underneath_.deviceIndependentSize().toSize() != size()) {
+        underneath_ = QPixmap();
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
     clock_.start();
     reveal_.start();
     showMain_.start();
@@ -70,6 +79,7 @@ int frmSplash::RevealStep() const {
 
 void frmSplash::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    if (!underneath_.isNull()) p.drawPixmap(0, 0, underneath_);
     const int k = std::max(1, RevealStep());
     const int w = width() * k / kRevealSteps, h = height() * k / kRevealSteps;
     const QRect r((width() - w) / 2, (height() - h) / 2, w, h);

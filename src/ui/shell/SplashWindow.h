@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -34,6 +35,7 @@ private:
     QTimer reveal_;
     QElapsedTimer clock_;
     QList<QWidget*> labels_;
+    QPixmap underneath_;  // the screen where the splash opens, when it can be read
     bool done_ = false;
 };
 
