@@ -1,0 +1,64 @@
+// Every enabled command of the main window, one after another, on a folder
+// holding a week of play: each window opens and closes again without a
+// change, and no data file is touched.
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "Walkthrough.h"
+
+namespace gm::ui {
+namespace {
+
+using test::Program;
+
+TEST(Walkthrough, EveryEnabledCommandOpensAndClosesLeavingTheFilesAlone) {
+    Program p([](const gm::test::TempDir& dir) {
+        std::string season(7245, '\0');
+        season.replace(0, 23, test::Game{23, 8, 17, 24, 24, 17, 3.5f, 0, 8, 23, 0, 0, 2, 2, 1, 1}.Bytes());
+        gm::test::WriteFile(dir / "1997.NFL", season);
+        gm::test::WriteFile(dir / "Pool97.dat", test::MemberBytes("amy", 1, {8, 0, 0}, {1, 0, 0}, 45));
+    });
+    const auto before = p.Files();
+
+    // Whatever window a command opens is closed as the user would with Escape.
+    QStringList opened;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()); d && d->isVisible()) {
+            opened << d->objectName();
+            d->reject();
+        }
+    });
+    closer.start(10);
+
+    QStringList triggered;
+    for (QAction* menu : p.main->menuBar()->actions()) {
+        QList<QAction*> items = menu->menu()->actions();
+        for (int i = 0; i < items.size(); ++i) {
+            QAction* item = items[i];
+            if (item->menu()) items.append(item->menu()->actions());
+            if (item->isSeparator() || item->menu() || !item->isEnabled()) continue;
+            if (item->objectName() == "HelpItem12") continue;  // Exit, below
+            triggered << item->objectName();
+            item->trigger();
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << item->objectName().toStdString();
+        }
+    }
+    EXPECT_GE(triggered.size(), 15) << triggered.join(' ').toStdString();
+    for (const char* form : {"frmNFLCity", "frmSchedule", "frmSpreads", "frmScores", "frmPlayer", "frmPicks",
+                             "frmPMatrix", "frmPoolStn", "frmMatrix", "frmOptions", "frmBgColor", "frmAbout"})
+        EXPECT_TRUE(opened.contains(form)) << form << " in " << opened.join(' ').toStdString();
+
+    // The season switch does not write, and the current season comes back last.
+    p.main->Item("SeasonItem2")->trigger();
+    closer.stop();
+    EXPECT_EQ(p.Files(), before);
+
+    p.main->Item("HelpItem12")->trigger();
+    EXPECT_FALSE(p.main->isVisible());
+    EXPECT_NE(p.File("Vask97.ini").find("CurrentWeek=1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace gm::ui
