@@ -100,7 +100,7 @@ Status WriteHomePage(const AppState& state, std::string* confirmation) {
     };
     std::vector<std::string> descriptions;
     const std::string bytes = HomePageBytes(state.Title, exists, &descriptions);
-    const Status written = WriteFileAtomic(FindFile(folder, kHomePageFileName), bytes);
+    const Status written = WritePageFile(folder, kHomePageFileName, bytes);
     if (!written) return written;
     if (confirmation) *confirmation = HomePageConfirmation(descriptions);
     return Status::Ok();

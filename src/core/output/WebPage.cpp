@@ -233,12 +233,21 @@ fs::path WebFolder(const AppState& state) {
     return OutputFolder(state, kWebFolder);
 }
 
+Status WritePageFile(const fs::path& folder, std::string_view name, std::string_view bytes) {
+    const fs::path target = folder / name;
+    const fs::path old = FindFile(folder, name);
+    if (Status written = WriteFileAtomic(target, bytes); !written) return written;
+    std::error_code ec;
+    if (old != target && fs::exists(old, ec) && !fs::equivalent(old, target, ec)) fs::remove(old, ec);
+    return Status::Ok();
+}
+
 OutputMessage WriteWebPage(const AppState& state, const WebPageOutput& page) {
     const auto& style = StyleOf(page.Page);
     const std::string name =
         SafeFileName(page.FileName.empty() ? std::string(style.FileName) : page.FileName);
     const std::string title = page.ConfirmTitle.empty() ? std::string(style.ConfirmTitle) : page.ConfirmTitle;
-    const Status written = WriteFileAtomic(FindFile(WebFolder(state), name), WebPageBytes(state, page));
+    const Status written = WritePageFile(WebFolder(state), name, WebPageBytes(state, page));
     if (!written) return OutputMessage::Failure(title, written.message);
     return OutputMessage::Confirm(title, page.ConfirmText.empty()
                                              ? WebConfirmation("A Web Page named " + name + " was created.")

@@ -97,8 +97,13 @@ std::string WebPageBytes(const AppState& state, const WebPageOutput& page);
 // when it exists (any letter case), otherwise the data folder.
 fs::path WebFolder(const AppState& state);
 
-// Writes the page into WebFolder() atomically, replacing a file of that name in
-// any letter case. Returns the confirmation or a failure naming the file.
+// Writes a page file into `folder` atomically under exactly `name`, so that
+// links to it hold on any server; a file of that name in other letter case is
+// replaced (removed once the new one is written).
+Status WritePageFile(const fs::path& folder, std::string_view name, std::string_view bytes);
+
+// Writes the page into WebFolder() with WritePageFile. Returns the
+// confirmation or a failure naming the file.
 OutputMessage WriteWebPage(const AppState& state, const WebPageOutput& page);
 
 }  // namespace gm

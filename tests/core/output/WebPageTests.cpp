@@ -113,7 +113,8 @@ TEST(WebPage, WritesIntoWebpagesWithItsConfirmation) {
     EXPECT_EQ(standings.Text,
               "A Web Page named standing.htm was created.\r\n\r\n"
               "Don't forget to update your Office Pool Index Page.");
-    EXPECT_EQ(ReadFile(dir / "WEBPAGES" / "Standing.HTM").substr(0, 8), "<HTML>\r\n");
+    // Replaced under its own name, which the home page links.
+    EXPECT_EQ(ReadFile(dir / "WEBPAGES" / "standing.htm").substr(0, 8), "<HTML>\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "WEBPAGES"), {}), 1);
 
     // A display that builds its file name and its own words.
@@ -191,6 +192,16 @@ TEST(HomePage, LinksThePagesPresentInOrder) {
               "An Office Pool Home Page named index.htm was created\r\nwith the following links:\r\n"
               "\r\nNFL Weekly Results (nfl.htm)\r\nNFL Statistics (points.htm)"
               "\r\nCurrent Player Standings (standing.htm)\r\nThe Pool Experts (experts.htm)");
+}
+
+TEST(HomePage, ReplacesAnOldCopyUnderItsOwnName) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "Webpages");
+    test::WriteFile(dir / "Webpages" / "INDEX.HTM", "old");
+    AppState state(dir.path());
+    ASSERT_TRUE(WriteHomePage(state, nullptr));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Webpages" / "INDEX.HTM"));
+    EXPECT_EQ(ReadFile(dir / "Webpages" / "index.htm").substr(0, 8), "<HTML>\r\n");
 }
 
 TEST(HomePage, WithoutWebpagesUsesTheDataFolder) {
