@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFont>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
@@ -299,6 +301,9 @@ void frmMain::ChooseSeason(int n) {
 void frmMain::PrinterSetup() {
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle("Printer Setup");
+    // This only chooses the printer: its button must not promise a printout.
+    for (auto* buttons : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("&OK");
     dialog.exec();
     ctx_.Printer = &printer_;
 }
