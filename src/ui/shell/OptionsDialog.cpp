@@ -16,6 +16,7 @@
 
 #include "core/data/FileIO.h"
 #include "core/output/HomePage.h"
+#include "core/output/WebPage.h"
 #include "core/shell/Help.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
@@ -223,8 +224,8 @@ void frmOptions::UpdateHomePage() {
 }
 
 void frmOptions::ViewWebPages() {
-    const fs::path web = FindFile(ctx_.State.DataFolder, kWebFolder);
-    const fs::path index = FindFile(web, "index.htm");
+    // Where the home page was written: "Webpages", or the data folder without one.
+    const fs::path index = FindFile(WebFolder(ctx_.State), "index.htm");
     const QString file = QString::fromStdString(index.string());
     if (!QFileInfo::exists(file)) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "View Web Pages",

@@ -158,6 +158,22 @@ TEST(OptionsDialog, WebButtonsSayWhatHappened) {
     EXPECT_TRUE(f.urls[1].endsWith("/docs/options.html"));
 }
 
+// Without a "Webpages" folder the home page goes to the data folder, and
+// View Web Pages finds it there.
+TEST(OptionsDialog, ViewWebPagesFindsTheHomePageWhereItWasWritten) {
+    test::ShellFixture f;
+    std::filesystem::remove_all(f.dir / "Webpages");
+    frmOptions d(*f.ctx);
+    Find<QPushButton>(d, "cmdCreate")->click();
+    ASSERT_TRUE(std::filesystem::exists(f.dir / "index.htm"));
+    f.prompts.Clear();
+    Find<QPushButton>(d, "cmdView")->click();
+    EXPECT_TRUE(f.prompts.Asked().empty());
+    ASSERT_EQ(f.urls.size(), 1u);
+    EXPECT_TRUE(f.urls[0].endsWith("/index.htm")) << f.urls[0].toStdString();
+    EXPECT_FALSE(f.urls[0].contains("Webpages"));
+}
+
 TEST(BgColorDialog, On256ColoursTheTeamSchemesAreOff) {
     test::ShellFixture f(256);
     f.state->ColorScheme = 4;
