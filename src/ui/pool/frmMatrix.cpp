@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/output/WebPage.h"
+#include "ui/output/OutputDialogs.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
@@ -56,7 +57,7 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
       OpEntire_(Option("OpEntire", "Print &Entire Pool", this)),
       frCopies_(new QGroupBox("COPIES", this)),
       lblSelect_(new QLabel("Select # of Copies to Print", this)),
-      hsbNumCopies_(new QScrollBar(Qt::Horizontal, this)),
+      hsbNumCopies_(MakeCountBar(this)),
       lblNumCopies_(Named("lblNumCopies", this, "0")),
       CkNum_(new QCheckBox("One &Per Player", this)),
       OpOutput_{Option("OpOutput0", "&Text File", this), Option("OpOutput1", "P&rinter", this),

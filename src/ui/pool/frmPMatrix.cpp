@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/output/WebPage.h"
+#include "core/shell/MenuRules.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/SpinButton.h"
@@ -123,6 +124,11 @@ void frmPMatrix::Spin(int step) {
 void frmPMatrix::OnListDoubleClick(int row) {
     const int member = model_->MemberAtLine(row);
     if (member < 0 || !ctx_.Windows || !ctx_.Windows->Has("frmPicks")) return;
+    // The same rule as the Edits menu: no selections for an archived season.
+    if (const auto refusal = CheckMenuCommand(ctx_.State, "frmPicks")) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(refusal->Title), Q(refusal->Text));
+        return;
+    }
     ctx_.State.CurrentPlayer = member;
     ctx_.Windows->Open("frmPicks", ctx_, this);  // its opener shows the hourglass while it loads
     model_->FollowCurrentWeek();

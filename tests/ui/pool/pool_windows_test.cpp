@@ -154,6 +154,15 @@ TEST(frmPMatrix, ChecksSpinHintAndDoubleClick) {
     EXPECT_EQ(opened, -1);
     window.OnListDoubleClick(4);
     EXPECT_EQ(opened, 2);
+    // With an archived season shown the selections window is refused, as from the menu.
+    f.pool.State.CurrentSeasonOpen = false;
+    opened = -1;
+    window.OnListDoubleClick(4);
+    EXPECT_EQ(opened, -1);
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Incorrect NFL Season");
+    f.prompts.Clear();
+    f.pool.State.CurrentSeasonOpen = true;
 
     auto* spin = window.findChild<SpinButton*>("SpinButton1");
     emit spin->SpinDown();
@@ -194,6 +203,8 @@ TEST(frmMatrix, RefusesMissingChoicesThenWritesAndSaves) {
     window.findChild<QCheckBox*>("CkNum")->click();
     window.findChild<QScrollBar*>("hsbNumCopies")->setValue(3);
     EXPECT_EQ(Text(window, "lblNumCopies"), "3");
+    QTest::keyClick(window.findChild<QScrollBar*>("hsbNumCopies"), Qt::Key_Right);  // Right raises the count
+    EXPECT_EQ(Text(window, "lblNumCopies"), "4");
 
     window.findChild<QRadioButton*>("OpOutput0")->click();
     window.findChild<QRadioButton*>("OpName")->click();
