@@ -165,9 +165,8 @@ TEST(Walkthrough, ArchivedSeasonIsForViewingAndTheCurrentOneComesBack) {
     EXPECT_EQ(p.File("1997.NFL"), season);
 }
 
-// Known fault, listed in /work/briefs/bugs-found.md (src/ui/pool/frmPMatrix.cpp):
-// the matrix opens the selections window without the menu's refusal.
-TEST(Walkthrough, DISABLED_MatrixDoesNotOpenSelectionsForAnArchivedSeason) {
+// The player matrix opens the selections window under the menu's own refusal.
+TEST(Walkthrough, MatrixDoesNotOpenSelectionsForAnArchivedSeason) {
     Program p(WeekOfPlay);
     p.main->Item("SeasonItem0")->trigger();
     p.prompts.Clear();
