@@ -318,5 +318,36 @@ TEST(Walkthrough, ATypicalWeekWritesEveryFileAsTheOrganiserExpects) {
         EXPECT_EQ(settings.find(absent), std::string::npos) << absent << " in\n" << settings;
 }
 
+// The pool options change where spreads are typed and shown, in every window
+// opened afterwards; what the season file means stays the same.
+TEST(Walkthrough, FavouriteEntryPutsTheSameSpreadBesideTheOtherTeam) {
+    Program p([](const gm::test::TempDir& dir) {
+        std::string season(7245, '\0');
+        season.replace(0, 23, Game{kPhiladelphia, kDallas, 0, 0, 0, 0, 3.5f, 0, 0, 0, 0, 0, 2, 2, 1, 1}.Bytes());
+        gm::test::WriteFile(dir / "1997.NFL", season);
+        gm::test::WriteFile(dir / "Pool97.dat", MemberBytes("amy", 1, {0, 0, 0}, {0, 0, 0}, 0));
+    });
+    p.Menu("OptionItem0", "frmOptions", [](QDialog& w) {
+        Click(w, "OpFav");
+        Click(w, "cmdOK");
+    });
+    p.Menu("EditItem2", "frmSpreads", [](QDialog& w) {
+        EXPECT_EQ(Child<QLabel>(w, "lblFavUnd")->text(), " Place Point Spreads Next to Favorite ");
+        EXPECT_EQ(Child<QLineEdit>(w, "txtAway0")->text(), "3.5");  // Dallas gives Philadelphia 3.5
+        EXPECT_EQ(Child<QLineEdit>(w, "txtHome0")->text(), "");
+        Type(w, "txtAway0", "");
+        Type(w, "txtHome0", "7");  // now Philadelphia gives Dallas 7
+        Click(w, "cmdOK");
+    });
+    const std::string season = p.File("1997.NFL");
+    EXPECT_EQ(season.substr(6, 8), test::FloatBytes(0) + test::FloatBytes(7));
+    p.Menu("EditItem6", "frmPicks", [](QDialog& w) {
+        EXPECT_EQ(Child<QLabel>(w, "lblFavUnd")->text(), " Favorite Shows Points ");
+        EXPECT_EQ(Child<QRadioButton>(w, "OpHome0")->text(), "Philadelphia +7");
+        EXPECT_EQ(Child<QRadioButton>(w, "OpAway0")->text(), "Dallas");
+        Click(w, "cmdCancel");
+    });
+}
+
 }  // namespace
 }  // namespace gm::ui
