@@ -149,6 +149,11 @@ TEST(Walkthrough, ArchivedSeasonIsForViewingAndTheCurrentOneComesBack) {
         test::ChooseTeam(w, "Combo10", kDenver);
         Click(w, "CmdOK");
     });
+    p.Menu("EditItem3", "frmScores", [](QDialog& w) {
+        Type(w, "txtAway0", "99");
+        Click(w, "cmdOK");
+    });
+    EXPECT_EQ(p.state->Games[0][0].AwayScore, 99);  // in memory only
     EXPECT_EQ(p.File("1997.NFL"), season);
     EXPECT_EQ(p.state->SeasonYear, "1995");
     EXPECT_EQ(p.state->Games[0][0].AwayTeam, kDenver);  // in memory only
