@@ -202,5 +202,23 @@ TEST(Walkthrough, AFreshFolderRefusesTheSelectionsWindow) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST(Walkthrough, DeletingEveryMemberEmptiesThePoolAndTheSelectionsAreRefused) {
+    Program p(WeekOfPlay);
+    p.Menu("EditItem5", "frmPlayer", [&](QDialog& w) {
+        auto* list = Child<QListWidget>(w, "lstPlayer");
+        while (list->count() > 0) {
+            list->setCurrentRow(0);
+            p.prompts.Answer(PromptAnswer::Yes);
+            Click(w, "cmdRemove");
+        }
+        Click(w, "cmdOK");
+    });
+    EXPECT_EQ(p.File("Pool97.dat"), "");
+    EXPECT_EQ(p.state->MemberCount, 0);
+    EXPECT_NE(p.File("Vask97.ini").find("BoxPlayers=2"), std::string::npos);
+    p.main->Item("EditItem6")->trigger();
+    EXPECT_EQ(p.prompts.Asked().back().Title, "Insufficient # of Players");
+}
+
 }  // namespace
 }  // namespace gm::ui
