@@ -1,9 +1,10 @@
 // Every enabled command of the main window, one after another, on a folder
 // holding a week of play: each window opens and closes again without a
-// change, and no data file is touched.
+// change, the hourglass goes, and no data file is touched.
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QCursor>
 
 #include "Walkthrough.h"
 
@@ -43,6 +44,7 @@ TEST(Walkthrough, EveryEnabledCommandOpensAndClosesLeavingTheFilesAlone) {
             triggered << item->objectName();
             item->trigger();
             EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << item->objectName().toStdString();
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "hourglass left by " << item->objectName().toStdString();
         }
     }
     EXPECT_GE(triggered.size(), 15) << triggered.join(' ').toStdString();
