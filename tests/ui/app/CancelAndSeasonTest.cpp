@@ -220,5 +220,22 @@ TEST(Walkthrough, DeletingEveryMemberEmptiesThePoolAndTheSelectionsAreRefused) {
     EXPECT_EQ(p.prompts.Asked().back().Title, "Insufficient # of Players");
 }
 
+// A name with a letter the pool file's code page has and one it has not.
+TEST(Walkthrough, ANameOutsideTheCodePageIsStoredWithAQuestionMarkAndTheUserIsTold) {
+    Program p;
+    p.Menu("EditItem5", "frmPlayer", [](QDialog& w) {
+        Program::OnModal("frmAddPlayer", [](QDialog& add) {
+            Child<QLineEdit>(add, "TxtAddPl")->setText(QString::fromUtf8("Zo\xC3\xAB \xE2\x98\x83 <b>&</b>"));
+            Click(add, "cmdOK");
+            Click(add, "cmdCancel");
+        });
+        Click(w, "cmdAdd");
+        Click(w, "cmdOK");
+    });
+    EXPECT_EQ(p.File("Pool97.dat").substr(0, 18), "Zo\xEB ? <b>&</b>    ");
+    ASSERT_FALSE(p.prompts.Asked().empty());
+    EXPECT_NE(p.prompts.Asked().front().Text.indexOf("?"), -1) << p.prompts.Asked().front().Text.toStdString();
+}
+
 }  // namespace
 }  // namespace gm::ui
