@@ -6,14 +6,13 @@
 #include <QString>
 #include <string_view>
 
+#include "ui/shell/QtText.h"
 #include "ui/shell/SpinButton.h"
 
 // Small pieces the NFL data-entry windows build their controls from.
 namespace gm::ui::entryui {
 
-inline QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using ui::Q;
 
 // A push button that never becomes the default: Enter belongs to the boxes.
 inline QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {

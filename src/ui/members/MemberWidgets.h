@@ -5,16 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "ui/shell/QtText.h"
+
 // Small pieces shared by the members and selections windows.
 namespace gm::ui::memberui {
 
-inline QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-inline std::string S(const QString& s) {
-    return s.toUtf8().toStdString();
-}
+using ui::Q;
+using ui::S;
 
 // A push button that never becomes the default: Enter belongs to the boxes.
 inline QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {

@@ -8,6 +8,7 @@
 #include "print/QtPageSurface.h"
 #include "ui/output/OutputDialogs.h"
 #include "ui/shell/Hourglass.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
 
 namespace gm::ui {
@@ -24,10 +25,6 @@ PromptIcon IconOf(OutputMessage::Icon icon) {
             break;
     }
     return PromptIcon::None;
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 }  // namespace

@@ -14,10 +14,11 @@
 
 #include "core/output/TextOutput.h"
 #include "ui/output/RunOutput.h"
+#include "ui/shell/QtText.h"
 
 namespace gm::ui::poolui {
 
-inline QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using ui::Q;
 
 inline QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);

@@ -10,13 +10,11 @@
 
 #include "core/data/Settings.h"
 #include "core/shell/Schemes.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
 frmBgColor::frmBgColor(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("frmBgColor");

@@ -27,13 +27,12 @@
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/SchemePainter.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 void SetTextColor(QLabel* label, QColor colour) {
     QPalette pal = label->palette();
