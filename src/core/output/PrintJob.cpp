@@ -5,7 +5,15 @@
 namespace gm {
 
 int CopiesToPrint(const AppState& state) {
-    return state.Output.OnePerPlayer ? state.MemberCount : state.Output.NumCopies;
+    return CopiesToPrint(state.MemberCount, state.Output.NumCopies, state.Output.OnePerPlayer);
+}
+
+int CopiesToPrint(int memberCount, int count, bool onePerPlayer) {
+    return onePerPlayer ? memberCount : count;
+}
+
+bool CopiesMissing(int count, bool onePerPlayer) {
+    return !onePerPlayer && count == 0;
 }
 
 double PageBottom(PageSurface& surface) {

@@ -20,6 +20,16 @@ inline constexpr std::string_view kPrintErrorTitleSheets = "Unable to Print, Ple
 // Copies of a printout: one per pool member with "One Per Player", otherwise
 // the count chosen in the dialog.
 int CopiesToPrint(const AppState& state);
+int CopiesToPrint(int memberCount, int count, bool onePerPlayer);
+
+// The output dialogs refuse OK until they know where the output goes and,
+// for the printer, how many copies: a count of 0 is only right with "One Per
+// Player".
+inline constexpr std::string_view kIncompleteTitle = "Incomplete Data";
+inline constexpr std::string_view kNoDestinationText = "You need to specify where you want the output to go.";
+inline constexpr std::string_view kNoCopiesText = "You need to specify the number\r\nof copies to print";
+inline constexpr std::string_view kNoPicksheetsText = "You need to specify the number\r\nof Picksheets to print";
+bool CopiesMissing(int count, bool onePerPlayer);
 
 // Half an inch above the bottom of the printable area.
 double PageBottom(PageSurface& surface);

@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/output/PrintJob.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
@@ -173,8 +175,6 @@ Destinations AddDestinations(QDialog* dialog, QVBoxLayout* layout, bool web) {
     return d;
 }
 
-const QString kIncompleteTitle = QStringLiteral("Incomplete Data");
-
 }  // namespace
 
 // --- Send Output To ---------------------------------------------------------
@@ -215,9 +215,8 @@ void frmPNFLResults::OnOK() {
         out.OutTextFile = true;
     } else if (opPrinter_->isChecked()) {
         const int count = copies_.Count->text().toInt();  // blank reads as 0
-        if (!copies_.OnePerPlayer->isChecked() && count == 0) {
-            ctx_.Prompts.Tell(this, PromptIcon::Exclamation, kIncompleteTitle,
-                              QStringLiteral("You need to specify the number\r\nof copies to print"));
+        if (CopiesMissing(count, copies_.OnePerPlayer->isChecked())) {
+            ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kIncompleteTitle), Q(kNoCopiesText));
             return;
         }
         out.OutPrinter = true;
@@ -302,9 +301,8 @@ frmCopies::frmCopies(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
 }
 
 void frmCopies::OnOK() {
-    if (!count_.OnePerPlayer->isChecked() && count_.Count->text().toInt() == 0) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, kIncompleteTitle,
-                          QStringLiteral("You need to specify the number\r\nof Picksheets to print"));
+    if (CopiesMissing(count_.Count->text().toInt(), count_.OnePerPlayer->isChecked())) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kIncompleteTitle), Q(kNoPicksheetsText));
         return;
     }
     goToPrinter_ = true;

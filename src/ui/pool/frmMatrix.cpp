@@ -189,15 +189,13 @@ void frmMatrix::OnOK() {
     const bool printer = OpOutput_[1]->isChecked();
     const bool web = OpOutput_[2]->isChecked();
     if (!text && !printer && !web) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "Incomplete Data",
-                          "You need to specify where you want the output to go.");
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kIncompleteTitle), Q(kNoDestinationText));
         return;
     }
     const bool onePerPlayer = CkNum_->isChecked();
     const int count = hsbNumCopies_->value();
-    if (printer && !onePerPlayer && count == 0) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "Incomplete Data",
-                          "You need to specify the number\r\nof copies to print");
+    if (printer && CopiesMissing(count, onePerPlayer)) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kIncompleteTitle), Q(kNoCopiesText));
         return;
     }
     model_->UseTeamNames = OpName_->isChecked();
@@ -212,7 +210,7 @@ void frmMatrix::OnOK() {
         }
         ShowOutputMessage(ctx_, this, message);
     } else if (printer) {
-        const int copies = onePerPlayer ? ctx_.State.MemberCount : count;
+        const int copies = CopiesToPrint(ctx_.State.MemberCount, count, onePerPlayer);
         PrintOnPrinter(ctx_, this, [&](PageSurface& surface) { return model_->Print(surface, copies); },
                        std::string(kPrintErrorTitle), "All-Picks Report");
     } else {

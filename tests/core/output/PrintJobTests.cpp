@@ -19,6 +19,13 @@ TEST(PrintJob, CopiesFollowOnePerPlayer) {
     EXPECT_EQ(CopiesToPrint(state), 12);
 }
 
+TEST(PrintJob, ANoughtCountIsMissingUnlessOnePerPlayer) {
+    EXPECT_TRUE(CopiesMissing(0, false));
+    EXPECT_FALSE(CopiesMissing(0, true));
+    EXPECT_FALSE(CopiesMissing(2, false));
+    EXPECT_FALSE(CopiesMissing(2, true));
+}
+
 TEST(PrintJob, EveryCopyStartsItsOwnSheetAtTheTop) {
     RecordingSurface surface;
     std::vector<int> seen;
