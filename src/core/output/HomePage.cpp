@@ -106,4 +106,8 @@ Status WriteHomePage(const AppState& state, std::string* confirmation) {
     return Status::Ok();
 }
 
+fs::path HomePagePath(const AppState& state) {
+    return FindFile(WebFolder(state), kHomePageFileName);
+}
+
 }  // namespace gm

@@ -37,4 +37,8 @@ std::string HomePageConfirmation(const std::vector<std::string>& descriptions);
 // the program shows the user (title kHomePageTitle, information icon).
 Status WriteHomePage(const AppState& state, std::string* confirmation);
 
+// Where WriteHomePage puts the home page (an existing copy under any case of
+// its name is the one meant).
+fs::path HomePagePath(const AppState& state);
+
 }  // namespace gm

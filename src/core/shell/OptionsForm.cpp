@@ -133,4 +133,8 @@ Status ApplyOptions(AppState& s, const OptionsControls& c) {
     return first;
 }
 
+std::string OptionsNotSavedText(std::string_view reason) {
+    return std::string(reason) + "\nThe options are used for this session but were not saved.";
+}
+
 }  // namespace gm

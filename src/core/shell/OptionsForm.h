@@ -58,6 +58,10 @@ bool OptionsChanged(const OptionsControls& now, const OptionsControls& opened, c
 Status ApplyOptions(AppState& state, const OptionsControls& c);
 
 inline constexpr std::string_view kOptionsTitle = "Gridmoot Options";
+
+// Shown (title kOptionsTitle) when ApplyOptions could not write the settings:
+// its reason, and that the options still hold for this run.
+std::string OptionsNotSavedText(std::string_view reason);
 inline constexpr std::string_view kOptionsSaveQuestion =
     "The Pool Options has been changed.\nWould you like to save these changes?";
 

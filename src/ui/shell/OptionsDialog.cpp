@@ -20,13 +20,12 @@
 #include "core/shell/Help.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QRadioButton* Radio(const QString& caption, const QString& name, QLayout* into) {
     auto* b = new QRadioButton(caption);
@@ -189,8 +188,7 @@ void frmOptions::OkClicked() {
         const Status s = ApplyOptions(ctx_.State, controls_);
         // The settings stay in force for this run even when the file could not take them.
         if (!s.ok())
-            ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "Gridmoot Options",
-                              Q(s.message) + "\nThe options are used for this session but were not saved.");
+            ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kOptionsTitle), Q(OptionsNotSavedText(s.message)));
     }
     open_ = false;
     QDialog::accept();
@@ -225,7 +223,7 @@ void frmOptions::UpdateHomePage() {
 
 void frmOptions::ViewWebPages() {
     // Where the home page was written: "Webpages", or the data folder without one.
-    const fs::path index = FindFile(WebFolder(ctx_.State), "index.htm");
+    const fs::path index = HomePagePath(ctx_.State);
     const QString file = QString::fromStdString(index.string());
     if (!QFileInfo::exists(file)) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "View Web Pages",

@@ -202,6 +202,7 @@ TEST(HomePage, ReplacesAnOldCopyUnderItsOwnName) {
     ASSERT_TRUE(WriteHomePage(state, nullptr));
     EXPECT_FALSE(std::filesystem::exists(dir / "Webpages" / "INDEX.HTM"));
     EXPECT_EQ(ReadFile(dir / "Webpages" / "index.htm").substr(0, 8), "<HTML>\r\n");
+    EXPECT_EQ(HomePagePath(state), dir / "Webpages" / "index.htm");
 }
 
 TEST(HomePage, WithoutWebpagesUsesTheDataFolder) {
@@ -211,6 +212,7 @@ TEST(HomePage, WithoutWebpagesUsesTheDataFolder) {
     std::string confirmation;
     ASSERT_TRUE(WriteHomePage(state, &confirmation));
     EXPECT_NE(ReadFile(dir / "index.htm").find("<LI><a href=picks.htm>"), std::string::npos);
+    EXPECT_EQ(HomePagePath(state), dir / "index.htm");
     EXPECT_TRUE(confirmation.ends_with("\r\nWeekly Player Picks (picks.htm)"));
 }
 

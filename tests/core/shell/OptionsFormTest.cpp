@@ -106,5 +106,10 @@ TEST(OptionsForm, NoTiebreakersWritesEveryKeyInOrder) {
               "[WebPage]\r\nTitle=Friday Pool\r\nColor=WB\r\n");
 }
 
+TEST(OptionsForm, AFailedWriteKeepsItsReasonAndSaysTheOptionsStillHold) {
+    EXPECT_EQ(OptionsNotSavedText("Vask97.ini is read-only."),
+              "Vask97.ini is read-only.\nThe options are used for this session but were not saved.");
+}
+
 }  // namespace
 }  // namespace gm
