@@ -51,6 +51,10 @@ int ScoreFromText(std::string_view text);
 // 1 to 21, else 0 (the control beeps and stays).
 int SpinWeek(int week, int step);
 
+// The week label's text: once a spin has rewritten it, it carries a blank
+// before the number (" 7"); as the window opens it does not ("7").
+std::string WeekLabel(int week, bool spun);
+
 // The question every editing window asks before it throws changes away.
 std::string ChangedQuestion(std::string_view what);
 

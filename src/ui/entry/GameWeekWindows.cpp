@@ -100,7 +100,7 @@ void GameWeekDialog::ShowWeek() {
         awayBoxes_[s]->setEnabled(game);
         homeBoxes_[s]->setEnabled(game);
     }
-    weekLabel_->setText(QString::number(week_));
+    weekLabel_->setText(Q(entry::WeekLabel(week_, false)));
     if (awayBoxes_[0]->isEnabled()) awayBoxes_[0]->setFocus();
 }
 
@@ -121,8 +121,7 @@ void GameWeekDialog::Step(int step) {
     week_ = next;
     ctx_.State.CurrentWeek = week_;
     ShowWeek();
-    // A week label the spin has rewritten carries a blank before the number.
-    weekLabel_->setText(QStringLiteral(" %1").arg(week_));
+    weekLabel_->setText(Q(entry::WeekLabel(week_, true)));
 }
 
 void GameWeekDialog::Save() {

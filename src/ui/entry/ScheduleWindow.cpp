@@ -99,7 +99,7 @@ void frmSchedule::ShowWeek() {
         Select(combos_[2 * s], teams[s].Away);
         Select(combos_[2 * s + 1], teams[s].Home);
     }
-    weekLabel_->setText(QString::number(week_));
+    weekLabel_->setText(Q(entry::WeekLabel(week_, false)));
 }
 
 entry::WeekTeams frmSchedule::ReadWeek() const {
@@ -119,8 +119,7 @@ void frmSchedule::Step(int step) {
     week_ = next;
     ctx_.State.CurrentWeek = week_;
     ShowWeek();
-    // A week label the spin has rewritten carries a blank before the number.
-    weekLabel_->setText(QStringLiteral(" %1").arg(week_));
+    weekLabel_->setText(Q(entry::WeekLabel(week_, true)));
     combos_[0]->setFocus();
 }
 

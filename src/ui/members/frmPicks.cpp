@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/entry/EntryBoxes.h"
 #include "ui/members/MemberWidgets.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/Prompt.h"
@@ -272,7 +273,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     loading_ = false;
     connect(combo_, &QComboBox::currentIndexChanged, this, &frmPicks::OnMemberChosen);
     if (combo_->count() > 0) LoadSheet(combo_->itemData(position).toInt(), week_);
-    lblWeek_->setText(QString::number(week_));
+    lblWeek_->setText(Q(entry::WeekLabel(week_, false)));
     adjustSize();
     CenterForm(this);
 }
@@ -346,25 +347,25 @@ void frmPicks::ChangeWeek(int week) {
     StoreSheet();
     week_ = week;
     ctx_.State.CurrentWeek = week;
-    // A week the spin has set is written with a blank before it, like every spun week label.
-    lblWeek_->setText(QStringLiteral(" %1").arg(week));
+    lblWeek_->setText(Q(entry::WeekLabel(week, true)));
     if (combo_->count() > 0) LoadSheet(sheet_.Member, week);
 }
 
 void frmPicks::OnSpinUp() {
-    if (week_ >= kWeeks) {
-        QApplication::beep();
-        return;
-    }
-    ChangeWeek(week_ + 1);
+    Spin(1);
 }
 
 void frmPicks::OnSpinDown() {
-    if (week_ <= 1) {
+    Spin(-1);
+}
+
+void frmPicks::Spin(int step) {
+    const int next = entry::SpinWeek(week_, step);
+    if (next == 0) {
         QApplication::beep();
         return;
     }
-    ChangeWeek(week_ - 1);
+    ChangeWeek(next);
 }
 
 void frmPicks::OnQuickPick(QuickPick pick) {

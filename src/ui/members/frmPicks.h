@@ -78,6 +78,7 @@ private:
     void ShowAvailable();
     void StoreSheet();
     void ChangeWeek(int week);
+    void Spin(int step);  // beeps at either end of the season
     bool Save();
     void Close(int result);
 

@@ -103,5 +103,11 @@ TEST(SpinWeek, StaysWithinTheSeason) {
     EXPECT_EQ(SpinWeek(21, -1), 20);
 }
 
+TEST(WeekLabel, ASpunLabelCarriesABlank) {
+    EXPECT_EQ(WeekLabel(7, false), "7");
+    EXPECT_EQ(WeekLabel(7, true), " 7");
+    EXPECT_EQ(WeekLabel(21, true), " 21");
+}
+
 }  // namespace
 }  // namespace gm::entry
