@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/data/AppState.h"
@@ -10,6 +11,14 @@
 #include "core/output/WebPage.h"
 
 namespace gm {
+
+// The matrix window's "Hint" box.
+inline constexpr std::string_view kMatrixHintTitle = "Some Helpful Hints";
+inline constexpr std::string_view kMatrixHintText =
+    "By double-clicking anywhere in a Players row\r\n"
+    "you will be able edit his selections.\r\n\r\n"
+    "NOTE: While this screen offers a simplified All-Picks Report, you can get a much better one "
+    "by selecting REPORTS from the Main Menu.";
 
 // The points text of a game as the heading rows show it: the spread of the
 // team given points; `halfSign` writes halves as the whole part and "½"

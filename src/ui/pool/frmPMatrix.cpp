@@ -136,11 +136,7 @@ void frmPMatrix::OnListDoubleClick(int row) {
 }
 
 void frmPMatrix::OnHint() {
-    ctx_.Prompts.Tell(this, PromptIcon::Information, "Some Helpful Hints",
-                      "By double-clicking anywhere in a Players row\r\n"
-                      "you will be able edit his selections.\r\n\r\n"
-                      "NOTE: While this screen offers a simplified All-Picks Report, you can get a much better one "
-                      "by selecting REPORTS from the Main Menu.");
+    ctx_.Prompts.Tell(this, PromptIcon::Information, Q(kMatrixHintTitle), Q(kMatrixHintText));
 }
 
 void frmPMatrix::OnPrint() {
