@@ -76,6 +76,19 @@ Status ReadFileBytes(const fs::path& file, std::string& out, bool* missing) {
     return Status::Ok();
 }
 
+Status CheckReplaceable(const fs::path& file) {
+#ifdef GM_POSIX
+    // A file the user made read-only stays as it is, as it would on Windows;
+    // replacing it through the folder would get round that.
+    std::error_code ec;
+    if (fs::is_regular_file(file, ec) && ::access(file.c_str(), W_OK) != 0)
+        return Status::Error(FileErrorText("write", file, std::strerror(errno)));
+#else
+    (void)file;
+#endif
+    return Status::Ok();
+}
+
 Status WriteFileAtomic(const fs::path& file, std::string_view bytes) {
     const fs::path temp = file.parent_path() / (file.filename().string() + TempSuffix());
     auto fail = [&](int err) {
@@ -83,6 +96,9 @@ Status WriteFileAtomic(const fs::path& file, std::string_view bytes) {
         fs::remove(temp, ignore);
         return Status::Error(FileErrorText("write", file, std::strerror(err)));
     };
+    if (Status s = CheckReplaceable(file); !s) return s;
+    std::error_code ec;
+    const fs::file_status old = fs::status(file, ec);
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return Status::Error(FileErrorText("write", file, std::strerror(errno)));
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
@@ -103,7 +119,8 @@ Status WriteFileAtomic(const fs::path& file, std::string_view bytes) {
     }
 #endif
     if (std::fclose(f) != 0) return fail(errno);
-    std::error_code ec;
+    // The new file keeps the old one's permissions.
+    if (fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), ec);
     fs::rename(temp, file, ec);
     if (ec) return fail(ec.value());
     return Status::Ok();

@@ -23,6 +23,10 @@ Status ReadFileBytes(const fs::path& file, std::string& out, bool* missing = nul
 // any failure the old file is left whole and the temporary is removed.
 Status WriteFileAtomic(const fs::path& file, std::string_view bytes);
 
+// An error naming the file when it exists but may not be written (read-only);
+// saves check it before replacing the file.
+Status CheckReplaceable(const fs::path& file);
+
 // Creates an empty file when none exists (the original program created missing
 // data files on first open).
 Status TouchFile(const fs::path& file);

@@ -1,5 +1,6 @@
 #include "PoolFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace gm {
@@ -45,7 +46,8 @@ Status SavePool(const AppState& state) {
     std::string bytes;
     if (Status s = ReadFileBytes(file, bytes); !s) return s;
     const std::string records =
-        EncodePool(std::span(state.Members.data(), static_cast<std::size_t>(state.MemberCount)));
+        EncodePool(std::span(state.Members.data(),
+                             std::min(state.Members.size(), static_cast<std::size_t>(std::max(state.MemberCount, 0)))));
     if (bytes.size() < records.size()) bytes.resize(records.size());
     std::memcpy(bytes.data(), records.data(), records.size());
     return WriteFileAtomic(file, bytes);
@@ -54,6 +56,7 @@ Status SavePool(const AppState& state) {
 Status RebuildPool(AppState& state, std::span<const MemberRecord> records) {
     const fs::path temp = state.File(kPoolTempFileName);
     const fs::path target = state.File(kPoolFileName);
+    if (Status s = CheckReplaceable(target); !s) return s;
     if (Status s = WriteFileAtomic(temp, EncodePool(records)); !s) return s;
     std::error_code ec;
     fs::rename(temp, target, ec);

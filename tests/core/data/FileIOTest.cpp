@@ -37,7 +37,24 @@ TEST(FileIO, FailedWriteKeepsTheOldFile) {
         EXPECT_FALSE(WriteFileAtomic(dir / "Pool97.dat", "x").ok());
         fs::permissions(dir.path(), fs::perms::owner_all);
         EXPECT_EQ(ReadFile(dir / "Pool97.dat"), "precious");
+
+        // A read-only file in a writable folder is not replaced behind the user's back.
+        fs::permissions(dir / "Pool97.dat", fs::perms::owner_read);
+        const Status readOnly = WriteFileAtomic(dir / "Pool97.dat", "x");
+        EXPECT_FALSE(readOnly.ok());
+        EXPECT_NE(readOnly.message.find("\"Pool97.dat\""), std::string::npos);
+        fs::permissions(dir / "Pool97.dat", fs::perms::owner_all);
+        EXPECT_EQ(ReadFile(dir / "Pool97.dat"), "precious");
     }
+}
+
+TEST(FileIO, ReplacedFileKeepsItsPermissions) {
+    TempDir dir;
+    WriteFile(dir / "Vask97.ini", "[Options]\n");
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(dir / "Vask97.ini", mode);
+    ASSERT_TRUE(WriteFileAtomic(dir / "Vask97.ini", "[Colors]\n").ok());
+    EXPECT_EQ(fs::status(dir / "Vask97.ini").permissions(), mode);
 }
 
 TEST(FileIO, FindFileIgnoresCase) {

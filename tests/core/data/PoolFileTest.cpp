@@ -73,6 +73,18 @@ TEST(PoolFile, RebuildLeavesExactlyTheRecords) {
     EXPECT_FALSE(std::filesystem::exists(dir / "Temp.dat"));
     ASSERT_EQ(state.MemberCount, 3);
     EXPECT_EQ(state.Members[2].TrimmedName(), "C");
+
+    if (test::PermissionsEnforced()) {
+        // A read-only pool file (or one the start-up could not read) is not replaced by the members in memory.
+        const std::string before = test::ReadFile(dir / "Pool97.dat");
+        std::filesystem::permissions(dir / "Pool97.dat", std::filesystem::perms::owner_read);
+        const Status s = RebuildPool(state, std::vector<MemberRecord>{Member("D", 4)});
+        std::filesystem::permissions(dir / "Pool97.dat", std::filesystem::perms::owner_all);
+        EXPECT_FALSE(s.ok());
+        EXPECT_NE(s.message.find("Pool97.dat"), std::string::npos);
+        EXPECT_EQ(test::ReadFile(dir / "Pool97.dat"), before);
+        EXPECT_FALSE(std::filesystem::exists(dir / "Temp.dat"));
+    }
 }
 
 TEST(PoolFile, SaveInPlaceKeepsBytesBeyondTheMembers) {
