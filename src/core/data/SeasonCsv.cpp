@@ -92,7 +92,7 @@ std::optional<long> ParseDate(std::string_view s) {
     const auto m = ParseInt(s.substr(0, a));
     const auto d = ParseInt(s.substr(a + 1, b - a - 1));
     const auto y = ParseInt(s.substr(b + 1));
-    if (!m || !d || !y || *m < 1 || *m > 12 || *d < 1 || *d > 31) return std::nullopt;
+    if (!m || !d || !y || *m < 1 || *m > 12 || *d < 1 || *d > 31 || *y < 1 || *y > 9999) return std::nullopt;
     return *y * 10000 + *m * 100 + *d;
 }
 
@@ -176,10 +176,11 @@ void ImportScoresAndLines(const std::vector<std::string_view>& lines, int season
             problem("a team cannot play itself");
             continue;
         }
-        // An empty score is a game not played yet (0-0).
+        // Two empty scores are a game not played yet (0-0); one alone is a damaged row.
         const std::string_view hs = Trim(field(cHomeScore)), as = Trim(field(cAwayScore));
-        const auto home = hs.empty() ? std::optional<long>(0) : ParseInt(hs);
-        const auto away = as.empty() ? std::optional<long>(0) : ParseInt(as);
+        const bool unplayed = hs.empty() && as.empty();
+        const auto home = unplayed ? std::optional<long>(0) : ParseInt(hs);
+        const auto away = unplayed ? std::optional<long>(0) : ParseInt(as);
         if (!home || *home < 0 || *home > 99 || !away || *away < 0 || *away > 99) {
             problem("bad score \"" + std::string(hs) + "\" - \"" + std::string(as) + "\" (scores run from 0 to 99)");
             continue;
@@ -190,7 +191,14 @@ void ImportScoresAndLines(const std::vector<std::string_view>& lines, int season
 
         const std::string_view fav = Trim(field(cFav));
         const std::string_view lineText = Trim(field(cLine));
-        if (!fav.empty() && fav != "PICK") {
+        if (fav.empty() || fav == "PICK") {
+            // An even game: a line with no favourite to give it would be dropped unseen.
+            const auto line = lineText.empty() ? std::optional<double>(0.0) : ParseNumber(lineText);
+            if (!line || *line != 0) {
+                problem("a line of \"" + std::string(lineText) + "\" without a favourite");
+                continue;
+            }
+        } else {
             const auto line = lineText.empty() ? std::optional<double>(0.0) : ParseNumber(lineText);
             const double points = line ? std::fabs(*line) : -1;
             if (!line || points > 99.5 || std::fmod(points * 2, 1.0) != 0) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "core/data/MemberRecord.h"
 #include "core/data/SeasonCsv.h"
 #include "core/data/SeasonFile.h"
 #include "support/TempDir.h"
@@ -127,6 +130,10 @@ TEST(SeasonImport, RowsThatCannotBePlacedAreReportedByLine) {
         {kHeader + "9/7/1997,1997,2,FALSE,Miami Dolphins,100,0,Buffalo Bills,MIA,-3,,,,,,,\n", 2, "bad score"},
         {kHeader + "9/7/1997,1997,Preseason,FALSE,Miami Dolphins,1,0,Buffalo Bills,MIA,-3,,,,,,,\n", 2, "unknown week"},
         {kHeader + "someday,1997,2,FALSE,Miami Dolphins,1,0,Buffalo Bills,MIA,-3,,,,,,,\n", 2, "bad date"},
+        {kHeader + "9/7/99999999999999,1997,2,FALSE,Miami Dolphins,1,0,Buffalo Bills,MIA,-3,,,,,,,\n", 2, "bad date"},
+        {kHeader + "9/7/1997,1997,2,FALSE,Miami Dolphins,,7,Buffalo Bills,MIA,-3,,,,,,,\n", 2, "bad score"},
+        {kHeader + "9/7/1997,1997,2,FALSE,Miami Dolphins,1,0,Buffalo Bills,PICK,-3,,,,,,,\n", 2, "without a favourite"},
+        {kHeader + "9/7/1997,1997,2,FALSE,Miami Dolphins,1,0,Buffalo Bills,,-2.5,,,,,,,\n", 2, "without a favourite"},
         {sixteen, 17, "16th game"},
         {"a,b,c\n", 1, "unknown header"},
     };
@@ -154,6 +161,40 @@ TEST(SeasonExport, ExportThenImportGivesTheSameBytes) {
     const SeasonImport back = ImportSeasonCsv(csv, 1997);
     ASSERT_TRUE(back.Problems.empty());
     EXPECT_EQ(EncodeSeason(back.Games), EncodeSeason(games));
+}
+
+TEST(SeasonImport, DamagedInputNeverCrashesOrPlacesNonsense) {
+    // Random bytes and randomly damaged real rows: the decoders and the importer
+    // must neither crash nor place a team, score or line out of range.
+    const std::string real = RealResults().substr(0, 30000);
+    std::mt19937 rng(1997);
+    const std::string noise = "0123456789,\"\n\r-./ PICKLVRWildcard";
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes(rng() % 2000, '\0');
+        for (char& c : bytes) c = static_cast<char>(rng());
+        const SeasonGrid decoded = DecodeSeason(bytes);
+        if (bytes.size() >= kMemberRecordSize)
+            EncodeMember(DecodeMember(std::span<const std::uint8_t, kMemberRecordSize>(
+                reinterpret_cast<const std::uint8_t*>(bytes.data()), kMemberRecordSize)));
+        ImportSeasonCsv(bytes, 1997);
+        const SeasonImport back = ImportSeasonCsv(ExportSeasonCsv(decoded), 1997);
+        ASSERT_TRUE(back.Problems.empty());
+        ASSERT_EQ(EncodeSeason(back.Games), EncodeSeason(decoded));
+
+        if (real.empty()) continue;
+        std::string damaged = real;
+        for (int k = 0; k < 10; ++k) damaged[rng() % damaged.size()] = noise[rng() % noise.size()];
+        const SeasonImport r = ImportSeasonCsv(damaged, 1995);
+        for (int w = 0; w < kWeeks; ++w)
+            for (int slot = 0; slot < kSlots; ++slot) {
+                const GameRecord& g = r.Games[w][slot];
+                if (!g.HasGame()) continue;
+                ASSERT_LE(g.HomeTeam, kTeams);
+                ASSERT_LE(g.AwayTeam, kTeams);
+                ASSERT_LE(g.HomeScore, 99);
+                ASSERT_LE(g.HomeSpread + g.AwaySpread, 99.5f);
+            }
+    }
 }
 
 }  // namespace
