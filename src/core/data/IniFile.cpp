@@ -29,20 +29,25 @@ struct Lines {
     std::vector<std::string> lines;
     std::string eol = "\r\n";
     bool finalEol = true;
+    std::string bom;  // a byte-order mark some editors put first; kept, but not part of the first line
 };
 
-Lines Split(const std::string& bytes) {
+Lines Split(std::string_view bytes) {
     Lines out;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        out.bom = std::string(bytes.substr(0, 3));
+        bytes.remove_prefix(3);
+    }
     if (bytes.find('\n') != std::string::npos && bytes.find("\r\n") == std::string::npos) out.eol = "\n";
     std::size_t start = 0;
     while (start < bytes.size()) {
         auto end = bytes.find('\n', start);
         if (end == std::string::npos) {
-            out.lines.push_back(bytes.substr(start));
+            out.lines.emplace_back(bytes.substr(start));
             out.finalEol = false;
             break;
         }
-        std::string line = bytes.substr(start, end - start);
+        std::string line(bytes.substr(start, end - start));
         if (!line.empty() && line.back() == '\r') line.pop_back();
         out.lines.push_back(std::move(line));
         start = end + 1;
@@ -51,7 +56,7 @@ Lines Split(const std::string& bytes) {
 }
 
 std::string Join(const Lines& l) {
-    std::string out;
+    std::string out = l.bom;
     for (std::size_t i = 0; i < l.lines.size(); ++i) {
         out += l.lines[i];
         if (i + 1 < l.lines.size() || l.finalEol) out += l.eol;

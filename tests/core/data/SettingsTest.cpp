@@ -57,6 +57,12 @@ TEST(IniFile, WritingAKeyKeepsTheRestOfTheFile) {
               "\r\n"
               "[WebPage]\r\n"
               "Title=Bob's Pool\r\n");
+
+    // A byte-order mark left by an editor must not hide the first section.
+    WriteFile(dir / "Vask97.ini", "\xEF\xBB\xBF[Gridmoot]\r\nCurrentWeek=5\r\n");
+    EXPECT_EQ(ini.Read("Gridmoot", "CurrentWeek", "1", 4), "5");
+    ASSERT_TRUE(ini.Write("GridMoot", "CurrentWeek", "6").ok());
+    EXPECT_EQ(ReadFile(dir / "Vask97.ini"), "\xEF\xBB\xBF[Gridmoot]\r\nCurrentWeek=6\r\n");
 }
 
 TEST(IniFile, ValuesStayOnOneLineAndSectionsDeleteWhole) {
