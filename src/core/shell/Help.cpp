@@ -14,4 +14,23 @@ std::string_view HelpPage(int topic) {
     }
 }
 
+std::span<const TourStop> QuickTourStops() {
+    static constexpr TourStop kTour[] = {
+        {"frmPlayer", "First add the members of your pool. Each member gets a player number."},
+        {"frmOptions", "Then set the pool options: point spreads, how players are ranked, confidence points and "
+                       "the tiebreakers."},
+        {"frmSpreads", "Each week, enter the point spreads of the week's games."},
+        {"frmCompact", "Print pick sheets for the members to fill in."},
+        {"frmPicks", "Type each member's selections and Monday night tiebreaker into the selections window."},
+        {"frmPMatrix", "The player matrix shows everybody's selections side by side."},
+        {"frmOffBar", "The Sports Box runs a squares pool on one game a week."},
+        {"frmScores", "After the games, enter the final scores."},
+        {"frmPoolStn", "The pool standings grade every selection and rank the members."},
+        {"frmPGraph", "Player graphs chart each member's weeks."},
+        {"frmStats", "The StatPak shows a member's statistics week by week."},
+        {"frmNFLDisp", "And the NFL marquee scrolls the week's results across the sign. Enjoy the season!"},
+    };
+    return kTour;
+}
+
 }  // namespace gm

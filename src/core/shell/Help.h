@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace gm {
@@ -17,5 +18,14 @@ inline constexpr int PoolRoom = 13;
 
 // The page of the help pages for a topic; unknown topics open the contents.
 std::string_view HelpPage(int topic);
+
+// The Quick Tour: the windows it opens in order, each after a box (title
+// kQuickTourTitle) saying what it is for. Windows not built are passed over.
+struct TourStop {
+    std::string_view Form;
+    std::string_view Text;
+};
+std::span<const TourStop> QuickTourStops();
+inline constexpr std::string_view kQuickTourTitle = "The Gridmoot Quick Tour";
 
 }  // namespace gm

@@ -20,6 +20,7 @@
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
 #include "core/shell/Backup.h"
+#include "core/shell/Help.h"
 #include "core/shell/MenuRules.h"
 #include "ui/display/ElectronicSign.h"
 #include "ui/display/SignSetup.h"
@@ -354,31 +355,13 @@ void frmMain::RunTool(DesktopTool tool) {
 }
 
 void frmMain::QuickTour() {
-    struct Stop {
-        const char* form;
-        const char* text;
-    };
-    static const Stop kTour[] = {
-        {"frmPlayer", "First add the members of your pool. Each member gets a player number."},
-        {"frmOptions", "Then set the pool options: point spreads, how players are ranked, confidence points and "
-                       "the tiebreakers."},
-        {"frmSpreads", "Each week, enter the point spreads of the week's games."},
-        {"frmCompact", "Print pick sheets for the members to fill in."},
-        {"frmPicks", "Type each member's selections and Monday night tiebreaker into the selections window."},
-        {"frmPMatrix", "The player matrix shows everybody's selections side by side."},
-        {"frmOffBar", "The Sports Box runs a squares pool on one game a week."},
-        {"frmScores", "After the games, enter the final scores."},
-        {"frmPoolStn", "The pool standings grade every selection and rank the members."},
-        {"frmPGraph", "Player graphs chart each member's weeks."},
-        {"frmStats", "The StatPak shows a member's statistics week by week."},
-        {"frmNFLDisp", "And the NFL marquee scrolls the week's results across the sign. Enjoy the season!"},
-    };
-    for (const Stop& stop : kTour) {
-        if (!ctx_.Windows || !ctx_.Windows->Has(stop.form)) continue;
-        if (ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::OkCancel, "The Gridmoot Quick Tour",
-                             stop.text) == PromptAnswer::Cancel)
+    for (const TourStop& stop : QuickTourStops()) {
+        const std::string form(stop.Form);
+        if (!ctx_.Windows || !ctx_.Windows->Has(form)) continue;
+        if (ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::OkCancel, Q(kQuickTourTitle),
+                             Q(stop.Text)) == PromptAnswer::Cancel)
             return;
-        OpenForm(stop.form);
+        OpenForm(form);
     }
 }
 
