@@ -8,19 +8,13 @@
 
 #include "ui/shell/QtText.h"
 #include "ui/shell/SpinButton.h"
+#include "ui/shell/WindowHelpers.h"
 
 // Small pieces the NFL data-entry windows build their controls from.
 namespace gm::ui::entryui {
 
+using ui::Button;
 using ui::Q;
-
-// A push button that never becomes the default: Enter belongs to the boxes.
-inline QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // The week caption (its access key reaching the spin), the week label and the
 // spin, in one row.

@@ -15,17 +15,12 @@
 #include "core/output/TextOutput.h"
 #include "ui/output/RunOutput.h"
 #include "ui/shell/QtText.h"
+#include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui::poolui {
 
+using ui::Button;
 using ui::Q;
-
-inline QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 inline QLabel* Named(const char* name, QWidget* parent, const QString& text = {}) {
     auto* l = new QLabel(text, parent);

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -56,6 +57,13 @@ long long ScreenColors(const UiContext& ctx) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int depth = screen ? screen->depth() : 32;
     return depth >= 62 ? (1LL << 62) : (1LL << depth);
+}
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
 }
 
 }  // namespace gm::ui

@@ -4,6 +4,7 @@
 
 class QWidget;
 class QLineEdit;
+class QPushButton;
 
 namespace gm::ui {
 
@@ -12,6 +13,10 @@ class Prompter;
 
 // "Error:" + number + one blank + description, in a message box.
 void ShowError(Prompter& prompts, QWidget* parent, int number, const QString& description);
+
+// A push button named `name` that never becomes the default by itself:
+// Enter belongs to the entry boxes unless a window makes a button its default.
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent);
 
 // Centres a window on its screen.
 void CenterForm(QWidget* window);
