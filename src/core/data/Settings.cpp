@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include <algorithm>
+
 #include "PoolOptions.h"
 
 namespace gm {
@@ -28,6 +30,10 @@ void ReadSettings(AppState& s, long long screenColors) {
 
     const long players = LeadingNumber(ReadSetting(ini, keys::BoxPlayers));
     s.LastPlayerNumber = players >= 0 && players <= kMaxMembers ? static_cast<int>(players) : 0;
+    // A counter behind the pool (settings file lost or replaced) would hand out
+    // numbers members already hold; it continues from the highest one instead.
+    for (int i = 0; i < s.MemberCount && i < static_cast<int>(s.Members.size()); ++i)
+        s.LastPlayerNumber = std::max<int>(s.LastPlayerNumber, s.Members[i].PlayerNumber);
 
     long scheme = LeadingNumber(ReadSetting(ini, keys::ColorScheme));
     if (scheme < 1 || scheme > 12) scheme = 1;

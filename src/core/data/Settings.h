@@ -52,7 +52,8 @@ Status WriteSetting(const IniFile& ini, const SettingKey& key, std::string_view 
 // Reads every start-up setting into the state, in the order the main window
 // reads them. `screenColors` is the display's colour count: on a 256-colour
 // display a team scheme (7 to 12) falls back to scheme 1. Numbers out of their
-// range fall back to their defaults (week 1, scheme 1).
+// range fall back to their defaults (week 1, scheme 1). The player-number
+// counter never stays below a number a loaded member already holds.
 void ReadSettings(AppState& state, long long screenColors);
 
 // The four team-name loaders, each filling its table from its section with

@@ -134,6 +134,13 @@ TEST(Settings, ValuesAreCutAndOutOfRangeNumbersFallBack) {
     LoadTeamTables(state);
     EXPECT_EQ(state.CurrentWeek, 1);
     EXPECT_EQ(state.LastPlayerNumber, 57);
+
+    // A counter behind the members of the pool continues from their highest number.
+    state.Members.resize(2);
+    state.Members[1].PlayerNumber = 80;
+    state.MemberCount = 2;
+    ReadSettings(state, 1LL << 24);
+    EXPECT_EQ(state.LastPlayerNumber, 80);
     EXPECT_EQ(state.ColorScheme, 9);
     EXPECT_EQ(state.Title, std::string(34, 'T'));
     EXPECT_EQ(state.Teams.TeamName[7], "A very long team");
