@@ -15,6 +15,11 @@ Status CommitSeason(AppState& state, const std::function<void(SeasonGrid&)>& app
     return saved;
 }
 
+Status RereadCurrentSeason(AppState& state) {
+    if (!state.CurrentSeasonOpen) return Status::Ok();
+    return LoadSeason(state, kCurrentSeasonRead);
+}
+
 // ---- Schedule ----
 
 ScheduleEditor::ScheduleEditor(const SeasonGrid& games) {

@@ -23,6 +23,12 @@ namespace gm::entry {
 // user's edits for another try.
 Status CommitSeason(AppState& state, const std::function<void(SeasonGrid&)>& apply);
 
+// When the schedule or spread window closes, saved or not, the current season
+// is read again from its file so memory matches it. An archived season shown
+// instead is left as it is in memory. A failure is told under kSeasonFileTitle.
+Status RereadCurrentSeason(AppState& state);
+inline constexpr std::string_view kSeasonFileTitle = "Season File";
+
 // ---- Schedule ----
 
 inline constexpr std::string_view kScheduleChangedText = "The NFL Schedule has been changed.";

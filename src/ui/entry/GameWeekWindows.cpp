@@ -25,6 +25,11 @@ using entryui::Q;
 
 }  // namespace
 
+void RereadSeasonAfterEditing(UiContext& ctx, QWidget* parent) {
+    if (const Status s = entry::RereadCurrentSeason(ctx.State); !s)
+        ctx.Prompts.Tell(parent, PromptIcon::Stop, Q(entry::kSeasonFileTitle), Q(s.message));
+}
+
 GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QString& title,
                                EntryBox::KeyRule keyRule, EntryBox::ChangeRule changeRule, QWidget* parent)
     : QDialog(parent),
@@ -170,10 +175,7 @@ frmSpreads::frmSpreads(UiContext& ctx, QWidget* parent)
 void frmSpreads::done(int result) {
     QDialog::done(result);
     // Whatever happened, the season in memory matches the file again.
-    if (ctx_.State.CurrentSeasonOpen) {
-        if (const Status s = LoadSeason(ctx_.State, kCurrentSeasonRead); !s)
-            ctx_.Prompts.Tell(parentWidget(), PromptIcon::Stop, "Season File", Q(s.message));
-    }
+    RereadSeasonAfterEditing(ctx_, parentWidget());
 }
 
 void frmSpreads::ShowHelp() {

@@ -15,6 +15,10 @@ class QVBoxLayout;
 
 namespace gm::ui {
 
+// Reads the current season again after an editing window has closed, and
+// says so when the file cannot be read.
+void RereadSeasonAfterEditing(UiContext& ctx, QWidget* parent);
+
 // A week of games, one line per slot: the visiting team and its box, the home
 // team and its box. The spread and score windows differ only in what the
 // boxes hold.

@@ -1,6 +1,3 @@
-#include <QString>
-
-#include "core/data/SeasonFile.h"
 #include "ui/entry/GameWeekWindows.h"
 #include "ui/entry/ScheduleWindow.h"
 #include "ui/entry/TeamWindows.h"
@@ -14,10 +11,7 @@ void RegisterEntryWindows(WindowRegistry& registry) {
     registry.Add("frmSchedule", [](UiContext& ctx, QWidget* parent) {
         OpenModal<frmSchedule>(ctx, parent);
         // The season is read again from its file, saved or not.
-        if (ctx.State.CurrentSeasonOpen) {
-            if (const Status s = LoadSeason(ctx.State, kCurrentSeasonRead); !s)
-                ctx.Prompts.Tell(parent, PromptIcon::Stop, "Season File", QString::fromStdString(s.message));
-        }
+        RereadSeasonAfterEditing(ctx, parent);
     });
     registry.Add("frmSpreads", OpenModal<frmSpreads>);
     registry.Add("frmScores", OpenModal<frmScores>);

@@ -232,5 +232,21 @@ TEST(CommitSeason, AFailedSavePutsMemoryBack) {
     EXPECT_EQ(state.Games[0][0].HomeTeam, kMiami);
 }
 
+TEST(RereadCurrentSeason, DropsUnsavedEditsOfTheCurrentSeasonOnly) {
+    test::TempDir dir;
+    AppState state(dir.path());
+    state.CurrentSeasonOpen = true;
+    ASSERT_TRUE(CommitSeason(state, [](SeasonGrid& g) { g[0][0] = Game(kDenver, kMiami); }));
+    state.Games[0][0].HomeScore = 21;  // edited in a window, never saved
+    ASSERT_TRUE(RereadCurrentSeason(state));
+    EXPECT_EQ(state.Games[0][0].HomeScore, 0);
+    EXPECT_EQ(state.Games[0][0].HomeTeam, kMiami);
+
+    state.CurrentSeasonOpen = false;  // an archived season is shown
+    state.Games[0][0].HomeScore = 21;
+    ASSERT_TRUE(RereadCurrentSeason(state));
+    EXPECT_EQ(state.Games[0][0].HomeScore, 21);
+}
+
 }  // namespace
 }  // namespace gm::entry
