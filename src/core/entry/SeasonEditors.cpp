@@ -1,5 +1,7 @@
 #include "SeasonEditors.h"
 
+#include <algorithm>
+
 #include "EntryBoxes.h"
 #include "core/data/SeasonFile.h"
 #include "core/data/Teams.h"
@@ -21,6 +23,46 @@ Status RereadCurrentSeason(AppState& state) {
 }
 
 // ---- Schedule ----
+
+namespace {
+
+// The code points of a UTF-8 text, each folded to lower case for the letters
+// a team location can hold (ASCII, Latin-1 and Windows-1252's extra ones).
+std::u32string Folded(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        char32_t c = n == 1 ? b : b & (0x7F >> n);
+        for (int k = 1; k < n && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        i += static_cast<std::size_t>(n);
+        if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            c += 0x20;
+        else if (c == 0x160 || c == 0x152 || c == 0x17D)
+            c += 1;
+        else if (c == 0x178)
+            c = 0xFF;
+        else if (c == 0xB5)
+            c = 0x3BC;  // the micro sign folds to the Greek letter
+        out.push_back(c);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<int> ScheduleTeamOrder(const TeamTables& teams) {
+    std::vector<int> order(kTeams);
+    for (int t = 1; t <= kTeams; ++t) order[static_cast<std::size_t>(t - 1)] = t;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return Folded(teams.City(a)) < Folded(teams.City(b)); });
+    order.insert(order.begin(), 0);
+    return order;
+}
+
+std::string ScheduleSlotCaption(int slot) {
+    return slot == kMondaySlot ? "Monday Nite Game" : "Game " + std::to_string(slot + 1);
+}
 
 ScheduleEditor::ScheduleEditor(const SeasonGrid& games) {
     for (int w = 0; w < kWeeks; ++w) {

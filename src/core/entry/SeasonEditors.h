@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/data/AppState.h"
 #include "core/data/PoolOptions.h"
@@ -30,6 +31,14 @@ Status RereadCurrentSeason(AppState& state);
 inline constexpr std::string_view kSeasonFileTitle = "Season File";
 
 // ---- Schedule ----
+
+// The schedule's team lists: 0 (the blank entry) first, then every team
+// by location, ignoring case (ties keep team order), so that a typed letter
+// finds its team.
+std::vector<int> ScheduleTeamOrder(const TeamTables& teams);
+
+// The caption of a schedule line: "Game 1" ... and "Monday Nite Game".
+std::string ScheduleSlotCaption(int slot);
 
 inline constexpr std::string_view kScheduleChangedText = "The NFL Schedule has been changed.";
 inline constexpr std::string_view kScheduleChangedTitle = "Cancel NFL Schedule Setup";

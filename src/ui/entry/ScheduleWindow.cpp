@@ -34,14 +34,8 @@ frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
     setWindowTitle("NFL Schedule Setup");
     setModal(true);
 
-    // The blank entry first, then the teams by location, so a typed letter finds its team.
-    std::vector<int> order(kTeams);
-    for (int t = 1; t <= kTeams; ++t) order[t - 1] = t;
     const TeamTables& teams = ctx.State.Teams;
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return Q(teams.City(a)).compare(Q(teams.City(b)), Qt::CaseInsensitive) < 0;
-    });
-    order.insert(order.begin(), 0);
+    const std::vector<int> order = entry::ScheduleTeamOrder(teams);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("<b>Visitor</b>", this), 0, 1);
@@ -53,9 +47,7 @@ frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
         combos_[i] = box;
     }
     for (int s = 0; s < kSlots; ++s) {
-        const QString caption =
-            s == kMondaySlot ? QString("Monday Nite Game") : QString("Game %1").arg(s + 1);
-        auto* label = new QLabel(caption, this);
+        auto* label = new QLabel(Q(entry::ScheduleSlotCaption(s)), this);
         label->setBuddy(combos_[2 * s]);
         grid->addWidget(label, s + 1, 0);
         grid->addWidget(combos_[2 * s], s + 1, 1);

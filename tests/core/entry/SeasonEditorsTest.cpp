@@ -201,6 +201,24 @@ TEST(Scores, OnlyShownWeeksAreWorkedOutAgain) {
     EXPECT_EQ(games[5][0].SpreadWinTeam, kNotYetPlayed);
 }
 
+TEST(ScheduleEditor, TeamListsRunByLocationIgnoringCase) {
+    TeamTables teams;
+    for (int t = 1; t <= kTeams; ++t) teams.TeamCity[static_cast<std::size_t>(t)] = "Zeta";
+    teams.TeamCity[5] = "denver";
+    teams.TeamCity[6] = "Atlanta";
+    teams.TeamCity[7] = "\xC3\x89cole";  // an upper-case accented letter sorts with its lower case
+    teams.TeamCity[8] = "\xC3\xA9a";
+    teams.TeamCity[9] = "Buffalo";
+    teams.TeamCity[10] = "DENVER";
+    const std::vector<int> order = ScheduleTeamOrder(teams);
+    ASSERT_EQ(order.size(), static_cast<std::size_t>(kTeams + 1));
+    EXPECT_EQ(std::vector<int>(order.begin(), order.begin() + 8), (std::vector<int>{0, 6, 9, 5, 10, 1, 2, 3}));
+    EXPECT_EQ(order[order.size() - 2], 8);
+    EXPECT_EQ(order.back(), 7);
+    EXPECT_EQ(ScheduleSlotCaption(0), "Game 1");
+    EXPECT_EQ(ScheduleSlotCaption(kMondaySlot), "Monday Nite Game");
+}
+
 TEST(CommitSeason, SavesOnlyTheCurrentSeason) {
     test::TempDir dir;
     AppState state(dir.path());
