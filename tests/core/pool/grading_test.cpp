@@ -3,34 +3,25 @@
 #include <random>
 
 #include "core/pool/Grading.h"
+#include "core/pool/fixtures/PoolFixture.h"
 
 namespace gm {
 namespace {
 
-GameRecord Game(int home, int away, int homeScore, int awayScore, float homeSpread = 0, float awaySpread = 0) {
-    GameRecord g;
-    g.HomeTeam = static_cast<std::uint8_t>(home);
-    g.AwayTeam = static_cast<std::uint8_t>(away);
-    g.HomeScore = static_cast<std::uint8_t>(homeScore);
-    g.AwayScore = static_cast<std::uint8_t>(awayScore);
-    g.HomeSpread = homeSpread;
-    g.AwaySpread = awaySpread;
-    ApplyResult(g);
-    return g;
-}
+using test::FixtureGame;
 
 TEST(GradeAgainstSpread, DecidesCoverPushAndUnplayed) {
     struct Case {
         GameRecord game;
         int win, lose;
     } cases[] = {
-        {Game(24, 20, 24, 20, 0, 6.5f), 20, 24},   // away underdog covers
-        {Game(17, 10, 17, 10, 0, 7.0f), 0, 0},     // 17 vs 17: push
-        {Game(5, 6, 30, 20, 0, 7.0f), 5, 6},       // favourite wins by more than the points
-        {Game(5, 6, 10, 13, 3.5f, 0), 5, 6},       // home underdog loses by less
-        {Game(5, 6, 0, 0, 3.5f, 0), 55, 55},       // not played
-        {Game(0, 0, 0, 0), 55, 55},                // empty slot
-        {Game(5, 6, 14, 14), 0, 0},                // tied game, no spread
+        {FixtureGame(24, 20, 24, 20, 0, 6.5f), 20, 24},   // away underdog covers
+        {FixtureGame(17, 10, 17, 10, 0, 7.0f), 0, 0},     // 17 vs 17: push
+        {FixtureGame(5, 6, 30, 20, 0, 7.0f), 5, 6},       // favourite wins by more than the points
+        {FixtureGame(5, 6, 10, 13, 3.5f, 0), 5, 6},       // home underdog loses by less
+        {FixtureGame(5, 6, 0, 0, 3.5f, 0), 55, 55},       // not played
+        {FixtureGame(0, 0, 0, 0), 55, 55},                // empty slot
+        {FixtureGame(5, 6, 14, 14), 0, 0},                // tied game, no spread
     };
     for (const Case& c : cases) {
         SeasonGrid games{};
@@ -44,10 +35,10 @@ TEST(GradeAgainstSpread, DecidesCoverPushAndUnplayed) {
 
 TEST(GradeSelection, SpreadAndStraightUp) {
     SeasonGrid games{};
-    games[0][0] = Game(24, 20, 24, 20, 0, 6.5f);
-    games[0][1] = Game(17, 10, 17, 10, 0, 7.0f);
-    games[0][2] = Game(3, 4, 0, 0);
-    games[0][3] = Game(3, 4, 21, 21);
+    games[0][0] = FixtureGame(24, 20, 24, 20, 0, 6.5f);
+    games[0][1] = FixtureGame(17, 10, 17, 10, 0, 7.0f);
+    games[0][2] = FixtureGame(3, 4, 0, 0);
+    games[0][3] = FixtureGame(3, 4, 21, 21);
     GradeAgainstSpread(games);
     struct Case {
         int slot, pick;
@@ -68,12 +59,12 @@ TEST(GradeSelection, SpreadAndStraightUp) {
 class TallyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        games[1][0] = Game(24, 20, 24, 20, 0, 6.5f);
-        games[1][1] = Game(17, 10, 17, 10, 0, 7.0f);
-        games[1][2] = Game(3, 4, 0, 0);  // 0-0: not played
-        games[1][14] = Game(8, 9, 27, 20);
-        games[2][0] = Game(1, 2, 10, 3);
-        games[2][1] = Game(3, 4, 20, 10);
+        games[1][0] = FixtureGame(24, 20, 24, 20, 0, 6.5f);
+        games[1][1] = FixtureGame(17, 10, 17, 10, 0, 7.0f);
+        games[1][2] = FixtureGame(3, 4, 0, 0);  // 0-0: not played
+        games[1][14] = FixtureGame(8, 9, 27, 20);
+        games[2][0] = FixtureGame(1, 2, 10, 3);
+        games[2][1] = FixtureGame(3, 4, 20, 10);
         GradeAgainstSpread(games);
         members.resize(4);
         MemberRecord& a = members[0];  // plays everything
@@ -140,7 +131,7 @@ TEST(TallyWeek, AgreesWithGradingEachSelection) {
         SeasonGrid games{};
         for (int g = 0; g < kSlots; ++g) {
             const int home = team(rng), away = home ? (home % 30) + 1 : 0;  // empty slot when home is 0
-            games[0][g] = Game(home, away, score(rng) * 7, score(rng) * 7, spread(rng) * 3.5f, spread(rng) * 3.5f);
+            games[0][g] = FixtureGame(home, away, score(rng) * 7, score(rng) * 7, spread(rng) * 3.5f, spread(rng) * 3.5f);
         }
         GradeAgainstSpread(games);
         std::vector<MemberRecord> members(1);
