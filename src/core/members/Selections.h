@@ -125,6 +125,7 @@ inline constexpr std::string_view RangeTitle = "Possible Incorrect Entry";
 inline constexpr std::string_view CancelTitle = "Cancel Player Picks";
 inline constexpr std::string_view CancelText =
     "The Player Selections have been changed.\nWould you like to save these changes?";
+inline constexpr std::string_view SaveFailedTitle = "Selections Not Saved";
 inline constexpr std::string_view HelpTitle = "Entering Player Selections";
 inline constexpr std::string_view HelpText =
     "Before entering player selections, you should configure your pool options depending on the type of pool "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/data/AppState.h"
@@ -11,6 +12,9 @@
 #include "core/pool/Grading.h"
 
 namespace gm {
+
+// The report's window title, also the title of its printer and save failures.
+inline constexpr std::string_view kAllPicksTitle = "All-Picks Report";
 
 // The all-picks report: every member's selections for a week with the
 // season-to-date standing figure, to a text file, the printer or a web page.

@@ -424,7 +424,7 @@ bool frmPicks::Save() {
         s = model_.Commit(ctx_.State);
     }
     if (!s.ok()) {
-        ctx_.Prompts.Tell(this, PromptIcon::Stop, "Selections Not Saved", Q(s.message));
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(picktext::SaveFailedTitle), Q(s.message));
         return false;
     }
     return true;

@@ -67,7 +67,7 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
       lblPoolNum_(Named("lblPoolNum", this)),
       lblActiveNum_(Named("lblActiveNum", this)) {
     setObjectName("frmMatrix");
-    setWindowTitle("All-Picks Report");
+    setWindowTitle(Q(kAllPicksTitle));
     setModal(true);
     hsbNumCopies_->setObjectName("hsbNumCopies");
     hsbNumCopies_->setRange(0, 200);
@@ -212,7 +212,7 @@ void frmMatrix::OnOK() {
     } else if (printer) {
         const int copies = CopiesToPrint(ctx_.State.MemberCount, count, onePerPlayer);
         PrintOnPrinter(ctx_, this, [&](PageSurface& surface) { return model_->Print(surface, copies); },
-                       std::string(kPrintErrorTitle), "All-Picks Report");
+                       std::string(kPrintErrorTitle), std::string(kAllPicksTitle));
     } else {
         OutputMessage message;
         {
@@ -222,7 +222,7 @@ void frmMatrix::OnOK() {
         ShowOutputMessage(ctx_, this, message);
     }
     if (const Status saved = model_->SaveChoices(); !saved)
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "All-Picks Report", Q(saved.message));
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kAllPicksTitle), Q(saved.message));
     accept();
 }
 
