@@ -14,6 +14,10 @@ std::string_view HelpPage(int topic) {
     }
 }
 
+std::string HelpNoBrowserText(std::string_view file) {
+    return "No web browser could be started to show the help page\n" + std::string(file);
+}
+
 std::span<const TourStop> QuickTourStops() {
     static constexpr TourStop kTour[] = {
         {"frmPlayer", "First add the members of your pool. Each member gets a player number."},

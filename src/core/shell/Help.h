@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace gm {
@@ -18,6 +19,12 @@ inline constexpr int PoolRoom = 13;
 
 // The page of the help pages for a topic; unknown topics open the contents.
 std::string_view HelpPage(int topic);
+
+// What the help commands say when the pages or a browser are missing.
+inline constexpr std::string_view kHelpTitle = "Gridmoot Help";
+inline constexpr std::string_view kHelpMissingText =
+    "The help pages could not be found.\nThey are installed in share/gridmoot/docs beside the program.";
+std::string HelpNoBrowserText(std::string_view file);
 
 // The Quick Tour: the windows it opens in order, each after a box (title
 // kQuickTourTitle) saying what it is for. Windows not built are passed over.

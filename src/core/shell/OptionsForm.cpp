@@ -137,4 +137,13 @@ std::string OptionsNotSavedText(std::string_view reason) {
     return std::string(reason) + "\nThe options are used for this session but were not saved.";
 }
 
+std::string HomePageNotWrittenText(std::string_view file) {
+    return "The pool home page has not been written yet:\n" + std::string(file) +
+           "\n\nPress \"Update Pool Home Page\" first.";
+}
+
+std::string WebPagesNoBrowserText(std::string_view file) {
+    return "No web browser could be started to show\n" + std::string(file);
+}
+
 }  // namespace gm

@@ -62,6 +62,11 @@ inline constexpr std::string_view kOptionsTitle = "Gridmoot Options";
 // Shown (title kOptionsTitle) when ApplyOptions could not write the settings:
 // its reason, and that the options still hold for this run.
 std::string OptionsNotSavedText(std::string_view reason);
+
+// "View Web Pages" opens the home page `file` in the browser, or says why not.
+inline constexpr std::string_view kViewWebPagesTitle = "View Web Pages";
+std::string HomePageNotWrittenText(std::string_view file);
+std::string WebPagesNoBrowserText(std::string_view file);
 inline constexpr std::string_view kOptionsSaveQuestion =
     "The Pool Options has been changed.\nWould you like to save these changes?";
 

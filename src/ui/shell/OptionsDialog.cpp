@@ -226,14 +226,11 @@ void frmOptions::ViewWebPages() {
     const fs::path index = HomePagePath(ctx_.State);
     const QString file = QString::fromStdString(index.string());
     if (!QFileInfo::exists(file)) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "View Web Pages",
-                          "The pool home page has not been written yet:\n" + file +
-                              "\n\nPress \"Update Pool Home Page\" first.");
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kViewWebPagesTitle), Q(HomePageNotWrittenText(S(file))));
         return;
     }
     if (!OpenInBrowser(ctx_, QUrl::fromLocalFile(file).toString()))
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "View Web Pages",
-                          "No web browser could be started to show\n" + file);
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kViewWebPagesTitle), Q(WebPagesNoBrowserText(S(file))));
 }
 
 }  // namespace gm::ui
