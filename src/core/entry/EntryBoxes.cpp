@@ -150,10 +150,6 @@ int SpinWeek(int week, int step) {
     return next >= 1 && next <= kWeeks ? next : 0;
 }
 
-std::string WeekLabel(int week, bool spun) {
-    return (spun ? " " : "") + std::to_string(week);
-}
-
 std::string ChangedQuestion(std::string_view what) {
     return std::string(what) + "\nWould you like to save these changes?";
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/data/WeekLabel.h"
+
 #include <string>
 #include <string_view>
 
@@ -51,9 +53,7 @@ int ScoreFromText(std::string_view text);
 // 1 to 21, else 0 (the control beeps and stays).
 int SpinWeek(int week, int step);
 
-// The week label's text: once a spin has rewritten it, it carries a blank
-// before the number (" 7"); as the window opens it does not ("7").
-std::string WeekLabel(int week, bool spun);
+using gm::WeekLabel;  // the week label rule every window shares
 
 // The question every editing window asks before it throws changes away.
 std::string ChangedQuestion(std::string_view what);

@@ -49,7 +49,7 @@ bool PlayerMatrix::Spin(int step) {
     const int week = week_ + step;
     if (week < 1 || week > kWeeks) return false;
     week_ = week;
-    weekLabel_ = SpunLabel(week);
+    weekLabel_ = gm::WeekLabel(week, true);
     state_.CurrentWeek = week;
     return true;
 }

@@ -57,7 +57,7 @@ bool PoolStandings::SpinEnd(int step) {
     const int week = end_ + step;
     if (week < kFirstWeek || week > kLastWeek) return false;
     end_ = week;
-    endLabel_ = SpunLabel(week);
+    endLabel_ = gm::WeekLabel(week, true);
     state_.CurrentWeek = week;
     Compute(TiebreakForm::B);
     OrderForView();
@@ -68,7 +68,7 @@ bool PoolStandings::SpinStart(int step) {
     const int week = start_ + step;
     if (week < kFirstWeek || week > kLastWeek) return false;
     start_ = week;
-    startLabel_ = SpunLabel(week);
+    startLabel_ = gm::WeekLabel(week, true);
     Compute(TiebreakForm::B);
     OrderForView();
     return true;

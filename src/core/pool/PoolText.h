@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/data/MemberRecord.h"
+#include "core/data/WeekLabel.h"
 #include "core/data/TextCodec.h"
 
 namespace gm::pooltext {
@@ -85,7 +86,5 @@ inline std::string Upper(std::string s) {
     return s;
 }
 
-// A week label as a spin control writes it: the number after a blank.
-inline std::string SpunLabel(int week) { return " " + N(week); }
 
 }  // namespace gm::pooltext
