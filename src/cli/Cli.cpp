@@ -46,6 +46,13 @@ std::optional<std::string> Args::Error(const std::vector<std::string>& known) co
     return std::nullopt;
 }
 
+std::optional<int> SeasonOption(const Args& args, Context& ctx, const std::string& command) {
+    const std::string text = args.Option("--season").value_or("1997");
+    if (text == "1995" || text == "1996" || text == "1997") return std::stoi(text);
+    ctx.Err << "gridmoot-cli " << command << ": --season must be 1995, 1996 or 1997, not '" << text << "'\n";
+    return std::nullopt;
+}
+
 namespace {
 
 constexpr const char* kGeneralUsage =

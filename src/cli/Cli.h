@@ -46,6 +46,10 @@ struct Command {
 
 using Registry = std::vector<Command>;
 
+// The --season option: 1995, 1996 or 1997 (the default); anything else is
+// reported for `command` and gives nothing.
+std::optional<int> SeasonOption(const Args& args, Context& ctx, const std::string& command);
+
 void RegisterDataCommands(Registry& registry);
 // Further command groups register themselves here as they are added.
 void RegisterReportCommands(Registry& registry);

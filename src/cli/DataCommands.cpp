@@ -11,14 +11,6 @@
 namespace gm::cli {
 namespace {
 
-// The --season option: 1995, 1996 or 1997 (the default).
-std::optional<int> SeasonOption(const Args& args, Context& ctx, const char* command) {
-    const std::string text = args.Option("--season").value_or("1997");
-    if (text == "1995" || text == "1996" || text == "1997") return std::stoi(text);
-    ctx.Err << "gridmoot-cli " << command << ": --season must be 1995, 1996 or 1997, not '" << text << "'\n";
-    return std::nullopt;
-}
-
 int ImportSeason(const Args& args, Context& ctx) {
     if (args.Positional().size() != 1) {
         ctx.Err << "gridmoot-cli import-season: give exactly one FILE to import\n";

@@ -26,16 +26,14 @@ std::optional<AppState> LoadState(const Args& args, Context& ctx, const std::str
     AppState state(ctx.DataFolder);
     ReadSettings(state, 1LL << 24);
     LoadTeamTables(state);
-    const std::string season = args.Option("--season").value_or("1997");
+    const auto season = SeasonOption(args, ctx, command);
+    if (!season) return std::nullopt;
     Status loaded;
-    if (season == "1997") {
+    if (*season == 1997) {
         loaded = LoadSeason(state, kCurrentSeasonRead);
         state.CurrentSeasonOpen = true;
-    } else if (season == "1995" || season == "1996") {
-        loaded = SelectSeason(state, season == "1995" ? SeasonChoice::Season1995 : SeasonChoice::Season1996).Load;
     } else {
-        ctx.Err << "gridmoot-cli " << command << ": --season must be 1995, 1996 or 1997, not '" << season << "'\n";
-        return std::nullopt;
+        loaded = SelectSeason(state, *season == 1995 ? SeasonChoice::Season1995 : SeasonChoice::Season1996).Load;
     }
     if (!loaded) {
         ctx.Err << "gridmoot-cli " << command << ": " << loaded.message << "\n";
