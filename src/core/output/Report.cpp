@@ -1,0 +1,40 @@
+#include "Report.h"
+
+namespace gm {
+
+void Report::PrintCopy(PageSurface&, int) const {}
+
+Status Report::Print(PageSurface& surface, int copies) const {
+    return RunPrintJob(surface, copies, [this](PageSurface& s, int copy) { PrintCopy(s, copy); });
+}
+
+OutputMessage OutputSink::SaveTextFile(const AppState& state, const TextFileOutput& file) {
+    return WriteTextFile(state, file);
+}
+
+OutputMessage OutputSink::SaveWebPage(const AppState& state, const WebPageOutput& page) {
+    return WriteWebPage(state, page);
+}
+
+bool DispatchReport(AppState& state, const Report& report, OutputSink& sink) {
+    auto& out = state.Output;
+    const ReportWriters has = report.Writers();
+    bool ok = true;
+    const auto tell = [&](const OutputMessage& message) {
+        if (message.failed()) ok = false;
+        sink.Tell(message);
+    };
+    if (out.OutTextFile && has.TextFile) tell(sink.SaveTextFile(state, report.TextFile()));
+    if (out.OutClipboard && has.Clipboard) tell(sink.PutOnClipboard(report.Clipboard()));
+    if (out.OutPrinter && has.Printer) {
+        const int copies = CopiesToPrint(state);
+        const Status printed =
+            sink.Print(report.PrintJobName(), [&](PageSurface& surface) { return report.Print(surface, copies); });
+        if (!printed) tell(PrintFailure(printed, report.PrintErrorTitle()));
+    }
+    if (out.OutWebPage && has.WebPage) tell(sink.SaveWebPage(state, report.WebPage()));
+    out.OutPrinter = out.OutTextFile = out.OutClipboard = out.OutWebPage = false;
+    return ok;
+}
+
+}  // namespace gm
