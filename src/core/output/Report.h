@@ -30,7 +30,7 @@ public:
     virtual ~Report() = default;
 
     // The display's title: window caption and the report's heading.
-    virtual std::string Title() const = 0;
+    virtual std::string ReportTitle() const = 0;
     virtual ReportWriters Writers() const = 0;
 
     // Each is called only when Writers() names it.
@@ -44,7 +44,7 @@ public:
     // The whole job: RunPrintJob over PrintCopy.
     virtual Status Print(PageSurface& surface, int copies) const;
     // Name of the job in the print spooler (default: the title).
-    virtual std::string PrintJobName() const { return Title(); }
+    virtual std::string PrintJobName() const { return ReportTitle(); }
     // Title of the message box when printing fails.
     virtual std::string PrintErrorTitle() const { return std::string(kPrintErrorTitle); }
 };

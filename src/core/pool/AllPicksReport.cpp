@@ -167,7 +167,11 @@ WebPageOutput AllPicksReport::WebPage() const {
     return page;
 }
 
-void AllPicksReport::PrintCopy(PageSurface& s) const {
+std::string AllPicksReport::ReportTitle() const { return std::string(kAllPicksTitle); }
+
+ReportWriters AllPicksReport::Writers() const { return {true, false, true, true}; }
+
+void AllPicksReport::PrintCopy(PageSurface& s, int) const {
     const auto& games = state_.Games[static_cast<std::size_t>(week_ - 1)];
     const auto w = static_cast<std::size_t>(week_ - 1);
     const double u = s.ScaleWidth() / 24;
@@ -242,9 +246,6 @@ void AllPicksReport::PrintCopy(PageSurface& s) const {
     }
 }
 
-Status AllPicksReport::Print(PageSurface& surface, int copies) const {
-    return RunPrintJob(surface, copies, [this](PageSurface& s, int) { PrintCopy(s); });
-}
 
 Status AllPicksReport::SaveChoices() {
     state_.Team = UseTeamNames ? "Name" : "City";

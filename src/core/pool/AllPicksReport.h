@@ -7,6 +7,7 @@
 #include "core/data/AppState.h"
 #include "core/data/Status.h"
 #include "core/output/PageSurface.h"
+#include "core/output/Report.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
 #include "core/pool/Grading.h"
@@ -18,7 +19,7 @@ inline constexpr std::string_view kAllPicksTitle = "All-Picks Report";
 
 // The all-picks report: every member's selections for a week with the
 // season-to-date standing figure, to a text file, the printer or a web page.
-class AllPicksReport {
+class AllPicksReport : public Report {
 public:
     enum class Destination { None = -1, TextFile = 0, Printer = 1, WebPage = 2 };
 
@@ -41,10 +42,11 @@ public:
     // on) and orders the members; the lines of the report follow.
     std::vector<std::string> Lines() const;
 
-    TextFileOutput TextFile() const;
-    WebPageOutput WebPage() const;
-    void PrintCopy(PageSurface& surface) const;
-    Status Print(PageSurface& surface, int copies) const;
+    std::string ReportTitle() const override;
+    ReportWriters Writers() const override;
+    TextFileOutput TextFile() const override;
+    WebPageOutput WebPage() const override;
+    void PrintCopy(PageSurface& surface, int copyIndex) const override;
 
     // Writes "Team", "APSort" and "PrintCopies" back to the settings file.
     Status SaveChoices();

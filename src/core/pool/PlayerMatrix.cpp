@@ -186,7 +186,11 @@ WebPageOutput PlayerMatrix::WebPage() const {
     return page;
 }
 
-void PlayerMatrix::PrintCopy(PageSurface& s) const {
+std::string PlayerMatrix::ReportTitle() const { return "Player Selections"; }
+
+ReportWriters PlayerMatrix::Writers() const { return {true, true, true, true}; }
+
+void PlayerMatrix::PrintCopy(PageSurface& s, int) const {
     s.Font = PageFont{"Sans Serif", 15, false, false, true, 400};
     PrintCentered(s, "Player Selections:  Week " + N(week_));
     const PageFont body{"Courier New", 8, false, false, false, 400};
@@ -204,8 +208,5 @@ void PlayerMatrix::PrintCopy(PageSurface& s) const {
     }
 }
 
-Status PlayerMatrix::Print(PageSurface& surface, int copies) const {
-    return RunPrintJob(surface, copies, [this](PageSurface& s, int) { PrintCopy(s); });
-}
 
 }  // namespace gm

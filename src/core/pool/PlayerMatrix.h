@@ -7,6 +7,7 @@
 #include "core/data/AppState.h"
 #include "core/data/Status.h"
 #include "core/output/PageSurface.h"
+#include "core/output/Report.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
 
@@ -35,7 +36,7 @@ std::string PlainNumber(double value);
 
 // The player matrix: every member's selections for one week, one block each,
 // under heading rows naming each game's teams.
-class PlayerMatrix {
+class PlayerMatrix : public Report {
 public:
     explicit PlayerMatrix(AppState& state);
 
@@ -65,11 +66,12 @@ public:
     int MemberAtLine(int line) const;
 
     std::string Title() const;
-    TextFileOutput TextFile() const;
-    ClipboardOutput Clipboard() const;
-    WebPageOutput WebPage() const;
-    void PrintCopy(PageSurface& surface) const;
-    Status Print(PageSurface& surface, int copies) const;
+    std::string ReportTitle() const override;
+    ReportWriters Writers() const override;
+    TextFileOutput TextFile() const override;
+    ClipboardOutput Clipboard() const override;
+    WebPageOutput WebPage() const override;
+    void PrintCopy(PageSurface& surface, int copyIndex) const override;
 
 private:
     std::vector<int> Listed() const;

@@ -273,7 +273,11 @@ WebPageOutput PoolStandings::WebPage() const {
     return page;
 }
 
-void PoolStandings::PrintCopy(PageSurface& s) const {
+std::string PoolStandings::ReportTitle() const { return "Pool Standings"; }
+
+ReportWriters PoolStandings::Writers() const { return {true, true, true, true}; }
+
+void PoolStandings::PrintCopy(PageSurface& s, int) const {
     const std::vector<std::string> header = OutputHeader();
     const double width = s.ScaleWidth();
 
@@ -316,8 +320,5 @@ void PoolStandings::PrintCopy(PageSurface& s) const {
     }
 }
 
-Status PoolStandings::Print(PageSurface& surface, int copies) const {
-    return RunPrintJob(surface, copies, [this](PageSurface& s, int) { PrintCopy(s); });
-}
 
 }  // namespace gm

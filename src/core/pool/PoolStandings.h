@@ -7,6 +7,7 @@
 #include "core/data/AppState.h"
 #include "core/data/Status.h"
 #include "core/output/PageSurface.h"
+#include "core/output/Report.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
 #include "core/pool/Grading.h"
@@ -16,7 +17,7 @@ namespace gm {
 // The pool standings display: one week with the season totals beside it, or
 // season totals over a range of weeks with the last week beside them. Every
 // number comes from the grading engine; the writers use exactly the listed lines.
-class PoolStandings {
+class PoolStandings : public Report {
 public:
     enum class View { OneWeek, Season };
 
@@ -69,11 +70,12 @@ public:
     std::vector<std::string> OutputHeader() const;
 
     // The writers.
-    TextFileOutput TextFile() const;
-    ClipboardOutput Clipboard() const;
-    WebPageOutput WebPage() const;
-    void PrintCopy(PageSurface& surface) const;
-    Status Print(PageSurface& surface, int copies) const;
+    std::string ReportTitle() const override;
+    ReportWriters Writers() const override;
+    TextFileOutput TextFile() const override;
+    ClipboardOutput Clipboard() const override;
+    WebPageOutput WebPage() const override;
+    void PrintCopy(PageSurface& surface, int copyIndex) const override;
 
     // Grades and orders again with the given tiebreaker form.
     void Compute(TiebreakForm form);

@@ -40,64 +40,63 @@ void PutOnClipboard(const std::string& text) {
     clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+namespace {
+
+Status PrintWith(UiContext& ctx, const std::string& jobName, const std::function<Status(PageSurface&)>& job) {
+    Hourglass wait;
+    // The printer chosen in Printer Setup, else the system's default one.
+    std::unique_ptr<QPrinter> fallback;
+    QPrinter* printer = ctx.Printer;
+    if (!printer) {
+        fallback = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer = fallback.get();
+    }
+    const auto surface = MakePrinterSurface(*printer, jobName);
+    return job(*surface);
+}
+
+}  // namespace
+
 bool PrintOnPrinter(UiContext& ctx, QWidget* parent, const std::function<Status(PageSurface&)>& print,
                     const std::string& errorTitle, const std::string& jobName) {
-    Status status;
-    {
-        Hourglass wait;
-        // The printer chosen in Printer Setup, else the system's default one.
-        std::unique_ptr<QPrinter> fallback;
-        QPrinter* printer = ctx.Printer;
-        if (!printer) {
-            fallback = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer = fallback.get();
-        }
-        const auto surface = MakePrinterSurface(*printer, jobName);
-        status = print(*surface);
-    }
+    const Status status = PrintWith(ctx, jobName, print);
     if (status) return true;
     ShowOutputMessage(ctx, parent, PrintFailure(status, errorTitle));
     return false;
 }
 
-void DispatchOutput(UiContext& ctx, QWidget* parent, const DisplayWriters& writers) {
-    auto& out = ctx.State.Output;
-    if (out.OutTextFile && writers.OutputFile) {
-        OutputMessage message;
-        {
-            Hourglass wait;
-            message = writers.OutputFile();
-        }
-        ShowOutputMessage(ctx, parent, message);
-    }
-    if (out.OutClipboard && writers.OutputClipboard) {
-        const ClipboardOutput clip = writers.OutputClipboard();
-        PutOnClipboard(clip.Text);
-        ShowOutputMessage(ctx, parent, clip.Confirmation);
-    }
-    if (out.OutPrinter && writers.OutputPrinter) {
-        const int copies = CopiesToPrint(ctx.State);
-        PrintOnPrinter(
-            ctx, parent, [&](PageSurface& surface) { return writers.OutputPrinter(surface, copies); },
-            writers.PrintErrorTitle, writers.JobName);
-    }
-    if (out.OutWebPage && writers.OutputWeb) {
-        OutputMessage message;
-        {
-            Hourglass wait;
-            message = writers.OutputWeb();
-        }
-        ShowOutputMessage(ctx, parent, message);
-    }
-    out.OutPrinter = out.OutTextFile = out.OutClipboard = out.OutWebPage = false;
+void WindowSink::Tell(const OutputMessage& message) { ShowOutputMessage(ctx_, parent_, message); }
+
+OutputMessage WindowSink::SaveTextFile(const AppState& state, const TextFileOutput& file) {
+    Hourglass wait;
+    return OutputSink::SaveTextFile(state, file);
 }
 
-void RunOutput(UiContext& ctx, QWidget* parent, const DisplayWriters& writers) {
+OutputMessage WindowSink::SaveWebPage(const AppState& state, const WebPageOutput& page) {
+    Hourglass wait;
+    return OutputSink::SaveWebPage(state, page);
+}
+
+OutputMessage WindowSink::PutOnClipboard(const ClipboardOutput& clip) {
+    ui::PutOnClipboard(clip.Text);
+    return clip.Confirmation;
+}
+
+Status WindowSink::Print(const std::string& jobName, const std::function<Status(PageSurface&)>& job) {
+    return PrintWith(ctx_, jobName, job);
+}
+
+void DispatchToWindow(UiContext& ctx, QWidget* parent, const Report& report) {
+    WindowSink sink(ctx, parent);
+    DispatchReport(ctx.State, report, sink);
+}
+
+void RunReport(UiContext& ctx, QWidget* parent, const Report& report) {
     {
         frmPNFLResults dialog(ctx, parent);
         dialog.exec();
     }
-    DispatchOutput(ctx, parent, writers);
+    DispatchToWindow(ctx, parent, report);
 }
 
 }  // namespace gm::ui

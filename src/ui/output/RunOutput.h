@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <functional>
 #include <string>
 
@@ -8,7 +7,7 @@
 #include "core/output/OutputMessage.h"
 #include "core/output/PageSurface.h"
 #include "core/output/PrintJob.h"
-#include "core/output/TextOutput.h"
+#include "core/output/Report.h"
 
 class QWidget;
 
@@ -16,28 +15,31 @@ namespace gm::ui {
 
 struct UiContext;
 
-// The writers a display offers (any may be empty: the display has no such
-// output, and choosing it produces nothing).
-struct DisplayWriters {
-    std::function<OutputMessage()> OutputFile;         // usually WriteTextFile(state, ...)
-    std::function<ClipboardOutput()> OutputClipboard;  // text and confirmation
-    // Prints `copies` copies on the surface, usually through RunPrintJob.
-    std::function<Status(PageSurface&, int copies)> OutputPrinter;
-    std::function<OutputMessage()> OutputWeb;  // usually WriteWebPage(state, ...)
-    std::string PrintErrorTitle{kPrintErrorTitle};
-    std::string JobName = "Gridmoot";  // name of the print job in the spooler
+// Where a window's output goes: message boxes through ctx.Prompts, the
+// system clipboard, and the printer chosen in Printer Setup (or the default
+// printer). Files are written with the hourglass showing.
+class WindowSink : public OutputSink {
+public:
+    WindowSink(UiContext& ctx, QWidget* parent) : ctx_(ctx), parent_(parent) {}
+
+    void Tell(const OutputMessage& message) override;
+    OutputMessage SaveTextFile(const AppState& state, const TextFileOutput& file) override;
+    OutputMessage SaveWebPage(const AppState& state, const WebPageOutput& page) override;
+    OutputMessage PutOnClipboard(const ClipboardOutput& clip) override;
+    Status Print(const std::string& jobName, const std::function<Status(PageSurface&)>& job) override;
+
+private:
+    UiContext& ctx_;
+    QWidget* parent_;
 };
 
 // The Print button of a display: opens "Send Output To" (frmPNFLResults)
-// modally, then DispatchOutput.
-void RunOutput(UiContext& ctx, QWidget* parent, const DisplayWriters& writers);
+// modally, then dispatches the report to what the user chose.
+void RunReport(UiContext& ctx, QWidget* parent, const Report& report);
 
-// Calls the writers the output request asks for, in the order text file,
-// clipboard, printer, web page, shows each writer's message through
-// ctx.Prompts, then clears the four destination flags (not OnePerPlayer and
-// NumCopies). Printing goes to ctx.Printer (or the default printer) with
-// CopiesToPrint() copies.
-void DispatchOutput(UiContext& ctx, QWidget* parent, const DisplayWriters& writers);
+// The dispatch alone, for windows with their own choice of destination
+// (they set ctx.State.Output first).
+void DispatchToWindow(UiContext& ctx, QWidget* parent, const Report& report);
 
 // Prints through the printer of the context and reports a failure in the
 // message box with `errorTitle`. For print routines outside the dialog (pick

@@ -202,25 +202,13 @@ void frmMatrix::OnOK() {
     model_->EntirePool = OpEntire_->isChecked();
     model_->ByStanding = OpSort_[0]->isChecked();
 
-    if (text) {
-        OutputMessage message;
-        {
-            Hourglass wait;
-            message = WriteTextFile(ctx_.State, model_->TextFile());
-        }
-        ShowOutputMessage(ctx_, this, message);
-    } else if (printer) {
-        const int copies = CopiesToPrint(ctx_.State.MemberCount, count, onePerPlayer);
-        PrintOnPrinter(ctx_, this, [&](PageSurface& surface) { return model_->Print(surface, copies); },
-                       std::string(kPrintErrorTitle), std::string(kAllPicksTitle));
-    } else {
-        OutputMessage message;
-        {
-            Hourglass wait;
-            message = WriteWebPage(ctx_.State, model_->WebPage());
-        }
-        ShowOutputMessage(ctx_, this, message);
-    }
+    auto& request = ctx_.State.Output;
+    request.OutTextFile = text;
+    request.OutPrinter = printer;
+    request.OutWebPage = web;
+    request.NumCopies = count;
+    request.OnePerPlayer = onePerPlayer;
+    DispatchToWindow(ctx_, this, *model_);
     if (const Status saved = model_->SaveChoices(); !saved)
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kAllPicksTitle), Q(saved.message));
     accept();

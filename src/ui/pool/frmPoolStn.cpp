@@ -218,13 +218,7 @@ void frmPoolStn::OnListDoubleClick(int row) {
 }
 
 void frmPoolStn::OnPrint() {
-    DisplayWriters writers;
-    writers.OutputFile = [this] { return WriteTextFile(ctx_.State, model_->TextFile()); };
-    writers.OutputClipboard = [this] { return model_->Clipboard(); };
-    writers.OutputPrinter = [this](PageSurface& surface, int copies) { return model_->Print(surface, copies); };
-    writers.OutputWeb = [this] { return WriteWebPage(ctx_.State, model_->WebPage()); };
-    writers.JobName = "Pool Standings";
-    RunOutput(ctx_, this, writers);
+    RunReport(ctx_, this, *model_);
 }
 
 }  // namespace gm::ui

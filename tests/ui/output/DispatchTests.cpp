@@ -33,32 +33,36 @@ struct Fixture {
     UiContext ctx{state, prompts};
     std::vector<std::string> calls;
 
-    DisplayWriters Writers() {
-        DisplayWriters w;
-        w.OutputFile = [this] {
-            calls.push_back("file");
-            return WriteTextFile(state, {"Points.txt", {"line"}, "PF/PA  Text File", ""});
-        };
-        w.OutputClipboard = [this] {
-            calls.push_back("clipboard");
+    // A report with every writer, recording the order in which they are called.
+    struct Recorder : Report {
+        Fixture& f;
+        ReportWriters has{true, true, true, true};
+        explicit Recorder(Fixture& fx) : f(fx) {}
+        std::string ReportTitle() const override { return "Recorder"; }
+        ReportWriters Writers() const override { return has; }
+        TextFileOutput TextFile() const override {
+            f.calls.push_back("file");
+            return {"Points.txt", {"line"}, "PF/PA  Text File", ""};
+        }
+        ClipboardOutput Clipboard() const override {
+            f.calls.push_back("clipboard");
             return ClipboardOutput{
                 "Jos\xC3\xA9\r\n",
                 OutputMessage::Confirm("Player Standings", "Player Standings are now on the Clipboard")};
-        };
-        w.OutputPrinter = [this](PageSurface& s, int copies) {
-            calls.push_back("printer " + std::to_string(copies));
+        }
+        Status Print(PageSurface& s, int copies) const override {
+            f.calls.push_back("printer " + std::to_string(copies));
             return RunPrintJob(s, copies,
                                [](PageSurface& p, int copy) { p.PrintLine("copy " + std::to_string(copy)); });
-        };
-        w.OutputWeb = [this] {
-            calls.push_back("web");
-            return OutputMessage::Confirm("Web", "page");
-        };
-        return w;
-    }
+        }
+        WebPageOutput WebPage() const override {
+            f.calls.push_back("web");
+            return {WebPageId::Points, "", {}, PlainLines({"line"}), "Web", "page"};
+        }
+    };
 };
 
-TEST(DispatchOutput, WritersRunInOrderAndTheDestinationsAreCleared) {
+TEST(DispatchReport, WritersRunInOrderAndTheDestinationsAreCleared) {
     Fixture f;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -67,7 +71,8 @@ TEST(DispatchOutput, WritersRunInOrderAndTheDestinationsAreCleared) {
     f.state.MemberCount = 12;
     f.state.Output = {true, true, true, true, true, 3};  // one per player: 12 copies, not 3
 
-    DispatchOutput(f.ctx, nullptr, f.Writers());
+    Fixture::Recorder report(f);
+    DispatchToWindow(f.ctx, nullptr, report);
 
     EXPECT_EQ(f.calls, (std::vector<std::string>{"file", "clipboard", "printer 12", "web"}));
     std::vector<QString> titles;
@@ -87,18 +92,18 @@ TEST(DispatchOutput, WritersRunInOrderAndTheDestinationsAreCleared) {
     EXPECT_EQ(out.NumCopies, 3);
 }
 
-TEST(DispatchOutput, ADisplayWithoutTheWriterProducesNothing) {
+TEST(DispatchReport, ADisplayWithoutTheWriterProducesNothing) {
     Fixture f;
     f.state.Output.OutWebPage = true;
-    DisplayWriters writers = f.Writers();
-    writers.OutputWeb = nullptr;
-    DispatchOutput(f.ctx, nullptr, writers);
+    Fixture::Recorder report(f);
+    report.has.WebPage = false;
+    DispatchToWindow(f.ctx, nullptr, report);
     EXPECT_TRUE(f.calls.empty());
     EXPECT_TRUE(f.prompts.Asked().empty());
     EXPECT_FALSE(f.state.Output.OutWebPage);
 }
 
-TEST(DispatchOutput, PrinterFailureShowsTheSystemsDescription) {
+TEST(DispatchReport, PrinterFailureShowsTheSystemsDescription) {
     Fixture f;
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -107,7 +112,8 @@ TEST(DispatchOutput, PrinterFailureShowsTheSystemsDescription) {
     f.state.Output.OutPrinter = true;
     f.state.Output.NumCopies = 2;
 
-    DispatchOutput(f.ctx, nullptr, f.Writers());
+    Fixture::Recorder report(f);
+    DispatchToWindow(f.ctx, nullptr, report);
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Unable To Print, Please Check Your Printer");
