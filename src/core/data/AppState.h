@@ -80,6 +80,10 @@ struct AppState {
     int CurrentPlayer = 0;
     bool StatPakFromStandings = false;
 
+    // NFL displays: the team the team-results window opens on (team number - 1);
+    // set by the standings windows before they open it, back to 0 when it closes.
+    int ResultsTeam = 0;
+
     OutputRequest Output;
 };
 
