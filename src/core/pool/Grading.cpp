@@ -314,7 +314,7 @@ void SeasonOrder(std::span<StandingsRow> rows, const OrderOptions& o, int week, 
     RankRows(rows, main);
 }
 
-void WeekOrder(std::span<StandingsRow> rows, const OrderOptions& o, int week) {
+std::vector<SortKey> WeekOrderKeys(const OrderOptions& o) {
     std::vector<SortKey> keys;
     if (o.SecondaryMonday) keys.push_back(SortKey::TiebreakDiff);
     if (o.TBMethod == TBMethodKind::Wins)
@@ -324,7 +324,11 @@ void WeekOrder(std::span<StandingsRow> rows, const OrderOptions& o, int week) {
     keys.push_back(o.Sort == PoolSortKind::Wins     ? SortKey::WeekWins
                    : o.Sort == PoolSortKind::WinPct ? SortKey::WeekPct
                                                     : SortKey::WeekPoints);
-    SortInSequence(rows, keys, week);
+    return keys;
+}
+
+void WeekOrder(std::span<StandingsRow> rows, const OrderOptions& o, int week) {
+    SortInSequence(rows, WeekOrderKeys(o), week);
 }
 
 namespace {

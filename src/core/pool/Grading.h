@@ -112,6 +112,9 @@ void SeasonOrder(std::span<StandingsRow> rows, const OrderOptions& options, int 
 
 // One-week order; no ranks.
 void WeekOrder(std::span<StandingsRow> rows, const OrderOptions& options, int week);
+// The sorts of the one-week order, in the order they are applied (the main
+// sort last), for displays that order their own rows the same way.
+std::vector<SortKey> WeekOrderKeys(const OrderOptions& options);
 
 // "#0.0" and "#0.00": at least one digit before the point, halves rounded away from zero.
 std::string Format1(double value);
