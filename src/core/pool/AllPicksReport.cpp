@@ -11,8 +11,6 @@
 
 namespace gm {
 
-using namespace pooltext;
-
 namespace {
 
 // Blanks before a figure: 6 less the digits of its whole part.
@@ -245,7 +243,6 @@ void AllPicksReport::PrintCopy(PageSurface& s, int) const {
         s.CurrentY += 75;
     }
 }
-
 
 Status AllPicksReport::SaveChoices() {
     state_.Team = UseTeamNames ? "Name" : "City";

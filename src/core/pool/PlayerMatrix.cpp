@@ -11,8 +11,6 @@
 
 namespace gm {
 
-using namespace pooltext;
-
 namespace {
 
 constexpr int kSeparatorWidth = 83;
@@ -207,6 +205,5 @@ void PlayerMatrix::PrintCopy(PageSurface& s, int) const {
         s.PrintLine(line);
     }
 }
-
 
 }  // namespace gm

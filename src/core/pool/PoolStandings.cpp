@@ -7,8 +7,6 @@
 
 namespace gm {
 
-using namespace pooltext;
-
 namespace {
 
 constexpr int kFirstWeek = 1;
@@ -319,6 +317,5 @@ void PoolStandings::PrintCopy(PageSurface& s, int) const {
         s.PrintLine(line);
     }
 }
-
 
 }  // namespace gm

@@ -11,7 +11,7 @@
 #include "core/data/WeekLabel.h"
 #include "core/data/TextCodec.h"
 
-namespace gm::pooltext {
+namespace gm {
 
 // Fixed-pitch report columns. Widths count characters, not bytes, so a name
 // with accented letters keeps its columns.
@@ -87,4 +87,4 @@ inline std::string Upper(std::string s) {
 }
 
 
-}  // namespace gm::pooltext
+}  // namespace gm

@@ -17,10 +17,8 @@
 #include "ui/shell/QtText.h"
 #include "ui/shell/WindowHelpers.h"
 
-namespace gm::ui::poolui {
+namespace gm::ui {
 
-using ui::Button;
-using ui::Q;
 
 inline QLabel* Named(const char* name, QWidget* parent, const QString& text = {}) {
     auto* l = new QLabel(text, parent);
@@ -64,4 +62,4 @@ private:
     std::function<void(int)> act_;
 };
 
-}  // namespace gm::ui::poolui
+}  // namespace gm::ui

@@ -21,8 +21,6 @@
 
 namespace gm::ui {
 
-using namespace poolui;
-
 namespace {
 
 constexpr int kHelpTopic = 6;

@@ -16,8 +16,6 @@
 
 namespace gm::ui {
 
-using namespace poolui;
-
 frmPMatrix::frmPMatrix(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),

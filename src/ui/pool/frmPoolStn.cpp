@@ -23,8 +23,6 @@
 
 namespace gm::ui {
 
-using namespace poolui;
-
 namespace {
 constexpr int kHelpTopic = 4;
 }
