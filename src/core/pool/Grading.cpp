@@ -56,8 +56,6 @@ Outcome GameOutcome(const GameRecord& game, bool againstSpread) {
 struct WeekKey {
     alignas(16) std::array<std::uint8_t, kStoredSlots> Win{};
     alignas(16) std::array<std::uint8_t, kStoredSlots> Lose{};
-    alignas(16) std::array<std::uint8_t, kStoredSlots> Home{};
-    alignas(16) std::array<std::uint8_t, kStoredSlots> Away{};
     alignas(16) std::array<std::uint8_t, kStoredSlots> Played{};  // 1 when graded
     alignas(16) std::array<std::uint8_t, kStoredSlots> Mask{};    // 0xFF for slots 0 to 14
 };
@@ -69,8 +67,6 @@ WeekKey MakeWeekKey(const WeekGames& week, bool againstSpread) {
         k.Played[g] = o.Played ? 1 : 0;
         k.Win[g] = static_cast<std::uint8_t>(o.Win);
         k.Lose[g] = static_cast<std::uint8_t>(o.Lose);
-        k.Home[g] = week[g].HomeTeam;
-        k.Away[g] = week[g].AwayTeam;
         k.Mask[g] = 0xFF;
     }
     return k;
@@ -97,9 +93,8 @@ inline void AddWeek(Tally& t, const std::array<std::uint8_t, kStoredSlots>& pick
         const int p = picks[g] & k.Mask[g];
         const int picked = p != 0;
         const int graded = picked & k.Played[g];
-        const int inGame = (p == k.Home[g]) | (p == k.Away[g]);
         const int win = graded & (p == k.Win[g]);
-        const int loss = graded & (win ^ 1) & ((p == k.Lose[g]) | (inGame ^ 1));
+        const int loss = graded & (win ^ 1) & (p == k.Lose[g]);
         const int tie = graded & ((win | loss) ^ 1);
         wins += win;
         losses += loss;
@@ -124,9 +119,9 @@ Grade GradeSelection(const GameRecord& game, int pick, bool againstSpread) {
     if (!o.Played) return Grade::Pending;
     if (pick == o.Win) return Grade::Win;
     if (pick == o.Lose) return Grade::Loss;
-    // A team that did not play in this game (the schedule was changed after
-    // the selections were made, or the file is damaged) cannot have tied it.
-    if (pick != game.HomeTeam && pick != game.AwayTeam) return Grade::Loss;
+    // Anything else is a tie: a tied game or a push, and also a team that is
+    // not in this game (the schedule was changed after the selections were
+    // typed), which earns half its confidence points like any tie.
     return Grade::Tie;
 }
 

@@ -53,8 +53,9 @@ enum class Grade : std::uint8_t { None, Pending, Win, Loss, Tie };
 void GradeAgainstSpread(SeasonGrid& games);
 
 // The result of one selection: None when nothing was picked, Pending when the
-// game has not been played (the member still counts as having played). A team
-// that is not in the game loses: it can neither win nor tie that game.
+// game has not been played (the member still counts as having played). Any
+// selection that is neither the winner nor the loser is a tie, a team that is
+// not in the game included.
 Grade GradeSelection(const GameRecord& game, int pick, bool againstSpread);
 
 // The Monday-night result M the tiebreak entries are compared with.

@@ -47,8 +47,9 @@ TEST(GradeSelection, SpreadAndStraightUp) {
         {0, 24, Grade::Loss, Grade::Win}, {0, 20, Grade::Win, Grade::Loss}, {1, 17, Grade::Tie, Grade::Win},
         {1, 10, Grade::Tie, Grade::Loss}, {2, 3, Grade::Pending, Grade::Pending}, {3, 4, Grade::Tie, Grade::Tie},
         {0, 0, Grade::None, Grade::None},
-        {1, 5, Grade::Loss, Grade::Loss},  // a team not in the game: no half points on a push
-        {3, 9, Grade::Loss, Grade::Loss},
+        // A team not in the game (the schedule changed after the selections
+        // were typed) is neither winner nor loser: a tie, whatever the result.
+        {1, 5, Grade::Tie, Grade::Tie}, {0, 9, Grade::Tie, Grade::Tie}, {3, 9, Grade::Tie, Grade::Tie},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GradeSelection(games[0][c.slot], c.pick, true), c.spread) << c.slot << "/" << c.pick;
@@ -110,8 +111,9 @@ TEST_F(TallyTest, StraightUpRangeAndTotalPoints) {
     EXPECT_EQ(TallyRange(rows, games, members, {false, true}, 0, 2), 2);
     EXPECT_EQ(TallyWeek(rows, games, members, {false, true}, 1), 2);
     EXPECT_EQ(rows[0].RangeWins, 4);
-    EXPECT_EQ(rows[0].RangeLosses, 1);  // the pick of a team not in its game
-    EXPECT_FLOAT_EQ(rows[0].RangePoints, 15 + 15 + 4 + 2);
+    EXPECT_EQ(rows[0].RangeLosses, 0);
+    EXPECT_EQ(rows[0].RangeTies, 1);  // the pick of a team not in its game: a tie, half its 6 points
+    EXPECT_FLOAT_EQ(rows[0].RangePoints, 15 + 15 + 4 + 2 + 3);
     EXPECT_EQ(rows[0].TiebreakDiff[1], 37);  // |10 - 47|
 
     EXPECT_TRUE(rows[1].PlayedRange);
