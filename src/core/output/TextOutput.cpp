@@ -45,6 +45,34 @@ std::string SafeFileName(std::string_view name) {
     return out;
 }
 
+namespace {
+
+bool DeviceName(std::string_view stem) {
+    std::string upper(stem);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") return true;
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) && upper[3] >= '0' &&
+           upper[3] <= '9';
+}
+
+}  // namespace
+
+std::string SafeFileStem(std::string_view text, std::string_view fallback) {
+    constexpr std::size_t kLongest = 64;
+    std::string stem;
+    for (const char c : text) {
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (kept && stem.size() < kLongest) stem += c;
+    }
+    if (stem.empty() || DeviceName(stem)) return std::string(fallback);
+    return stem;
+}
+
+std::string TeamFileStem(const TeamTables& teams, int team) {
+    return SafeFileStem(teams.CityAbbr(team), "Team" + std::to_string(team));
+}
+
 std::string TextFileConfirmation(std::string_view fileName) {
     return "A text file named " + std::string(fileName) + " was created.";
 }

@@ -33,6 +33,18 @@ std::string ClipboardText(const std::vector<std::string>& lines);
 // become "_".
 std::string SafeFileName(std::string_view name);
 
+// The stem of a file name made from a team abbreviation of the settings file
+// ("Ari" for "Ari.txt", each side of "Dal@Phi.htm"): only its ASCII letters
+// and digits are kept, at most 64 of them, so that no separator, "..", blank
+// or wildcard reaches the file system. When nothing usable is left, or what is
+// left names a device of the original platform (CON, NUL, COM1, ...),
+// `fallback` is used instead (the team's number, "Team7").
+std::string SafeFileStem(std::string_view text, std::string_view fallback);
+
+// A team's stem: its city abbreviation through SafeFileStem, with "Team" +
+// the team number as the fallback. Every file named after teams uses it.
+std::string TeamFileStem(const TeamTables& teams, int team);
+
 // "A text file named " + fileName + " was created."
 std::string TextFileConfirmation(std::string_view fileName);
 
