@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "core/data/AppState.h"
+#include "core/data/Status.h"
+#include "core/output/PageSurface.h"
+
+namespace gm {
+
+// "The Sports Box Selection Sheet": an empty 10 x 10 grid on which players
+// print their names, for one week's game.
+class SportsBoxSheet {
+public:
+    static constexpr std::string_view Title = "The Sports Box Selection Sheet";
+
+    // Opens on CurrentWeek.
+    explicit SportsBoxSheet(AppState& state);
+
+    // Week 1 to 21; CurrentWeek follows. Refused (false) beyond the ends.
+    int Week() const { return week_; }
+    bool SpinWeek(int step);
+
+    // Print the digits 0 to 9 beside the grid.
+    bool PrintDigits = false;
+
+    // The game of the sheet: the one chosen for the week in the Sports Box when
+    // there is one, else the Monday night game (slot 14) for weeks 1 to 17 and
+    // the first game (slot 0) of the play-off weeks 18 to 21.
+    int GameSlot() const;
+    std::string HomeCity() const;
+    std::string AwayCity() const;
+
+    // One page; the job ends after it.
+    void PrintPage(PageSurface& surface) const;
+    Status Print(PageSurface& surface) const;
+
+private:
+    AppState& state_;
+    int week_ = 1;
+};
+
+}  // namespace gm
