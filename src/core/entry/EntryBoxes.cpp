@@ -6,7 +6,7 @@
 
 #include "core/data/GameRecord.h"
 
-namespace gm::entry {
+namespace gm {
 
 namespace {
 
@@ -154,4 +154,4 @@ std::string ChangedQuestion(std::string_view what) {
     return std::string(what) + "\nWould you like to save these changes?";
 }
 
-}  // namespace gm::entry
+}  // namespace gm

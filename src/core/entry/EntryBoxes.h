@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace gm::entry {
+namespace gm {
 
 // An entry box's text and cursor position after a rule has run.
 struct BoxEdit {
@@ -53,9 +53,7 @@ int ScoreFromText(std::string_view text);
 // 1 to 21, else 0 (the control beeps and stays).
 int SpinWeek(int week, int step);
 
-using gm::WeekLabel;  // the week label rule every window shares
-
 // The question every editing window asks before it throws changes away.
 std::string ChangedQuestion(std::string_view what);
 
-}  // namespace gm::entry
+}  // namespace gm

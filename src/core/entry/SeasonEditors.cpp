@@ -6,7 +6,7 @@
 #include "core/data/SeasonFile.h"
 #include "core/data/Teams.h"
 
-namespace gm::entry {
+namespace gm {
 
 Status CommitSeason(AppState& state, const std::function<void(SeasonGrid&)>& apply) {
     const SeasonGrid before = state.Games;
@@ -160,7 +160,7 @@ SlotBoxes SpreadEditor::Shown(int week, int slot) const {
     return BoxesFromSpreads(Spreads(week, slot), kind_);
 }
 
-bool SpreadEditor::Differs(int week, const WeekBoxes& shown) const {
+bool SpreadEditor::Differs(int week, const WeekEntryBoxes& shown) const {
     for (int s = 0; s < kSlots; ++s) {
         if (!HasGame(week, s)) continue;
         const SpreadPair typed =
@@ -170,7 +170,7 @@ bool SpreadEditor::Differs(int week, const WeekBoxes& shown) const {
     return false;
 }
 
-void SpreadEditor::StoreWeek(int week, const WeekBoxes& shown) {
+void SpreadEditor::StoreWeek(int week, const WeekEntryBoxes& shown) {
     if (Differs(week, shown)) changed_ = true;
     for (int s = 0; s < kSlots; ++s) {
         if (!HasGame(week, s)) continue;
@@ -210,7 +210,7 @@ SlotBoxes ScoreEditor::Shown(int week, int slot) const {
     return {ScoreText(e.AwayScore), ScoreText(e.HomeScore)};
 }
 
-bool ScoreEditor::Differs(int week, const WeekBoxes& shown) const {
+bool ScoreEditor::Differs(int week, const WeekEntryBoxes& shown) const {
     for (int s = 0; s < kSlots; ++s) {
         if (!HasGame(week, s)) continue;
         const ScoreEntry& e = Entry(week, s);
@@ -220,7 +220,7 @@ bool ScoreEditor::Differs(int week, const WeekBoxes& shown) const {
     return false;
 }
 
-void ScoreEditor::StoreWeek(int week, const WeekBoxes& shown) {
+void ScoreEditor::StoreWeek(int week, const WeekEntryBoxes& shown) {
     if (Differs(week, shown)) changed_ = true;
     for (int s = 0; s < kSlots; ++s) {
         if (!HasGame(week, s)) continue;
@@ -255,4 +255,4 @@ void ScoreEditor::ApplyTo(SeasonGrid& games) const {
     }
 }
 
-}  // namespace gm::entry
+}  // namespace gm

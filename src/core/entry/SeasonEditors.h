@@ -16,7 +16,7 @@
 // all 21 weeks; the window shows one week at a time, stores the week it leaves
 // back into the copy, and copies the whole thing into the season on OK.
 // Weeks are given as shown to the user, 1 to 21.
-namespace gm::entry {
+namespace gm {
 
 // Copies the working copy into the season (`apply`) and, while the current
 // season is open, saves the season file. A failed save puts the season in
@@ -97,7 +97,7 @@ struct SlotBoxes {
     std::string Home;
     bool operator==(const SlotBoxes&) const = default;
 };
-using WeekBoxes = std::array<SlotBoxes, kSlots>;
+using WeekEntryBoxes = std::array<SlotBoxes, kSlots>;
 
 // Points credited to each side: AwaySpread and HomeSpread.
 struct SpreadPair {
@@ -124,9 +124,9 @@ public:
     const SpreadPair& Spreads(int week, int slot) const { return copy_[week - 1][slot]; }
     SlotBoxes Shown(int week, int slot) const;
 
-    bool Differs(int week, const WeekBoxes& shown) const;
-    bool ChangedWith(int week, const WeekBoxes& shown) const { return changed_ || Differs(week, shown); }
-    void StoreWeek(int week, const WeekBoxes& shown);
+    bool Differs(int week, const WeekEntryBoxes& shown) const;
+    bool ChangedWith(int week, const WeekEntryBoxes& shown) const { return changed_ || Differs(week, shown); }
+    void StoreWeek(int week, const WeekEntryBoxes& shown);
 
     bool SpreadsChanged() const { return changed_; }
     void MarkSaved() { changed_ = false; }
@@ -165,11 +165,11 @@ public:
     const ScoreEntry& Entry(int week, int slot) const { return copy_[week - 1][slot]; }
     SlotBoxes Shown(int week, int slot) const;
 
-    bool Differs(int week, const WeekBoxes& shown) const;
-    bool ChangedWith(int week, const WeekBoxes& shown) const { return changed_ || Differs(week, shown); }
+    bool Differs(int week, const WeekEntryBoxes& shown) const;
+    bool ChangedWith(int week, const WeekEntryBoxes& shown) const { return changed_ || Differs(week, shown); }
     // Keeps the scores of every game of the week and works out each game's
     // winner and loser again, changed or not.
-    void StoreWeek(int week, const WeekBoxes& shown);
+    void StoreWeek(int week, const WeekEntryBoxes& shown);
 
     bool ScoresChanged() const { return changed_; }
     void MarkSaved() { changed_ = false; }
@@ -183,4 +183,4 @@ private:
     bool changed_ = false;
 };
 
-}  // namespace gm::entry
+}  // namespace gm

@@ -3,7 +3,7 @@
 #include "core/data/Settings.h"
 #include "core/data/TextCodec.h"
 
-namespace gm::entry {
+namespace gm {
 
 namespace {
 
@@ -132,4 +132,4 @@ std::string TeamCodePageText(int team, const TeamNames& stored) {
            stored[kNameField] + " (" + stored[kCityAbbrField] + ", " + stored[kNameAbbrField] + ")";
 }
 
-}  // namespace gm::entry
+}  // namespace gm

@@ -7,7 +7,7 @@
 #include "core/data/AppState.h"
 #include "core/data/Status.h"
 
-namespace gm::entry {
+namespace gm {
 
 // Locations and nicknames are cut to 13 characters, abbreviations to 3.
 inline constexpr std::size_t kTeamNameMax = 13;
@@ -74,4 +74,4 @@ private:
 
 std::string TeamCodePageText(int team, const TeamNames& stored);
 
-}  // namespace gm::entry
+}  // namespace gm

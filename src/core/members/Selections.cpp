@@ -31,7 +31,7 @@ SelectionOptions SelectionOptions::From(const AppState& s) {
     return o;
 }
 
-int BoxValue(std::string_view text) {
+int ByteBoxValue(std::string_view text) {
     long v = 0;
     for (char c : text) {
         if (c < '0' || c > '9') break;
@@ -45,7 +45,7 @@ std::array<bool, kConfidenceLabels> AvailableValues(const Sheet& sheet) {
     for (int v = 1; v <= kConfidenceLabels; ++v) shown[v - 1] = sheet.Range.Contains(v);
     for (const SheetRow& r : sheet.Rows) {
         if (!r.Exists || r.ConfidenceText.empty()) continue;
-        const int v = BoxValue(r.ConfidenceText);
+        const int v = ByteBoxValue(r.ConfidenceText);
         if (v >= 1 && v <= kConfidenceLabels) shown[v - 1] = false;
     }
     return shown;
@@ -109,7 +109,7 @@ bool ApplyConfidenceFill(Sheet& sheet, ConfidenceFill fill, MaxCPointsKind scale
         bool removed = false;
         for (SheetRow& r : sheet.Rows) {
             if (!r.Exists) continue;
-            if (BoxValue(r.ConfidenceText) > 0) removed = true;
+            if (ByteBoxValue(r.ConfidenceText) > 0) removed = true;
             r.ConfidenceText.clear();
         }
         return removed;
@@ -141,7 +141,7 @@ std::vector<int> DuplicateRows(const Sheet& sheet, int row) {
 
 bool OutsideRange(const Sheet& sheet, int row) {
     const std::string& text = sheet.Rows.at(static_cast<std::size_t>(row)).ConfidenceText;
-    return !text.empty() && !sheet.Range.Contains(BoxValue(text));
+    return !text.empty() && !sheet.Range.Contains(ByteBoxValue(text));
 }
 
 std::string ConfidenceAfterDigit(std::string_view text, int selStart, int selLength, int cursor, char digit) {
@@ -238,14 +238,14 @@ void SelectionsModel::Store(const Sheet& sheet) {
         if (row.Exists && row.Choice == PickChoice::Home) pick = static_cast<std::uint8_t>(row.HomeTeam);
         w.Picks[wk][g] = pick;
         if (options_.ConfidenceOn) {
-            const auto points = row.Exists ? static_cast<std::uint8_t>(BoxValue(row.ConfidenceText)) : 0;
+            const auto points = row.Exists ? static_cast<std::uint8_t>(ByteBoxValue(row.ConfidenceText)) : 0;
             // Typed points alone are a change too: Cancel must not drop them without asking.
             if (points != w.Confidence[wk][g]) changed_ = true;
             w.Confidence[wk][g] = points;
         }
         if (pick != loaded_[static_cast<std::size_t>(g)]) changed_ = true;
     }
-    const int tiebreak = BoxValue(sheet.TiebreakText);
+    const int tiebreak = ByteBoxValue(sheet.TiebreakText);
     if (tiebreak != w.Tiebreak[wk]) changed_ = true;
     w.Tiebreak[wk] = tiebreak;
     // A second store of the same sheet compares against what is now kept.

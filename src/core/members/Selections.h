@@ -82,7 +82,7 @@ std::string PlainNumber(float value);
 
 // Numeric value of a box: its leading digits, 0 when empty; capped at 255
 // because the record holds a byte.
-int BoxValue(std::string_view text);
+int ByteBoxValue(std::string_view text);
 
 // Quick picks. Home / Away / Clear act on all rows, Favorites / Underdogs /
 // Random on the games shown. Returns true when the pick itself counts as a

@@ -30,7 +30,7 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
 void EntryBox::OnEdited(const QString& text) {
     const std::string bytes = text.toStdString();
     const int cursor = static_cast<int>(text.left(cursorPosition()).toUtf8().size());
-    const entry::BoxEdit result = changeRule_(bytes, cursor);
+    const BoxEdit result = changeRule_(bytes, cursor);
     if (result.Text == bytes && result.Cursor == cursor) return;
     setText(QString::fromStdString(result.Text));
     setCursorPosition(result.Cursor);

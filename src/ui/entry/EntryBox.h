@@ -14,7 +14,7 @@ class EntryBox : public QLineEdit {
     Q_OBJECT
 public:
     using KeyRule = bool (*)(char);
-    using ChangeRule = entry::BoxEdit (*)(std::string_view, int);
+    using ChangeRule = BoxEdit (*)(std::string_view, int);
 
     EntryBox(KeyRule keyRule, ChangeRule changeRule, QWidget* parent = nullptr);
 

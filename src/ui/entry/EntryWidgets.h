@@ -11,10 +11,7 @@
 #include "ui/shell/WindowHelpers.h"
 
 // Small pieces the NFL data-entry windows build their controls from.
-namespace gm::ui::entryui {
-
-using ui::Button;
-using ui::Q;
+namespace gm::ui {
 
 // The week caption (its access key reaching the spin), the week label and the
 // spin, in one row.
@@ -31,4 +28,4 @@ inline QHBoxLayout* WeekRow(const QString& caption, QLabel* weekLabel, SpinButto
     return row;
 }
 
-}  // namespace gm::ui::entryui
+}  // namespace gm::ui

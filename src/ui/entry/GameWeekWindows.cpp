@@ -20,14 +20,11 @@ namespace gm::ui {
 
 namespace {
 
-using entryui::Button;
-using entryui::Q;
-
 }  // namespace
 
 void RereadSeasonAfterEditing(UiContext& ctx, QWidget* parent) {
-    if (const Status s = entry::RereadCurrentSeason(ctx.State); !s)
-        ctx.Prompts.Tell(parent, PromptIcon::Stop, Q(entry::kSeasonFileTitle), Q(s.message));
+    if (const Status s = RereadCurrentSeason(ctx.State); !s)
+        ctx.Prompts.Tell(parent, PromptIcon::Stop, Q(kSeasonFileTitle), Q(s.message));
 }
 
 GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QString& title,
@@ -43,7 +40,7 @@ GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QStri
     setModal(true);
 
     auto* spin = new SpinButton(this);
-    QHBoxLayout* weekRow = entryui::WeekRow("&Week", weekLabel_, spin, this);
+    QHBoxLayout* weekRow = WeekRow("&Week", weekLabel_, spin, this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("<b>Visitor</b>", this), 0, 0);
@@ -99,25 +96,25 @@ void GameWeekDialog::ShowWeek() {
         homeLabels_[s]->setVisible(game);
         // An empty slot takes no entry; its boxes are cleared so that no
         // number from another week seems to belong to it.
-        const entry::SlotBoxes boxes = game ? Shown(s) : entry::SlotBoxes{};
+        const SlotBoxes boxes = game ? Shown(s) : SlotBoxes{};
         awayBoxes_[s]->setText(Q(boxes.Away));
         homeBoxes_[s]->setText(Q(boxes.Home));
         awayBoxes_[s]->setEnabled(game);
         homeBoxes_[s]->setEnabled(game);
     }
-    weekLabel_->setText(Q(entry::WeekLabel(week_, false)));
+    weekLabel_->setText(Q(WeekLabel(week_, false)));
     if (awayBoxes_[0]->isEnabled()) awayBoxes_[0]->setFocus();
 }
 
-entry::WeekBoxes GameWeekDialog::ReadWeek() const {
-    entry::WeekBoxes boxes{};
+WeekEntryBoxes GameWeekDialog::ReadWeek() const {
+    WeekEntryBoxes boxes{};
     for (int s = 0; s < kSlots; ++s)
         boxes[s] = {awayBoxes_[s]->text().toStdString(), homeBoxes_[s]->text().toStdString()};
     return boxes;
 }
 
 void GameWeekDialog::Step(int step) {
-    const int next = entry::SpinWeek(week_, step);
+    const int next = SpinWeek(week_, step);
     if (next == 0) {
         QApplication::beep();
         return;
@@ -126,15 +123,15 @@ void GameWeekDialog::Step(int step) {
     week_ = next;
     ctx_.State.CurrentWeek = week_;
     ShowWeek();
-    weekLabel_->setText(Q(entry::WeekLabel(week_, true)));
+    weekLabel_->setText(Q(WeekLabel(week_, true)));
 }
 
 void GameWeekDialog::Save() {
     StoreShown();
-    const Status saved = entry::CommitSeason(ctx_.State, [this](SeasonGrid& games) { ApplyTo(games); });
+    const Status saved = CommitSeason(ctx_.State, [this](SeasonGrid& games) { ApplyTo(games); });
     if (!saved) {
-        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle),
-                          Q(entry::SaveFailedText(saved)));
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kSaveFailedTitle),
+                          Q(SaveFailedText(saved)));
         return;
     }
     MarkSaved();
@@ -147,7 +144,7 @@ void GameWeekDialog::reject() {
         return;
     }
     const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
-                                            Q(ChangedTitle()), Q(entry::ChangedQuestion(ChangedText())));
+                                            Q(ChangedTitle()), Q(ChangedQuestion(ChangedText())));
     if (a == PromptAnswer::Yes) {
         Save();
     } else if (a == PromptAnswer::No) {
@@ -156,10 +153,10 @@ void GameWeekDialog::reject() {
 }
 
 frmSpreads::frmSpreads(UiContext& ctx, QWidget* parent)
-    : EditorWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", entry::SpreadKeyAccepted, entry::SpreadBoxChanged,
-                       entry::SpreadEditor(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys)),
-                       entry::kSpreadsChangedText, entry::kSpreadsChangedTitle, parent) {
-    auto* heading = new QLabel(Q(entry::SpreadHeading(editor_.Kind())), this);
+    : EditorWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", SpreadKeyAccepted, SpreadBoxChanged,
+                       SpreadEditor(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys)),
+                       kSpreadsChangedText, kSpreadsChangedTitle, parent) {
+    auto* heading = new QLabel(Q(SpreadHeading(editor_.Kind())), this);
     heading->setObjectName("lblFavUnd");
     heading->setAlignment(Qt::AlignCenter);
     MainLayout()->insertWidget(0, heading);
@@ -183,8 +180,8 @@ void frmSpreads::ShowHelp() {
 }
 
 frmScores::frmScores(UiContext& ctx, QWidget* parent)
-    : EditorWeekDialog(ctx, "frmScores", "NFL Scores", entry::ScoreKeyAccepted, entry::ScoreBoxChanged,
-                       entry::ScoreEditor(ctx.State.Games), entry::kScoresChangedText, entry::kScoresChangedTitle,
+    : EditorWeekDialog(ctx, "frmScores", "NFL Scores", ScoreKeyAccepted, ScoreBoxChanged,
+                       ScoreEditor(ctx.State.Games), kScoresChangedText, kScoresChangedTitle,
                        parent) {
     ShowWeek();
     adjustSize();

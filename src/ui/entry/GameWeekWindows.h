@@ -39,12 +39,12 @@ protected:
 
     // Called once the subclass's working copy exists.
     void ShowWeek();
-    entry::WeekBoxes ReadWeek() const;
+    WeekEntryBoxes ReadWeek() const;
     QVBoxLayout* MainLayout() const { return layout_; }
     QHBoxLayout* ButtonRow() const { return buttons_; }
 
     virtual bool HasGame(int slot) const = 0;
-    virtual entry::SlotBoxes Shown(int slot) const = 0;
+    virtual SlotBoxes Shown(int slot) const = 0;
     virtual bool ChangedWithShown() const = 0;
     virtual void StoreShown() = 0;
     virtual void ApplyTo(SeasonGrid& games) const = 0;
@@ -81,7 +81,7 @@ protected:
           changedTitle_(changedTitle) {}
 
     bool HasGame(int slot) const override { return editor_.HasGame(week_, slot); }
-    entry::SlotBoxes Shown(int slot) const override { return editor_.Shown(week_, slot); }
+    SlotBoxes Shown(int slot) const override { return editor_.Shown(week_, slot); }
     bool ChangedWithShown() const override { return editor_.ChangedWith(week_, ReadWeek()); }
     void StoreShown() override { editor_.StoreWeek(week_, ReadWeek()); }
     void ApplyTo(SeasonGrid& games) const override { editor_.ApplyTo(games); }
@@ -98,7 +98,7 @@ private:
 
 // Point spreads: the number is typed beside the underdog or the favourite, as
 // the pool options say; the season always keeps the points each side gets.
-class frmSpreads : public EditorWeekDialog<entry::SpreadEditor> {
+class frmSpreads : public EditorWeekDialog<SpreadEditor> {
     Q_OBJECT
 public:
     explicit frmSpreads(UiContext& ctx, QWidget* parent = nullptr);
@@ -110,7 +110,7 @@ private:
 };
 
 // Final scores; OK works out every shown game's winner and loser.
-class frmScores : public EditorWeekDialog<entry::ScoreEditor> {
+class frmScores : public EditorWeekDialog<ScoreEditor> {
     Q_OBJECT
 public:
     explicit frmScores(UiContext& ctx, QWidget* parent = nullptr);

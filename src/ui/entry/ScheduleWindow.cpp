@@ -19,9 +19,6 @@ namespace gm::ui {
 
 namespace {
 
-using entryui::Button;
-using entryui::Q;
-
 }  // namespace
 
 frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
@@ -35,7 +32,7 @@ frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
     setModal(true);
 
     const TeamTables& teams = ctx.State.Teams;
-    const std::vector<int> order = entry::ScheduleTeamOrder(teams);
+    const std::vector<int> order = ScheduleTeamOrder(teams);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("<b>Visitor</b>", this), 0, 1);
@@ -47,7 +44,7 @@ frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
         combos_[i] = box;
     }
     for (int s = 0; s < kSlots; ++s) {
-        auto* label = new QLabel(Q(entry::ScheduleSlotCaption(s)), this);
+        auto* label = new QLabel(Q(ScheduleSlotCaption(s)), this);
         label->setBuddy(combos_[2 * s]);
         grid->addWidget(label, s + 1, 0);
         grid->addWidget(combos_[2 * s], s + 1, 1);
@@ -56,7 +53,7 @@ frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
     }
 
     auto* spin = new SpinButton(this);
-    QHBoxLayout* weekRow = entryui::WeekRow("&WEEK", weekLabel_, spin, this);
+    QHBoxLayout* weekRow = WeekRow("&WEEK", weekLabel_, spin, this);
 
     QPushButton* ok = Button("CmdOK", "&OK", this);
     QPushButton* cancel = Button("CmdCancel", "&Cancel", this);
@@ -86,23 +83,23 @@ void frmSchedule::Select(QComboBox* box, int team) {
 }
 
 void frmSchedule::ShowWeek() {
-    const entry::WeekTeams teams = editor_.Week(week_);
+    const WeekTeams teams = editor_.Week(week_);
     for (int s = 0; s < kSlots; ++s) {
         Select(combos_[2 * s], teams[s].Away);
         Select(combos_[2 * s + 1], teams[s].Home);
     }
-    weekLabel_->setText(Q(entry::WeekLabel(week_, false)));
+    weekLabel_->setText(Q(WeekLabel(week_, false)));
 }
 
-entry::WeekTeams frmSchedule::ReadWeek() const {
-    entry::WeekTeams teams{};
+WeekTeams frmSchedule::ReadWeek() const {
+    WeekTeams teams{};
     for (int s = 0; s < kSlots; ++s)
         teams[s] = {combos_[2 * s]->currentData().toInt(), combos_[2 * s + 1]->currentData().toInt()};
     return teams;
 }
 
 void frmSchedule::Step(int step) {
-    const int next = entry::SpinWeek(week_, step);
+    const int next = SpinWeek(week_, step);
     if (next == 0) {
         QApplication::beep();
         return;
@@ -111,17 +108,17 @@ void frmSchedule::Step(int step) {
     week_ = next;
     ctx_.State.CurrentWeek = week_;
     ShowWeek();
-    weekLabel_->setText(Q(entry::WeekLabel(week_, true)));
+    weekLabel_->setText(Q(WeekLabel(week_, true)));
     combos_[0]->setFocus();
 }
 
 void frmSchedule::Save() {
     editor_.StoreWeek(week_, ReadWeek());
     const Status saved =
-        entry::CommitSeason(ctx_.State, [this](SeasonGrid& games) { editor_.ApplyTo(games); });
+        CommitSeason(ctx_.State, [this](SeasonGrid& games) { editor_.ApplyTo(games); });
     if (!saved) {
-        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle),
-                          Q(entry::SaveFailedText(saved)));
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kSaveFailedTitle),
+                          Q(SaveFailedText(saved)));
         return;
     }
     editor_.MarkSaved();
@@ -134,8 +131,8 @@ void frmSchedule::reject() {
         return;
     }
     const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
-                                            Q(entry::kScheduleChangedTitle),
-                                            Q(entry::ChangedQuestion(entry::kScheduleChangedText)));
+                                            Q(kScheduleChangedTitle),
+                                            Q(ChangedQuestion(kScheduleChangedText)));
     if (a == PromptAnswer::Yes) {
         Save();
     } else if (a == PromptAnswer::No) {

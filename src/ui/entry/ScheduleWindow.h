@@ -29,11 +29,11 @@ public slots:
 private:
     void Step(int step);
     void ShowWeek();
-    entry::WeekTeams ReadWeek() const;
+    WeekTeams ReadWeek() const;
     void Select(QComboBox* box, int team);
 
     UiContext& ctx_;
-    entry::ScheduleEditor editor_;
+    ScheduleEditor editor_;
     int week_;
     std::array<QComboBox*, 2 * kSlots> combos_{};
     QLabel* weekLabel_;

@@ -22,9 +22,6 @@ namespace gm::ui {
 
 namespace {
 
-using entryui::Button;
-using entryui::Q;
-
 QFont ListFont() {
     QFont font("Courier New");
     font.setStyleHint(QFont::TypeWriter);
@@ -113,7 +110,7 @@ void frmNFLCity::EditSelected() {
 
 void frmNFLCity::Save() {
     if (const Status s = editor_.Save(ctx_.State); !s) {
-        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle), Q(entry::SaveFailedText(s)));
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kSaveFailedTitle), Q(SaveFailedText(s)));
         return;
     }
     accept();
@@ -121,17 +118,17 @@ void frmNFLCity::Save() {
 
 void frmNFLCity::ResetNames() {
     const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
-                                            Q(entry::kResetTeamsTitle), Q(entry::kResetTeamsText));
+                                            Q(kResetTeamsTitle), Q(kResetTeamsText));
     if (a != PromptAnswer::Yes) return;
-    if (const Status s = entry::TeamEditor::Reset(ctx_.State); !s) {
-        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(entry::kSaveFailedTitle), Q(entry::SaveFailedText(s)));
+    if (const Status s = TeamEditor::Reset(ctx_.State); !s) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kSaveFailedTitle), Q(SaveFailedText(s)));
         return;
     }
     QDialog::accept();
 }
 
 void frmNFLCity::ShowHint() {
-    ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(entry::kTeamHintTitle), Q(entry::kTeamHintText));
+    ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kTeamHintTitle), Q(kTeamHintText));
 }
 
 void frmNFLCity::reject() {
@@ -140,8 +137,8 @@ void frmNFLCity::reject() {
         return;
     }
     const PromptAnswer a =
-        ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel, Q(entry::kTeamsChangedTitle),
-                         Q(entry::ChangedQuestion(entry::kTeamsChangedText)));
+        ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel, Q(kTeamsChangedTitle),
+                         Q(ChangedQuestion(kTeamsChangedText)));
     if (a == PromptAnswer::Yes) {
         Save();
     } else if (a == PromptAnswer::No) {
@@ -149,13 +146,13 @@ void frmNFLCity::reject() {
     }
 }
 
-frmEditCity::frmEditCity(UiContext& ctx, entry::TeamEditor& editor, int team, QWidget* parent)
+frmEditCity::frmEditCity(UiContext& ctx, TeamEditor& editor, int team, QWidget* parent)
     : QDialog(parent), ctx_(ctx), editor_(editor), team_(team) {
     setObjectName("frmEditCity");
     setWindowTitle("Edit NFL Team");
     setModal(true);
 
-    const entry::TeamNames start = editor_.Names(team);
+    const TeamNames start = editor_.Names(team);
     for (int i = 0; i < 4; ++i) {
         boxes_[i] = new QLineEdit(QString::fromStdString(start[i]), this);
         boxes_[i]->setObjectName(QString("txtInput%1").arg(i));
@@ -168,20 +165,20 @@ frmEditCity::frmEditCity(UiContext& ctx, entry::TeamEditor& editor, int team, QW
         boxes_[i]->setMinimumWidth(fm.horizontalAdvance(QString(i < 2 ? 16 : 6, 'M')));
 
     auto* nameLabel = new QLabel("NFL &Name ", this);
-    nameLabel->setBuddy(boxes_[entry::kCityField]);
+    nameLabel->setBuddy(boxes_[kCityField]);
     auto* abbrLabel = new QLabel("City &Abbrv. ", this);
-    abbrLabel->setBuddy(boxes_[entry::kCityAbbrField]);
+    abbrLabel->setBuddy(boxes_[kCityAbbrField]);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("Location", this), 0, 1);
     grid->addWidget(new QLabel("Nickname", this), 0, 2);
     grid->addWidget(nameLabel, 1, 0);
-    grid->addWidget(boxes_[entry::kCityField], 1, 1);
-    grid->addWidget(boxes_[entry::kNameField], 1, 2);
+    grid->addWidget(boxes_[kCityField], 1, 1);
+    grid->addWidget(boxes_[kNameField], 1, 2);
     grid->addWidget(new QLabel("13 Letters Max.", this), 1, 3);
     grid->addWidget(abbrLabel, 2, 0);
-    grid->addWidget(boxes_[entry::kCityAbbrField], 2, 1);
-    grid->addWidget(boxes_[entry::kNameAbbrField], 2, 2);
+    grid->addWidget(boxes_[kCityAbbrField], 2, 1);
+    grid->addWidget(boxes_[kNameAbbrField], 2, 2);
     grid->addWidget(new QLabel("3 Letters Max.", this), 2, 3);
 
     ok_ = Button("cmdOK", "&OK", this);
@@ -206,14 +203,14 @@ frmEditCity::frmEditCity(UiContext& ctx, entry::TeamEditor& editor, int team, QW
     CenterForm(this);
 }
 
-entry::TeamNames frmEditCity::Typed() const {
-    entry::TeamNames typed;
+TeamNames frmEditCity::Typed() const {
+    TeamNames typed;
     for (int i = 0; i < 4; ++i) typed[i] = boxes_[i]->text().toStdString();
     return typed;
 }
 
 void frmEditCity::BoxChanged() {
-    ok_->setEnabled(entry::TeamNamesComplete(Typed()));
+    ok_->setEnabled(TeamNamesComplete(Typed()));
 }
 
 void frmEditCity::EnterPressed() {
@@ -222,8 +219,8 @@ void frmEditCity::EnterPressed() {
 
 void frmEditCity::Keep() {
     if (!editor_.Edit(team_, Typed())) {
-        ctx_.Prompts.Tell(this, PromptIcon::Information, Q(entry::kTeamCodePageTitle),
-                          Q(entry::TeamCodePageText(team_, editor_.Names(team_))));
+        ctx_.Prompts.Tell(this, PromptIcon::Information, Q(kTeamCodePageTitle),
+                          Q(TeamCodePageText(team_, editor_.Names(team_))));
     }
     accept();
 }

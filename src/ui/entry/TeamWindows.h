@@ -19,7 +19,7 @@ class frmNFLCity : public QDialog {
 public:
     explicit frmNFLCity(UiContext& ctx, QWidget* parent = nullptr);
 
-    const entry::TeamEditor& Editor() const { return editor_; }
+    const TeamEditor& Editor() const { return editor_; }
 
 public slots:
     void EditSelected();
@@ -35,7 +35,7 @@ private:
     void UpdateEditButton();
 
     UiContext& ctx_;
-    entry::TeamEditor editor_;
+    TeamEditor editor_;
     QListWidget* list_;
     QPushButton* edit_;
 };
@@ -44,18 +44,18 @@ private:
 class frmEditCity : public QDialog {
     Q_OBJECT
 public:
-    frmEditCity(UiContext& ctx, entry::TeamEditor& editor, int team, QWidget* parent = nullptr);
+    frmEditCity(UiContext& ctx, TeamEditor& editor, int team, QWidget* parent = nullptr);
 
 public slots:
     void Keep();
 
 private:
-    entry::TeamNames Typed() const;
+    TeamNames Typed() const;
     void BoxChanged();
     void EnterPressed();
 
     UiContext& ctx_;
-    entry::TeamEditor& editor_;
+    TeamEditor& editor_;
     int team_;
     std::array<QLineEdit*, 4> boxes_{};
     QPushButton* ok_;

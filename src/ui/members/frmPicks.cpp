@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/entry/EntryBoxes.h"
-#include "ui/members/MemberWidgets.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/Prompt.h"
 #include "ui/shell/SpinButton.h"
@@ -25,10 +25,6 @@
 
 namespace gm::ui {
 namespace {
-
-using memberui::Button;
-using memberui::Q;
-using memberui::S;
 
 }  // namespace
 
@@ -273,7 +269,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     loading_ = false;
     connect(combo_, &QComboBox::currentIndexChanged, this, &frmPicks::OnMemberChosen);
     if (combo_->count() > 0) LoadSheet(combo_->itemData(position).toInt(), week_);
-    lblWeek_->setText(Q(entry::WeekLabel(week_, false)));
+    lblWeek_->setText(Q(WeekLabel(week_, false)));
     adjustSize();
     CenterForm(this);
 }
@@ -347,7 +343,7 @@ void frmPicks::ChangeWeek(int week) {
     StoreSheet();
     week_ = week;
     ctx_.State.CurrentWeek = week;
-    lblWeek_->setText(Q(entry::WeekLabel(week, true)));
+    lblWeek_->setText(Q(WeekLabel(week, true)));
     if (combo_->count() > 0) LoadSheet(sheet_.Member, week);
 }
 
@@ -360,7 +356,7 @@ void frmPicks::OnSpinDown() {
 }
 
 void frmPicks::Spin(int step) {
-    const int next = entry::SpinWeek(week_, step);
+    const int next = SpinWeek(week_, step);
     if (next == 0) {
         QApplication::beep();
         return;

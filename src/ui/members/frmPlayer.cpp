@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/members/MemberWidgets.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/PaintBlend.h"
 #include "ui/shell/Prompt.h"
@@ -17,10 +17,6 @@
 
 namespace gm::ui {
 namespace {
-
-using memberui::Button;
-using memberui::Q;
-using memberui::S;
 
 // Labels stay readable on the blended backgrounds.
 QLabel* Label(const QString& text, QWidget* parent) {

@@ -2,7 +2,7 @@
 
 #include "core/entry/EntryBoxes.h"
 
-namespace gm::entry {
+namespace gm {
 namespace {
 
 // Types `keys` one at a time at the end of an empty box, the way a user does,
@@ -110,4 +110,4 @@ TEST(WeekLabel, ASpunLabelCarriesABlank) {
 }
 
 }  // namespace
-}  // namespace gm::entry
+}  // namespace gm

@@ -4,7 +4,7 @@
 #include "core/entry/SeasonEditors.h"
 #include "support/TempDir.h"
 
-namespace gm::entry {
+namespace gm {
 namespace {
 
 constexpr int kDallas = 8, kPhiladelphia = 23, kDenver = 9, kMiami = 16;
@@ -117,7 +117,7 @@ TEST(Spreads, StoredMeaningIsTheSameUnderBothChoices) {
         games[1][5] = Game(kDallas, kPhiladelphia);
         games[1][6].HomeSpread = 7.0f;  // no game: keeps its spread and takes no entry
         SpreadEditor editor(games, kind);
-        WeekBoxes boxes{};
+        WeekEntryBoxes boxes{};
         for (int s = 0; s < kSlots; ++s) boxes[s] = editor.Shown(2, s);
         // Home team of slot 4 gets 3.5; both teams of slot 5 get points.
         boxes[4] = kind == PSEntrysKind::Underdog ? SlotBoxes{"", "3.5"} : SlotBoxes{"3.5", ""};
@@ -142,7 +142,7 @@ TEST(Spreads, UntouchedBoxesAreNoChange) {
     games[0][0] = Game(kDenver, kMiami);
     games[0][0].AwaySpread = 10.5f;
     SpreadEditor editor(games, PSEntrysKind::Favorite);
-    WeekBoxes boxes{};
+    WeekEntryBoxes boxes{};
     for (int s = 0; s < kSlots; ++s) boxes[s] = editor.Shown(1, s);
     EXPECT_EQ(boxes[0], (SlotBoxes{"", "10.5"}));
     EXPECT_FALSE(editor.ChangedWith(1, boxes));
@@ -168,7 +168,7 @@ TEST(Scores, ResultRule) {
         games[0][2] = Game(kDenver, kMiami);
         games[0][2].WinTeam = 99;  // stale results are always worked out again
         ScoreEditor editor(games);
-        WeekBoxes boxes{};
+        WeekEntryBoxes boxes{};
         for (int s = 0; s < kSlots; ++s) boxes[s] = editor.Shown(1, s);
         boxes[2] = {c.away, c.home};
         editor.StoreWeek(1, boxes);
@@ -190,7 +190,7 @@ TEST(Scores, OnlyShownWeeksAreWorkedOutAgain) {
     games[5][0].WinTeam = 77;  // never shown: kept as it is
     games[5][0].SpreadWinTeam = kNotYetPlayed;
     ScoreEditor editor(games);
-    WeekBoxes boxes{};
+    WeekEntryBoxes boxes{};
     for (int s = 0; s < kSlots; ++s) boxes[s] = editor.Shown(1, s);
     EXPECT_EQ(boxes[0], (SlotBoxes{"0", "0"}));
     EXPECT_FALSE(editor.ChangedWith(1, boxes));
@@ -267,4 +267,4 @@ TEST(RereadCurrentSeason, DropsUnsavedEditsOfTheCurrentSeasonOnly) {
 }
 
 }  // namespace
-}  // namespace gm::entry
+}  // namespace gm

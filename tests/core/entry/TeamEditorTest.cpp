@@ -4,7 +4,7 @@
 #include "core/entry/TeamEditor.h"
 #include "support/TempDir.h"
 
-namespace gm::entry {
+namespace gm {
 namespace {
 
 constexpr int kTennessee = 12;
@@ -107,4 +107,4 @@ TEST_F(TeamFixture, AFailedSaveKeepsTheEditsForAnotherTry) {
 }
 
 }  // namespace
-}  // namespace gm::entry
+}  // namespace gm

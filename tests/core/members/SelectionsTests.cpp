@@ -72,9 +72,9 @@ TEST(EntryRules, ConfidenceBoxKeepsAtMostTwoDigits) {
     EXPECT_EQ(MondayEntryText("123"), "12");
     EXPECT_EQ(MondayEntryText("4a5"), "45");
     EXPECT_EQ(MondayEntryText(""), "");
-    EXPECT_EQ(BoxValue(""), 0);
-    EXPECT_EQ(BoxValue("07"), 7);
-    EXPECT_EQ(BoxValue("999"), 255);
+    EXPECT_EQ(ByteBoxValue(""), 0);
+    EXPECT_EQ(ByteBoxValue("07"), 7);
+    EXPECT_EQ(ByteBoxValue("999"), 255);
 }
 
 // A season week 3 of 13 games (slots 0-12) with teams 2g+1 at home and 2g+2

@@ -315,7 +315,7 @@ TEST_F(EntryWindows, CancelWithNoLeavesEveryFileUntouched) {
     }
     {
         frmNFLCity w(ctx);
-        frmEditCity edit(ctx, const_cast<entry::TeamEditor&>(w.Editor()), kTennessee, &w);
+        frmEditCity edit(ctx, const_cast<TeamEditor&>(w.Editor()), kTennessee, &w);
         Type(edit, "txtInput0", "Nashville");
         Child<QPushButton>(edit, "cmdOK")->click();
         cancelWithNo(w, "Cancel NFL Team Editing", "The NFL Locations have been changed.");
