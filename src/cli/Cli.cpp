@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "print/DataFolder.h"
+#include "core/data/DataFolder.h"
 
 namespace gm::cli {
 

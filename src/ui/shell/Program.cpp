@@ -4,8 +4,8 @@
 #include <QDir>
 #include <memory>
 
+#include "core/data/DataFolder.h"
 #include "core/shell/Startup.h"
-#include "print/DataFolder.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/InstallPaths.h"
 #include "ui/shell/MainWindow.h"
