@@ -1,0 +1,66 @@
+#include "StatPakText.h"
+
+#include "core/output/PrintJob.h"
+#include "core/output/TextOutput.h"
+#include "core/pool/Grading.h"
+#include "core/pool/PoolText.h"
+
+namespace gm {
+namespace pooltext {}
+using namespace pooltext;
+
+std::string AverageText(const AverageLine& line) {
+    std::string left = line.Left.Label + line.Left.Value;
+    if (line.Right.Label.empty()) return left;
+    return PadRight(left, 40) + line.Right.Label + line.Right.Value;
+}
+
+std::vector<std::string> StatPakClipboardLines(const StatPakPage& page) {
+    std::vector<std::string> out;
+    out.reserve(page.Lines.size() + 16);
+    out.push_back(CenterTitle66(page.Title));
+    out.push_back("");
+    out.push_back(page.Heading);
+    out.push_back(" " + std::string(66, '-'));
+    out.insert(out.end(), page.Lines.begin(), page.Lines.end());
+    out.push_back(" " + std::string(64, '-'));
+    out.push_back("");
+    if (!page.AveragesTitle.empty()) {
+        out.push_back(CenterTitle66(page.AveragesTitle));
+        out.push_back("");
+    }
+    for (const AverageLine& line : page.Averages) out.push_back(AverageText(line));
+    return out;
+}
+
+std::vector<std::string> StatPakTextLines(const StatPakPage& page) {
+    std::vector<std::string> out{""};
+    const auto rest = StatPakClipboardLines(page);
+    out.insert(out.end(), rest.begin(), rest.end());
+    return out;
+}
+
+void PrintStatPak(PageSurface& s, const StatPakPage& page) {
+    s.CurrentX = 0;
+    s.CurrentY = 0;
+    s.Font = PageFont{"Arial", 16, true, false, true, 700};
+    PrintCentered(s, page.Title);
+    s.PrintLine();
+    s.Font = PageFont{"Courier New", 12, true, false, true, 700};
+    s.PrintLine(page.Heading);
+    s.Font = PageFont{"Courier New", 12, false, false, false, 400};
+    for (const std::string& line : page.Lines) s.PrintLine(line);
+    s.PrintLine(" " + std::string(64, '-'));
+    s.PrintLine();
+    if (!page.AveragesTitle.empty()) {
+        s.PrintLine(CenterTitle66(page.AveragesTitle));
+        s.PrintLine();
+    }
+    for (const AverageLine& line : page.Averages) s.PrintLine(AverageText(line));
+}
+
+std::string AverageOf(double sum, long long count) {
+    return Format2(count > 0 ? sum / static_cast<double>(count) : 0.0);
+}
+
+}  // namespace gm
