@@ -227,7 +227,7 @@ std::string ConferenceLine(std::string_view city, const TeamRecord& r, bool poin
     std::string line;
     line.reserve(72);
     AppendOverall(line, city, r, pointsShown);
-    line += "   ";
+    line += "    ";  // the league line's first blank, then three more
     AppendWlt(line, r.DivWins, r.DivLosses, r.DivTies);
     line += "   ";
     AppendWlt(line, r.ConfWins, r.ConfLosses, r.ConfTies);

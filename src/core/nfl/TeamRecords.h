@@ -152,7 +152,8 @@ std::string TeamNameField(std::string_view city);
 // its column is written whole.
 std::string LeagueLine(std::string_view city, const TeamRecord& r, bool pointsShown);
 
-// Conference line: the league line's first 34 characters, 3 blanks, division
+// Conference line (69 characters): the league line's first 34 characters
+// (its columns and one of its blanks), 3 blanks, division
 // W L T (3 each), 3 blanks, conference W L T (3 each), 2 blanks, and the
 // inter-conference record (overall minus conference), 3 each.
 std::string ConferenceLine(std::string_view city, const TeamRecord& r, bool pointsShown);

@@ -188,7 +188,7 @@ TEST(TeamRecords, HomePlusRoadIsOverallAndInterConferenceIsOverallMinusConferenc
     BuildConfRecord(conf, test::NflFixtureSeason(), {0, 3});
     EXPECT_EQ(ConfOf(conf[test::Was]), (Wlt{0, 1, 0}));
     EXPECT_EQ(ConferenceLine("Washington", conf[test::Was], true),
-              "Washington      0  1  1   20   48     0  1  0     0  1  0    0  0  1");
+              "Washington      0  1  1   20   48      0  1  0     0  1  0    0  0  1");
 }
 
 TEST(TeamRecords, WeekRangeOfTheStandings) {
@@ -286,7 +286,7 @@ TEST(TeamRecords, LineFormats) {
         {LeagueLine("NY Giants", r, true), "NY Giants      10  5  1  307  265    "},
         {LeagueLine("NY Giants", r, false), "NY Giants      10  5  1   **   **    "},
         {ConferenceLine("NY Giants", r, true),
-         "NY Giants      10  5  1  307  265     5  2  1     8  3  1    2  2  0"},
+         "NY Giants      10  5  1  307  265      5  2  1     8  3  1    2  2  0"},
         // A name longer than its field is cut; a number wider than its column is written whole.
         {LeagueLine("San Francisco Bay Area", TeamRecord{0, 100, 0, 0, 12345, 7}, true),
          "San Francisco B100  0  012345    7    "},
