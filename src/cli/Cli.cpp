@@ -35,6 +35,12 @@ std::optional<std::string> Args::Option(const std::string& name) const {
     return it->second;
 }
 
+std::vector<std::string> Args::Names() const {
+    std::vector<std::string> names = flags_;
+    for (const auto& [name, value] : options_) names.push_back(name);
+    return names;
+}
+
 bool Args::Flag(const std::string& name) const {
     return std::find(flags_.begin(), flags_.end(), name) != flags_.end();
 }
@@ -109,7 +115,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     Args cmdArgs(std::vector<std::string>(rest.begin() + 1, rest.end()), cmd->Flags);
     if (cmdArgs.Flag("--help")) {
-        out << cmd->Usage;
+        const auto particular = cmd->HelpFor ? cmd->HelpFor(cmdArgs) : std::nullopt;
+        out << particular.value_or(cmd->Usage);
         return 0;
     }
     std::vector<std::string> known = cmd->Options;

@@ -19,6 +19,8 @@ public:
     std::optional<std::string> Option(const std::string& name) const;
     bool Flag(const std::string& name) const;
     const std::vector<std::string>& Positional() const { return positional_; }
+    // Every option and flag given, by name.
+    std::vector<std::string> Names() const;
     // The first option or flag the command does not know, or an option missing its value.
     std::optional<std::string> Error(const std::vector<std::string>& known) const;
 
@@ -42,6 +44,9 @@ struct Command {
     std::vector<std::string> Options;      // "--season", ... (value options)
     std::vector<std::string> Flags;        // "--show-all", ... (no value)
     std::function<int(const Args&, Context&)> Run;
+    // A more particular help text for these arguments (a report's own
+    // options); nothing: the usage above.
+    std::function<std::optional<std::string>(const Args&)> HelpFor = nullptr;
 };
 
 using Registry = std::vector<Command>;

@@ -1,27 +1,74 @@
-#include <functional>
+#include <algorithm>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "Cli.h"
+#include "ReportRegistry.h"
 #include "core/data/AppState.h"
 #include "core/data/FileIO.h"
 #include "core/data/PoolFile.h"
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
 #include "core/output/HomePage.h"
+#include "core/output/Report.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
-#include "core/pool/AllPicksReport.h"
-#include "core/pool/PlayerMatrix.h"
-#include "core/pool/PoolStandings.h"
 #include "print/QtPageSurface.h"
 
 namespace gm::cli {
 namespace {
 
+// Options every report takes: where its output goes.
+const std::vector<ReportOption>& CommonOptions() {
+    static const std::vector<ReportOption> options{
+        {"--to", "text|clipboard-text|web|pdf", "what to write (default text)"},
+        {"--out", "PATH", "write to PATH instead of standard output or the data folder"},
+        {"--file", "", "with --to text: write the report's text file into TxtFiles"},
+        {"--copies", "N", "with --to pdf: copies of the printout, 1 to 200 (default 1)"},
+        {"--one-per-player", "", "with --to pdf: one copy per pool member"},
+        {"--season", "YEAR", "1995, 1996 or 1997 (default 1997)"},
+    };
+    return options;
+}
+
+std::string OptionLine(const ReportOption& o) {
+    std::string left = "  " + o.Name + (o.Value.empty() ? "" : " " + o.Value);
+    left += left.size() < 34 ? std::string(34 - left.size(), ' ') : "  ";
+    return left + o.Help + "\n";
+}
+
+std::string ReportUsage(const ReportEntry& e) {
+    std::ostringstream os;
+    os << "Usage: gridmoot-cli [--data DIR] report " << e.Name << " [OPTIONS]\n\n"
+       << "Writes " << e.Summary << ":\n"
+       << "what the Print button of its window writes. Weeks not given start where the\n"
+       << "window opens (the current week).\n";
+    if (!e.Options.empty()) {
+        os << "\nOptions of this report:\n";
+        for (const auto& o : e.Options) os << OptionLine(o);
+    }
+    os << "\nOutput:\n";
+    for (const auto& o : CommonOptions()) os << OptionLine(o);
+    return os.str();
+}
+
+std::string GeneralUsage(const ReportRegistry& reports) {
+    std::ostringstream os;
+    os << "Usage: gridmoot-cli [--data DIR] report NAME [OPTIONS]\n"
+          "       gridmoot-cli report --list\n"
+          "       gridmoot-cli report NAME --help\n\n"
+          "Writes any display's text file, clipboard text, web page or printout (PDF)\n"
+          "without opening a window. The reports:\n";
+    for (const auto& e : reports.Entries())
+        os << "  " << e.Name << std::string(e.Name.size() < 14 ? 14 - e.Name.size() : 1, ' ') << e.Summary << "\n";
+    os << "\nOutput (every report):\n";
+    for (const auto& o : CommonOptions()) os << OptionLine(o);
+    return os.str();
+}
+
 // Start-up's loading, without a window: settings, team names, season, pool.
-// A week the user asks for is reached by spinning from CurrentWeek, so that
-// file names carry the week label exactly as the window would show it.
+// Warnings (records that could not be read) go to standard error.
 std::optional<AppState> LoadState(const Args& args, Context& ctx, const std::string& command) {
     AppState state(ctx.DataFolder);
     ReadSettings(state, 1LL << 24);
@@ -35,215 +82,160 @@ std::optional<AppState> LoadState(const Args& args, Context& ctx, const std::str
     } else {
         loaded = SelectSeason(state, *season == 1995 ? SeasonChoice::Season1995 : SeasonChoice::Season1996).Load;
     }
-    if (!loaded) {
-        ctx.Err << "gridmoot-cli " << command << ": " << loaded.message << "\n";
-        return std::nullopt;
-    }
-    if (Status pool = LoadPool(state); !pool) {
-        ctx.Err << "gridmoot-cli " << command << ": " << pool.message << "\n";
-        return std::nullopt;
-    }
+    const auto report = [&](const Status& s) {
+        if (!s.ok()) {
+            ctx.Err << "gridmoot-cli " << command << ": " << s.message << "\n";
+            return false;
+        }
+        if (s.isWarning()) ctx.Err << "gridmoot-cli " << command << ": warning: " << s.message << "\n";
+        return true;
+    };
+    if (!report(loaded)) return std::nullopt;
+    if (!report(LoadPool(state))) return std::nullopt;
     return state;
 }
 
-// A week option: 1 to 21, or the fallback when absent; nullopt on bad text.
-std::optional<int> WeekOption(const Args& args, const std::string& name, int fallback, Context& ctx) {
-    const auto text = args.Option(name);
-    if (!text) return fallback;
-    try {
-        std::size_t used = 0;
-        const int week = std::stoi(*text, &used);
-        if (used == text->size() && week >= 1 && week <= kWeeks) return week;
-    } catch (const std::exception&) {
+// The command line's destinations: standard output, files, PDF.
+class CliSink : public OutputSink {
+public:
+    CliSink(Context& ctx, const Args& args) : ctx_(ctx), out_(args.Option("--out")), file_(args.Flag("--file")) {}
+
+    int ExitCode() const { return code_; }
+
+    void Tell(const OutputMessage& m) override {
+        if (m.icon == OutputMessage::Icon::None) return;
+        if (m.failed()) {
+            ctx_.Err << "gridmoot-cli report: " << m.Text << "\n";
+            code_ = 1;
+            return;
+        }
+        ctx_.Out << m.Text << "\n";
     }
-    ctx.Err << "gridmoot-cli report: " << name << " must be a week from 1 to 21, not '" << *text << "'\n";
-    return std::nullopt;
-}
 
-// Moves a week by single steps, as the spin control would.
-void SpinTo(int from, int to, const std::function<bool(int)>& spin) {
-    for (int w = from; w < to; ++w) spin(+1);
-    for (int w = from; w > to; --w) spin(-1);
-}
+    OutputMessage SaveTextFile(const AppState& state, const TextFileOutput& file) override {
+        if (out_) return WriteBytes(*out_, TextFileBytes(file.Lines));
+        if (file_) return OutputSink::SaveTextFile(state, file);
+        ctx_.Out << TextFileBytes(file.Lines);
+        return OutputMessage::Silent();
+    }
 
-// What one display can write.
-struct DisplayOutputs {
-    std::function<TextFileOutput()> Text;
-    std::function<ClipboardOutput()> Clipboard;  // empty: the display has none
-    std::function<WebPageOutput()> Web;
-    std::function<Status(PageSurface&, int copies)> Print;
-    std::string JobName;
+    OutputMessage SaveWebPage(const AppState& state, const WebPageOutput& page) override {
+        if (out_) return WriteBytes(*out_, WebPageBytes(state, page));
+        return OutputSink::SaveWebPage(state, page);
+    }
+
+    OutputMessage PutOnClipboard(const ClipboardOutput& clip) override {
+        if (out_) return WriteBytes(*out_, clip.Text);
+        ctx_.Out << clip.Text;
+        return OutputMessage::Silent();
+    }
+
+    void SetPdfFile(fs::path file) { pdf_ = std::move(file); }
+
+    Status Print(const std::string& jobName, const std::function<Status(PageSurface&)>& job) override {
+        Status s;
+        {
+            const auto surface = MakePdfSurface(pdf_, jobName);
+            s = job(*surface);
+        }
+        if (s) ctx_.Out << "Wrote " << pdf_.string() << "\n";
+        else code_ = 1;
+        return s;
+    }
+
+private:
+    OutputMessage WriteBytes(const fs::path& path, const std::string& bytes) {
+        if (Status s = WriteFileAtomic(path, bytes); !s) return OutputMessage::Failure("", s.message);
+        return OutputMessage::Confirm("", "Wrote " + path.string());
+    }
+
+    Context& ctx_;
+    std::optional<std::string> out_;
+    bool file_;
+    fs::path pdf_;
+    int code_ = 0;
 };
 
-int Emit(const Args& args, Context& ctx, const AppState& state, const DisplayOutputs& d) {
-    const std::string to = args.Option("--to").value_or("text");
-    const auto out = args.Option("--out");
-    const auto writeBytes = [&](const fs::path& path, const std::string& bytes) {
-        if (Status s = WriteFileAtomic(path, bytes); !s) {
-            ctx.Err << "gridmoot-cli report: " << s.message << "\n";
-            return 1;
-        }
-        ctx.Out << "Wrote " << path.string() << "\n";
-        return 0;
-    };
-    const auto tell = [&](const OutputMessage& m) {
-        if (m.failed()) {
-            ctx.Err << "gridmoot-cli report: " << m.Text << "\n";
-            return 1;
-        }
-        ctx.Out << m.Text << "\n";
-        return 0;
-    };
+// "a text file, a web page or a printout": what a report can be written as.
+std::string Destinations(const ReportWriters& w) {
+    std::vector<std::string> names;
+    if (w.TextFile) names.push_back("a text file");
+    if (w.Clipboard) names.push_back("clipboard text");
+    if (w.WebPage) names.push_back("a web page");
+    if (w.Printer) names.push_back("a printout");
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    return text;
+}
 
-    if (to == "text") {
-        const TextFileOutput text = d.Text();
-        if (out) return writeBytes(*out, TextFileBytes(text.Lines));
-        if (args.Flag("--file")) return tell(WriteTextFile(state, text));
-        ctx.Out << TextFileBytes(text.Lines);
-        return 0;
-    }
-    if (to == "clipboard-text") {
-        if (!d.Clipboard) {
-            ctx.Err << "gridmoot-cli report: this report has no clipboard text\n";
+int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
+    // Only this report's own options and the common ones.
+    std::vector<std::string> known{"--data"};
+    for (const auto& o : CommonOptions()) known.push_back(o.Name);
+    for (const auto& o : entry.Options) known.push_back(o.Name);
+    for (const auto& name : args.Names()) {
+        if (std::find(known.begin(), known.end(), name) == known.end()) {
+            ctx.Err << "gridmoot-cli report " << entry.Name << ": unknown option " << name << " (see 'gridmoot-cli report "
+                    << entry.Name << " --help')\n";
             return 2;
         }
-        const std::string text = d.Clipboard().Text;
-        if (out) return writeBytes(*out, text);
-        ctx.Out << text;
-        return 0;
     }
-    if (to == "web") {
-        const WebPageOutput page = d.Web();
-        if (out) return writeBytes(*out, WebPageBytes(state, page));
-        return tell(WriteWebPage(state, page));
-    }
-    if (to == "pdf") {
-        int copies = 1;
-        if (args.Flag("--one-per-player")) {
-            copies = state.MemberCount;
-        } else if (auto c = args.Option("--copies")) {
-            try {
-                copies = std::stoi(*c);
-            } catch (const std::exception&) {
-                copies = -1;
-            }
-            if (copies < 1 || copies > 200) {
-                ctx.Err << "gridmoot-cli report: --copies must be from 1 to 200, not '" << *c << "'\n";
-                return 2;
+    const ReportArgs reportArgs(args, entry.Name);
+    std::unique_ptr<Report> report;
+    std::optional<AppState> state;
+    CliSink sink(ctx, args);
+    try {
+        const std::string to = reportArgs.Choice("--to", {"text", "clipboard-text", "web", "pdf"}, "text");
+        const int copies = reportArgs.Number("--copies", 1, 200, 1);
+        state = LoadState(args, ctx, "report");
+        if (!state) return 1;
+        report = entry.Make(*state, reportArgs);
+        const ReportWriters has = report->Writers();
+        auto& request = state->Output;
+        request.OutTextFile = to == "text";
+        request.OutClipboard = to == "clipboard-text";
+        request.OutWebPage = to == "web";
+        request.OutPrinter = to == "pdf";
+        const bool offered = (request.OutTextFile && has.TextFile) || (request.OutClipboard && has.Clipboard) ||
+                             (request.OutWebPage && has.WebPage) || (request.OutPrinter && has.Printer);
+        if (!offered) reportArgs.Refuse("the " + report->ReportTitle() + " goes to " + Destinations(has));
+        request.NumCopies = copies;
+        request.OnePerPlayer = args.Flag("--one-per-player");
+        if (request.OutPrinter) {
+            if (const auto out = args.Option("--out")) {
+                sink.SetPdfFile(*out);
+            } else {
+                const std::string name = has.TextFile ? report->TextFile().FileName : report->ReportTitle() + ".txt";
+                sink.SetPdfFile(FindFile(TextFolder(*state), SafeFileName(name.substr(0, name.rfind('.')) + ".pdf")));
             }
         }
-        fs::path file;
-        if (out) {
-            file = *out;
-        } else {
-            const std::string name = d.Text().FileName;
-            file = FindFile(TextFolder(state), name.substr(0, name.rfind('.')) + ".pdf");
-        }
-        const auto surface = MakePdfSurface(file, d.JobName);
-        if (Status s = d.Print(*surface, copies); !s) {
-            ctx.Err << "gridmoot-cli report: " << s.message << "\n";
-            return 1;
-        }
-        ctx.Out << "Wrote " << file.string() << "\n";
+    } catch (const UsageError& e) {
+        ctx.Err << e.what() << "\n";
+        return 2;
+    }
+    DispatchReport(*state, *report, sink);
+    return sink.ExitCode();
+}
+
+int ReportCommand(const Args& args, Context& ctx) {
+    const ReportRegistry reports = AllReports();
+    if (args.Flag("--list")) {
+        for (const auto& e : reports.Entries())
+            ctx.Out << e.Name << std::string(e.Name.size() < 14 ? 14 - e.Name.size() : 1, ' ') << e.Summary << "\n";
         return 0;
     }
-    ctx.Err << "gridmoot-cli report: --to must be text, clipboard-text, web or pdf, not '" << to << "'\n";
-    return 2;
-}
-
-int Standings(const Args& args, Context& ctx, AppState& state) {
-    PoolStandings model(state);
-    const auto end = WeekOption(args, "--end", model.EndWeek(), ctx);
-    const auto start = WeekOption(args, "--start", 1, ctx);
-    if (!end || !start) return 2;
-    SpinTo(model.EndWeek(), *end, [&](int step) { return model.SpinEnd(step); });
-    SpinTo(model.StartWeek(), *start, [&](int step) { return model.SpinStart(step); });
-    if (auto sort = args.Option("--sort")) {
-        const std::string choice = *sort == "wins"     ? "Wins"
-                                   : *sort == "pct"    ? "Win Pct"
-                                   : *sort == "points" ? "Con. Pts"
-                                   : *sort == "names"  ? "Names"
-                                                       : "";
-        if (choice.empty()) {
-            ctx.Err << "gridmoot-cli report standings: --sort must be wins, pct, points or names\n";
-            return 2;
-        }
-        model.ChooseSort(choice);
-    }
-    const std::string view = args.Option("--view").value_or("week");
-    if (view != "week" && view != "season") {
-        ctx.Err << "gridmoot-cli report standings: --view must be week or season\n";
-        return 2;
-    }
-    model.SetView(view == "season" ? PoolStandings::View::Season : PoolStandings::View::OneWeek);
-    model.SetShowAll(args.Flag("--show-all"));
-    return Emit(args, ctx, state,
-                {[&] { return model.TextFile(); }, [&] { return model.Clipboard(); }, [&] { return model.WebPage(); },
-                 [&](PageSurface& s, int copies) { return model.Print(s, copies); }, "Pool Standings"});
-}
-
-int Matrix(const Args& args, Context& ctx, AppState& state) {
-    PlayerMatrix model(state);
-    const auto week = WeekOption(args, "--week", model.Week(), ctx);
-    if (!week) return 2;
-    SpinTo(model.Week(), *week, [&](int step) { return model.Spin(step); });
-    model.SetShowAll(!args.Flag("--active-only"));
-    model.SetConfidenceRows(args.Flag("--confidence"));
-    return Emit(args, ctx, state,
-                {[&] { return model.TextFile(); }, [&] { return model.Clipboard(); }, [&] { return model.WebPage(); },
-                 [&](PageSurface& s, int copies) { return model.Print(s, copies); }, "Player Selections"});
-}
-
-int AllPicks(const Args& args, Context& ctx, AppState& state) {
-    AllPicksReport model(state);
-    const auto week = WeekOption(args, "--week", model.Week(), ctx);
-    if (!week) return 2;
-    SpinTo(model.Week(), *week, [&](int step) { return model.Spin(step); });
-    if (auto teams = args.Option("--teams")) {
-        if (*teams != "city" && *teams != "name") {
-            ctx.Err << "gridmoot-cli report allpicks: --teams must be city or name\n";
-            return 2;
-        }
-        model.UseTeamNames = *teams == "name";
-    }
-    if (auto players = args.Option("--players")) {
-        if (*players != "active" && *players != "entire") {
-            ctx.Err << "gridmoot-cli report allpicks: --players must be active or entire\n";
-            return 2;
-        }
-        model.EntirePool = *players == "entire";
-    }
-    if (auto order = args.Option("--order")) {
-        if (*order != "standing" && *order != "names") {
-            ctx.Err << "gridmoot-cli report allpicks: --order must be standing or names\n";
-            return 2;
-        }
-        model.ByStanding = *order == "standing";
-    }
-    if (args.Option("--to").value_or("text") == "clipboard-text") {
-        ctx.Err << "gridmoot-cli report allpicks: the all-picks report goes to a text file, a web page or a printout\n";
-        return 2;
-    }
-    return Emit(args, ctx, state,
-                {[&] { return model.TextFile(); }, nullptr, [&] { return model.WebPage(); },
-                 [&](PageSurface& s, int copies) { return model.Print(s, copies); }, "All-Picks Report"});
-}
-
-int Report(const Args& args, Context& ctx) {
     if (args.Positional().size() != 1) {
-        ctx.Err << "gridmoot-cli report: name one report: standings, matrix or allpicks\n";
+        ctx.Err << "gridmoot-cli report: name one report (see 'gridmoot-cli report --list')\n";
         return 2;
     }
-    const std::string which = args.Positional()[0];
-    if (which != "standings" && which != "matrix" && which != "allpicks") {
-        ctx.Err << "gridmoot-cli report: unknown report '" << which << "' (standings, matrix or allpicks)\n";
+    const ReportEntry* entry = reports.Find(args.Positional()[0]);
+    if (!entry) {
+        ctx.Err << "gridmoot-cli report: unknown report '" << args.Positional()[0]
+                << "' (see 'gridmoot-cli report --list')\n";
         return 2;
     }
-    auto state = LoadState(args, ctx, "report");
-    if (!state) return 1;
-    if (which == "standings") return Standings(args, ctx, *state);
-    if (which == "matrix") return Matrix(args, ctx, *state);
-    return AllPicks(args, ctx, *state);
+    return RunReport(*entry, args, ctx);
 }
 
 int HomePage(const Args&, Context& ctx) {
@@ -261,34 +253,25 @@ int HomePage(const Args&, Context& ctx) {
 }  // namespace
 
 void RegisterReportCommands(Registry& r) {
-    r.push_back({"report", "write the pool standings, player matrix or all-picks report",
-                 "Usage: gridmoot-cli [--data DIR] report standings|matrix|allpicks [OPTIONS]\n"
-                 "\n"
-                 "Grades the pool like the window of that report and writes what its Print\n"
-                 "button would. Weeks not given start where the window opens (CurrentWeek).\n"
-                 "\n"
-                 "Output:\n"
-                 "  --to text             the text file's bytes to standard output (default);\n"
-                 "                        with --file into the report's file in TxtFiles\n"
-                 "  --to clipboard-text   the clipboard text to standard output\n"
-                 "  --to web              the report's page in Webpages\n"
-                 "  --to pdf              the printout as PDF, named like the text file, in TxtFiles\n"
-                 "  --out PATH            write to PATH instead\n"
-                 "  --copies N            copies of the printout (default 1)\n"
-                 "  --one-per-player      one printed copy per pool member\n"
-                 "  --season YEAR         1995, 1996 or 1997 (default 1997)\n"
-                 "\n"
-                 "standings:  --start N --end N   the range of weeks (end week = the week shown)\n"
-                 "            --view week|season  one week (default) or season totals\n"
-                 "            --sort wins|pct|points|names   (default: the PoolSort option)\n"
-                 "            --show-all          list members who did not play too\n"
-                 "matrix:     --week N  --confidence (confidence rows)  --active-only\n"
-                 "allpicks:   --week N  --teams city|name  --players active|entire\n"
-                 "            --order standing|names   (defaults: the report's saved choices)\n",
-                 {"--start", "--end", "--week", "--view", "--sort", "--to", "--out", "--copies", "--season", "--teams",
-                  "--players", "--order"},
-                 {"--show-all", "--confidence", "--active-only", "--file", "--one-per-player"},
-                 Report});
+    const ReportRegistry reports = AllReports();
+    // Flags of every report, so that the words after them are read right;
+    // each report then refuses the ones that are not its own.
+    std::vector<std::string> flags{"--list"};
+    std::vector<std::string> options;
+    const auto collect = [&](const ReportOption& o) {
+        auto& into = o.Value.empty() ? flags : options;
+        if (std::find(into.begin(), into.end(), o.Name) == into.end()) into.push_back(o.Name);
+    };
+    for (const auto& o : CommonOptions()) collect(o);
+    for (const auto& e : reports.Entries())
+        for (const auto& o : e.Options) collect(o);
+    r.push_back({"report", "write any display's text file, web page, clipboard text or printout", GeneralUsage(reports),
+                 options, flags, ReportCommand});
+    r.back().HelpFor = [reports](const Args& args) -> std::optional<std::string> {
+        if (args.Positional().size() != 1) return std::nullopt;
+        const ReportEntry* e = reports.Find(args.Positional()[0]);
+        return e ? std::optional<std::string>(ReportUsage(*e)) : std::nullopt;
+    };
     r.push_back({"homepage", "rewrite the pool home page index.htm",
                  "Usage: gridmoot-cli [--data DIR] homepage\n"
                  "\n"

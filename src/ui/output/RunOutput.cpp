@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "print/QtPageSurface.h"
-#include "ui/output/OutputDialogs.h"
+#include "ui/output/frmPNFLResults.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"

@@ -11,7 +11,8 @@
 #include <QVBoxLayout>
 
 #include "core/output/WebPage.h"
-#include "ui/output/OutputDialogs.h"
+#include "ui/output/CopyCountBox.h"
+#include "ui/output/RunOutput.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
@@ -54,10 +55,8 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
       OpActive_(Option("OpActive", "Acti&ve Players Only", this)),
       OpEntire_(Option("OpEntire", "Print &Entire Pool", this)),
       frCopies_(new QGroupBox("COPIES", this)),
-      lblSelect_(new QLabel("Select # of Copies to Print", this)),
-      hsbNumCopies_(MakeCountBar(this)),
-      lblNumCopies_(Named("lblNumCopies", this, "0")),
-      CkNum_(new QCheckBox("One &Per Player", this)),
+      copies_(new CopyCountBox("Select # of Copies to Print", "0",
+                               {"lblSelect", "hsbNumCopies", "lblNumCopies", "CkNum"}, frCopies_)),
       OpOutput_{Option("OpOutput0", "&Text File", this), Option("OpOutput1", "P&rinter", this),
                 Option("OpOutput2", "&Web Page", this)},
       OpSort_{Option("OpSort0", "", this), Option("OpSort1", "&Alphabetical Order", this)},
@@ -67,11 +66,7 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
     setObjectName("frmMatrix");
     setWindowTitle(Q(kAllPicksTitle));
     setModal(true);
-    hsbNumCopies_->setObjectName("hsbNumCopies");
-    hsbNumCopies_->setRange(0, 200);
-    hsbNumCopies_->setPageStep(5);
-    hsbNumCopies_->setMinimumWidth(160);
-    CkNum_->setObjectName("CkNum");
+    copies_->OnePerPlayerBox()->setText("One &Per Player");
     // The caption follows the pool's sort; each gets an access key no other control uses.
     QString sortCaption = Q(model_->StandingSortCaption());
     for (const char* key : {"fidence", "g Percentage", "s"}) {
@@ -90,11 +85,8 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
     auto* cmdHelp = Button("cmdHelp", "&Help", this);
     cmdOK->setDefault(true);
 
-    auto* copiesLayout = new QGridLayout(frCopies_);
-    copiesLayout->addWidget(lblSelect_, 0, 0, 1, 2);
-    copiesLayout->addWidget(hsbNumCopies_, 1, 0);
-    copiesLayout->addWidget(lblNumCopies_, 1, 1);
-    copiesLayout->addWidget(CkNum_, 2, 0, 1, 2);
+    auto* copiesLayout = new QVBoxLayout(frCopies_);
+    copiesLayout->addWidget(copies_);
 
     auto* week = new QHBoxLayout;
     auto* weekCaption = new QLabel("Wee&k", this);
@@ -134,14 +126,12 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
     (model_->EntirePool ? OpEntire_ : OpActive_)->setChecked(true);
     OpSort_[model_->ByStanding ? 0 : 1]->setChecked(true);
     lblPoolNum_->setText(Q(model_->PoolSizeText()));
-    ShowCopies(false);
+    frCopies_->setVisible(false);
     Refresh();
 
     connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
     connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
-    connect(OpOutput_[1], &QRadioButton::toggled, this, &frmMatrix::ShowCopies);
-    connect(hsbNumCopies_, &QScrollBar::valueChanged, this, &frmMatrix::OnCopiesChanged);
-    connect(CkNum_, &QCheckBox::toggled, this, &frmMatrix::OnOnePerPlayer);
+    connect(OpOutput_[1], &QRadioButton::toggled, frCopies_, &QWidget::setVisible);
     connect(cmdOK, &QPushButton::clicked, this, &frmMatrix::OnOK);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, kHelpTopic); });
@@ -163,25 +153,6 @@ void frmMatrix::Spin(int step) {
     Refresh();
 }
 
-void frmMatrix::ShowCopies(bool shown) { frCopies_->setVisible(shown); }
-
-void frmMatrix::OnCopiesChanged(int value) {
-    lblNumCopies_->setText(QString::number(value));
-    if (value != 0) CkNum_->setChecked(false);
-}
-
-void frmMatrix::OnOnePerPlayer(bool checked) {
-    lblSelect_->setVisible(!checked);
-    hsbNumCopies_->setVisible(!checked);
-    lblNumCopies_->setVisible(!checked);
-    if (checked) {
-        lblNumCopies_->clear();
-    } else {
-        hsbNumCopies_->setValue(0);
-        lblNumCopies_->setText("0");
-    }
-}
-
 void frmMatrix::OnOK() {
     const bool text = OpOutput_[0]->isChecked();
     const bool printer = OpOutput_[1]->isChecked();
@@ -190,8 +161,8 @@ void frmMatrix::OnOK() {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kIncompleteTitle), Q(kNoDestinationText));
         return;
     }
-    const bool onePerPlayer = CkNum_->isChecked();
-    const int count = hsbNumCopies_->value();
+    const bool onePerPlayer = copies_->OnePerPlayer();
+    const int count = copies_->Count();
     if (printer && CopiesMissing(count, onePerPlayer)) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kIncompleteTitle), Q(kNoCopiesText));
         return;

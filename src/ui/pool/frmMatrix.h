@@ -5,15 +5,14 @@
 
 #include "core/pool/AllPicksReport.h"
 
-class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
-class QScrollBar;
 
 namespace gm::ui {
 
 struct UiContext;
+class CopyCountBox;
 
 // The all-picks report dialog: choices, then the report to a text file, the
 // printer or a web page.
@@ -29,9 +28,6 @@ public slots:
 
 private:
     void Spin(int step);
-    void ShowCopies(bool shown);
-    void OnCopiesChanged(int value);
-    void OnOnePerPlayer(bool checked);
     void Refresh();
 
     UiContext& ctx_;
@@ -41,10 +37,7 @@ private:
     QRadioButton* OpActive_;
     QRadioButton* OpEntire_;
     QGroupBox* frCopies_;
-    QLabel* lblSelect_;
-    QScrollBar* hsbNumCopies_;
-    QLabel* lblNumCopies_;
-    QCheckBox* CkNum_;
+    CopyCountBox* copies_;
     QRadioButton* OpOutput_[3];
     QRadioButton* OpSort_[2];
     QLabel* lblWeek_;

@@ -10,7 +10,10 @@
 #include <memory>
 
 #include "support/TempDir.h"
-#include "ui/output/OutputDialogs.h"
+#include "ui/output/CopyCountBox.h"
+#include "ui/output/frmAPrint.h"
+#include "ui/output/frmCopies.h"
+#include "ui/output/frmPNFLResults.h"
 #include "ui/shell/UiContext.h"
 
 namespace gm::ui {

@@ -1,0 +1,8 @@
+#include "ReportRegistry.h"
+
+namespace gm::cli {
+
+// The NFL displays.
+void RegisterNflReports(ReportRegistry&) {}
+
+}  // namespace gm::cli

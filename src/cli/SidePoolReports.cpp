@@ -1,0 +1,8 @@
+#include "ReportRegistry.h"
+
+namespace gm::cli {
+
+// The side pools.
+void RegisterSidePoolReports(ReportRegistry&) {}
+
+}  // namespace gm::cli
