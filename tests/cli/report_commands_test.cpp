@@ -125,5 +125,49 @@ TEST(ReportCommand, PrintoutToPdfAndHomePage) {
     EXPECT_NE(test::ReadFile(f.Dir / "Webpages" / "index.htm").find("<a href=picks.htm>"), std::string::npos);
 }
 
+// Every report is listed with a line of its own, and each one's help names
+// its own options beside the common ones.
+TEST(ReportCommand, ListAndHelpComeFromTheRegistry) {
+    test::PoolFixture f;
+    CliRun r = Cli(f, {"report", "--list"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    for (const char* name : {"standings ", "matrix ", "allpicks "})
+        EXPECT_NE(("\n" + r.out).find(std::string("\n") + name), std::string::npos) << name << " in\n" << r.out;
+
+    r = Cli(f, {"report", "matrix", "--help"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("--confidence"), std::string::npos);
+    EXPECT_NE(r.out.find("--to text|clipboard-text|web|pdf"), std::string::npos);
+    EXPECT_EQ(r.out.find("--show-all"), std::string::npos) << "another report's option";
+}
+
+// An option of another report, or one nobody has, is refused before anything is written.
+TEST(ReportCommand, RefusesOptionsThatAreNotTheReports) {
+    test::PoolFixture f;
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"report", "matrix", "--show-all", "--to", "web"},
+             {"report", "standings", "--confidence", "--to", "web"},
+             {"report", "standings", "--bogus", "1", "--to", "web"},
+             {"report", "standings", "--week", "x1", "--to", "web"},
+         }) {
+        const CliRun r = Cli(f, args);
+        EXPECT_EQ(r.code, 2) << args[2];
+        EXPECT_NE(r.err.find("unknown option"), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(f.Dir / "standing.htm"));
+    EXPECT_FALSE(std::filesystem::exists(f.Dir / "picks.htm"));
+}
+
+// A warning from loading (here: an archived season whose file is missing) is
+// printed, and the report is still written.
+TEST(ReportCommand, LoadingWarningsGoToStandardError) {
+    test::PoolFixture f;
+    ASSERT_FALSE(std::filesystem::exists(f.Dir / "1996.NFL"));
+    const CliRun r = Cli(f, {"report", "standings", "--season", "1996"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("warning: The season file"), std::string::npos) << r.err;
+    EXPECT_FALSE(r.out.empty());
+}
+
 }  // namespace
 }  // namespace gm::cli
