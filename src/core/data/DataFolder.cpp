@@ -14,9 +14,9 @@ std::string ProcessEnvironment(const char* name) {
 std::filesystem::path UserDataFolder(const EnvironmentLookup& env) {
     std::filesystem::path base(env("XDG_DATA_HOME"));
     if (!base.is_absolute()) {
-        std::string home = env("HOME");
-        if (home.empty()) home = "/";  // what Qt takes for a home folder without HOME
-        base = std::filesystem::path(home) / ".local" / "share";
+        // Without HOME, the root folder stands for it, as it does for Qt.
+        const std::filesystem::path home(env("HOME"));
+        base = (home.empty() ? std::filesystem::path("/") : home) / ".local" / "share";
     }
     return base / "gridmoot";
 }
@@ -26,8 +26,9 @@ std::filesystem::path ResolveDataFolder(const std::filesystem::path& given,
                                         const EnvironmentLookup& env) {
     if (!given.empty()) return std::filesystem::absolute(given);
     std::error_code ec;
-    if (!programFolder.empty() && (std::filesystem::is_regular_file(FindFile(programFolder, "Vask97.ini"), ec) ||
-                                   std::filesystem::is_regular_file(FindFile(programFolder, "Pool97.dat"), ec)))
+    if (!programFolder.empty() &&
+        (std::filesystem::is_regular_file(FindFile(programFolder, "Vask97.ini"), ec) ||
+         std::filesystem::is_regular_file(FindFile(programFolder, "Pool97.dat"), ec)))
         return programFolder;
     return UserDataFolder(env);
 }

@@ -15,7 +15,8 @@ SeasonGrid DecodeSeason(std::string_view bytes);
 
 // Reads the season file `name` (found without regard to case) into Games. A
 // missing current season file is created empty; a missing archived one loads
-// as empty weeks and is reported as a warning.
+// as empty weeks and is reported as a warning. A file that cannot be read is
+// an error and leaves Games and SeasonFileName as they were.
 Status LoadSeason(AppState& state, std::string_view name);
 
 // Writes all of Games to "1997.nfl" (an existing "1997.NFL" is the same file).
@@ -33,7 +34,8 @@ struct SeasonSwitch {
 
 // Switches the season shown: year, current-season flag, the season file, and
 // the team names of that year (Cleveland and Houston in 1995, Houston in 1996;
-// the settings file's names again for the current season).
+// the settings file's names again for the current season). When the season
+// file cannot be read, nothing changes and Load holds the error.
 SeasonSwitch SelectSeason(AppState& state, SeasonChoice choice);
 
 }  // namespace gm

@@ -25,10 +25,10 @@ TEST(DataFolder, PicksTheArgumentThenAPortableFolderThenTheUserFolder) {
     const fs::path user = "/home/pat/.local/share/gridmoot";
     struct Case {
         const char* what;
-        const char* given;             // the first command-line argument, "" when none
-        const char* fileInProgram;     // a file put beside the program, "" for none
-        bool folderNamedLikeTheFile;   // put there as a folder instead of a file
-        const char* expect;            // "given", "program" or "user"
+        const char* given;            // the first command-line argument, "" when none
+        const char* fileInProgram;    // a file put beside the program, "" for none
+        bool folderNamedLikeTheFile;  // put there as a folder instead of a file
+        const char* expect;           // "given", "program" or "user"
     } cases[] = {
         {"argument", "pool-folder", "", false, "given"},
         {"argument over a portable install", "pool-folder", "Vask97.ini", false, "given"},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
 #include "support/TempDir.h"
@@ -146,6 +148,63 @@ TEST(SelectSeason, ArchivedSeasonsRenameTeamsAndCurrentRestoresSettings) {
     EXPECT_EQ(state.Teams.TeamCity[3], "Charm City");
     EXPECT_EQ(state.Teams.TeamName[3], "Ravens");
     EXPECT_EQ(state.Teams.TeamCity[12], "Tennessee");
+}
+
+// A season file that cannot be read ends the switch: the season in memory, its
+// year, the current-season flag, the team names and every file stay as they
+// were. Otherwise the next OK of the score window would write the archived
+// season shown into "1997.nfl".
+TEST(SelectSeason, UnreadableSeasonFileChangesNothing) {
+    struct Case {
+        const char* what;
+        SeasonChoice from;
+        SeasonChoice to;
+        const char* unreadable;
+    } cases[] = {
+        {"back to the current season", SeasonChoice::Season1995, SeasonChoice::Current, "1997.NFL"},
+        {"to an archived season", SeasonChoice::Current, SeasonChoice::Season1996, "1996.NFL"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        WriteFile(dir / "Vask97.ini", "[Team Location]\r\n3=Charm City\r\n");
+        SeasonGrid current{}, archived{};
+        current[0][0] = SampleGame();
+        archived[5][3] = SampleGame();
+        archived[5][3].HomeTeam = 3;
+        for (const char* name : {"1995.NFL", "1996.NFL"}) WriteFile(dir / name, EncodeSeason(archived));
+        WriteFile(dir / "1997.NFL", EncodeSeason(current));
+        AppState state(dir.path());
+        LoadTeamTables(state);
+        ASSERT_TRUE(SelectSeason(state, c.from).Load.ok());
+
+        // A folder in the file's place: unreadable even to an administrator.
+        std::filesystem::remove(dir / c.unreadable);
+        std::filesystem::create_directory(dir / c.unreadable);
+        const AppState before = state;
+        const auto listing = [&] {
+            std::map<std::string, std::string> files;
+            for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+                files[e.path().filename().string()] = e.is_regular_file() ? ReadFile(e.path()) : "<folder>";
+            return files;
+        };
+        const auto filesBefore = listing();
+
+        const SeasonSwitch s = SelectSeason(state, c.to);
+        EXPECT_FALSE(s.Load.ok());
+        EXPECT_NE(s.Load.message.find(c.unreadable), std::string::npos) << s.Load.message;
+        EXPECT_FALSE(s.Title.empty());
+        EXPECT_EQ(s.SpreadsEnabled, before.CurrentSeasonOpen);
+        EXPECT_EQ(state.Games, before.Games);
+        EXPECT_EQ(state.SeasonYear, before.SeasonYear);
+        EXPECT_EQ(state.CurrentSeasonOpen, before.CurrentSeasonOpen);
+        EXPECT_EQ(state.SeasonFileName, before.SeasonFileName);
+        EXPECT_EQ(state.Teams.TeamCity, before.Teams.TeamCity);
+        EXPECT_EQ(state.Teams.TeamName, before.Teams.TeamName);
+        EXPECT_EQ(state.Teams.TeamCityAbbr, before.Teams.TeamCityAbbr);
+        EXPECT_EQ(state.Teams.TeamNameAbbr, before.Teams.TeamNameAbbr);
+        EXPECT_EQ(listing(), filesBefore);
+    }
 }
 
 }  // namespace
