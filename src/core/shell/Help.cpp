@@ -10,6 +10,8 @@ std::string_view HelpPage(int topic) {
         case help::AllPicks: return "allpicks.html";
         case help::Matchups: return "matchups.html";
         case help::PoolRoom: return "poolroom.html";
+        case help::SportsBox: return "sportsbox.html";
+        case help::DigitalPool: return "digital.html";
         default: return "index.html";
     }
 }

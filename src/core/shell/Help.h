@@ -15,6 +15,8 @@ inline constexpr int Options = 5;
 inline constexpr int AllPicks = 6;
 inline constexpr int Matchups = 7;
 inline constexpr int PoolRoom = 13;
+inline constexpr int SportsBox = 16;
+inline constexpr int DigitalPool = 17;
 }  // namespace help
 
 // The page of the help pages for a topic; unknown topics open the contents.
