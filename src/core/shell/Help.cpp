@@ -9,7 +9,9 @@ std::string_view HelpPage(int topic) {
         case help::Options: return "options.html";
         case help::AllPicks: return "allpicks.html";
         case help::Matchups: return "matchups.html";
+        case help::PlayerStatPak: return "statpak.html";
         case help::PoolRoom: return "poolroom.html";
+        case help::PoolStatPak: return "poolstat.html";
         case help::SportsBox: return "sportsbox.html";
         case help::DigitalPool: return "digital.html";
         default: return "index.html";

@@ -14,7 +14,9 @@ inline constexpr int Standings = 4;
 inline constexpr int Options = 5;
 inline constexpr int AllPicks = 6;
 inline constexpr int Matchups = 7;
+inline constexpr int PlayerStatPak = 12;
 inline constexpr int PoolRoom = 13;
+inline constexpr int PoolStatPak = 14;
 inline constexpr int SportsBox = 16;
 inline constexpr int DigitalPool = 17;
 }  // namespace help

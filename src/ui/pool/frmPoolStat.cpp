@@ -1,0 +1,138 @@
+#include "frmPoolStat.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/shell/Help.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+
+frmPoolStat::frmPoolStat(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<PoolStatPak>(ctx.State)),
+      lblWeek_(Named("lblWeek", this)),
+      lblPoolWeek_(Named("lblPoolWeek", this)),
+      frStandings_(new QGroupBox(this)),
+      lstPlayer_(new QListWidget(this)),
+      lblWins_(Named("lblWins", this)),
+      lblLosses_(Named("lblLosses", this)),
+      lblPct_(Named("lblPct", this)),
+      lblTb_(Named("lblTb", this)),
+      lblCon_(Named("lblCon", this)) {
+    setObjectName("frmPoolStat");
+    setWindowTitle("The Pool StatPak");
+    setModal(true);
+    frStandings_->setObjectName("frStandings");
+    lstPlayer_->setObjectName("lstPlayer");
+    UseFixedPitch(lstPlayer_);
+    UseFixedPitch(frStandings_);
+    lstPlayer_->setMinimumSize(QFontMetrics(lstPlayer_->font()).horizontalAdvance(QString(72, 'M')),
+                               QFontMetrics(lstPlayer_->font()).lineSpacing() * 23);
+
+    auto* spin = new SpinButton(this);
+    spin->setObjectName("SpinButton1");
+    auto* cmdPrint = Button("cmdPrint", "&Print", this);
+    auto* cmdHelp = Button("cmdHelp", "&Help", this);
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    cmdOK->setDefault(true);
+
+    auto* caption = new QLabel("The Pool StatPak", this);
+    QFont big = caption->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    caption->setFont(big);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(caption);
+    top->addSpacing(24);
+    auto* weekCaption = new QLabel("&WEEK ENDING", this);
+    weekCaption->setBuddy(spin);
+    top->addWidget(weekCaption);
+    top->addWidget(lblWeek_);
+    top->addWidget(spin);
+    top->addStretch();
+
+    auto* frameLayout = new QVBoxLayout(frStandings_);
+    frameLayout->addWidget(lstPlayer_);
+
+    auto* averages = new QGridLayout;
+    averages->addWidget(lblPoolWeek_, 0, 0, 1, 2);
+    const auto pair = [&](int row, int column, const char* text, QLabel* value) {
+        averages->addWidget(new QLabel(text, this), row, column * 2);
+        averages->addWidget(value, row, column * 2 + 1);
+        value->setMinimumWidth(QFontMetrics(value->font()).horizontalAdvance("00000.00"));
+    };
+    pair(1, 0, "Avg. Wins", lblWins_);
+    pair(1, 1, "Avg. Losses", lblLosses_);
+    pair(1, 2, "Win Pct", lblPct_);
+    pair(2, 0, "Avg. TB", lblTb_);
+    if (model_->ConfidenceMode())
+        pair(2, 1, "Avg. CPts", lblCon_);
+    else
+        lblCon_->hide();
+    averages->setColumnStretch(6, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdHelp);
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(frStandings_, 1);
+    layout->addLayout(averages);
+    layout->addLayout(buttons);
+
+    QWidget* order[] = {spin, lstPlayer_, cmdPrint, cmdHelp, cmdOK};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    frStandings_->setTitle(Q(model_->Heading()));
+    Redisplay();
+
+    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
+    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPoolStat::OnPrint);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PoolStatPak); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    adjustSize();
+    CenterForm(this);
+    // 200 twips above the centre of the screen, as the Player StatPak.
+    move(x(), std::max(0, y() - 200 * logicalDpiY() / 1440));
+}
+
+void frmPoolStat::Redisplay() {
+    lblWeek_->setText(Q(model_->WeekLabel()));
+    lblPoolWeek_->setText(Q(model_->PoolWeekText()));
+    FillList(lstPlayer_, model_->Lines());
+    const PoolStatAverages a = model_->Averages();
+    lblWins_->setText(Q(a.Wins));
+    lblLosses_->setText(Q(a.Losses));
+    lblPct_->setText(Q(a.Pct));
+    lblTb_->setText(Q(a.Tb));
+    lblCon_->setText(Q(a.CPts));
+}
+
+void frmPoolStat::Spin(int step) {
+    if (!model_->Spin(step)) {
+        QApplication::beep();
+        return;
+    }
+    Redisplay();
+}
+
+void frmPoolStat::OnPrint() { RunReport(ctx_, this, *model_); }
+
+}  // namespace gm::ui

@@ -1,0 +1,167 @@
+#include "frmStats.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/shell/Help.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+
+frmStats::frmStats(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<StatPak>(ctx.State)),
+      Combo1_(new QComboBox(this)),
+      lblWeek_(Named("lblWeek", this)),
+      frStandings_(new QGroupBox(this)),
+      lstPlayer_(new QListWidget(this)),
+      lblRank_(Named("lblRank", this)),
+      lblWins_(Named("lblWins", this)),
+      lblLosses_(Named("lblLosses", this)),
+      lblPct_(Named("lblPct", this)),
+      lblTb_(Named("lblTb", this)),
+      lblWRank_(Named("lblWRank", this)),
+      lblSRank_(Named("lblSRank", this)),
+      lblCon_(Named("lblCon", this)),
+      conCaption_(new QLabel("Avg. CPts", this)) {
+    setObjectName("frmStats");
+    setWindowTitle("Player StatPak");
+    setModal(true);
+    Combo1_->setObjectName("Combo1");
+    frStandings_->setObjectName("frStandings");
+    lstPlayer_->setObjectName("lstPlayer");
+    UseFixedPitch(lstPlayer_);
+    UseFixedPitch(frStandings_);
+    lstPlayer_->setMinimumSize(QFontMetrics(lstPlayer_->font()).horizontalAdvance(QString(72, 'M')),
+                               QFontMetrics(lstPlayer_->font()).lineSpacing() * 23);
+
+    auto* spin = new SpinButton(this);
+    spin->setObjectName("SpinButton1");
+    auto* cmdPrint = Button("cmdPrint", "&Print", this);
+    auto* cmdHelp = Button("cmdHelp", "&Help", this);
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    cmdOK->setDefault(true);
+
+    auto* top = new QHBoxLayout;
+    auto* memberCaption = new QLabel("&Vadoruriziz", this);
+    memberCaption->setBuddy(Combo1_);
+    top->addWidget(memberCaption);
+    top->addWidget(Combo1_, 1);
+    top->addSpacing(24);
+    auto* weekCaption = new QLabel("&WEEK ENDING", this);
+    weekCaption->setBuddy(spin);
+    top->addWidget(weekCaption);
+    top->addWidget(lblWeek_);
+    top->addWidget(spin);
+    top->addSpacing(24);
+    top->addWidget(new QLabel("Ranked By", this));
+    top->addWidget(lblRank_);
+    top->addStretch();
+
+    auto* frameLayout = new QVBoxLayout(frStandings_);
+    frameLayout->addWidget(lstPlayer_);
+
+    auto* averages = new QGridLayout;
+    const auto pair = [&](int row, int column, const char* caption, QLabel* value) {
+        averages->addWidget(new QLabel(caption, this), row, column * 2);
+        averages->addWidget(value, row, column * 2 + 1);
+        value->setMinimumWidth(QFontMetrics(value->font()).horizontalAdvance("00000.00"));
+    };
+    pair(0, 0, "Avg. Wins", lblWins_);
+    pair(0, 1, "Avg. Losses", lblLosses_);
+    pair(0, 2, "Win Pct", lblPct_);
+    pair(1, 0, "Avg. TB", lblTb_);
+    pair(1, 1, "Avg. WRank", lblWRank_);
+    pair(1, 2, "Avg. SRank", lblSRank_);
+    averages->addWidget(conCaption_, 2, 0);
+    averages->addWidget(lblCon_, 2, 1);
+    averages->setColumnStretch(6, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdHelp);
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(frStandings_, 1);
+    layout->addLayout(averages);
+    layout->addLayout(buttons);
+
+    QWidget* order[] = {Combo1_, spin, lstPlayer_, cmdPrint, cmdHelp, cmdOK};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    // Opening: the heading, the ranking key and the members, then the one
+    // to show (chosen by its record index).
+    frStandings_->setTitle(Q(model_->Heading()));
+    lblRank_->setText(Q(model_->RankedBy()));
+    conCaption_->setVisible(model_->ConfidenceMode());
+    lblCon_->setVisible(model_->ConfidenceMode());
+    lblWeek_->setText(Q(model_->WeekLabel()));
+    for (const auto& [name, index] : model_->MemberChoices()) Combo1_->addItem(Q(name), index);
+    Combo1_->setCurrentIndex(Combo1_->findData(model_->SelectedMember()));
+    ShowMember();
+
+    connect(Combo1_, &QComboBox::currentIndexChanged, this, [this](int item) {
+        if (item >= 0) model_->SelectMember(Combo1_->itemData(item).toInt());
+        ShowMember();
+    });
+    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
+    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    connect(cmdPrint, &QPushButton::clicked, this, &frmStats::OnPrint);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PlayerStatPak); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    adjustSize();
+    CenterForm(this);
+    // The StatPak sits 200 twips above the centre of the screen.
+    move(x(), std::max(0, y() - 200 * logicalDpiY() / 1440));
+}
+
+void frmStats::ShowMember() {
+    FillList(lstPlayer_, model_->Lines());
+    const StatPakAverages a = model_->Averages();
+    lblWins_->setText(Q(a.Wins));
+    lblLosses_->setText(Q(a.Losses));
+    lblPct_->setText(Q(a.Pct));
+    lblTb_->setText(Q(a.Tb));
+    lblWRank_->setText(Q(a.WRank));
+    lblSRank_->setText(Q(a.SRank));
+    lblCon_->setText(Q(a.CPts));
+}
+
+void frmStats::Spin(int step) {
+    if (!model_->Spin(step)) {
+        QApplication::beep();
+        return;
+    }
+    lblWeek_->setText(Q(model_->WeekLabel()));
+    ShowMember();
+}
+
+void frmStats::OnPrint() {
+    if (!model_->HasMember()) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, kWakeUpTitle, kWakeUpText);
+        return;
+    }
+    RunReport(ctx_, this, *model_);
+}
+
+void frmStats::done(int result) {
+    model_->Close();
+    QDialog::done(result);
+}
+
+}  // namespace gm::ui
