@@ -14,6 +14,7 @@ std::string_view HelpPage(int topic) {
         case help::PoolStatPak: return "poolstat.html";
         case help::SportsBox: return "sportsbox.html";
         case help::DigitalPool: return "digital.html";
+        case help::NflResults: return "nflresults.html";
         default: return "index.html";
     }
 }
