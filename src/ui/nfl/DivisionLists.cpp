@@ -1,0 +1,83 @@
+#include "DivisionLists.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/Hourglass.h"
+#include "ui/shell/UiContext.h"
+
+namespace gm::ui {
+
+void OpenTeamResults(UiContext& ctx, QWidget* parent, int itemData) {
+    if (!ctx.Windows || !ctx.Windows->Has("frmTResults")) return;
+    {
+        Hourglass wait;
+        ctx.State.ResultsTeam = itemData;
+    }
+    ctx.Windows->Open("frmTResults", ctx, parent);
+}
+
+DivisionLists::DivisionLists(UiContext& ctx, const DivisionStandings& model, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), model_(model) {
+    const int count = model_.ListCount();
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < count; ++i) {
+        auto* frame = new QGroupBox(this);
+        frame->setObjectName(QString("frTeam%1").arg(i));
+        UseFixedPitch(frame);
+        auto* list = new QListWidget(frame);
+        list->setObjectName(QString("lstTeam%1").arg(i));
+        UseFixedPitch(list);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Five teams a division, each line whole.
+        const QFontMetrics fm(list->font());
+        const int chars = count == kDivisionCount ? 38 : 70;
+        list->setMinimumSize(fm.horizontalAdvance(QString(chars, QLatin1Char('W'))) + 2 * list->frameWidth() + 8,
+                             kTeamsPerDivision * (fm.height() + 2) + 2 * list->frameWidth() + 6);
+        auto* frameLayout = new QVBoxLayout(frame);
+        frameLayout->addWidget(list);
+        if (count == kDivisionCount)
+            grid->addWidget(frame, i % 3, i / 3);  // NFC down the left, AFC down the right
+        else
+            grid->addWidget(frame, i, 0);
+        new ActivateLine(list, [this, i](int row) { Chosen(i, row); });
+        frames_.push_back(frame);
+        lists_.push_back(list);
+    }
+    Refresh();
+}
+
+void DivisionLists::Refresh() {
+    const QColor colour = model_.ListCount() == kDivisionCount
+                              ? palette().color(QPalette::WindowText)
+                              : QColor::fromRgb(static_cast<QRgb>(model_.FrameColor()));
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        const int list = static_cast<int>(i);
+        frames_[i]->setTitle(Q(model_.FrameCaption(list)));
+        QPalette p = frames_[i]->palette();
+        p.setColor(QPalette::WindowText, colour);
+        frames_[i]->setPalette(p);
+        lists_[i]->setPalette(palette());
+        const auto lines = model_.ListLines(list);
+        const auto data = model_.ListItemData(list);
+        lists_[i]->clear();
+        for (std::size_t row = 0; row < lines.size(); ++row) {
+            auto* item = new QListWidgetItem(Q(lines[row]), lists_[i]);
+            item->setData(Qt::UserRole, data[row]);
+        }
+    }
+}
+
+void DivisionLists::Chosen(int list, int row) {
+    QListWidgetItem* item = lists_[static_cast<std::size_t>(list)]->item(row);
+    if (!item) return;
+    OpenTeamResults(ctx_, window(), item->data(Qt::UserRole).toInt());
+}
+
+}  // namespace gm::ui

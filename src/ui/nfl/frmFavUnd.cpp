@@ -1,0 +1,106 @@
+#include "frmFavUnd.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/nfl/DivisionLists.h"
+#include "ui/output/RunOutput.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+frmFavUnd::frmFavUnd(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<FavUndStandings>(ctx.State)),
+      lblWeek_(Named("lblWeek", this)),
+      badges_(this) {
+    setObjectName("frmFavUnd");
+    setWindowTitle(Q(model_->ReportTitle()));
+    setModal(true);
+
+    lists_ = new DivisionLists(ctx_, *model_, this);
+    auto* role = OptionFrame("Records", {{"OpFav", "As &Favorites"}, {"OpUnd", "As &Underdogs"}}, this);
+    auto* conference = OptionFrame("Conference", {{"OpNFC", "&NFC"}, {"OpAFC", "&AFC"}}, this);
+    auto* scope = OptionFrame("Games", {{"OpOverall", "&Overall"}, {"OpHome", "At Ho&me"}, {"OpRoad", "On &Road"}}, this);
+    auto* ckLast3 = new QCheckBox("&Last 3 Weeks", this);
+    ckLast3->setObjectName("ckLast3");
+    auto* spin = new SpinButton(this);
+    spin->setObjectName("SpinButton1");
+    auto* week = WeekFrame("&WEEK", lblWeek_, spin, this);
+    auto* cmdPrint = Button("cmdPrint", "&Print", this);
+    auto* cmdClose = Button("cmdClose", "&Close", this);
+    cmdClose->setDefault(true);
+
+    auto* side = new QVBoxLayout;
+    side->addLayout(badges_.row);
+    side->addWidget(week);
+    side->addWidget(role);
+    side->addWidget(conference);
+    side->addWidget(scope);
+    side->addWidget(ckLast3);
+    side->addStretch();
+    side->addWidget(cmdPrint);
+    side->addWidget(cmdClose);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(lists_, 1);
+    layout->addLayout(side);
+
+    findChild<QRadioButton*>("OpFav")->setChecked(true);
+    findChild<QRadioButton*>("OpNFC")->setChecked(true);
+    findChild<QRadioButton*>("OpOverall")->setChecked(true);
+    connect(findChild<QRadioButton*>("OpFav"), &QRadioButton::toggled, this, [this](bool on) {
+        model_->SetRole(on ? Role::Favorite : Role::Underdog);
+        Redisplay();
+    });
+    connect(findChild<QRadioButton*>("OpNFC"), &QRadioButton::toggled, this, [this](bool on) {
+        model_->SetConference(on ? Conference::NFC : Conference::AFC);
+        Redisplay();
+    });
+    const std::pair<const char*, Venue> scopes[] = {
+        {"OpOverall", Venue::Overall}, {"OpHome", Venue::Home}, {"OpRoad", Venue::Road}};
+    for (const auto& [name, venue] : scopes) {
+        connect(findChild<QRadioButton*>(name), &QRadioButton::toggled, this, [this, venue = venue](bool on) {
+            if (!on) return;
+            model_->SetScope(venue);
+            Redisplay();
+        });
+    }
+    connect(ckLast3, &QCheckBox::toggled, this, [this](bool on) {
+        model_->SetLast3(on);
+        Redisplay();
+    });
+    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
+    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    connect(cmdPrint, &QPushButton::clicked, this, &frmFavUnd::OnPrint);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    Redisplay();
+    findChild<QRadioButton*>("OpFav")->setFocus();
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmFavUnd::Redisplay() {
+    lblWeek_->setText(Q(model_->WeekText()));
+    badges_.Show(model_->ShownConference());
+    lists_->Refresh();
+}
+
+void frmFavUnd::Spin(int step) {
+    if (!model_->SpinWeek(step)) {
+        QApplication::beep();
+        return;
+    }
+    Redisplay();
+}
+
+void frmFavUnd::OnPrint() { RunReport(ctx_, this, *model_); }
+
+}  // namespace gm::ui
