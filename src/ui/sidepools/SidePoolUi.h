@@ -38,3 +38,22 @@ inline void TellNotes(UiContext& ctx, QWidget* parent, std::string_view title, c
 }
 
 }  // namespace gm::ui::sideui
+
+#include <QInputDialog>
+#include <optional>
+
+namespace gm::ui::sideui {
+
+// The input box: a prompt, a line to type in, OK and Cancel. Cancel gives an
+// empty answer. The dialog is named "InputBox" so tests can answer it.
+inline QString InputBox(QWidget* parent, const QString& title, const QString& prompt) {
+    QInputDialog box(parent);
+    box.setObjectName("InputBox");
+    box.setWindowTitle(title);
+    box.setLabelText(QString(prompt).replace("\r\n", "\n"));
+    box.setInputMode(QInputDialog::TextInput);
+    if (box.exec() != QDialog::Accepted) return {};
+    return box.textValue();
+}
+
+}  // namespace gm::ui::sideui
