@@ -1,6 +1,7 @@
 #include "TeamResults.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "core/nfl/TeamRecords.h"
 #include "core/pool/PoolText.h"
@@ -38,6 +39,29 @@ TeamResults::TeamResults(AppState& state) : state_(state) {
     const int team = state_.ResultsTeam + 1;
     team_ = team >= 1 && team <= kTeams ? team : 1;
     ShowTeamResults();
+}
+
+int TeamResults::TeamFromText(const TeamTables& teams, std::string_view text) {
+    // Blanks around a name do not count.
+    const auto lower = [](std::string_view s) {
+        while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+        while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+        std::string out(s);
+        for (char& c : out)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return out;
+    };
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error == std::errc() && end == text.data() + text.size() && !text.empty())
+        return number >= 1 && number <= kTeams ? number : 0;
+    const std::string wanted = lower(text);
+    if (wanted.empty()) return 0;
+    for (int team = 1; team <= kTeams; ++team)
+        if (lower(teams.CityAbbr(team)) == wanted) return team;
+    for (int team = 1; team <= kTeams; ++team)
+        if (lower(teams.City(team)) == wanted) return team;
+    return 0;
 }
 
 std::vector<std::string> TeamResults::TeamChoices() const {

@@ -27,6 +27,10 @@ public:
     // Opens on the team ResultsTeam names (team number - 1), spread column shown.
     explicit TeamResults(AppState& state);
 
+    // The team a user names: its number (1 to 30), its city abbreviation or
+    // its city, in any letter case; 0 when none matches.
+    static int TeamFromText(const TeamTables& teams, std::string_view text);
+
     // The team chooser: the 30 city names in team order (entry i is team i + 1).
     std::vector<std::string> TeamChoices() const;
     // Rebuilds for team 1 to 30; any other number is refused (false).

@@ -259,6 +259,17 @@ TEST(TeamResults, OpensOnResultsTeamAndFallsBackOnBadNumbers) {
     EXPECT_EQ(TeamResults(state).TeamChoices()[7], "Dallas");
 }
 
+TEST(TeamResults, TeamFromTextTakesNumbersAbbreviationsAndCities) {
+    TeamTables teams = TeamTables::Defaults();
+    teams.TeamCityAbbr[27] = " Sea ";
+    const std::vector<std::pair<std::string, int>> cases{
+        {"8", 8},     {"30", 30},    {"dal", 8},      {"DAL", 8},   {"Green Bay", 11}, {"green bay", 11},
+        {"sea", 27},  {"Car", 5},    {"0", 0},        {"31", 0},    {"-1", 0},         {"8x", 0},
+        {"", 0},      {"  ", 0},     {"Nowhere", 0},
+    };
+    for (const auto& [text, team] : cases) EXPECT_EQ(TeamResults::TeamFromText(teams, text), team) << text;
+}
+
 TEST(TeamResults, AveragesOverPlayedGamesOnly) {
     // 3 games played out of 17 scheduled, 60 points for.
     test::TempDir dir;
