@@ -87,6 +87,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     Registry registry;
     RegisterDataCommands(registry);
     RegisterReportCommands(registry);
+    RegisterSidePoolCommands(registry);
 
     std::filesystem::path dataArg;
     std::vector<std::string> rest;

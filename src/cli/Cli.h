@@ -58,6 +58,7 @@ std::optional<int> SeasonOption(const Args& args, Context& ctx, const std::strin
 void RegisterDataCommands(Registry& registry);
 // Further command groups register themselves here as they are added.
 void RegisterReportCommands(Registry& registry);
+void RegisterSidePoolCommands(Registry& registry);  // SidePoolCommands.cpp: sportsbox draw
 
 // Runs the command line (without the program name). Returns the exit code.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
