@@ -185,6 +185,10 @@ SelectionsModel::SelectionsModel(const AppState& state)
     }
 }
 
+std::string SelectionsModel::ChooserName(int member) const {
+    return FitName(state_.Members[static_cast<std::size_t>(member)].Name);
+}
+
 Sheet SelectionsModel::Load(int member, int week) {
     MemberSheets& w = work_.at(static_cast<std::size_t>(member));
     const int wk = std::clamp(week, 1, kWeeks) - 1;

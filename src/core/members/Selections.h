@@ -144,6 +144,8 @@ public:
     const SelectionOptions& Options() const { return options_; }
     // Record indexes in the order of the member chooser (alphabetical).
     const std::vector<int>& Order() const { return order_; }
+    // A member as the chooser lists it: the 18-character name field, blanks kept.
+    std::string ChooserName(int member) const;
 
     // The sheet of `member` (record index) for `week` (1 to 21). Confidence
     // points of a game without a selection are cleared in the working copy.

@@ -1,6 +1,8 @@
-#include "ui/entry/GameWeekWindows.h"
-#include "ui/entry/ScheduleWindow.h"
-#include "ui/entry/TeamWindows.h"
+#include "ui/entry/SeasonReread.h"
+#include "ui/entry/frmNFLCity.h"
+#include "ui/entry/frmSchedule.h"
+#include "ui/entry/frmScores.h"
+#include "ui/entry/frmSpreads.h"
 #include "ui/shell/OpenWindow.h"
 #include "ui/shell/UiContext.h"
 

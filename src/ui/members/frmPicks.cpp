@@ -3,75 +3,26 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/entry/EntryBoxes.h"
-#include "ui/shell/QtText.h"
+#include "ui/members/ConfidenceBox.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/Prompt.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-namespace {
-
-}  // namespace
-
-ConfidenceBox::ConfidenceBox(int row, QWidget* parent) : QLineEdit(parent), row_(row) {
-    setObjectName(QStringLiteral("Text1%1").arg(row));
-    // Pasted text must be digits too; typed digits are handled below.
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), this));
-    setMaximumWidth(40);
-    setAlignment(Qt::AlignRight);
-    SelectAllOnFocus(this);  // typing replaces the text
-}
-
-void ConfidenceBox::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    if (text.size() == 1 && text[0].isDigit() &&
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        typed_ = true;
-        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-        const int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
-        setText(
-            Q(ConfidenceAfterDigit(S(this->text()), start, length, cursorPosition(), text[0].toLatin1())));
-        setCursorPosition(static_cast<int>(this->text().size()));
-        return;
-    }
-    if (event->key() == Qt::Key_Backspace) {
-        typed_ = true;
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    // Other printable characters are refused; keys that move or act pass on.
-    if (!text.isEmpty() && text[0].isPrint() && !(event->modifiers() & Qt::ControlModifier)) return;
-    QLineEdit::keyPressEvent(event);
-}
-
-void ConfidenceBox::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    typed_ = false;
-}
-
-void ConfidenceBox::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    // A message box or another program taking the focus is not leaving the box.
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
-    if (!typed_) return;
-    typed_ = false;
-    emit Left(row_);
-}
 
 frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
@@ -256,10 +207,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
         for (QLabel* l : notUsed_) l->hide();
         for (Row& r : rows_) r.Points->hide();
     }
-    for (int member : model_.Order()) {
-        const std::string& name = ctx_.State.Members[static_cast<std::size_t>(member)].Name;
-        combo_->addItem(Q(name).trimmed(), member);
-    }
+    for (int member : model_.Order()) combo_->addItem(Q(model_.ChooserName(member)), member);
     week_ = std::clamp(ctx_.State.CurrentWeek, 1, kWeeks);
     loading_ = true;
     // CurrentPlayer names a member by record index, as the pool displays set

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QLineEdit>
 #include <array>
 
 #include "core/members/Selections.h"
@@ -10,6 +9,7 @@ class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -17,27 +17,7 @@ namespace gm::ui {
 
 struct UiContext;
 class SpinButton;
-
-// A confidence box: digits only, never more than two of them once the user
-// has typed, and it reports when the user leaves it after typing.
-class ConfidenceBox : public QLineEdit {
-    Q_OBJECT
-public:
-    ConfidenceBox(int row, QWidget* parent);
-    bool Typed() const { return typed_; }
-
-signals:
-    void Left(int row);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    int row_;
-    bool typed_ = false;
-};
+class ConfidenceBox;
 
 // The weekly selections window: one member's sheet of one week at a time,
 // over a working copy of every member's sheets that OK saves.

@@ -2,64 +2,20 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/shell/QtText.h"
+#include "ui/members/MemberDialogParts.h"
+#include "ui/members/frmAddPlayer.h"
+#include "ui/members/frmEditPlayer.h"
 #include "ui/shell/Hourglass.h"
-#include "ui/shell/PaintBlend.h"
 #include "ui/shell/Prompt.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-namespace {
-
-// Labels stay readable on the blended backgrounds.
-QLabel* Label(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setAutoFillBackground(true);
-    l->setMargin(2);
-    return l;
-}
-
-// The add and edit windows: a caption over one name box, then the button
-// that takes the name (on only while the box holds a character) and the one
-// that leaves.
-void LayOutNameDialog(QDialog* dialog, const char* formName, const QString& title, const QString& caption,
-                      QLineEdit* box, const char* boxName, QPushButton* take, const QString& leave) {
-    dialog->setObjectName(formName);
-    dialog->setWindowTitle(title);
-    dialog->setModal(true);
-    box->setObjectName(boxName);
-    box->setMinimumWidth(240);
-    auto* cancel = Button("cmdCancel", leave, dialog);
-    auto* label = Label(caption, dialog);
-    label->setBuddy(box);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(take);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(label);
-    layout->addWidget(box);
-    layout->addLayout(buttons);
-    take->setEnabled(!box->text().isEmpty());
-    QObject::connect(box, &QLineEdit::textChanged, take,
-                     [take](const QString& t) { take->setEnabled(!t.isEmpty()); });
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-}
-
-void PaintBackground(QWidget* w, UiContext& ctx, QColor from, QColor to, int pattern) {
-    if (ScreenColors(ctx) <= 256) return;
-    QPainter painter(w);
-    PaintBlendTwips(painter, w->size(), from, to, pattern);
-}
-
-}  // namespace
 
 frmPlayer::frmPlayer(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
@@ -81,7 +37,7 @@ frmPlayer::frmPlayer(UiContext& ctx, QWidget* parent)
     auto* cmdAdd = Button("cmdAdd", " &Add ", this);
 
     auto* count = new QHBoxLayout;
-    auto* caption = Label("Players In Pool", this);
+    auto* caption = OpaqueLabel("Players In Pool", this);
     caption->setBuddy(lstPlayer_);
     count->addWidget(caption);
     count->addWidget(lblNum_);
@@ -219,57 +175,6 @@ void frmPlayer::reject() {
 
 void frmPlayer::paintEvent(QPaintEvent*) {
     PaintBackground(this, ctx_, QColor(255, 255, 0), QColor(0, 0, 0), 3);
-}
-
-frmAddPlayer::frmAddPlayer(UiContext& ctx, frmPlayer& owner)
-    : QDialog(&owner),
-      ctx_(ctx),
-      owner_(owner),
-      txt_(new QLineEdit(this)),
-      cmdOK_(Button("cmdOK", "&Add", this)) {
-    LayOutNameDialog(this, "frmAddPlayer", "Add Players", "Enter Vadorurizizs Name Below", txt_, "TxtAddPl",
-                     cmdOK_, "&Exit");
-    connect(txt_, &QLineEdit::returnPressed, this, &frmAddPlayer::OnAdd);
-    connect(cmdOK_, &QPushButton::clicked, this, &frmAddPlayer::OnAdd);
-    adjustSize();
-    CenterForm(this);
-}
-
-void frmAddPlayer::OnAdd() {
-    if (txt_->text().isEmpty()) return;
-    owner_.AddName(txt_->text());
-    txt_->clear();
-    txt_->setFocus();
-}
-
-void frmAddPlayer::paintEvent(QPaintEvent*) {
-    PaintBackground(this, ctx_, QColor(0, 0, 0), QColor(0, 255, 0), -1);
-}
-
-frmEditPlayer::frmEditPlayer(UiContext& ctx, const QString& name, QWidget* parent)
-    : QDialog(parent),
-      ctx_(ctx),
-      txt_(new QLineEdit(name.trimmed(), this)),
-      cmdOK_(Button("cmdOK", "&OK", this)) {
-    LayOutNameDialog(this, "frmEditPlayer", "Edit Player", "Edit Vadorurizizs Name ", txt_, "TxtEditPl", cmdOK_,
-                     "&Cancel");
-    txt_->selectAll();
-    connect(txt_, &QLineEdit::returnPressed, this, &frmEditPlayer::OnOK);
-    connect(cmdOK_, &QPushButton::clicked, this, &frmEditPlayer::OnOK);
-    adjustSize();
-    CenterForm(this);
-}
-
-QString frmEditPlayer::Text() const {
-    return txt_->text();
-}
-
-void frmEditPlayer::OnOK() {
-    if (!txt_->text().isEmpty()) accept();
-}
-
-void frmEditPlayer::paintEvent(QPaintEvent*) {
-    PaintBackground(this, ctx_, QColor(0, 0, 0), QColor(255, 0, 0), -1);
 }
 
 }  // namespace gm::ui

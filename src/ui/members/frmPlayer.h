@@ -5,7 +5,6 @@
 #include "core/members/MemberList.h"
 
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -48,44 +47,6 @@ private:
     QLabel* lblNum_;
     QPushButton* cmdEdit_;
     QPushButton* cmdRemove_;
-};
-
-// Types new names, one after another, into the members list.
-class frmAddPlayer : public QDialog {
-    Q_OBJECT
-public:
-    frmAddPlayer(UiContext& ctx, frmPlayer& owner);
-
-public slots:
-    void OnAdd();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    UiContext& ctx_;
-    frmPlayer& owner_;
-    QLineEdit* txt_;
-    QPushButton* cmdOK_;
-};
-
-// Changes one name of the members list.
-class frmEditPlayer : public QDialog {
-    Q_OBJECT
-public:
-    frmEditPlayer(UiContext& ctx, const QString& name, QWidget* parent);
-    QString Text() const;
-
-public slots:
-    void OnOK();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    UiContext& ctx_;
-    QLineEdit* txt_;
-    QPushButton* cmdOK_;
 };
 
 }  // namespace gm::ui

@@ -24,7 +24,7 @@
 #include "core/shell/MenuRules.h"
 #include "ui/display/ElectronicSign.h"
 #include "ui/display/SignSetup.h"
-#include "ui/shell/BgColorDialog.h"
+#include "ui/shell/frmBgColor.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/SchemePainter.h"
@@ -295,6 +295,7 @@ void frmMain::ChooseSeason(int n) {
     if (!result.Load.ok() || result.Load.isWarning())
         ctx_.Prompts.Tell(this, result.Load.ok() ? PromptIcon::Exclamation : PromptIcon::Stop, Q(result.Title),
                           Q(result.Load.message));
+    if (!result.Load.ok()) return;  // the switch stopped at the file: nothing changed
     ctx_.Prompts.Tell(this, PromptIcon::Information, Q(result.Title), Q(result.Text));
 }
 

@@ -9,7 +9,7 @@
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/InstallPaths.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/shell/SplashWindow.h"
+#include "ui/shell/frmSplash.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 

@@ -1,7 +1,7 @@
-#include "ui/shell/AboutDialog.h"
-#include "ui/shell/BgColorDialog.h"
+#include "ui/shell/frmAbout.h"
+#include "ui/shell/frmBgColor.h"
 #include "ui/shell/OpenWindow.h"
-#include "ui/shell/OptionsDialog.h"
+#include "ui/shell/frmOptions.h"
 #include "ui/shell/UiContext.h"
 
 namespace gm::ui {

@@ -111,6 +111,8 @@ TEST(SelectionsModel, ChooserIsAlphabeticalAndSheetLoadsTheStoredWeek) {
     f.state.PSEntrys = "Favorite";
     SelectionsModel model(f.state);
     EXPECT_EQ(model.Order(), (std::vector<int>{1, 0}));  // Alice, bob
+    // The chooser shows the 18-character name field, trailing blanks and all.
+    EXPECT_EQ(model.ChooserName(1), "Alice             ");
 
     const Sheet s = model.Load(0, 3);
     EXPECT_EQ(s.GameCount, 13);

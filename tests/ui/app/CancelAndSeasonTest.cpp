@@ -6,7 +6,7 @@
 
 #include "Walkthrough.h"
 #include "core/data/SeasonFile.h"
-#include "ui/entry/ScheduleWindow.h"
+#include "ui/entry/frmSchedule.h"
 
 namespace gm::ui {
 namespace {
@@ -168,6 +168,37 @@ TEST(Walkthrough, ArchivedSeasonIsForViewingAndTheCurrentOneComesBack) {
     EXPECT_TRUE(p.main->Item("EditItem2")->isEnabled());
     EXPECT_EQ(p.state->Games[0][0].AwayTeam, kDallas);
     EXPECT_EQ(p.File("1997.NFL"), season);
+}
+
+// Going back to the current season when "1997.NFL" cannot be read stops at
+// the error: the archived season stays shown, for viewing only, and the score
+// window's OK still writes nothing.
+TEST(Walkthrough, UnreadableCurrentSeasonKeepsTheArchivedSeasonShown) {
+    Program p(WeekOfPlay);
+    p.main->Item("SeasonItem0")->trigger();
+    const SeasonGrid archived = p.state->Games;
+    std::filesystem::remove(p.dir / "1997.NFL");
+    std::filesystem::create_directory(p.dir / "1997.NFL");  // unreadable, even to an administrator
+    const auto before = p.Files();
+    p.prompts.Clear();
+
+    p.main->Item("SeasonItem2")->trigger();
+    ASSERT_EQ(p.prompts.Asked().size(), 1u);
+    EXPECT_EQ(p.prompts.Asked()[0].Icon, PromptIcon::Stop);
+    EXPECT_EQ(p.prompts.Asked()[0].Title, "Open 1997 NFL Season");
+    EXPECT_TRUE(p.prompts.Asked()[0].Text.contains("1997.NFL")) << p.prompts.Asked()[0].Text.toStdString();
+    EXPECT_EQ(p.state->SeasonYear, "1995");
+    EXPECT_FALSE(p.state->CurrentSeasonOpen);
+    EXPECT_EQ(p.state->Teams.TeamCity[3], "Cleveland");
+    EXPECT_EQ(p.state->Games, archived);
+    EXPECT_FALSE(p.main->Item("EditItem2")->isEnabled());
+
+    p.Menu("EditItem3", "frmScores", [](QDialog& w) {
+        Type(w, "txtAway0", "99");
+        Click(w, "cmdOK");
+    });
+    EXPECT_EQ(p.Files(), before);
+    EXPECT_TRUE(std::filesystem::is_directory(p.dir / "1997.NFL"));
 }
 
 // The player matrix opens the selections window under the menu's own refusal.

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "Walkthrough.h"
-#include "ui/entry/GameWeekWindows.h"
+#include "ui/entry/GameWeekDialog.h"
 
 namespace gm::ui {
 namespace {

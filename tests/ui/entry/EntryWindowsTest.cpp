@@ -14,9 +14,11 @@
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
 #include "support/TempDir.h"
-#include "ui/entry/GameWeekWindows.h"
-#include "ui/entry/ScheduleWindow.h"
-#include "ui/entry/TeamWindows.h"
+#include "ui/entry/frmEditCity.h"
+#include "ui/entry/frmNFLCity.h"
+#include "ui/entry/frmSchedule.h"
+#include "ui/entry/frmScores.h"
+#include "ui/entry/frmSpreads.h"
 
 namespace gm::ui {
 namespace {

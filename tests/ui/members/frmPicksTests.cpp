@@ -62,7 +62,7 @@ TEST(frmPicks, WeekOfSelectionsWithConfidencePointsIsSavedAndReloaded) {
     {
         frmPicks w(f.ctx);
         w.show();
-        EXPECT_EQ(Child<QComboBox>(w, "Combo1")->currentText(), "Bob");
+        EXPECT_EQ(Child<QComboBox>(w, "Combo1")->currentText(), "Bob               ");  // 18 characters
         EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "3");
         EXPECT_EQ(Child<QLabel>(w, "lblFavUnd")->text(), " Favorite Shows Points ");
         EXPECT_EQ(Child<QRadioButton>(w, "OpHome1")->text(), "Baltimore +7");

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "MembersFixture.h"
 #include "core/members/BlockedFolder.h"
@@ -79,6 +81,42 @@ TEST(frmPlayer, RenamedMemberKeepsEveryPickAndMovesToItsPlaceInTheFile) {
     EXPECT_FALSE(std::filesystem::exists(f.dir / "Temp.dat"));
     EXPECT_EQ(f.state.Settings.Read("SportsBox", "BoxPlayers", "", 9), "12");
     EXPECT_FALSE(f.state.MembersChanged);
+}
+
+// Both name boxes select their whole text each time they get the focus, by
+// mouse as by keyboard, so typing replaces the name rather than adding to it.
+TEST(frmPlayer, NameBoxesSelectTheirWholeTextOnEveryFocus) {
+    MembersFixture f({Bob()}, kIni);
+    frmPlayer w(f.ctx);
+    w.show();
+    w.findChild<QListWidget*>("lstPlayer")->setCurrentRow(0);
+    const auto check = [](const char* boxName, const QString& start) {
+        return [boxName, start](QWidget* dialog) {
+            QApplication::setActiveWindow(dialog);
+            auto* box = dialog->findChild<QLineEdit*>(boxName);
+            ASSERT_NE(box, nullptr) << boxName;
+            if (!start.isEmpty()) EXPECT_EQ(box->text(), start);
+            box->setText("Bobby");
+            for (int round = 0; round < 2; ++round) {
+                dialog->findChild<QPushButton*>("cmdCancel")->setFocus(Qt::TabFocusReason);
+                box->deselect();
+                box->setCursorPosition(2);
+                if (round == 0)
+                    box->setFocus(Qt::TabFocusReason);
+                else
+                    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+                QApplication::processEvents();
+                ASSERT_TRUE(box->hasFocus()) << boxName << " round " << round;
+                EXPECT_EQ(box->selectedText(), "Bobby") << boxName << " round " << round;
+            }
+            dialog->findChild<QPushButton*>("cmdCancel")->click();
+        };
+    };
+    test::WhenModalOpens(check("TxtEditPl", "Bob"));
+    Click(&w, "cmdEdit");
+    test::WhenModalOpens(check("TxtAddPl", ""));
+    Click(&w, "cmdAdd");
+    EXPECT_EQ(Listed(w), QStringList{"Bob"});
 }
 
 TEST(frmPlayer, MembersAddedThenDiscardedWithNoLeaveEverythingAsItWas) {

@@ -11,7 +11,7 @@
 #include "Fixture.h"
 #include "core/data/Settings.h"
 #include "ui/display/ElectronicSign.h"
-#include "ui/shell/BgColorDialog.h"
+#include "ui/shell/frmBgColor.h"
 #include "ui/shell/MainWindow.h"
 
 namespace gm::ui {

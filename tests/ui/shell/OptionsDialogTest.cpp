@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "Fixture.h"
-#include "ui/shell/BgColorDialog.h"
-#include "ui/shell/OptionsDialog.h"
+#include "ui/shell/frmBgColor.h"
+#include "ui/shell/frmOptions.h"
 
 namespace gm::ui {
 namespace {

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
+#include "core/data/DataFolder.h"
 #include "support/TempDir.h"
 #include "ui/shell/Program.h"
 #include "ui/shell/Prompt.h"
@@ -52,6 +54,25 @@ TEST(Program, StartsOnAFreshFolderAndWritesTheWeekAtClose) {
         EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
     EXPECT_EQ(std::filesystem::file_size(folder / "1995.NFL"), 7245u);
     EXPECT_EQ(gm::test::ReadFile(folder / "Vask97.ini"), "[GridMoot]\r\nCurrentWeek=1\r\n");
+}
+
+// The per-user data folder stays where the program has always kept it: the
+// folder Qt names for the user's data, then "gridmoot".
+TEST(Program, UserDataFolderIsQtsDataLocation) {
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    for (const char* xdg : {"", "/tmp/gridmoot-xdg-data"}) {
+        if (*xdg)
+            qputenv("XDG_DATA_HOME", xdg);
+        else
+            qunsetenv("XDG_DATA_HOME");
+        const auto qt = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+        EXPECT_EQ(UserDataFolder(), std::filesystem::path(qt) / "gridmoot") << xdg;
+    }
+    if (wasSet)
+        qputenv("XDG_DATA_HOME", saved);
+    else
+        qunsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace

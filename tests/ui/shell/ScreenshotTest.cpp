@@ -7,10 +7,10 @@
 
 #include "Fixture.h"
 #include "ui/display/ElectronicSign.h"
-#include "ui/shell/AboutDialog.h"
+#include "ui/shell/frmAbout.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/shell/OptionsDialog.h"
-#include "ui/shell/SplashWindow.h"
+#include "ui/shell/frmOptions.h"
+#include "ui/shell/frmSplash.h"
 
 namespace gm::ui {
 namespace {

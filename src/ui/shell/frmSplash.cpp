@@ -1,4 +1,4 @@
-#include "SplashWindow.h"
+#include "frmSplash.h"
 
 #include <QFont>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "BgColorDialog.h"
+#include "frmBgColor.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

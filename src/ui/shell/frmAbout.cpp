@@ -1,4 +1,4 @@
-#include "AboutDialog.h"
+#include "frmAbout.h"
 
 #include <QFont>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "OptionsDialog.h"
+#include "frmOptions.h"
 
 #include <QCheckBox>
 #include <QDir>

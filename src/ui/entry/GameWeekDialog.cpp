@@ -1,4 +1,4 @@
-#include "GameWeekWindows.h"
+#include "GameWeekDialog.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -8,24 +8,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/data/SeasonFile.h"
 #include "core/entry/EntryBoxes.h"
-#include "core/shell/Help.h"
 #include "ui/entry/EntryWidgets.h"
-#include "ui/shell/HelpPages.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-
-namespace {
-
-}  // namespace
-
-void RereadSeasonAfterEditing(UiContext& ctx, QWidget* parent) {
-    if (const Status s = RereadCurrentSeason(ctx.State); !s)
-        ctx.Prompts.Tell(parent, PromptIcon::Stop, Q(kSeasonFileTitle), Q(s.message));
-}
 
 GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QString& title,
                                EntryBox::KeyRule keyRule, EntryBox::ChangeRule changeRule, QWidget* parent)
@@ -130,8 +118,7 @@ void GameWeekDialog::Save() {
     StoreShown();
     const Status saved = CommitSeason(ctx_.State, [this](SeasonGrid& games) { ApplyTo(games); });
     if (!saved) {
-        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kSaveFailedTitle),
-                          Q(SaveFailedText(saved)));
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kSaveFailedTitle), Q(SaveFailedText(saved)));
         return;
     }
     MarkSaved();
@@ -150,42 +137,6 @@ void GameWeekDialog::reject() {
     } else if (a == PromptAnswer::No) {
         QDialog::reject();
     }
-}
-
-frmSpreads::frmSpreads(UiContext& ctx, QWidget* parent)
-    : EditorWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", SpreadKeyAccepted, SpreadBoxChanged,
-                       SpreadEditor(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys)),
-                       kSpreadsChangedText, kSpreadsChangedTitle, parent) {
-    auto* heading = new QLabel(Q(SpreadHeading(editor_.Kind())), this);
-    heading->setObjectName("lblFavUnd");
-    heading->setAlignment(Qt::AlignCenter);
-    MainLayout()->insertWidget(0, heading);
-    auto* help = Button("cmdHelp", "&Help", this);
-    ButtonRow()->addWidget(help);
-    connect(help, &QPushButton::clicked, this, &frmSpreads::ShowHelp);
-    ShowWeek();
-    adjustSize();
-    CenterForm(this);
-    move(x(), y() - 13);  // a little above the centre
-}
-
-void frmSpreads::done(int result) {
-    QDialog::done(result);
-    // Whatever happened, the season in memory matches the file again.
-    RereadSeasonAfterEditing(ctx_, parentWidget());
-}
-
-void frmSpreads::ShowHelp() {
-    ui::ShowHelp(ctx_, this, help::Spreads);
-}
-
-frmScores::frmScores(UiContext& ctx, QWidget* parent)
-    : EditorWeekDialog(ctx, "frmScores", "NFL Scores", ScoreKeyAccepted, ScoreBoxChanged,
-                       ScoreEditor(ctx.State.Games), kScoresChangedText, kScoresChangedTitle,
-                       parent) {
-    ShowWeek();
-    adjustSize();
-    CenterForm(this);
 }
 
 }  // namespace gm::ui

@@ -1,4 +1,4 @@
-#include "ScheduleWindow.h"
+#include "frmSchedule.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,10 +16,6 @@
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-
-namespace {
-
-}  // namespace
 
 frmSchedule::frmSchedule(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
