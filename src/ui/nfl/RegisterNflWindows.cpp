@@ -1,5 +1,10 @@
+#include "ui/nfl/frmConference.h"
+#include "ui/nfl/frmFavUnd.h"
+#include "ui/nfl/frmLeague.h"
 #include "ui/nfl/frmNFLResults.h"
+#include "ui/nfl/frmPFPA.h"
 #include "ui/nfl/frmTResults.h"
+#include "ui/nfl/frmWhosHot.h"
 #include "ui/shell/OpenWindow.h"
 #include "ui/shell/UiContext.h"
 
@@ -8,6 +13,11 @@ namespace gm::ui {
 void RegisterNflWindows(WindowRegistry& registry) {
     registry.Add("frmNFLResults", OpenModal<frmNFLResults>);
     registry.Add("frmTResults", OpenModal<frmTResults>);
+    registry.Add("frmLeague", OpenModal<frmLeague>);
+    registry.Add("frmConference", OpenModal<frmConference>);
+    registry.Add("frmWhosHot", OpenModal<frmWhosHot>);
+    registry.Add("frmFavUnd", OpenModal<frmFavUnd>);
+    registry.Add("frmPFPA", OpenModal<frmPFPA>);
 }
 
 }  // namespace gm::ui
