@@ -7,7 +7,7 @@ namespace gm {
 
 // Outcome of a file operation. A warning means the operation succeeded but the
 // user should hear about something (for example records that could not be loaded).
-struct Status {
+struct [[nodiscard]] Status {
     enum class Level { Ok, Warning, Error };
 
     Level level = Level::Ok;
