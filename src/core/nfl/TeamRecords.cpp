@@ -40,7 +40,7 @@ void CountSide(TeamTable& table, const GameRecord& g, bool home, const RecordCou
     if (o == Outcome::None) return;
     TeamRecord& r = table[static_cast<std::size_t>(team)];
     Add(r, o, &TeamRecord::Wins, &TeamRecord::Losses, &TeamRecord::Ties);
-    if (count.judge == Judge::StraightUp) {
+    if (count.judge == Judge::StraightUp || count.spreadPoints) {
         r.PointsFor += home ? g.HomeScore : g.AwayScore;
         r.PointsAgainst += home ? g.AwayScore : g.HomeScore;
     }
@@ -98,13 +98,24 @@ int UnderdogTeam(const GameRecord& g) {
     return 0;
 }
 
+bool PassesFilter(const GameRecord& g, GameFilter filter) {
+    switch (filter) {
+        case GameFilter::All: return true;
+        case GameFilter::Division: return g.HomeDivision == g.AwayDivision;
+        case GameFilter::NonDivision: return g.HomeDivision != g.AwayDivision;
+        case GameFilter::Conference: return g.HomeConference == g.AwayConference;
+        case GameFilter::NonConference: return g.HomeConference != g.AwayConference;
+    }
+    return true;
+}
+
 void CountRecords(TeamTable& table, const SeasonGrid& games, WeekRange range, const RecordCount& count) {
     const int start = std::max(range.WkStart, 0);
     const int end = std::min(range.WkEnd, kWeeks - 1);
     for (int w = start; w <= end; ++w) {
         for (int slot = 0; slot < kSlots; ++slot) {
             const GameRecord& g = games[static_cast<std::size_t>(w)][static_cast<std::size_t>(slot)];
-            if (!Counts(g)) continue;
+            if (!Counts(g) || !PassesFilter(g, count.games)) continue;
             if (count.venue != Venue::Road) CountSide(table, g, true, count);
             if (count.venue != Venue::Home) CountSide(table, g, false, count);
         }

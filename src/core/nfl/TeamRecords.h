@@ -94,12 +94,20 @@ enum class Judge { StraightUp, Spread };
 // Only games in which the team had this role (favourite/underdog records).
 enum class Role { Any, Favorite, Underdog };
 
+// Only some games: division or conference games, or the games outside them.
+enum class GameFilter { All, Division, NonDivision, Conference, NonConference };
+
 struct RecordCount {
     Venue venue = Venue::Overall;
     Judge judge = Judge::StraightUp;
     Role role = Role::Any;
     bool groupColumns = false;  // also fill the division and conference columns
+    GameFilter games = GameFilter::All;
+    bool spreadPoints = false;  // a spread count adds the points too (the analyzer shows them)
 };
+
+// Whether a game passes the filter (by the game record's own fields).
+bool PassesFilter(const GameRecord& game, GameFilter filter);
 
 // Adds the played games of the range to the table, as `count` says. Teams
 // outside 1 to 30 (damaged data) are passed over.

@@ -1,0 +1,164 @@
+#include "NflGraph.h"
+
+#include <algorithm>
+
+#include "core/output/PrintJob.h"
+
+namespace gm {
+
+namespace {
+
+// The team a tally follows in this game, or 0 when the game counts for none.
+// For "All" locations of the straight and spread methods both teams count,
+// which the caller handles.
+int CreditedTeam(const GameRecord& g, GraphMethod method, Venue location) {
+    int team = 0;
+    switch (method) {
+        case GraphMethod::Favorites: team = FavoriteTeam(g); break;
+        case GraphMethod::Underdogs: team = UnderdogTeam(g); break;
+        case GraphMethod::Spread:
+        case GraphMethod::Straight: team = location == Venue::Road ? g.AwayTeam : g.HomeTeam; break;
+    }
+    if (team == 0) return 0;
+    if (location == Venue::Home && team != g.HomeTeam) return 0;
+    if (location == Venue::Road && team != g.AwayTeam) return 0;
+    return team;
+}
+
+}  // namespace
+
+WeekTallies TallyWeeks(const SeasonGrid& games, GraphMethod method, Venue location) {
+    WeekTallies tallies{};
+    for (int w = 0; w < kWeeks; ++w) {
+        WeekTally& tally = tallies[static_cast<std::size_t>(w)];
+        for (int slot = 0; slot < kSlots; ++slot) {
+            const GameRecord& g = games[static_cast<std::size_t>(w)][static_cast<std::size_t>(slot)];
+            if (!Counts(g)) continue;
+            const bool spread = method != GraphMethod::Straight;
+            const int team = CreditedTeam(g, method, location);
+            if (team == 0) continue;
+            const Outcome o = spread ? SpreadOutcome(g, team) : StraightUpOutcome(g, team);
+            if (o == Outcome::Tie || o == Outcome::None) continue;
+            const bool bothSides =
+                location == Venue::Overall && (method == GraphMethod::Straight || method == GraphMethod::Spread);
+            if (bothSides) {
+                ++tally.GraphWins;
+                ++tally.GraphLosses;
+            } else if (o == Outcome::Win) {
+                ++tally.GraphWins;
+            } else {
+                ++tally.GraphLosses;
+            }
+        }
+    }
+    return tallies;
+}
+
+WeekTallies GetRegHome(const SeasonGrid& games) { return TallyWeeks(games, GraphMethod::Straight, Venue::Home); }
+WeekTallies GetFavOverall(const SeasonGrid& games) {
+    return TallyWeeks(games, GraphMethod::Favorites, Venue::Overall);
+}
+
+int TotalWins(const WeekTallies& tallies) {
+    int total = 0;
+    for (const auto& t : tallies) total += t.GraphWins;
+    return total;
+}
+
+int TotalLosses(const WeekTallies& tallies) {
+    int total = 0;
+    for (const auto& t : tallies) total += t.GraphLosses;
+    return total;
+}
+
+NflGraph::NflGraph(const AppState& state) : state_(state) { Rebuild(); }
+
+void NflGraph::SetMethod(GraphMethod method) {
+    method_ = method;
+    Rebuild();
+}
+
+void NflGraph::SetLocation(Venue location) {
+    location_ = location;
+    Rebuild();
+}
+
+void NflGraph::Rebuild() { tallies_ = TallyWeeks(state_.Games, method_, location_); }
+
+std::string NflGraph::ChartTitle() const { return state_.SeasonYear + " NFL League Data"; }
+
+int NflGraph::AxisMaximum() const {
+    int top = 0;
+    for (const auto& t : tallies_) top = std::max({top, t.GraphWins, t.GraphLosses});
+    return std::max(5, (top + 4) / 5 * 5);
+}
+
+std::string NflGraph::SeriesCaption() const {
+    static constexpr std::array<std::string_view, 4> methods{"Favorites", "Underdogs", "NFL vs. Spread",
+                                                             "NFL - No Spreads"};
+    const std::string_view where = location_ == Venue::Home ? "At Home" : location_ == Venue::Road ? "On Road" : "All";
+    return std::string(methods[static_cast<std::size_t>(method_)]) + "  " + std::string(where);
+}
+
+// The chart on paper, landscape: axes with a tick every fifth of the axis,
+// the 21 weeks along the bottom, wins drawn thick and losses thin (bars side
+// by side, or lines through the weekly points), and the totals underneath.
+void NflGraph::PrintCopy(PageSurface& s, int) const {
+    s.Font = PageFont{"Arial", 18, true};
+    PrintCentered(s, ChartTitle());
+    s.Font = PageFont{"Arial", 12};
+    PrintCentered(s, SeriesCaption());
+    s.PrintLine();
+
+    const double left = 1440, right = s.ScaleWidth() - 720;
+    const double top = s.CurrentY + 240;
+    const double bottom = std::max(top + 2880, PageBottom(s) - 1440);
+    const double height = bottom - top;
+    const double weekWidth = (right - left) / kWeeks;
+    const int maximum = AxisMaximum();
+    auto y = [&](int value) { return bottom - height * value / maximum; };
+
+    s.DrawWidth = 1;
+    s.Line(left, top, left, bottom);
+    s.Line(left, bottom, right, bottom);
+    s.Font = PageFont{"Arial", 9};
+    for (int tick = 0; tick <= 5; ++tick) {
+        const int value = maximum * tick / 5;
+        s.Line(left - 90, y(value), left, y(value));
+        const std::string label = std::to_string(value);
+        s.CurrentX = left - 150 - s.TextWidth(label);
+        s.CurrentY = y(value) - s.TextHeight() / 2;
+        s.PrintText(label);
+    }
+    for (int w = 0; w < kWeeks; ++w) {
+        const std::string label = std::to_string(w + 1);
+        s.CurrentX = left + weekWidth * (w + 0.5) - s.TextWidth(label) / 2;
+        s.CurrentY = bottom + 60;
+        s.PrintText(label);
+    }
+
+    for (int series = 0; series < 2; ++series) {
+        s.DrawWidth = series == 0 ? 4 : 1;
+        auto value = [&](int w) {
+            const WeekTally& t = tallies_[static_cast<std::size_t>(w)];
+            return series == 0 ? t.GraphWins : t.GraphLosses;
+        };
+        for (int w = 0; w < kWeeks; ++w) {
+            if (line_) {
+                if (w == 0) continue;
+                s.Line(left + weekWidth * (w - 0.5), y(value(w - 1)), left + weekWidth * (w + 0.5), y(value(w)));
+            } else if (value(w) > 0) {
+                const double x = left + weekWidth * w + weekWidth * (series == 0 ? 0.12 : 0.5);
+                s.Line(x, y(value(w)), x + weekWidth * 0.38, bottom, true);
+            }
+        }
+    }
+    s.DrawWidth = 1;
+    s.Font = PageFont{"Arial", 12};
+    s.CurrentX = 0;
+    s.CurrentY = bottom + 480;
+    PrintCentered(s, "Total Wins " + std::to_string(Wins()) + "   (thick)        Total Losses " +
+                         std::to_string(Losses()) + "   (thin)");
+}
+
+}  // namespace gm

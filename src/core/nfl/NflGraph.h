@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/data/AppState.h"
+#include "core/nfl/TeamRecords.h"
+#include "core/output/Report.h"
+
+namespace gm {
+
+// One week's point of the league graph.
+struct WeekTally {
+    int GraphWins = 0;
+    int GraphLosses = 0;
+    bool operator==(const WeekTally&) const = default;
+};
+using WeekTallies = std::array<WeekTally, kWeeks>;
+
+// What the graph counts (the window's OpMethod order).
+enum class GraphMethod { Favorites, Underdogs, Spread, Straight };
+
+// The league's wins and losses of each of the 21 weeks, for one kind of game
+// and location (Home, Road, or Overall for all games). Straight up from
+// WinTeam; against the spread by adjusted scores, pushes counted nowhere;
+// games without a favourite count in no favourite or underdog tally. "All"
+// counts each decided game once as a win and once as a loss.
+WeekTallies TallyWeeks(const SeasonGrid& games, GraphMethod method, Venue location);
+WeekTallies GetRegHome(const SeasonGrid& games);     // straight up, home teams
+WeekTallies GetFavOverall(const SeasonGrid& games);  // favourites against the spread
+
+int TotalWins(const WeekTallies& tallies);
+int TotalLosses(const WeekTallies& tallies);
+
+inline constexpr std::string_view kGraphHintTitle = "Reading Graphs";
+inline constexpr std::string_view kGraphHintText =
+    "By going back to the Main Menu\r\nand opening up a previous season\r\nyou will see the entire graph filled.";
+
+// The league graph: the tallies of the chosen method and location, bar or
+// line, with the season totals. It prints the chart itself (no output
+// dialog); the print routine here draws it for the command line.
+class NflGraph : public Report {
+public:
+    // Opens on "NFL - No Spreads", "All", bar chart.
+    explicit NflGraph(const AppState& state);
+
+    void SetMethod(GraphMethod method);
+    void SetLocation(Venue location);
+    void SetLine(bool line) { line_ = line; }
+
+    GraphMethod Method() const { return method_; }
+    Venue Location() const { return location_; }
+    bool Line() const { return line_; }
+    const WeekTallies& Tallies() const { return tallies_; }
+    int Wins() const { return TotalWins(tallies_); }
+    int Losses() const { return TotalLosses(tallies_); }
+    // The chart's title: the season year + " NFL League Data".
+    std::string ChartTitle() const;
+    // The top of the value axis: the largest weekly value rounded up to a
+    // multiple of 5 (at least 5).
+    int AxisMaximum() const;
+    // "Favorites At Home", "NFL - No Spreads All" ... for legends and printouts.
+    std::string SeriesCaption() const;
+
+    std::string ReportTitle() const override { return ChartTitle(); }
+    ReportWriters Writers() const override { return {false, false, true, false}; }
+    void PrintCopy(PageSurface& surface, int copyIndex) const override;
+
+private:
+    void Rebuild();
+
+    const AppState& state_;
+    GraphMethod method_ = GraphMethod::Straight;
+    Venue location_ = Venue::Overall;
+    bool line_ = false;
+    WeekTallies tallies_{};
+};
+
+}  // namespace gm
