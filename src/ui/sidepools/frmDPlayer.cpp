@@ -11,6 +11,7 @@
 
 #include "core/shell/Help.h"
 #include "ui/shell/HelpPages.h"
+#include "ui/shell/Hourglass.h"
 #include "ui/shell/WindowHelpers.h"
 #include "ui/sidepools/SidePoolUi.h"
 
@@ -42,13 +43,15 @@ frmDPlayer::frmDPlayer(UiContext& ctx, QWidget* parent)
     const auto teams = model_.TeamChoices();
     for (int t = 0; t < static_cast<int>(teams.size()); ++t) cboTeam_->addItem(Q(teams[static_cast<std::size_t>(t)]), t + 1);
     cboTeam_->setCurrentIndex(-1);
+    cboTeam_->setMinimumContentsLength(16);
+    cboTeam_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     auto* cmdAdd = Button("cmdAdd", " &Add ", this);
     auto* cmdOK = Button("cmdOK", "&OK", this);
     auto* cmdCancel = Button("cmdCancel", "&Cancel", this);
     auto* cmdHelp = Button("cmdHelp", "&Help", this);
 
-    auto* listLabel = new QLabel("Players In Digital &Pool", this);
+    auto* listLabel = new QLabel("Players &In Digital Pool", this);
     listLabel->setBuddy(lstPlayer_);
     auto* teamLabel = new QLabel("Assign &Team to Player", this);
     teamLabel->setBuddy(cboTeam_);
@@ -204,7 +207,11 @@ void frmDPlayer::OnDelete() {
 }
 
 bool frmDPlayer::Save() {
-    const Status s = model_.Save();
+    Status s;
+    {
+        Hourglass wait;
+        s = model_.Save();
+    }
     if (!s) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(dptext::SaveFailedTitle), Q(s.message));
         return false;

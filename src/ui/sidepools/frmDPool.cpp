@@ -55,7 +55,7 @@ frmDPool::frmDPool(UiContext& ctx, QWidget* parent)
 
     auto* show = new QGroupBox("Show", this);
     auto* showLayout = new QVBoxLayout(show);
-    const char* captions[] = {"Show NFL &Teams Only", "Show &Players Only", "Show &Both"};
+    const char* captions[] = {"Show NFL &Teams Only", "Show P&layers Only", "Show &Both"};
     for (int i = 0; i < 3; ++i) {
         OpShow_[static_cast<std::size_t>(i)] = new QRadioButton(captions[i], show);
         OpShow_[static_cast<std::size_t>(i)]->setObjectName(QString("OpShow%1").arg(i));

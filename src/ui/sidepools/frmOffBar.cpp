@@ -15,6 +15,7 @@
 #include "ui/output/frmCopies.h"
 #include "ui/output/RunOutput.h"
 #include "ui/shell/HelpPages.h"
+#include "ui/shell/Hourglass.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
 #include "ui/sidepools/BoxWidgets.h"
@@ -101,7 +102,7 @@ frmOffBar::frmOffBar(UiContext& ctx, QWidget* parent, std::optional<std::uint64_
     Picture1->setToolTip("Drag a player name from the listbox to delete him.");
     Picture1->setFrameShape(QFrame::Panel);
     Picture1->setMinimumSize(48, 48);
-    auto* playersLabel = new QLabel("P&layers", this);
+    auto* playersLabel = new QLabel("Pla&yers", this);
     playersLabel->setBuddy(lstPlayer_);
 
     auto* cmdAdd = Button("cmdAdd", "&Add", this);
@@ -416,7 +417,11 @@ void frmOffBar::OnPrint() {
 }
 
 bool frmOffBar::Save() {
-    const Status s = model_->Save();
+    Status s;
+    {
+        Hourglass wait;
+        s = model_->Save();
+    }
     if (!s) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(sbtext::SaveFailedTitle), Q(s.message));
         return false;
