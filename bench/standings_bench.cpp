@@ -16,7 +16,10 @@
 #include "core/data/FileIO.h"
 #include "core/data/PoolFile.h"
 #include "core/data/SeasonFile.h"
+#include "core/pool/PoolRoom.h"
 #include "core/pool/PoolStandings.h"
+#include "core/pool/PoolStatPak.h"
+#include "core/pool/StatPak.h"
 
 // Heap in use and its peak, to weigh the standings' memory against the file.
 namespace {
@@ -144,9 +147,64 @@ void BM_FullStandings(benchmark::State& st) {
         static_cast<double>(pool.fileSize);
 }
 
+// Peak heap a computation adds, over the pool file's size.
+template <typename Work>
+void MeasureAgainstFile(benchmark::State& st, Work work) {
+    BigPool& pool = Pool();
+    long long peakAbove = 0;
+    for (auto _ : st) {
+        const long long before = g_live.load();
+        g_peak = before;
+        work(pool.state);
+        peakAbove = std::max(peakAbove, g_peak.load() - before);
+    }
+    st.counters["x_file"] = static_cast<double>(peakAbove) / static_cast<double>(pool.fileSize);
+}
+
+// The Pool StatPak opening on week 21: every member's 21 weeks graded
+// against the spread and added into the pool's figures, and its lines.
+void BM_PoolStatPak(benchmark::State& st) {
+    MeasureAgainstFile(st, [&](gm::AppState& state) {
+        gm::PoolStatPak pool(state);
+        auto lines = pool.Lines();
+        benchmark::DoNotOptimize(lines.data());
+        if (pool.WeekFigures(gm::kWeeks).Players != kMembers) st.SkipWithError("not every member counted");
+    });
+}
+
+// The Pool Room with every panel filled over the whole season: 21 weekly
+// orders with places, the hottest over weeks 1 to 21, both Monday panels.
+void BM_PoolRoom(benchmark::State& st) {
+    MeasureAgainstFile(st, [&](gm::AppState& state) {
+        gm::PoolRoom room(state);
+        while (room.SpinStart(-1)) {
+        }
+        room.FillVictoryDefeat();
+        room.FillHottest();
+        room.FillMondayRecord();
+        room.FillTiebreakAverage();
+        auto lines = room.TiebreakLines();
+        benchmark::DoNotOptimize(lines.data());
+        if (room.MondayRecord().size() != static_cast<std::size_t>(kMembers)) st.SkipWithError("members missing");
+    });
+}
+
+// The Player StatPak opening on week 21: every member's weeks with the
+// weekly and season ranks of the whole pool each week.
+void BM_PlayerStatPak(benchmark::State& st) {
+    MeasureAgainstFile(st, [&](gm::AppState& state) {
+        gm::StatPak stats(state);
+        auto lines = stats.Lines();
+        benchmark::DoNotOptimize(lines.data());
+    });
+}
+
 }  // namespace
 
 BENCHMARK(BM_ReadPoolFileAndChecksum)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullStandings)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PoolStatPak)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PoolRoom)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlayerStatPak)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
