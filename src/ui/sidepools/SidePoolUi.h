@@ -39,8 +39,13 @@ inline void TellNotes(UiContext& ctx, QWidget* parent, std::string_view title, c
 
 }  // namespace gm::ui::sideui
 
+#include <QDialog>
 #include <QInputDialog>
+#include <functional>
 #include <optional>
+
+#include "core/data/Status.h"
+#include "ui/shell/Hourglass.h"
 
 namespace gm::ui::sideui {
 
@@ -54,6 +59,36 @@ inline QString InputBox(QWidget* parent, const QString& title, const QString& pr
     box.setInputMode(QInputDialog::TextInput);
     if (box.exec() != QDialog::Accepted) return {};
     return box.textValue();
+}
+
+// An editing window's save, under the hourglass; a failure is told (and
+// the window stays open). Returns true when it saved.
+inline bool SaveOrTell(UiContext& ctx, QWidget* window, std::string_view failTitle, const std::function<Status()>& save) {
+    Status s;
+    {
+        Hourglass wait;
+        s = save();
+    }
+    if (!s) ctx.Prompts.Tell(window, PromptIcon::Exclamation, Q(failTitle), Q(s.message));
+    return s.ok();
+}
+
+// Cancel, Escape or the close box of an editing window: with changes, asks
+// whether to save them. Yes runs `ok` (which closes when the save works), No
+// closes without saving, Cancel keeps the window open.
+inline void CloseWithCheck(UiContext& ctx, QDialog* window, bool changed, std::string_view title,
+                           std::string_view question, const std::function<void()>& ok,
+                           const std::function<void()>& close) {
+    if (changed) {
+        const auto answer =
+            ctx.Prompts.Ask(window, PromptIcon::Question, PromptButtons::YesNoCancel, Q(title), Q(question));
+        if (answer == PromptAnswer::Cancel) return;
+        if (answer == PromptAnswer::Yes) {
+            ok();
+            return;
+        }
+    }
+    close();
 }
 
 }  // namespace gm::ui::sideui

@@ -11,7 +11,6 @@
 
 #include "core/shell/Help.h"
 #include "ui/shell/HelpPages.h"
-#include "ui/shell/Hourglass.h"
 #include "ui/shell/WindowHelpers.h"
 #include "ui/sidepools/SidePoolUi.h"
 
@@ -207,16 +206,7 @@ void frmDPlayer::OnDelete() {
 }
 
 bool frmDPlayer::Save() {
-    Status s;
-    {
-        Hourglass wait;
-        s = model_.Save();
-    }
-    if (!s) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(dptext::SaveFailedTitle), Q(s.message));
-        return false;
-    }
-    return true;
+    return SaveOrTell(ctx_, this, dptext::SaveFailedTitle, [this] { return model_.Save(); });
 }
 
 void frmDPlayer::OnOK() {
@@ -224,16 +214,9 @@ void frmDPlayer::OnOK() {
 }
 
 void frmDPlayer::reject() {
-    if (model_.Changed()) {
-        const auto answer = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
-                                             Q(dptext::CancelTitle), Q(dptext::CancelText));
-        if (answer == PromptAnswer::Cancel) return;
-        if (answer == PromptAnswer::Yes) {
-            OnOK();
-            return;
-        }
-    }
-    QDialog::reject();
+    CloseWithCheck(
+        ctx_, this, model_.Changed(), dptext::CancelTitle, dptext::CancelText, [this] { OnOK(); },
+        [this] { QDialog::reject(); });
 }
 
 }  // namespace gm::ui

@@ -15,7 +15,6 @@
 #include "ui/output/frmCopies.h"
 #include "ui/output/RunOutput.h"
 #include "ui/shell/HelpPages.h"
-#include "ui/shell/Hourglass.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
 #include "ui/sidepools/BoxWidgets.h"
@@ -417,16 +416,7 @@ void frmOffBar::OnPrint() {
 }
 
 bool frmOffBar::Save() {
-    Status s;
-    {
-        Hourglass wait;
-        s = model_->Save();
-    }
-    if (!s) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(sbtext::SaveFailedTitle), Q(s.message));
-        return false;
-    }
-    return true;
+    return SaveOrTell(ctx_, this, sbtext::SaveFailedTitle, [this] { return model_->Save(); });
 }
 
 void frmOffBar::OnOK() {
@@ -434,16 +424,9 @@ void frmOffBar::OnOK() {
 }
 
 void frmOffBar::reject() {
-    if (model_->Changed()) {
-        const auto answer = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
-                                             Q(sbtext::CancelTitle), Q(sbtext::CancelText));
-        if (answer == PromptAnswer::Cancel) return;
-        if (answer == PromptAnswer::Yes) {
-            OnOK();
-            return;
-        }
-    }
-    QDialog::reject();
+    CloseWithCheck(
+        ctx_, this, model_->Changed(), sbtext::CancelTitle, sbtext::CancelText, [this] { OnOK(); },
+        [this] { QDialog::reject(); });
 }
 
 }  // namespace gm::ui
