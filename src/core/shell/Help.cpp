@@ -15,6 +15,7 @@ std::string_view HelpPage(int topic) {
         case help::SportsBox: return "sportsbox.html";
         case help::DigitalPool: return "digital.html";
         case help::NflResults: return "nflresults.html";
+        case help::PickSheets: return "picksheets.html";
         default: return "index.html";
     }
 }
