@@ -57,6 +57,7 @@ frmTResults::frmTResults(UiContext& ctx, QWidget* parent)
     UseFixedPitch(TFrame_);
     lstTResults_->setMinimumHeight(QFontMetrics(lstTResults_->font()).lineSpacing() * 23);
     lstTResults_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstTResults_->setTextElideMode(Qt::ElideNone);  // the narrow list cuts the spread column off
 
     auto* teamCaption = new QLabel("&Team", this);
     teamCaption->setBuddy(Combo1_);

@@ -190,5 +190,25 @@ TEST(frmTResults, EscapeClosesAndResetsTheTeam) {
     EXPECT_EQ(f.state.ResultsTeam, 0);
 }
 
+// Writes pictures of both windows on the real 1997 season for a person to
+// look at; runs only when GRIDMOOT_SCREENSHOTS names a folder.
+TEST(Screenshots, ResultsWindows) {
+    const QString folder = qEnvironmentVariable("GRIDMOOT_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set GRIDMOOT_SCREENSHOTS to a folder to write pictures";
+    if (test::SharedData().empty()) GTEST_SKIP() << "no shared NFL data on this machine";
+    ResultsWindowFixture f;
+    f.state.Games = test::RealSeason1997();
+    f.state.CurrentWeek = 9;
+    f.state.ResultsTeam = test::Den - 1;
+    frmNFLResults week(f.ctx);
+    week.show();
+    EXPECT_TRUE(week.grab().save(folder + "/nflresults.png"));
+    frmTResults team(f.ctx);
+    team.show();
+    EXPECT_TRUE(team.grab().save(folder + "/tresults.png"));
+    team.findChild<QCheckBox*>("ckPSResults")->click();
+    EXPECT_TRUE(team.grab().save(folder + "/tresults-nospread.png"));
+}
+
 }  // namespace
 }  // namespace gm::ui
