@@ -278,7 +278,6 @@ bool Analyzer::SpinEnd(int step) {
 void Analyzer::SetChangeRange(int low, int high) {
     low_ = low;
     high_ = high;
-    Rebuild();
 }
 void Analyzer::SetExpanded(bool expanded) { expanded_ = expanded; }
 

@@ -120,7 +120,7 @@ public:
     // CurrentWeek. Both rebuild.
     bool SpinStart(int step);
     bool SpinEnd(int step);
-    // The change range for the next rebuild (values already checked).
+    // The change range; the hits follow it from the next rebuild on.
     void SetChangeRange(int low, int high);
     void SetExpanded(bool expanded);
 

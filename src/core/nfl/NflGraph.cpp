@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/output/PrintJob.h"
+#include "core/output/TextOutput.h"
 
 namespace gm {
 
@@ -86,6 +87,8 @@ void NflGraph::SetLocation(Venue location) {
 void NflGraph::Rebuild() { tallies_ = TallyWeeks(state_.Games, method_, location_); }
 
 std::string NflGraph::ChartTitle() const { return state_.SeasonYear + " NFL League Data"; }
+
+std::string NflGraph::PictureFileName() const { return SafeFileStem(state_.SeasonYear, "Season") + "NFLGraph.bmp"; }
 
 int NflGraph::AxisMaximum() const {
     int top = 0;

@@ -62,6 +62,14 @@ public:
     // "Favorites At Home", "NFL - No Spreads All" ... for legends and printouts.
     std::string SeriesCaption() const;
 
+    // The picture the BMP button writes: the season year's letters and
+    // digits + "NFLGraph.bmp", in the web pages' folder.
+    std::string PictureFileName() const;
+    static constexpr std::string_view kPictureTitle = "Windows Bitmap";
+    static std::string PictureConfirmation(std::string_view fileName) {
+        return "A Windows Bitmap file named " + std::string(fileName) + " was created showing the league graph.";
+    }
+
     std::string ReportTitle() const override { return ChartTitle(); }
     ReportWriters Writers() const override { return {false, false, true, false}; }
     void PrintCopy(PageSurface& surface, int copyIndex) const override;
