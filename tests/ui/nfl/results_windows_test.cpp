@@ -14,7 +14,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <cstdio>
 #include <filesystem>
 
 #include "core/nfl/NflFixture.h"
@@ -22,6 +21,8 @@
 #include "ui/nfl/frmTResults.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
+#include "support/PdfText.h"
+#include "support/SendOutputTo.h"
 
 namespace gm::ui {
 namespace {
@@ -43,32 +44,8 @@ QString Text(QWidget& window, const QString& label) {
     return l ? l->text() : QString();
 }
 
-// Answers "Send Output To" once it is up: picks `option`, and for the
-// printer sets the copy count.
-void ChooseOutput(const char* option, int copies = 0) {
-    QTimer::singleShot(0, [option, copies] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return ADD_FAILURE() << "no dialog to answer";
-        if (dialog->objectName() != "frmPNFLResults") {
-            dialog->reject();
-            return ADD_FAILURE() << "unexpected dialog " << dialog->objectName().toStdString();
-        }
-        dialog->findChild<QRadioButton*>(option)->click();
-        if (copies > 0) dialog->findChild<QScrollBar*>("hsbCopies")->setValue(copies);
-        dialog->findChild<QPushButton*>("cmdOK")->click();
-    });
-}
-
-std::string PdfText(const std::filesystem::path& pdf) {
-    std::string out;
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
+using test::ChooseOutput;
+using test::PdfText;
 
 TEST(frmNFLResults, ShowsTheWeekSpinsAndWritesItsTextFile) {
     ResultsWindowFixture f;
