@@ -1,7 +1,10 @@
 #include "ReportRegistry.h"
 #include "core/pool/AllPicksReport.h"
 #include "core/pool/PlayerMatrix.h"
+#include "core/pool/PoolRoom.h"
 #include "core/pool/PoolStandings.h"
+#include "core/pool/PoolStatPak.h"
+#include "core/pool/StatPak.h"
 
 namespace gm::cli {
 namespace {
@@ -41,6 +44,60 @@ std::unique_ptr<Report> AllPicks(AppState& state, const ReportArgs& args) {
     return model;
 }
 
+// The record index of the member named (any letter case, blanks around the
+// name ignored) or holding that player number.
+int FindMember(const AppState& state, const ReportArgs& args, std::string wanted) {
+    wanted.erase(0, wanted.find_first_not_of(' '));
+    wanted.erase(wanted.find_last_not_of(' ') + 1);
+    const auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    };
+    const bool number = !wanted.empty() && wanted.find_first_not_of("0123456789") == std::string::npos;
+    std::vector<int> found;
+    for (int m = 0; m < state.MemberCount; ++m) {
+        const MemberRecord& member = state.Members[static_cast<std::size_t>(m)];
+        if (number ? wanted.size() <= 5 && member.PlayerNumber == std::stoi(wanted)
+                   : lower(member.TrimmedName()) == lower(wanted))
+            found.push_back(m);
+    }
+    if (found.empty()) args.Refuse("no member " + std::string(number ? "has the player number " : "is named ") + wanted);
+    if (found.size() > 1)
+        args.Refuse(number ? "more than one member has the player number " + wanted
+                           : "more than one member is named " + wanted + "; give the player number");
+    return found.front();
+}
+
+std::unique_ptr<Report> PlayerStatPak(AppState& state, const ReportArgs& args) {
+    const int week = args.Week("--week", state.CurrentWeek);
+    const auto wanted = args.Text("--member");
+    const int member = wanted ? FindMember(state, args, *wanted) : 0;
+    auto model = std::make_unique<StatPak>(state);
+    SpinTo(model->Week(), week, [&](int step) { return model->Spin(step); });
+    if (!model->SelectMember(member)) args.Refuse("the pool has no members");
+    return model;
+}
+
+std::unique_ptr<Report> PoolStat(AppState& state, const ReportArgs& args) {
+    auto model = std::make_unique<PoolStatPak>(state);
+    SpinTo(model->Week(), args.Week("--week", model->Week()), [&](int step) { return model->Spin(step); });
+    return model;
+}
+
+// Every panel filled, as if each GET had been pressed.
+std::unique_ptr<Report> Room(AppState& state, const ReportArgs& args) {
+    auto model = std::make_unique<PoolRoom>(state);
+    SpinTo(model->Week(), args.Week("--week", model->Week()), [&](int step) { return model->SpinWeek(step); });
+    SpinTo(model->StartWeek(), args.Week("--start", model->Week()), [&](int step) { return model->SpinStart(step); });
+    SpinTo(model->EndWeek(), args.Week("--end", model->Week()), [&](int step) { return model->SpinEnd(step); });
+    model->FillVictoryDefeat();
+    model->FillHottest();
+    model->FillMondayRecord();
+    model->FillTiebreakAverage();
+    return model;
+}
+
 }  // namespace
 
 void RegisterPoolReports(ReportRegistry& r) {
@@ -65,6 +122,21 @@ void RegisterPoolReports(ReportRegistry& r) {
             {"--players", "active|entire", "members who played, or the entire pool (default: the saved choice)"},
             {"--order", "standing|names", "by standing or alphabetical (default: the saved choice)"}},
            AllPicks});
+    r.Add({"statpak",
+           "the Player StatPak: one member's season week by week",
+           {{"--member", "NAME|NUMBER", "the member, by name or player number (default: the first member)"},
+            {"--week", "N", "the last week shown (default: the current week)"}},
+           PlayerStatPak});
+    r.Add({"poolstat",
+           "the Pool StatPak: the whole pool week by week",
+           {{"--week", "N", "the last week shown (default: the current week)"}},
+           PoolStat});
+    r.Add({"poolroom",
+           "the Pool Room: each week's best and worst, the hottest members, the Monday-night leaders",
+           {{"--week", "N", "the week (default: the current week)"},
+            {"--start", "N", "first week of the hottest members' range (default: the week)"},
+            {"--end", "N", "last week of that range (default: the week)"}},
+           Room});
 }
 
 }  // namespace gm::cli
