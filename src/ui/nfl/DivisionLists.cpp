@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "ui/nfl/NflWindowParts.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/UiContext.h"
@@ -27,7 +28,7 @@ DivisionLists::DivisionLists(UiContext& ctx, const DivisionStandings& model, QWi
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < count; ++i) {
-        auto* frame = new QGroupBox(this);
+        auto* frame = new HeadingFrame(this);
         frame->setObjectName(QString("frTeam%1").arg(i));
         UseFixedPitch(frame);
         auto* list = new QListWidget(frame);
@@ -36,12 +37,7 @@ DivisionLists::DivisionLists(UiContext& ctx, const DivisionStandings& model, QWi
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Five teams a division, each line whole.
-        const QFontMetrics fm(list->font());
-        const int chars = count == kDivisionCount ? 38 : 70;
-        list->setMinimumSize(fm.horizontalAdvance(QString(chars, QLatin1Char('W'))) + 2 * list->frameWidth() + 8,
-                             kTeamsPerDivision * (fm.height() + 2) + 2 * list->frameWidth() + 6);
-        auto* frameLayout = new QVBoxLayout(frame);
-        frameLayout->addWidget(list);
+        FitUnderCaption(frame, list, kTeamsPerDivision, count == kDivisionCount ? 38 : 70);
         if (count == kDivisionCount)
             grid->addWidget(frame, i % 3, i / 3);  // NFC down the left, AFC down the right
         else

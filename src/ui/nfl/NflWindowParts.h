@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
+#include <QStyle>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,6 +17,7 @@
 
 #include "core/nfl/DivisionStandings.h"
 #include "ui/nfl/TeamEmblem.h"
+#include "ui/pool/frmPoolStn.h"
 #include "ui/shell/SpinButton.h"
 
 namespace gm::ui {
@@ -54,6 +57,25 @@ inline QGroupBox* WeekFrame(const QString& caption, QLabel* label, SpinButton* s
     layout->addWidget(title);
     layout->addLayout(row);
     return frame;
+}
+
+// A list of `rows` report lines inside a frame captioned with their column
+// heading: the list is exactly as tall as its rows, and its text starts under
+// the caption's text so the columns line up.
+inline void FitUnderCaption(HeadingFrame* frame, QListWidget* list, int rows, int chars) {
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(list);
+    const QFontMetrics fm(list->font());
+    const int rowHeight = std::max(fm.height(), list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : fm.height() + 2);
+    list->setFixedHeight(rows * rowHeight + 2 * list->frameWidth() + 4);
+    list->setMinimumWidth(fm.horizontalAdvance(QString(chars, QLatin1Char('W'))) + 2 * list->frameWidth() + 8);
+    frame->ensurePolished();
+    const int indent =
+        list->frameWidth() + list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int shift = frame->TitleLeft() - frame->contentsRect().left() - indent;
+    QMargins m = layout->contentsMargins();
+    m.setLeft(std::max(0, shift));
+    layout->setContentsMargins(m);
 }
 
 // The NFC and AFC emblems (picNFC, picAFC) of the conference-style windows:

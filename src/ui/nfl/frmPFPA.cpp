@@ -25,18 +25,16 @@ namespace {
 constexpr int kEmblemMs = 1500;
 
 QListWidget* RankList(const char* name, const char* frameName, QWidget* parent, QGroupBox** frame) {
-    *frame = new QGroupBox(Q(PointsStandings::Caption()), parent);
-    (*frame)->setObjectName(frameName);
-    UseFixedPitch(*frame);
-    auto* list = new QListWidget(*frame);
+    auto* heading = new HeadingFrame(Q(PointsStandings::Caption()), parent);
+    heading->setObjectName(frameName);
+    UseFixedPitch(heading);
+    auto* list = new QListWidget(heading);
     list->setObjectName(name);
     UseFixedPitch(list);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const QFontMetrics fm(list->font());
-    list->setMinimumSize(fm.horizontalAdvance(QString(31, QLatin1Char('W'))) + 2 * list->frameWidth() + 8,
-                         15 * (fm.height() + 2) + 2 * list->frameWidth() + 6);
-    auto* layout = new QVBoxLayout(*frame);
-    layout->addWidget(list);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FitUnderCaption(heading, list, 15, 31);
+    *frame = heading;
     return list;
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -289,6 +290,27 @@ TEST(frmPFPA, ListsOptionsAndTheEmblemTimer) {
     EXPECT_EQ(window.ShownEmblem(), 0);
     window.reject();
     EXPECT_FALSE(timer->isActive());
+}
+
+}  // namespace
+}  // namespace gm::ui
+
+namespace gm::ui {
+namespace {
+
+// Writes pictures of the five windows on the real 1997 season for a person to
+// look at; runs only when GRIDMOOT_SCREENSHOTS names a folder.
+TEST(NflStandingsScreenshots, OnTheRealSeason) {
+    const QString folder = qEnvironmentVariable("GRIDMOOT_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set GRIDMOOT_SCREENSHOTS to a folder to write pictures";
+    QDir().mkpath(folder);
+    WindowFixture f(17);
+    f.state.Games = test::RealSeason1997();
+    for (const WindowCase& c : kWindows) {
+        const auto window = c.make(f.ctx);
+        window->show();
+        EXPECT_TRUE(window->grab().save(folder + "/" + c.form + ".png"));
+    }
 }
 
 }  // namespace
