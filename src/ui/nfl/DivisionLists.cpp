@@ -46,6 +46,8 @@ DivisionLists::DivisionLists(UiContext& ctx, const DivisionStandings& model, QWi
         frames_.push_back(frame);
         lists_.push_back(list);
     }
+    // Extra height goes below the frames, not into them.
+    grid->setRowStretch(count == kDivisionCount ? 3 : count, 1);
     Refresh();
 }
 
