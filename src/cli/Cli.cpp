@@ -88,6 +88,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     RegisterDataCommands(registry);
     RegisterReportCommands(registry);
     RegisterSidePoolCommands(registry);
+    RegisterSheetCommands(registry);
 
     std::filesystem::path dataArg;
     std::vector<std::string> rest;

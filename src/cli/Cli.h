@@ -59,6 +59,7 @@ void RegisterDataCommands(Registry& registry);
 // Further command groups register themselves here as they are added.
 void RegisterReportCommands(Registry& registry);
 void RegisterSidePoolCommands(Registry& registry);  // SidePoolCommands.cpp: sportsbox draw
+void RegisterSheetCommands(Registry& registry);     // SheetCommands.cpp: picksheet
 
 // Runs the command line (without the program name). Returns the exit code.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "cli/Cli.h"
+#include "core/output/TextOutput.h"
+#include "core/pool/fixtures/PoolFixture.h"
+#include "core/sheets/PickSheet.h"
+
+namespace gm::cli {
+namespace {
+
+struct CliResult {
+    int code;
+    std::string out, err;
+};
+
+CliResult Cli(const test::PoolFixture& f, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", f.Dir.path().string()});
+    std::ostringstream out, err;
+    const int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string PdfText(const std::filesystem::path& pdf) {
+    std::string out;
+    if (FILE* pipe = popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+TEST(PickSheetCli, TextIsTheDialogsTextAndFileName) {
+    test::PoolFixture f;
+    SheetChoices c = SheetChoices::From(f.State);
+    c.Week = 2;
+    c.Comment = "Due Friday";
+    const PickSheet expected(f.State, SheetStyle::Tearoff, c);
+    const CliResult r = Cli(f, {"picksheet", "--style", "tearoff", "--week", "2", "--comment", "Due Friday"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, TextFileBytes(expected.TextFile().Lines));
+
+    std::filesystem::create_directory(f.Dir / "TxtFiles");
+    const CliResult file = Cli(f, {"report", "picksheet", "--week", "2", "--file"});
+    ASSERT_EQ(file.code, 0) << file.err;
+    EXPECT_TRUE(std::filesystem::exists(f.Dir / "TxtFiles" / "Pksht2.txt"));
+}
+
+TEST(PickSheetCli, RefusesWhatTheDialogsRefuse) {
+    test::PoolFixture f;
+    struct Case {
+        std::vector<std::string> args;
+        const char* says;
+    } cases[] = {
+        {{"picksheet", "--week", "22"}, "--week"},
+        {{"picksheet", "--style", "fancy"}, "--style"},
+        {{"picksheet", "--style", "compact"}, "printout"},  // compact is printed only
+        {{"picksheet", "--names", "--to", "pdf"}, "--names goes with --one-per-player"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = Cli(f, c.args);
+        EXPECT_EQ(r.code, 2) << c.says;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+    // One per player in a pool without members says so instead of printing nothing.
+    test::WriteFile(f.Dir / "Pool97.dat", "");
+    const CliResult empty = Cli(f, {"picksheet", "--to", "pdf", "--one-per-player"});
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_NE(empty.err.find("no members"), std::string::npos) << empty.err;
+}
+
+TEST(PickSheetCli, EveryStyleAndTheEzEntrySheetPrintToPdf) {
+    test::PoolFixture f;
+    struct Case {
+        std::vector<std::string> args;
+        int pages;
+        std::vector<std::string> shows;
+    } cases[] = {
+        {{"picksheet", "--week", "1", "--copies", "2"}, 2, {"NFL Schedule:", "PITTSBURGH", "(1-0-0)"}},
+        // Five sheets, two a page.
+        {{"picksheet", "--style", "compact", "--copies", "5"}, 3, {"Player Sheet For"}},
+        {{"picksheet", "--style", "tearoff", "--week", "1"}, 1, {"Your Selections", "PIT"}},
+        {{"picksheet", "--style", "topten", "--one-per-player", "--names"}, 4, {"Last Weeks Top 4", "Cathy"}},
+        {{"picksheet", "--style", "noexcuse", "--week", "2"}, 1, {"NFL Standings", "Division", "Arizona"}},
+        {{"report", "ezentry", "--week", "21"}, 1, {"NFL Score Sheet:", "Week 20", "Week 21"}},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const auto pdf = f.Dir / ("sheet" + std::to_string(n++) + ".pdf");
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--to", "pdf", "--out", pdf.string()});
+        const CliResult r = Cli(f, args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        ASSERT_TRUE(std::filesystem::exists(pdf)) << args[0];
+        const std::string text = PdfText(pdf);
+        if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
+        EXPECT_EQ(Count(text, "\f"), c.pages) << text;
+        for (const auto& s : c.shows) EXPECT_NE(text.find(s), std::string::npos) << s << " in\n" << text;
+    }
+}
+
+}  // namespace
+}  // namespace gm::cli
