@@ -102,7 +102,7 @@ TEST(Walkthrough, ATypicalWeekWritesEveryFileAsTheOrganiserExpects) {
     p.Menu("EditItem6", "frmPicks", [](QDialog& w) {
         auto* who = Child<QComboBox>(w, "Combo1");
         ASSERT_EQ(who->count(), 3);
-        EXPECT_EQ(who->itemText(0), "amy");
+        EXPECT_EQ(who->itemText(0), "amy               ");  // the 18-character name field
         EnterSheet(w, {"OpAway%1", "OpHome%1", "OpAway%1"}, {"3", "1", "2"}, "45");
         who->setCurrentIndex(1);
         EnterSheet(w, {"OpHome%1", "OpAway%1", "OpHome%1"}, {"1", "2", "3"}, "40");
