@@ -14,6 +14,7 @@
 
 #include "core/pool/fixtures/PoolFixture.h"
 #include "core/sidepools/SideFiles.h"
+#include "support/SendOutputTo.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/sidepools/frmDPlayer.h"
@@ -135,12 +136,7 @@ TEST(frmDPool, ModesSortSpinAndTextFile) {
     EXPECT_EQ(window.findChild<QLabel*>("lblWeek")->text(), " 2");
     EXPECT_EQ(f.ctx.State.CurrentWeek, 2);
 
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return ADD_FAILURE() << "no output dialog";
-        dialog->findChild<QRadioButton*>("OpText")->click();
-        dialog->findChild<QPushButton*>("cmdOK")->click();
-    });
+    test::ChooseOutput("OpText");
     ButtonOf(window, "cmdPrint")->click();
     ASSERT_FALSE(f.prompts.Asked().empty());
     EXPECT_EQ(f.prompts.Asked().back().Text, "A text file named Digital.txt has been created.");

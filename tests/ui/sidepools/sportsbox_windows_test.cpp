@@ -14,12 +14,12 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <cstdio>
 #include <functional>
 
 #include "core/data/Settings.h"
 #include "core/pool/fixtures/PoolFixture.h"
 #include "core/sidepools/SideFiles.h"
+#include "support/PdfText.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/sidepools/frmOffBar.h"
@@ -28,6 +28,7 @@
 namespace gm::ui {
 namespace {
 
+using test::PdfText;
 using test::ReadFile;
 using test::WriteFile;
 
@@ -88,17 +89,6 @@ void DragEntry(QWidget& window, int row, QWidget* target) {
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
-}
-
-std::string PdfText(const std::filesystem::path& pdf) {
-    std::string out;
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
 }
 
 TEST(frmOffBar, DragAndDropOntoBoxesAndTheWasteBasket) {
