@@ -1,0 +1,173 @@
+#include "frmGraph.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/output/WebPage.h"
+#include "ui/display/ChartView.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+namespace {
+
+QGroupBox* OptionGroup(const QString& title, const char* name, const QStringList& captions, int checked,
+                       QWidget* parent, const std::function<void(int)>& chosen) {
+    auto* frame = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(frame);
+    auto* group = new QButtonGroup(frame);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* option = new QRadioButton(captions[i], frame);
+        option->setObjectName(QString("%1%2").arg(name).arg(i));
+        group->addButton(option, i);
+        layout->addWidget(option);
+    }
+    group->button(checked)->setChecked(true);
+    QObject::connect(group, &QButtonGroup::idClicked, frame, chosen);
+    return frame;
+}
+
+QLineEdit* TotalBox(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    box->setMaximumWidth(80);
+    return box;
+}
+
+}  // namespace
+
+frmGraph::frmGraph(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<NflGraph>(ctx.State)),
+      Graph1_(new ChartView(this)),
+      TxtWins_(TotalBox("TxtWins", this)),
+      TxtLosses_(TotalBox("TxtLosses", this)) {
+    setObjectName("frmGraph");
+    setWindowTitle("NFL Graphs");
+    setModal(true);
+    Graph1_->setObjectName("Graph1");
+
+    auto* loc = OptionGroup("&Location", "OpLoc", {"At Home", "On Road", "All"}, 2, this, [this](int i) {
+        model_->SetLocation(i == 0 ? Venue::Home : i == 1 ? Venue::Road : Venue::Overall);
+        Draw();
+    });
+    auto* method = OptionGroup("&Games", "OpMethod", {"Favorites", "Underdogs", "NFL vs. Spread", "NFL - No Spreads"},
+                               3, this, [this](int i) {
+                                   model_->SetMethod(static_cast<GraphMethod>(i));
+                                   Draw();
+                               });
+    auto* type = OptionGroup("&Chart", "OpType", {"BAR", "LINE"}, 0, this, [this](int i) {
+        model_->SetLine(i == 1);
+        Draw();
+    });
+
+    auto* totals = new QGridLayout;
+    auto* winsCaption = new QLabel("Total &Wins", this);
+    winsCaption->setBuddy(TxtWins_);
+    auto* lossesCaption = new QLabel("Total L&osses", this);
+    lossesCaption->setBuddy(TxtLosses_);
+    totals->addWidget(winsCaption, 0, 0);
+    totals->addWidget(TxtWins_, 0, 1);
+    totals->addWidget(lossesCaption, 1, 0);
+    totals->addWidget(TxtLosses_, 1, 1);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(method);
+    side->addWidget(loc);
+    side->addWidget(type);
+    side->addLayout(totals);
+    side->addStretch();
+
+    auto* cmdHint = Button("cmdHint", "&Hint", this);
+    auto* cmdBMP = Button("cmdBMP", "&BMP", this);
+    auto* cmdPrint = Button("cmdPrint", "&Print", this);
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    cmdOK->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdHint);
+    buttons->addStretch();
+    buttons->addWidget(cmdBMP);
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdOK);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(Graph1_, 1);
+    middle->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+
+    connect(cmdHint, &QPushButton::clicked, this, [this] {
+        ctx_.Prompts.Tell(this, PromptIcon::Information, Q(kGraphHintTitle), Q(kGraphHintText));
+    });
+    connect(cmdBMP, &QPushButton::clicked, this, &frmGraph::OnSavePicture);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmGraph::OnPrint);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    Draw();
+    cmdOK->setFocus();
+    resize(860, 520);
+    CenterForm(this);
+}
+
+void frmGraph::Draw() {
+    std::vector<double> wins, losses;
+    QStringList weeks;
+    for (int w = 0; w < kWeeks; ++w) {
+        wins.push_back(model_->Tallies()[static_cast<std::size_t>(w)].GraphWins);
+        losses.push_back(model_->Tallies()[static_cast<std::size_t>(w)].GraphLosses);
+        weeks << QString::number(w + 1);
+    }
+    const bool line = model_->Line();
+    Graph1_->Show(Q(model_->ChartTitle()),
+                  {{"Wins", wins, PaletteColor(line ? 10 : 9)}, {"Losses", losses, PaletteColor(12)}}, line,
+                  model_->AxisMaximum(), 6, weeks);
+    TxtWins_->setText(QString::number(model_->Wins()));
+    TxtLosses_->setText(QString::number(model_->Losses()));
+}
+
+// The chart prints itself on the printer of Printer Setup, one page, landscape.
+void frmGraph::OnPrint() {
+    QPrinter fallback;
+    QPrinter* printer = ctx_.Printer ? ctx_.Printer : &fallback;
+    printer->setPageOrientation(QPageLayout::Landscape);
+    printer->setDocName(Q(model_->ChartTitle()));
+    QPainter painter;
+    if (!painter.begin(printer)) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kPrintErrorTitle), "The printer could not be started.");
+        return;
+    }
+    const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
+    const QRectF target(0, 0, page.width(), page.height());
+    Graph1_->PaintOn(painter, target);
+    painter.end();
+}
+
+void frmGraph::OnSavePicture() {
+    const std::string name = model_->PictureFileName();
+    const fs::path path = WebFolder(ctx_.State) / name;
+    QString error;
+    if (!Graph1_->SaveImage(QString::fromStdString(path.string()), &error)) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(NflGraph::kPictureTitle),
+                          "The picture " + Q(name) + " could not be written: " + error);
+        return;
+    }
+    ctx_.Prompts.Tell(this, PromptIcon::Information, Q(NflGraph::kPictureTitle),
+                      Q(NflGraph::PictureConfirmation(name)));
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/nfl/NflFixture.h"
+#include "ui/display/ChartView.h"
+#include "ui/display/ElectronicSign.h"
+#include "ui/nfl/frmAnalyze.h"
+#include "ui/nfl/frmGraph.h"
+#include "ui/nfl/frmMatchup.h"
+#include "ui/nfl/frmNFLDisp.h"
+#include "ui/nfl/frmThisWeek.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/UiContext.h"
+
+namespace gm::ui {
+namespace {
+
+struct WindowFixture {
+    explicit WindowFixture(int week = 4) : state(test::NflFixtureState(dir.path(), week)) {
+        std::filesystem::create_directory(dir.path() / "TxtFiles");
+        std::filesystem::create_directory(dir.path() / "Webpages");
+        ctx.Windows = &windows;
+    }
+    test::TempDir dir;
+    AppState state;
+    ScriptedPrompter prompts;
+    WindowRegistry windows;
+    UiContext ctx{state, prompts};
+};
+
+template <typename T>
+T* Child(QWidget& w, const char* name) {
+    auto* c = w.findChild<T*>(name);
+    if (!c) ADD_FAILURE() << "no control " << name;
+    return c;
+}
+
+std::string PdfText(const std::filesystem::path& pdf) {
+    std::string out;
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+// The chooser lists the week's games; View without a choice says so; with a
+// choice the matchup window shows the 19 lines and its team buttons open the
+// team results on that team, which the matchup window clears on closing.
+TEST(frmThisWeek, ChooseAGameAndViewItsMatchup) {
+    WindowFixture f;
+    int openedOn = -1;
+    f.windows.Add("frmTResults", [&](UiContext& ctx, QWidget*) { openedOn = ctx.State.ResultsTeam; });
+    frmThisWeek chooser(f.ctx);
+    EXPECT_EQ(Child<QLabel>(chooser, "lblWeek")->text(), "4");
+    EXPECT_EQ(Child<QRadioButton>(chooser, "OpGame1")->text(), "Dallas at Washington");
+    EXPECT_TRUE(Child<QRadioButton>(chooser, "OpGame1")->isVisibleTo(&chooser));
+    EXPECT_FALSE(Child<QRadioButton>(chooser, "OpGame2")->isVisibleTo(&chooser));
+    EXPECT_FALSE(Child<QLabel>(chooser, "lblMonday")->isVisibleTo(&chooser));
+
+    Child<QPushButton>(chooser, "cmdView")->click();
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "The GRIDMOOT");
+    EXPECT_EQ(f.prompts.Asked()[0].Text, "You first need to select a game matchup.");
+
+    Child<QRadioButton>(chooser, "OpGame1")->click();
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<frmMatchup*>(QApplication::activeModalWidget());
+        if (!window) return ADD_FAILURE() << "no matchup window";
+        auto* list = Child<QListWidget>(*window, "List1");
+        EXPECT_EQ(list->count(), 19);
+        EXPECT_EQ(list->item(1)->text(), "   Season Record    2  1  0   73   48        0  1  1   20   48");
+        Child<QPushButton>(*window, "cmdHome")->click();
+        EXPECT_EQ(openedOn, test::Was);
+        Child<QPushButton>(*window, "cmdAway")->click();
+        EXPECT_EQ(openedOn, test::Dal);
+        Child<QPushButton>(*window, "cmdOK")->click();
+    });
+    Child<QPushButton>(chooser, "cmdView")->click();
+    EXPECT_EQ(f.state.ResultsTeam, 0);
+
+    // The week spin forgets the choice and lists the new week.
+    emit Child<SpinButton>(chooser, "SpinButton1")->SpinDown();
+    EXPECT_EQ(Child<QLabel>(chooser, "lblWeek")->text(), " 3");
+    EXPECT_EQ(f.state.CurrentWeek, 3);
+    EXPECT_EQ(chooser.Model().Selected(), -1);
+    EXPECT_FALSE(Child<QRadioButton>(chooser, "OpGame1")->isChecked());
+    EXPECT_EQ(Child<QRadioButton>(chooser, "OpGame1")->text(), "NY Giants at Miami");
+}
+
+TEST(frmAnalyze, OptionsRebuildTheListAndChangeBoxesRefuseBadInput) {
+    WindowFixture f;
+    frmAnalyze window(f.ctx);
+    auto* list = Child<QListWidget>(window, "lstTeam");
+    EXPECT_EQ(list->count(), 14);
+    EXPECT_EQ(Child<QLabel>(window, "lblStWeek")->text(), "1");
+    EXPECT_EQ(Child<QLabel>(window, "lblEndWeek")->text(), "4");
+
+    Child<QRadioButton>(window, "OpFu1")->click();
+    EXPECT_EQ(list->item(0)->text(), "NFC              3   2 0  60.0   125   75   45.0  +15.0");
+    Child<QPushButton>(window, "cmdExpand")->click();
+    EXPECT_EQ(list->count(), 44);
+    EXPECT_EQ(Child<QPushButton>(window, "cmdExpand")->text(), "&Shrink");
+
+    // Bad change text: the message, and the value kept is the last good one.
+    for (const char* bad : {"+", "5-", "", "101"}) {
+        f.prompts.Clear();
+        auto* box = Child<QLineEdit>(window, "txtChange0");
+        box->setText(bad);
+        emit box->editingFinished();
+        ASSERT_EQ(f.prompts.Asked().size(), 1u) << bad;
+        EXPECT_EQ(f.prompts.Asked()[0].Title, "Incorrect Inputs");
+        EXPECT_EQ(f.prompts.Asked()[0].Text, "Valid inputs are between -100 and 100");
+    }
+    f.prompts.Clear();
+    Child<QLineEdit>(window, "txtChange0")->setText("-10");
+    emit Child<QLineEdit>(window, "txtChange0")->editingFinished();
+    Child<QLineEdit>(window, "txtChange1")->setText("+10");
+    emit Child<QLineEdit>(window, "txtChange1")->editingFinished();
+    EXPECT_TRUE(f.prompts.Asked().empty());
+    Child<QCheckBox>(window, "ckPSpread")->click();  // the next rebuild takes the range
+    auto* hits = Child<QComboBox>(window, "Combo1");
+    EXPECT_GT(hits->count(), 1);
+    EXPECT_EQ(hits->itemText(hits->count() - 1), QString::number(hits->count() - 1));
+
+    // The sign's week moves on its own; the tables stay.
+    const QString sign = window.Sign()->Text();
+    emit Child<SpinButton>(window, "MSpin")->SpinDown();
+    EXPECT_EQ(Child<QLabel>(window, "lblMWeek")->text(), " 3");
+    EXPECT_NE(window.Sign()->Text(), sign);
+    EXPECT_EQ(f.state.CurrentWeek, 4);
+
+    Child<QPushButton>(window, "cmdMarquee")->click();
+    EXPECT_FALSE(Child<QWidget>(window, "picDisplay")->isVisibleTo(&window));
+    EXPECT_EQ(Child<QPushButton>(window, "cmdMarquee")->text(), "Show &Marquee");
+}
+
+// The marquee driven by the sign's finished signal.
+TEST(frmNFLDisp, SignCycleAndLabels) {
+    WindowFixture f(2);
+    frmNFLDisp window(f.ctx);
+    ElectronicSign* sign = window.Sign();
+    ASSERT_TRUE(sign);
+    EXPECT_FALSE(Child<QLabel>(window, "lblFav")->isVisibleTo(&window));
+    emit sign->finished(sign);
+    EXPECT_EQ(sign->Text(), "NY Giants 31 Washington 3");
+    EXPECT_EQ(sign->Rate(), 18);
+    EXPECT_EQ(Child<QLabel>(window, "lblFav")->text(), "NY Giants");
+    EXPECT_EQ(Child<QLabel>(window, "lblSpread")->text(), "7");
+    emit sign->finished(sign);
+    EXPECT_EQ(sign->Mode(), 0);
+    EXPECT_EQ(sign->Text(), "NY Giants 31 Washington 3");
+
+    Child<QPushButton>(window, "cmdShow")->click();
+    EXPECT_TRUE(Child<QLabel>(window, "lblFav")->isVisibleTo(&window));
+    EXPECT_EQ(Child<QPushButton>(window, "cmdShow")->text(), "&Hide Spread");
+
+    // An empty week says so at every turn.
+    for (int i = 0; i < 8; ++i) emit Child<SpinButton>(window, "SpinButton1")->SpinUp();
+    EXPECT_EQ(f.state.CurrentWeek, 10);
+    for (int turn = 0; turn < 2; ++turn) {
+        emit sign->finished(sign);
+        EXPECT_EQ(sign->Text(), "NO GAMES SCHEDULED FOR THIS WEEK");
+        emit sign->finished(sign);
+    }
+}
+
+TEST(frmGraph, TotalsFollowTheOptionsAndTheChartPrintsAndSaves) {
+    WindowFixture f;
+    frmGraph window(f.ctx);
+    EXPECT_EQ(Child<QLineEdit>(window, "TxtWins")->text(), "8");
+    EXPECT_EQ(Child<QLineEdit>(window, "TxtLosses")->text(), "8");
+    Child<QRadioButton>(window, "OpMethod0")->click();
+    Child<QRadioButton>(window, "OpLoc0")->click();
+    EXPECT_EQ(Child<QLineEdit>(window, "TxtWins")->text(), "2");
+    EXPECT_EQ(Child<QLineEdit>(window, "TxtLosses")->text(), "1");
+    Child<QRadioButton>(window, "OpType1")->click();
+    EXPECT_TRUE(window.Model().Line());
+
+    Child<QPushButton>(window, "cmdHint")->click();
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Reading Graphs");
+
+    // Printed to PDF through the printer of Printer Setup, as the window shows it.
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const auto pdf = f.dir.path() / "graph.pdf";
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    f.ctx.Printer = &printer;
+    Child<QPushButton>(window, "cmdPrint")->click();
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_NE(PdfText(pdf).find("1997 NFL League Data"), std::string::npos) << PdfText(pdf);
+
+    // The picture: confirmed only once written.
+    f.prompts.Clear();
+    Child<QPushButton>(window, "cmdBMP")->click();
+    const auto picture = f.dir.path() / "Webpages" / "1997NFLGraph.bmp";
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Windows Bitmap");
+    EXPECT_TRUE(std::filesystem::exists(picture));
+    EXPECT_GT(std::filesystem::file_size(picture), 1000u);
+    EXPECT_TRUE(f.prompts.Asked()[0].Text.startsWith("A Windows Bitmap file named 1997NFLGraph.bmp"));
+
+    // A folder that cannot be written: a failure, no confirmation.
+    f.prompts.Clear();
+    std::filesystem::remove(picture);
+    std::filesystem::create_directory(picture);  // a folder where the picture should go
+    Child<QPushButton>(window, "cmdBMP")->click();
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
+    EXPECT_TRUE(f.prompts.Asked()[0].Text.contains("1997NFLGraph.bmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(picture));
+}
+
+}  // namespace
+}  // namespace gm::ui
