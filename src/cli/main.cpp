@@ -24,7 +24,10 @@ int main(int argc, char** argv) {
     // Printing to PDF needs fonts, hence a GUI application; it never opens a window.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qtDefaultHandler = qInstallMessageHandler(QuietHandler);
-    QGuiApplication app(argc, argv);
+    // Qt would take options it knows (--style, --platform, --reverse, ...) out of
+    // the command line; it is shown the program's name only.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     return gm::cli::RunCli(args, std::cout, std::cerr, programFolder);

@@ -10,6 +10,7 @@ namespace gm {
 namespace {
 
 constexpr int kLastFirstWeek = kWeeks - 1;  // the second week is at most 21
+constexpr double kTableSize = 12;
 
 }  // namespace
 
@@ -37,6 +38,9 @@ void EzEntrySheet::PrintWeek(PageSurface& s, int week) const {
     PrintCentered(s, "NFL Score Sheet:  Week " + std::to_string(week));
     s.Font.Weight = 400;
     s.PrintLine();
+    // The columns stand less than an inch apart: the table is set in 12 point
+    // so that "Spreads" and "San Francisco" keep to their own columns.
+    s.Font.Size = kTableSize;
 
     s.Font.Underline = true;
     s.CurrentX = 1260;

@@ -60,14 +60,15 @@ TEST(EzEntrySheet, PrintsBothWeeksOnOnePage) {
     EXPECT_GT(titles[1]->y, blanks[2]->y);
 
     // Headings, underlined, on one line.
-    const double headY = blanks[0]->y - 16 * 24;
+    const double headY = blanks[0]->y - 12 * 24;
+    EXPECT_EQ(blanks[0]->font.Size, 12);
     int headings = 0;
     for (const auto& op : texts) {
         if (op.y != headY || op.text.empty()) continue;
         ++headings;
         EXPECT_TRUE(op.font.Underline) << op.text;
         if (op.text == "Home Team") EXPECT_EQ(op.x, 12 * w);
-        if (op.text == "Scores") EXPECT_DOUBLE_EQ(op.x + 6 * 16 * 12 / 2.0, s.ScaleWidth() / 2 - 180);
+        if (op.text == "Scores") EXPECT_DOUBLE_EQ(op.x + 6 * 12 * 12 / 2.0, s.ScaleWidth() / 2 - 180);
     }
     EXPECT_EQ(headings, 5);
     EXPECT_EQ(sheet.PrintErrorTitle(), "Unable to Print, Please check your Printer");
