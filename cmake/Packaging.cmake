@@ -66,9 +66,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, xdg-utils")
-# The first line is the package's synopsis, the rest its long description.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[NFL office pool organiser
-Gridmoot runs an office NFL pool through a season: the season's games,
+# The long description; the synopsis line above it is the summary.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Gridmoot runs an office NFL pool through a season: the season's games,
 point spreads and scores, the pool's members and their weekly pick
 sheets, grading straight up or against the spread with confidence points
 and tiebreakers, standings, statistics, printed sheets and reports, a
