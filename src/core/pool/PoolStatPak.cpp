@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kFirstWeek = 1;
 constexpr int kLastWeek = kWeeks;
-constexpr int kLastRegularWeek = 17;
 
 // "####0.0": at least one digit before the point, like "#0.0".
 void AppendPoints(std::string& line, std::size_t width, std::int64_t halfPoints) {
@@ -79,10 +78,7 @@ void PoolStatPak::RemoveWeek() {
 }
 
 bool PoolStatPak::Spin(int step) {
-    const int week = week_ + step;
-    if (step == 0 || week < kFirstWeek || week > kLastWeek) return false;
-    while (week_ < week) AddWeek();
-    while (week_ > week) RemoveWeek();
+    if (!MoveLastWeek(week_, step, [this] { AddWeek(); }, [this] { RemoveWeek(); })) return false;
     weekLabel_ = gm::WeekLabel(week_, true);
     state_.CurrentWeek = week_;
     return true;
@@ -125,12 +121,7 @@ std::string PoolStatPak::Line(int week) const {
 }
 
 std::vector<std::string> PoolStatPak::Lines() const {
-    std::vector<std::string> lines;
-    for (int w = 1; w <= week_; ++w) {
-        if (w == kLastRegularWeek + 1) lines.emplace_back(kStatPakPostSeason);
-        lines.push_back(Line(w));
-    }
-    return lines;
+    return WeekByWeekLines(week_, [this](int w) { return Line(w); });
 }
 
 PoolStatAverages PoolStatPak::Averages() const {

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kFirstWeek = 1;
 constexpr int kLastWeek = kWeeks;
-constexpr int kLastRegularWeek = 17;
 
 // The key members are ranked by: wins, percentage or confidence points.
 std::uint32_t RankKey(PoolSortKind sort, std::int32_t wins, float pct, std::int64_t halfPoints) {
@@ -114,10 +113,7 @@ void StatPak::RemoveWeek() {
 }
 
 bool StatPak::Spin(int step) {
-    const int week = week_ + step;
-    if (step == 0 || week < kFirstWeek || week > kLastWeek) return false;
-    while (week_ < week) AddWeek();
-    while (week_ > week) RemoveWeek();
+    if (!MoveLastWeek(week_, step, [this] { AddWeek(); }, [this] { RemoveWeek(); })) return false;
     weekLabel_ = gm::WeekLabel(week_, true);
     state_.CurrentWeek = week_;
     return true;
@@ -189,13 +185,8 @@ std::string StatPak::Line(int member, int week) const {
 }
 
 std::vector<std::string> StatPak::LinesFor(int member) const {
-    std::vector<std::string> lines;
-    if (member < 0 || member >= static_cast<int>(totals_.size())) return lines;
-    for (int w = 1; w <= week_; ++w) {
-        if (w == kLastRegularWeek + 1) lines.emplace_back(kStatPakPostSeason);
-        lines.push_back(Line(member, w));
-    }
-    return lines;
+    if (member < 0 || member >= static_cast<int>(totals_.size())) return {};
+    return WeekByWeekLines(week_, [&](int w) { return Line(member, w); });
 }
 
 StatPakAverages StatPak::AveragesFor(int member) const {

@@ -1,5 +1,6 @@
 #include "StatPakText.h"
 
+#include "core/data/GameRecord.h"
 #include "core/output/PrintJob.h"
 #include "core/output/TextOutput.h"
 #include "core/pool/Grading.h"
@@ -57,6 +58,24 @@ void PrintStatPak(PageSurface& s, const StatPakPage& page) {
         s.PrintLine();
     }
     for (const AverageLine& line : page.Averages) s.PrintLine(AverageText(line));
+}
+
+std::vector<std::string> WeekByWeekLines(int last, const std::function<std::string(int)>& line) {
+    constexpr int kLastRegularWeek = 17;
+    std::vector<std::string> lines;
+    for (int w = 1; w <= last; ++w) {
+        if (w == kLastRegularWeek + 1) lines.emplace_back(kStatPakPostSeason);
+        lines.push_back(line(w));
+    }
+    return lines;
+}
+
+bool MoveLastWeek(int week, int step, const std::function<void()>& add, const std::function<void()>& remove) {
+    const int target = week + step;
+    if (step == 0 || target < 1 || target > kWeeks) return false;
+    for (; week < target; ++week) add();
+    for (; week > target; --week) remove();
+    return true;
 }
 
 std::string AverageOf(double sum, long long count) {

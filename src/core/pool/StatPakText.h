@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,14 @@ std::vector<std::string> StatPakClipboardLines(const StatPakPage& page);
 // underlined, the column heading in Courier New 12 pt still bold and
 // underlined, then the lines and averages in plain Courier New.
 void PrintStatPak(PageSurface& surface, const StatPakPage& page);
+
+// The week lines of weeks 1 to `last`, the post-season line before week 18.
+std::vector<std::string> WeekByWeekLines(int last, const std::function<std::string(int week)>& line);
+
+// A spin of the week shown: from weeks 1 to `week` computed, moves to week +
+// step one week at a time, adding each new week or removing the last one.
+// Refused (false, nothing called) beyond weeks 1 and 21.
+bool MoveLastWeek(int week, int step, const std::function<void()>& add, const std::function<void()>& remove);
 
 // "#0.00" or 0.00 when there is nothing to divide by.
 std::string AverageOf(double sum, long long count);
