@@ -1,7 +1,10 @@
 #include "ReportRegistry.h"
+#include "core/nfl/Analyzer.h"
 #include "core/nfl/ConferenceStandings.h"
 #include "core/nfl/FavUndStandings.h"
 #include "core/nfl/LeagueStandings.h"
+#include "core/nfl/Matchup.h"
+#include "core/nfl/NflGraph.h"
 #include "core/nfl/NflResults.h"
 #include "core/nfl/PointsStandings.h"
 #include "core/nfl/TeamResults.h"
@@ -93,6 +96,58 @@ std::unique_ptr<Report> Points(AppState& state, const ReportArgs& args) {
     return model;
 }
 
+// One game's comparison: the game by its place in the week, as the chooser lists it.
+std::unique_ptr<Report> MatchupReport(AppState& state, const ReportArgs& args) {
+    MatchupChooser chooser(state);
+    SpinTo(chooser.Week(), args.Week("--week", chooser.Week()), [&](int step) { return chooser.Spin(step); });
+    const int game = args.Number("--game", 1, kSlots, 0);
+    if (game == 0) args.Refuse("--game is required: the game's place in the week, 1 to 15 (15 = Monday night)");
+    chooser.Select(game - 1);
+    if (chooser.Selected() != game - 1)
+        args.Refuse("week " + std::to_string(chooser.Week()) + " has no game in place " + std::to_string(game));
+    return std::make_unique<Matchup>(*chooser.View());
+}
+
+Venue LocationOf(const ReportArgs& args, const std::string& all) {
+    const std::string where = args.Choice("--location", {"home", "road", all}, all);
+    return where == "home" ? Venue::Home : where == "road" ? Venue::Road : Venue::Overall;
+}
+
+// The league graph, printed (the chart has no text form).
+std::unique_ptr<Report> Graph(AppState& state, const ReportArgs& args) {
+    auto model = std::make_unique<NflGraph>(state);
+    const std::string method =
+        args.Choice("--method", {"favorites", "underdogs", "spread", "straight"}, "straight");
+    model->SetMethod(method == "favorites"   ? GraphMethod::Favorites
+                     : method == "underdogs" ? GraphMethod::Underdogs
+                     : method == "spread"    ? GraphMethod::Spread
+                                             : GraphMethod::Straight);
+    model->SetLocation(LocationOf(args, "all"));
+    model->SetLine(args.Flag("--line"));
+    return model;
+}
+
+std::unique_ptr<Report> AnalyzerReport(AppState& state, const ReportArgs& args) {
+    auto model = std::make_unique<Analyzer>(state);
+    SpinTo(model->EndWeek(), args.Week("--end", model->EndWeek()), [&](int step) { return model->SpinEnd(step); });
+    SpinTo(model->StartWeek(), args.Week("--start", model->StartWeek()),
+           [&](int step) { return model->SpinStart(step); });
+    const std::string role = args.Choice("--role", {"all", "favorites", "underdogs"}, "all");
+    model->SetRole(role == "favorites" ? Role::Favorite : role == "underdogs" ? Role::Underdog : Role::Any);
+    model->SetLocation(LocationOf(args, "all"));
+    const std::string restrict = args.Choice("--restrict", {"none", "division", "conference"}, "none");
+    model->SetRestriction(restrict == "division"     ? GameFilter::NonDivision
+                          : restrict == "conference" ? GameFilter::NonConference
+                                                     : GameFilter::All);
+    model->SetSpread(args.Flag("--spread"));
+    const std::string benchmark = args.Choice("--benchmark", {"season", "conference", "league"}, "season");
+    model->SetBenchmark(benchmark == "conference" ? Benchmark::ConferenceHC
+                        : benchmark == "league"   ? Benchmark::LeagueHC
+                                                  : Benchmark::RegularSeason);
+    model->SetExpanded(args.Flag("--expanded"));
+    return model;
+}
+
 }  // namespace
 
 // The NFL displays.
@@ -135,6 +190,28 @@ void RegisterNflReports(ReportRegistry& r) {
             {"--average", "", "points per game instead of totals"},
             {"--by-conference", "", "NFC teams in the first list, AFC in the second"}},
            Points});
+    r.Add({"matchup",
+           "this week's matchups: the two teams of a game compared category by category",
+           {{"--week", "N", "the week of the game (default: the current week); earlier weeks are counted"},
+            {"--game", "N", "the game's place in the week, 1 to 15 (15 = Monday night; required)"}},
+           MatchupReport});
+    r.Add({"graph",
+           "the league graph: wins and losses of each week (printout only: --to pdf)",
+           {{"--method", "favorites|underdogs|spread|straight", "the games counted (default straight)"},
+            {"--location", "home|road|all", "home teams, road teams or all (default all)"},
+            {"--line", "", "a line chart instead of bars"}},
+           Graph});
+    r.Add({"analyzer",
+           "the NFL Analyzer: a handicapping category against a benchmark",
+           {{"--start", "N", "first week (default 1)"},
+            {"--end", "N", "last week (default: the current week)"},
+            {"--role", "all|favorites|underdogs", "games as favourite or underdog (default all)"},
+            {"--location", "home|road|all", "home games, road games or all (default all)"},
+            {"--restrict", "none|division|conference", "only games outside the division or conference"},
+            {"--spread", "", "records against the point spread"},
+            {"--benchmark", "season|conference|league", "what each record is compared with (default season)"},
+            {"--expanded", "", "list every team under its division"}},
+           AnalyzerReport});
 }
 
 }  // namespace gm::cli
