@@ -103,8 +103,13 @@ std::string NflGraph::SeriesCaption() const {
     return std::string(methods[static_cast<std::size_t>(method_)]) + "  " + std::string(where);
 }
 
+Status NflGraph::Print(PageSurface& surface, int copies) const {
+    surface.SetOrientation(2);
+    return Report::Print(surface, copies);
+}
+
 // The chart on paper, landscape: axes with a tick every fifth of the axis,
-// the 21 weeks along the bottom, wins drawn thick and losses thin (bars side
+// the 21 weeks along the bottom, wins filled and losses open (bars side
 // by side, or lines through the weekly points), and the totals underneath.
 void NflGraph::PrintCopy(PageSurface& s, int) const {
     s.Font = PageFont{"Arial", 18, true};
@@ -153,6 +158,12 @@ void NflGraph::PrintCopy(PageSurface& s, int) const {
             } else if (value(w) > 0) {
                 const double x = left + weekWidth * w + weekWidth * (series == 0 ? 0.12 : 0.5);
                 s.Line(x, y(value(w)), x + weekWidth * 0.38, bottom, true);
+                if (series == 0) {
+                    // Wins are filled with close lines, losses stay open.
+                    s.DrawWidth = 1;
+                    for (double hx = x + 30; hx < x + weekWidth * 0.38; hx += 30) s.Line(hx, y(value(w)), hx, bottom);
+                    s.DrawWidth = 4;
+                }
             }
         }
     }
@@ -160,8 +171,8 @@ void NflGraph::PrintCopy(PageSurface& s, int) const {
     s.Font = PageFont{"Arial", 12};
     s.CurrentX = 0;
     s.CurrentY = bottom + 480;
-    PrintCentered(s, "Total Wins " + std::to_string(Wins()) + "   (thick)        Total Losses " +
-                         std::to_string(Losses()) + "   (thin)");
+    PrintCentered(s, "Total Wins " + std::to_string(Wins()) + "   (filled)        Total Losses " +
+                         std::to_string(Losses()) + "   (open)");
 }
 
 }  // namespace gm

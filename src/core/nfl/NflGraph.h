@@ -73,6 +73,8 @@ public:
     std::string ReportTitle() const override { return ChartTitle(); }
     ReportWriters Writers() const override { return {false, false, true, false}; }
     void PrintCopy(PageSurface& surface, int copyIndex) const override;
+    // Landscape, then the copies.
+    Status Print(PageSurface& surface, int copies) const override;
 
 private:
     void Rebuild();

@@ -91,8 +91,9 @@ TEST(NflGraph, ModelOpensOnStraightUpAllAndPrintsItsChart) {
         if (op.kind == RecordingSurface::Op::Kind::Text && op.text.rfind("Total Wins", 0) == 0) totals = op.text;
     }
     EXPECT_EQ(bars, 3);  // one bar per week with a value
-    EXPECT_EQ(totals, "Total Wins 1   (thick)        Total Losses 2   (thin)");
+    EXPECT_EQ(totals, "Total Wins 1   (filled)        Total Losses 2   (open)");
     EXPECT_EQ(surface.Pages(), 1);
+    EXPECT_EQ(surface.Orientation(), 2);
 }
 
 // ---- The marquee ----------------------------------------------------------
