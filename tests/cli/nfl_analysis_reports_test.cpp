@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 
 #include "cli/Cli.h"
 #include "core/data/SeasonFile.h"
 #include "core/nfl/NflFixture.h"
+#include "support/PdfText.h"
 
 namespace gm::cli {
 namespace {
@@ -32,16 +32,7 @@ struct Folder {
     test::TempDir dir;
 };
 
-std::string PdfText(const std::filesystem::path& pdf) {
-    std::string out;
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
+using test::PdfText;
 
 TEST(NflAnalysisReports, MatchupAnalyzerAndGraph) {
     Folder f;
