@@ -10,6 +10,7 @@
 
 #include "core/shell/Help.h"
 #include "ui/pool/PoolUi.h"
+#include "ui/pool/StatPakUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/SpinButton.h"
@@ -146,12 +147,9 @@ frmPoolRoom::frmPoolRoom(UiContext& ctx, QWidget* parent)
     lblStat_->setText(Q(model_->StatHeading()));
     ShowPanels();
 
-    connect(spinWeek, &SpinButton::SpinUp, this, [this] { SpinWeek(+1); });
-    connect(spinWeek, &SpinButton::SpinDown, this, [this] { SpinWeek(-1); });
-    connect(spinStart, &SpinButton::SpinUp, this, [this] { SpinRange(true, +1); });
-    connect(spinStart, &SpinButton::SpinDown, this, [this] { SpinRange(true, -1); });
-    connect(spinEnd, &SpinButton::SpinUp, this, [this] { SpinRange(false, +1); });
-    connect(spinEnd, &SpinButton::SpinDown, this, [this] { SpinRange(false, -1); });
+    OnSpin(spinWeek, this, [this](int step) { SpinWeek(step); });
+    OnSpin(spinStart, this, [this](int step) { SpinRange(true, step); });
+    OnSpin(spinEnd, this, [this](int step) { SpinRange(false, step); });
     const auto get = [this](void (PoolRoom::*fill)()) {
         return [this, fill] {
             {
@@ -169,10 +167,7 @@ frmPoolRoom::frmPoolRoom(UiContext& ctx, QWidget* parent)
     connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PoolRoom); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    adjustSize();
-    CenterForm(this);
-    // 150 twips above the centre of the screen.
-    move(x(), std::max(0, y() - 150 * logicalDpiY() / 1440));
+    CenterAbove(this, 150);
 }
 
 void frmPoolRoom::ShowPanels() {

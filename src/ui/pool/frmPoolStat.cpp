@@ -9,6 +9,7 @@
 
 #include "core/shell/Help.h"
 #include "ui/pool/PoolUi.h"
+#include "ui/pool/StatPakUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
@@ -23,7 +24,7 @@ frmPoolStat::frmPoolStat(UiContext& ctx, QWidget* parent)
       model_(std::make_unique<PoolStatPak>(ctx.State)),
       lblWeek_(Named("lblWeek", this)),
       lblPoolWeek_(Named("lblPoolWeek", this)),
-      frStandings_(new QGroupBox(this)),
+      frStandings_(new HeadingFrame(this)),
       lstPlayer_(new QListWidget(this)),
       lblWins_(Named("lblWins", this)),
       lblLosses_(Named("lblLosses", this)),
@@ -65,20 +66,16 @@ frmPoolStat::frmPoolStat(UiContext& ctx, QWidget* parent)
 
     auto* frameLayout = new QVBoxLayout(frStandings_);
     frameLayout->addWidget(lstPlayer_);
+    LineUpUnderCaption(frStandings_, frameLayout, lstPlayer_);
 
     auto* averages = new QGridLayout;
     averages->addWidget(lblPoolWeek_, 0, 0, 1, 2);
-    const auto pair = [&](int row, int column, const char* text, QLabel* value) {
-        averages->addWidget(new QLabel(text, this), row, column * 2);
-        averages->addWidget(value, row, column * 2 + 1);
-        value->setMinimumWidth(QFontMetrics(value->font()).horizontalAdvance("00000.00"));
-    };
-    pair(1, 0, "Avg. Wins", lblWins_);
-    pair(1, 1, "Avg. Losses", lblLosses_);
-    pair(1, 2, "Win Pct", lblPct_);
-    pair(2, 0, "Avg. TB", lblTb_);
+    AddAverage(averages, 1, 0, "Avg. Wins", lblWins_);
+    AddAverage(averages, 1, 1, "Avg. Losses", lblLosses_);
+    AddAverage(averages, 1, 2, "Win Pct", lblPct_);
+    AddAverage(averages, 2, 0, "Avg. TB", lblTb_);
     if (model_->ConfidenceMode())
-        pair(2, 1, "Avg. CPts", lblCon_);
+        AddAverage(averages, 2, 1, "Avg. CPts", lblCon_);
     else
         lblCon_->hide();
     averages->setColumnStretch(6, 1);
@@ -101,16 +98,12 @@ frmPoolStat::frmPoolStat(UiContext& ctx, QWidget* parent)
     frStandings_->setTitle(Q(model_->Heading()));
     Redisplay();
 
-    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
-    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmPoolStat::OnPrint);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PoolStatPak); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    adjustSize();
-    CenterForm(this);
-    // 200 twips above the centre of the screen, as the Player StatPak.
-    move(x(), std::max(0, y() - 200 * logicalDpiY() / 1440));
+    CenterAbove(this, 200);  // as the Player StatPak
 }
 
 void frmPoolStat::Redisplay() {

@@ -5,12 +5,12 @@
 
 #include "core/pool/PoolStatPak.h"
 
-class QGroupBox;
 class QLabel;
 class QListWidget;
 
 namespace gm::ui {
 
+class HeadingFrame;
 struct UiContext;
 
 // The Pool StatPak: the whole pool week by week, with the per-player
@@ -33,7 +33,7 @@ private:
     std::unique_ptr<PoolStatPak> model_;
     QLabel* lblWeek_;
     QLabel* lblPoolWeek_;
-    QGroupBox* frStandings_;
+    HeadingFrame* frStandings_;
     QListWidget* lstPlayer_;
     QLabel* lblWins_;
     QLabel* lblLosses_;

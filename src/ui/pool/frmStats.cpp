@@ -10,6 +10,7 @@
 
 #include "core/shell/Help.h"
 #include "ui/pool/PoolUi.h"
+#include "ui/pool/StatPakUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
@@ -24,7 +25,7 @@ frmStats::frmStats(UiContext& ctx, QWidget* parent)
       model_(std::make_unique<StatPak>(ctx.State)),
       Combo1_(new QComboBox(this)),
       lblWeek_(Named("lblWeek", this)),
-      frStandings_(new QGroupBox(this)),
+      frStandings_(new HeadingFrame(this)),
       lstPlayer_(new QListWidget(this)),
       lblRank_(Named("lblRank", this)),
       lblWins_(Named("lblWins", this)),
@@ -71,19 +72,15 @@ frmStats::frmStats(UiContext& ctx, QWidget* parent)
 
     auto* frameLayout = new QVBoxLayout(frStandings_);
     frameLayout->addWidget(lstPlayer_);
+    LineUpUnderCaption(frStandings_, frameLayout, lstPlayer_);
 
     auto* averages = new QGridLayout;
-    const auto pair = [&](int row, int column, const char* caption, QLabel* value) {
-        averages->addWidget(new QLabel(caption, this), row, column * 2);
-        averages->addWidget(value, row, column * 2 + 1);
-        value->setMinimumWidth(QFontMetrics(value->font()).horizontalAdvance("00000.00"));
-    };
-    pair(0, 0, "Avg. Wins", lblWins_);
-    pair(0, 1, "Avg. Losses", lblLosses_);
-    pair(0, 2, "Win Pct", lblPct_);
-    pair(1, 0, "Avg. TB", lblTb_);
-    pair(1, 1, "Avg. WRank", lblWRank_);
-    pair(1, 2, "Avg. SRank", lblSRank_);
+    AddAverage(averages, 0, 0, "Avg. Wins", lblWins_);
+    AddAverage(averages, 0, 1, "Avg. Losses", lblLosses_);
+    AddAverage(averages, 0, 2, "Win Pct", lblPct_);
+    AddAverage(averages, 1, 0, "Avg. TB", lblTb_);
+    AddAverage(averages, 1, 1, "Avg. WRank", lblWRank_);
+    AddAverage(averages, 1, 2, "Avg. SRank", lblSRank_);
     averages->addWidget(conCaption_, 2, 0);
     averages->addWidget(lblCon_, 2, 1);
     averages->setColumnStretch(6, 1);
@@ -118,16 +115,12 @@ frmStats::frmStats(UiContext& ctx, QWidget* parent)
         if (item >= 0) model_->SelectMember(Combo1_->itemData(item).toInt());
         ShowMember();
     });
-    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
-    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmStats::OnPrint);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PlayerStatPak); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    adjustSize();
-    CenterForm(this);
-    // The StatPak sits 200 twips above the centre of the screen.
-    move(x(), std::max(0, y() - 200 * logicalDpiY() / 1440));
+    CenterAbove(this, 200);
 }
 
 void frmStats::ShowMember() {

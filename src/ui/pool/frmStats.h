@@ -6,12 +6,12 @@
 #include "core/pool/StatPak.h"
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 
 namespace gm::ui {
 
+class HeadingFrame;
 struct UiContext;
 
 // The Player StatPak: one member's season week by week, with the ranks as
@@ -35,7 +35,7 @@ private:
     std::unique_ptr<StatPak> model_;
     QComboBox* Combo1_;
     QLabel* lblWeek_;
-    QGroupBox* frStandings_;
+    HeadingFrame* frStandings_;
     QListWidget* lstPlayer_;
     QLabel* lblRank_;
     QLabel* lblWins_;
