@@ -11,10 +11,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <cstdio>
 #include <filesystem>
 
 #include "core/nfl/NflFixture.h"
+#include "support/PdfText.h"
 #include "ui/display/ChartView.h"
 #include "ui/display/ElectronicSign.h"
 #include "ui/nfl/frmAnalyze.h"
@@ -48,16 +48,7 @@ T* Child(QWidget& w, const char* name) {
     return c;
 }
 
-std::string PdfText(const std::filesystem::path& pdf) {
-    std::string out;
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
+using test::PdfText;
 
 // The chooser lists the week's games; View without a choice says so; with a
 // choice the matchup window shows the 19 lines and its team buttons open the
@@ -227,6 +218,48 @@ TEST(frmGraph, TotalsFollowTheOptionsAndTheChartPrintsAndSaves) {
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
     EXPECT_TRUE(f.prompts.Asked()[0].Text.contains("1997NFLGraph.bmp"));
     EXPECT_TRUE(std::filesystem::is_directory(picture));
+}
+
+// Pictures of the windows on the real 1997 season, to look at as a user would.
+TEST(Screenshots, MatchupGraphMarqueeAndAnalyzer) {
+    const QString folder = qEnvironmentVariable("GRIDMOOT_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set GRIDMOOT_SCREENSHOTS to a folder to write pictures";
+    WindowFixture f(9);
+    f.state.Games = test::RealSeason1997();
+    frmThisWeek chooser(f.ctx);
+    chooser.show();
+    EXPECT_TRUE(chooser.grab().save(folder + "/thisweek.png"));
+    const auto slot = chooser.Model().Options().front().Slot;
+    chooser.findChild<QRadioButton*>(QString("OpGame%1").arg(slot))->click();
+    QTimer::singleShot(0, [&] {
+        auto* window = QApplication::activeModalWidget();
+        EXPECT_TRUE(window->grab().save(folder + "/matchup.png"));
+        window->close();
+    });
+    chooser.findChild<QPushButton*>("cmdView")->click();
+
+    frmGraph graph(f.ctx);
+    graph.show();
+    QTest::qWait(200);
+    EXPECT_TRUE(graph.grab().save(folder + "/graph-bar.png"));
+    graph.findChild<QRadioButton*>("OpMethod0")->click();
+    graph.findChild<QRadioButton*>("OpType1")->click();
+    QTest::qWait(200);
+    EXPECT_TRUE(graph.grab().save(folder + "/graph-line.png"));
+
+    frmNFLDisp marquee(f.ctx);
+    marquee.show();
+    emit marquee.Sign()->finished(marquee.Sign());
+    marquee.findChild<QPushButton*>("cmdShow")->click();
+    for (int i = 0; i < 60; ++i) marquee.Sign()->Advance();
+    EXPECT_TRUE(marquee.grab().save(folder + "/marquee.png"));
+
+    frmAnalyze analyzer(f.ctx);
+    analyzer.show();
+    analyzer.findChild<QRadioButton*>("OpFu1")->click();
+    analyzer.findChild<QPushButton*>("cmdExpand")->click();
+    for (int i = 0; i < 80; ++i) analyzer.Sign()->Advance();
+    EXPECT_TRUE(analyzer.grab().save(folder + "/analyzer.png"));
 }
 
 }  // namespace
