@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "core/data/Settings.h"
 #include "core/shell/Help.h"
@@ -163,7 +165,14 @@ PickSheetDialog::PickSheetDialog(UiContext& ctx, SheetStyle style, const char* f
     connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PickSheets); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    setTabOrder(txtWeek_, spin);
+    // Tab runs down the choices in reading order, the comment last before OK.
+    std::vector<QWidget*> chain{txtWeek_, spin, opName_[0], opName_[1], opGroup_[0], opGroup_[1], opCName_, opTName_};
+    for (QRadioButton* o : opOutput_)
+        if (o) chain.push_back(o);
+    for (QWidget* w : std::initializer_list<QWidget*>{copies_->Bar(), copies_->OnePerPlayerBox(), txtComment_, cmdOK,
+                                                      cmdHelp, cmdCancel})
+        chain.push_back(w);
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
     adjustSize();
     CenterForm(this);
 }
