@@ -33,12 +33,10 @@ std::vector<Record> DecodeAll(std::string_view bytes, int size, Decode decode) {
     return out;
 }
 
+// A missing file reads as empty. It is not created: opening a window and
+// closing it again leaves the data folder as it was; the first save makes it.
 Status LoadBytes(const AppState& state, std::string_view name, std::string& bytes) {
-    const fs::path file = state.File(name);
-    bool missing = false;
-    if (Status s = ReadFileBytes(file, bytes, &missing); !s) return s;
-    if (missing) return TouchFile(file);
-    return Status::Ok();
+    return ReadFileBytes(state.File(name), bytes);
 }
 
 }  // namespace

@@ -68,8 +68,8 @@ std::vector<BoxRecord> DecodeBoxPlayers(std::string_view bytes);
 std::string EncodeDigitPlayers(const std::vector<DigitRecord>& players);
 std::vector<DigitRecord> DecodeDigitPlayers(std::string_view bytes);
 
-// Readers: a missing file reads as empty and is created empty; an incomplete
-// last record is ignored.
+// Readers: a missing file reads as empty (and is left missing until the
+// first save); an incomplete last record is ignored.
 Status LoadSportBox(const AppState& state, SeasonBoxes& boxes);
 Status LoadBoxPlayers(const AppState& state, std::vector<BoxRecord>& players);
 Status LoadDigitPlayers(const AppState& state, std::vector<DigitRecord>& players);

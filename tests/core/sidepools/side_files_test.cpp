@@ -71,7 +71,7 @@ TEST(SideFiles, PlayerAndDigitalRecords) {
     EXPECT_EQ(DecodeDigitPlayers(dd + "x"), digital);
 }
 
-TEST(SideFiles, MissingFilesReadEmptyAndAreCreated) {
+TEST(SideFiles, MissingFilesReadEmptyAndStayMissing) {
     TempDir dir;
     AppState state(dir.path());
     SeasonBoxes boxes{};
@@ -84,10 +84,8 @@ TEST(SideFiles, MissingFilesReadEmptyAndAreCreated) {
     EXPECT_EQ(boxes, SeasonBoxes{});
     EXPECT_TRUE(players.empty());
     EXPECT_TRUE(digital.empty());
-    for (const char* name : {"SportBox.Dat", "SBPlayer.dat", "Digital.dat"}) {
-        EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
-        EXPECT_EQ(std::filesystem::file_size(dir / name), 0u) << name;
-    }
+    for (const char* name : {"SportBox.Dat", "SBPlayer.dat", "Digital.dat"})
+        EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
 }
 
 // A stale "Temp.dat" left by another kind of save (here a long pool record)
