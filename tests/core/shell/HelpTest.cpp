@@ -46,9 +46,11 @@ TEST(Help, PagesLinkOnlyToPagesThatExist) {
             if (entry.path().filename() == "index.html") linkedFromIndex.insert(target);
         }
     }
-    for (const auto& entry : std::filesystem::directory_iterator(kDocs))
-        if (entry.path().extension() == ".html" && entry.path().filename() != "index.html")
+    for (const auto& entry : std::filesystem::directory_iterator(kDocs)) {
+        if (entry.path().extension() == ".html" && entry.path().filename() != "index.html") {
             EXPECT_TRUE(linkedFromIndex.count(entry.path().filename().string())) << entry.path().filename();
+        }
+    }
 }
 
 }  // namespace
