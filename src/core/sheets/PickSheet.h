@@ -89,6 +89,11 @@ inline constexpr std::string_view kNoMembersSheetText =
 std::optional<std::string> SheetCopiesRefusal(int memberCount, int count, bool onePerPlayer,
                                               std::string_view noCopiesText);
 
+// The footer of the Standard sheet at ScaleHeight - 720: a full-width line,
+// the banner and the web address centred, another line. Other printouts
+// that end with the same footer call it too.
+void PrintStandardFooter(PageSurface& s);
+
 class TopTenLists;
 
 // One style of pick sheet for the state and choices: its writers as a report
@@ -128,7 +133,6 @@ private:
     void PrintStrip(PageSurface& s, const std::vector<SheetGame>& games) const;
     void PrintTopTenTables(PageSurface& s) const;
     void PrintStandingsHalf(PageSurface& s) const;
-    static void PrintFooter(PageSurface& s);
 
     std::string StandardText() const;
     std::string TearoffText() const;

@@ -134,7 +134,7 @@ void PickSheet::PrintCommentLines(PageSurface& s, double centre) const {
     if (!c.Line2.empty()) PrintCenteredOn(s, centre, c.Line2);
 }
 
-void PickSheet::PrintFooter(PageSurface& s) {
+void PrintStandardFooter(PageSurface& s) {
     const double width = s.ScaleWidth();
     s.CurrentY = s.ScaleHeight() - 720;
     s.DrawWidth = 3;
@@ -383,7 +383,7 @@ Status PickSheet::Print(PageSurface& surface, int copies) const {
                 s.PrintLine();
                 PrintCommentLines(s, at.CommentCentre);
                 if (style_ == SheetStyle::TopTen) PrintTopTenTables(s);
-                PrintFooter(s);
+                PrintStandardFooter(s);
             });
     }
     return Status::Ok();
