@@ -1,0 +1,244 @@
+#include "PlayerGraph.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/output/PrintJob.h"
+#include "core/output/TextOutput.h"
+#include "core/pool/Grading.h"
+#include "core/pool/PoolText.h"
+
+namespace gm {
+
+PlayerGraph::PlayerGraph(AppState& state) : state_(state) {
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    Compute();
+}
+
+// Every week graded for every member once: the pool's totals here, a
+// member's own weeks when chosen.
+void PlayerGraph::Compute() {
+    const int count = std::clamp(state_.MemberCount, 0, static_cast<int>(state_.Members.size()));
+    const std::span<const MemberRecord> members(state_.Members.data(), static_cast<std::size_t>(count));
+    const GradingRules rules = GradingRules::From(state_);
+    weeks_ = {};
+    pool_ = {};
+    for (int w = 0; w < kWeeks; ++w) {
+        std::vector<StandingsRow> rows = NewRows(count);
+        PlayerGraphPoolWeek& pool = pool_[static_cast<std::size_t>(w)];
+        pool.Players = TallyWeek(rows, state_.Games, members, rules, w);
+        ComputePercentages(rows);
+        for (const StandingsRow& r : rows) {
+            pool.Wins += r.WeekWins;
+            pool.Points += r.WeekPoints;
+            pool.Pct += r.WeekPct;
+            if (r.MemberIndex == member_)
+                weeks_[static_cast<std::size_t>(w)] = {r.WeekWins, r.WeekLosses, r.WeekTies,
+                                                       r.WeekPoints, r.WeekPct,   r.PlayedWeek};
+        }
+    }
+}
+
+std::vector<std::string> PlayerGraph::MemberChoices() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < state_.MemberCount; ++i) names.push_back(NameField(state_.Members[static_cast<std::size_t>(i)]));
+    return names;
+}
+
+void PlayerGraph::SelectMember(int index) {
+    member_ = index >= 0 && index < state_.MemberCount ? index : -1;
+    Compute();
+}
+
+int PlayerGraph::ActiveWeeks() const {
+    return static_cast<int>(std::count_if(weeks_.begin(), weeks_.end(), [](const auto& w) { return w.Played; }));
+}
+
+double PlayerGraph::Value(const PlayerGraphWeek& week) const {
+    switch (method_) {
+        case PlayerGraphMethod::Wins: return week.Wins;
+        case PlayerGraphMethod::ConfidencePoints: return week.Points;
+        case PlayerGraphMethod::WinPct: return week.Pct;
+    }
+    return 0;
+}
+
+double PlayerGraph::PoolValue(const PlayerGraphPoolWeek& week) const {
+    switch (method_) {
+        case PlayerGraphMethod::Wins: return week.Wins;
+        case PlayerGraphMethod::ConfidencePoints: return week.Points;
+        case PlayerGraphMethod::WinPct: return week.Pct;
+    }
+    return 0;
+}
+
+PlayerGraphSeries PlayerGraph::MemberSeries() const {
+    PlayerGraphSeries series{};
+    for (std::size_t w = 0; w < series.size(); ++w) series[w] = Value(weeks_[w]);
+    return series;
+}
+
+PlayerGraphSeries PlayerGraph::PoolAverages() const {
+    PlayerGraphSeries series{};
+    for (std::size_t w = 0; w < series.size(); ++w)
+        series[w] = pool_[w].Players > 0 ? PoolValue(pool_[w]) / pool_[w].Players : 0.0;
+    return series;
+}
+
+int PlayerGraph::TickIntervals() const {
+    switch (method_) {
+        case PlayerGraphMethod::Wins: return 15;
+        case PlayerGraphMethod::ConfidencePoints: return 12;
+        case PlayerGraphMethod::WinPct: return 10;
+    }
+    return 10;
+}
+
+int PlayerGraph::AxisMaximum() const {
+    const int documented = method_ == PlayerGraphMethod::Wins               ? 15
+                           : method_ == PlayerGraphMethod::ConfidencePoints ? 15 * 16 / 2
+                                                                            : 100;
+    // Confidence entries above the week's game count can push a week past
+    // the top; the axis then grows so that no bar is cut off.
+    double top = 0;
+    for (double v : MemberSeries()) top = std::max(top, v);
+    for (double v : PoolAverages()) top = std::max(top, v);
+    if (top <= documented) return documented;
+    const int step = std::max(1, documented / TickIntervals());
+    return static_cast<int>(std::ceil(top / step)) * step;
+}
+
+std::string PlayerGraph::PlayerAverageText() const {
+    const int active = ActiveWeeks();
+    double total = 0;
+    for (const auto& w : weeks_) total += Value(w);
+    return Format1(active > 0 ? total / active : 0.0);
+}
+
+std::string PlayerGraph::PoolAverageText() const {
+    double total = 0;
+    int players = 0;
+    for (const auto& w : pool_) {
+        total += PoolValue(w);
+        players += w.Players;
+    }
+    return Format1(players > 0 ? total / players : 0.0);
+}
+
+std::string PlayerGraph::PlayerTotalText() const {
+    int wins = 0, losses = 0, ties = 0;
+    double points = 0;
+    for (const auto& w : weeks_) {
+        wins += w.Wins;
+        losses += w.Losses;
+        ties += w.Ties;
+        points += w.Points;
+    }
+    switch (method_) {
+        case PlayerGraphMethod::Wins: return N(wins);
+        case PlayerGraphMethod::ConfidencePoints: return Format1(points);
+        case PlayerGraphMethod::WinPct: return Format1(WinningPct(wins, losses, ties));
+    }
+    return {};
+}
+
+std::string PlayerGraph::ChartTitle() const {
+    return member_ >= 0 ? state_.Members[static_cast<std::size_t>(member_)].TrimmedName() : std::string();
+}
+
+std::string_view PlayerGraph::MethodCaption() const {
+    switch (method_) {
+        case PlayerGraphMethod::Wins: return "Wins";
+        case PlayerGraphMethod::ConfidencePoints: return "Confidence Points";
+        case PlayerGraphMethod::WinPct: return "Win Pct.";
+    }
+    return {};
+}
+
+std::string PlayerGraph::PictureFileName() const {
+    // Member names are stored text: only their letters and digits reach the
+    // file system.
+    return SafeFileStem(ChartTitle(), "Player" + N(member_ + 1)) + "Graph.bmp";
+}
+
+std::string PlayerGraph::PictureConfirmation() const {
+    return "A Windows Bitmap file has been created showing " + ChartTitle() + "'s" +
+           " season record against the rest of the pool.";
+}
+
+Status PlayerGraph::Print(PageSurface& surface, int copies) const {
+    surface.SetOrientation(2);
+    return Report::Print(surface, copies);
+}
+
+// The chart on paper, landscape: the value axis with its ticks, the 21 weeks
+// along the bottom, the member's values as filled bars (or a thick line) and
+// the pool's averages as open bars (or a thin line), the boxes underneath.
+void PlayerGraph::PrintCopy(PageSurface& s, int) const {
+    s.Font = PageFont{"Arial", 18, true};
+    PrintCentered(s, ChartTitle());
+    s.Font = PageFont{"Arial", 12};
+    PrintCentered(s, std::string(MethodCaption()) + ":  " + ChartTitle() + " (filled) against the " +
+                         std::string(kPoolSeriesName) + " (open)");
+    s.PrintLine();
+
+    const double left = 1440, right = s.ScaleWidth() - 720;
+    const double top = s.CurrentY + 240;
+    const double bottom = std::max(top + 2880, PageBottom(s) - 1440);
+    const double height = bottom - top;
+    const double column = (right - left) / kWeeks;
+    const int maximum = AxisMaximum();
+    const int ticks = TickIntervals();
+    auto y = [&](double value) { return bottom - height * std::min(value, static_cast<double>(maximum)) / maximum; };
+
+    s.DrawWidth = 1;
+    s.Line(left, top, left, bottom);
+    s.Line(left, bottom, right, bottom);
+    s.Font = PageFont{"Arial", 9};
+    for (int tick = 0; tick <= ticks; ++tick) {
+        const double value = static_cast<double>(maximum) * tick / ticks;
+        s.Line(left - 90, y(value), left, y(value));
+        const std::string label = N(std::lround(value));
+        s.CurrentX = left - 150 - s.TextWidth(label);
+        s.CurrentY = y(value) - s.TextHeight() / 2;
+        s.PrintText(label);
+    }
+    for (int w = 0; w < kWeeks; ++w) {
+        const std::string label = N(w + 1);
+        s.CurrentX = left + column * (w + 0.5) - s.TextWidth(label) / 2;
+        s.CurrentY = bottom + 60;
+        s.PrintText(label);
+    }
+
+    const PlayerGraphSeries series[2] = {MemberSeries(), PoolAverages()};
+    for (int k = 0; k < 2; ++k) {
+        const PlayerGraphSeries& values = series[k];
+        s.DrawWidth = k == 0 ? 4 : 1;
+        for (int w = 0; w < kWeeks; ++w) {
+            const double v = values[static_cast<std::size_t>(w)];
+            if (line_) {
+                if (w > 0)
+                    s.Line(left + column * (w - 0.5), y(values[static_cast<std::size_t>(w - 1)]),
+                           left + column * (w + 0.5), y(v));
+                continue;
+            }
+            if (v <= 0) continue;
+            const double x = left + column * w + column * (k == 0 ? 0.12 : 0.5);
+            const double barWidth = column * 0.38;
+            s.Line(x, y(v), x + barWidth, bottom, true);
+            if (k == 0) {
+                s.DrawWidth = 1;
+                for (double hx = x + 30; hx < x + barWidth; hx += 30) s.Line(hx, y(v), hx, bottom);
+                s.DrawWidth = 4;
+            }
+        }
+    }
+    s.DrawWidth = 1;
+    s.Font = PageFont{"Arial", 12};
+    s.CurrentX = 0;
+    s.CurrentY = bottom + 480;
+    PrintCentered(s, "Player Avg. " + PlayerAverageText() + "        Pool Avg. " + PoolAverageText() +
+                         "        Player Tot. " + PlayerTotalText());
+}
+
+}  // namespace gm
