@@ -57,13 +57,19 @@ Status RebuildPool(AppState& state, std::span<const MemberRecord> records) {
     const fs::path temp = state.File(kPoolTempFileName);
     const fs::path target = state.File(kPoolFileName);
     if (Status s = CheckReplaceable(target); !s) return s;
-    if (Status s = WriteFileAtomic(temp, EncodePool(records)); !s) return s;
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        const std::string reason = ec.message();
+    if (Status s = WriteFileAtomic(temp, EncodePool(records)); !s) {
+        // The user knows the pool file, not its temporary twin: name the pool file.
+        std::error_code ec;
         fs::remove(temp, ec);
-        return Status::Error(FileErrorText("replace", target, reason));
+        const std::string prefix = FileErrorText("write", temp, "");
+        if (s.message.starts_with(prefix))
+            return Status::Error(FileErrorText("replace", target, s.message.substr(prefix.size())));
+        return s;
+    }
+    if (Status s = ReplaceFile(temp, target); !s) {
+        std::error_code ec;
+        fs::remove(temp, ec);
+        return s;
     }
     state.MembersChanged = false;
     return LoadPool(state);

@@ -71,7 +71,10 @@ frmBgColor::frmBgColor(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(
 
 void frmBgColor::SaveClicked() {
     colorsChanged_ = true;
-    WriteSetting(ctx_.State.Settings, keys::ColorScheme, std::to_string(ctx_.State.ColorScheme));
+    // The scheme stays for this run either way; the user hears when it was not kept for the next start.
+    if (const Status saved = WriteSetting(ctx_.State.Settings, keys::ColorScheme, std::to_string(ctx_.State.ColorScheme));
+        !saved)
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, windowTitle(), Q(saved.message));
     accept();
 }
 
