@@ -89,6 +89,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     RegisterReportCommands(registry);
     RegisterSidePoolCommands(registry);
     RegisterSheetCommands(registry);
+    RegisterPicksCommands(registry);
 
     std::filesystem::path dataArg;
     std::vector<std::string> rest;

@@ -1,0 +1,183 @@
+#include <charconv>
+#include <ostream>
+
+#include "Cli.h"
+#include "core/data/AppState.h"
+#include "core/data/FileIO.h"
+#include "core/data/PoolFile.h"
+#include "core/data/SeasonFile.h"
+#include "core/data/Settings.h"
+#include "core/members/PicksCsv.h"
+
+namespace gm::cli {
+namespace {
+
+constexpr std::size_t kProblemsShown = 50;
+
+const char* const kFormatHelp =
+    "The file is CSV (comma-separated, fields may be quoted, lines end in LF or\n"
+    "CR LF) with the header line\n"
+    "\n"
+    "  member,game,team,confidence,monday\n"
+    "\n"
+    "and one row per member and game of the week:\n"
+    "  member      the member's name (any letter case) or, in digits only, the\n"
+    "              player number; a name several members share needs the number\n"
+    "  game        the game's place in the week, 1 to 15 (15 is the Monday-night\n"
+    "              game), or AWAY@HOME with both teams named as in the team column\n"
+    "  team        the team picked: number 1 to 30, abbreviation, location, name,\n"
+    "              or location and name; it must play in that game; empty: no pick\n"
+    "  confidence  confidence points, empty or 0 for none; only in a pool ranked by\n"
+    "              confidence points, and only with a team picked; inside the week's\n"
+    "              range (1 to the number of games n, or 16 - n to 15 under\n"
+    "              \"15 Down To XX\") and never the same on two games of one\n"
+    "              member's week\n"
+    "  monday      the Monday-night tiebreak entry for the week, 0 to 99; on any of\n"
+    "              the member's rows (rows that give it must agree); empty leaves it;\n"
+    "              only when the pool uses the Monday-night tiebreaker\n";
+
+// The week of --week: 1 to 21. Anything else is reported and gives nothing.
+std::optional<int> WeekOption(const Args& args, Context& ctx, const std::string& command) {
+    const auto text = args.Option("--week");
+    if (!text) {
+        ctx.Err << "gridmoot-cli " << command << ": give the week with --week N (1 to 21)\n";
+        return std::nullopt;
+    }
+    int week = 0;
+    const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), week);
+    if (ec != std::errc() || end != text->data() + text->size() || week < 1 || week > kWeeks) {
+        ctx.Err << "gridmoot-cli " << command << ": --week must be a number from 1 to 21, not '" << *text << "'\n";
+        return std::nullopt;
+    }
+    return week;
+}
+
+// What the selections window works from: the pool options, the team names,
+// the current season and the pool.
+bool LoadPoolState(AppState& state, Context& ctx, const std::string& command) {
+    // Loading would create a missing season or pool file empty; a command that
+    // only reads or fails must not leave new files behind.
+    for (const std::string_view name : {kCurrentSeasonRead, kPoolFileName}) {
+        std::error_code ec;
+        if (const fs::path file = state.File(name); !fs::exists(file, ec)) {
+            ctx.Err << "gridmoot-cli " << command << ": " << FileErrorText("read", file, "No such file or directory")
+                    << "\n";
+            return false;
+        }
+    }
+    ReadSettings(state, 1LL << 24);
+    LoadTeamTables(state);
+    for (const Status& s : {LoadSeason(state, kCurrentSeasonRead), LoadPool(state)}) {
+        if (!s.ok()) {
+            ctx.Err << "gridmoot-cli " << command << ": " << s.message << "\n";
+            return false;
+        }
+        if (s.isWarning()) ctx.Err << "gridmoot-cli " << command << ": warning: " << s.message << "\n";
+    }
+    return true;
+}
+
+int ImportPicks(const Args& args, Context& ctx) {
+    const std::string command = "import-picks";
+    if (args.Positional().size() != 1) {
+        ctx.Err << "gridmoot-cli import-picks: give exactly one FILE to import\n";
+        return 2;
+    }
+    const auto week = WeekOption(args, ctx, command);
+    if (!week) return 2;
+    const fs::path input = args.Positional()[0];
+    std::string text;
+    bool missing = false;
+    if (Status s = ReadFileBytes(input, text, &missing); !s || missing) {
+        ctx.Err << "gridmoot-cli import-picks: "
+                << (missing ? FileErrorText("read", input, "No such file or directory") : s.message) << "\n";
+        return 1;
+    }
+    AppState state(ctx.DataFolder);
+    if (!LoadPoolState(state, ctx, command)) return 1;
+    PicksImport result = ImportPicksCsv(state, *week, text);
+    if (!result.Problems.empty()) {
+        for (std::size_t i = 0; i < result.Problems.size() && i < kProblemsShown; ++i) {
+            const PicksProblem& p = result.Problems[i];
+            ctx.Err << input.filename().string();
+            if (p.Line > 0) ctx.Err << ":" << p.Line;
+            ctx.Err << ": " << p.Reason << "\n";
+        }
+        if (result.Problems.size() > kProblemsShown)
+            ctx.Err << "... and " << result.Problems.size() - kProblemsShown << " more\n";
+        ctx.Err << "gridmoot-cli import-picks: " << result.Problems.size()
+                << " problem(s); nothing was written to the pool file\n";
+        return 1;
+    }
+    state.Members = std::move(result.Members);
+    if (Status s = SavePool(state); !s) {
+        ctx.Err << "gridmoot-cli import-picks: " << s.message << "\n";
+        return 1;
+    }
+    ctx.Out << "Imported " << result.Rows << " row(s) of week " << *week << " into "
+            << state.File(kPoolFileName).string() << "\n";
+    return 0;
+}
+
+int ExportPicks(const Args& args, Context& ctx) {
+    const std::string command = "export-picks";
+    if (!args.Positional().empty()) {
+        ctx.Err << "gridmoot-cli export-picks: unexpected argument '" << args.Positional()[0] << "'\n";
+        return 2;
+    }
+    const auto week = WeekOption(args, ctx, command);
+    if (!week) return 2;
+    AppState state(ctx.DataFolder);
+    if (!LoadPoolState(state, ctx, command)) return 1;
+    std::string text;
+    if (Status s = ExportPicksCsv(state, *week, text); !s) {
+        ctx.Err << "gridmoot-cli export-picks: " << s.message << "\n";
+        return 1;
+    }
+    if (const auto out = args.Option("--out")) {
+        if (Status s = WriteFileAtomic(fs::absolute(*out), text); !s) {
+            ctx.Err << "gridmoot-cli export-picks: " << s.message << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    ctx.Out << text;
+    return 0;
+}
+
+}  // namespace
+
+void RegisterPicksCommands(Registry& r) {
+    r.push_back({"import-picks", "read members' selections of one week from CSV into the pool file",
+                 std::string("Usage: gridmoot-cli [--data DIR] import-picks FILE --week N\n"
+                             "\n"
+                             "Reads the members' selections of week N (1 to 21) from FILE and saves them\n"
+                             "in \"Pool97.dat\", checked as the selections window checks them. Rows for\n"
+                             "members and games the file does not mention leave those selections as they\n"
+                             "are. Every row that cannot be taken is reported with its line number (the\n"
+                             "first 50, then how many more), and then nothing is written.\n"
+                             "\n") +
+                     kFormatHelp +
+                     "\n"
+                     "  --week N   the week the rows belong to (1 to 21)\n",
+                 {"--week"},
+                 {},
+                 ImportPicks});
+    r.push_back({"export-picks", "write members' selections of one week as CSV",
+                 std::string("Usage: gridmoot-cli [--data DIR] export-picks --week N [--out FILE]\n"
+                             "\n"
+                             "Writes every member's selections of week N, one row per member and game of\n"
+                             "the week, in the format import-picks reads; importing it again leaves the\n"
+                             "pool file as it was. A pick of a team that no longer plays in its game is\n"
+                             "written as no pick, as the selections window shows it.\n"
+                             "\n") +
+                     kFormatHelp +
+                     "\n"
+                     "  --week N     the week to write (1 to 21)\n"
+                     "  --out FILE   write to FILE instead of standard output\n",
+                 {"--week", "--out"},
+                 {},
+                 ExportPicks});
+}
+
+}  // namespace gm::cli
