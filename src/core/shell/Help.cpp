@@ -16,6 +16,9 @@ std::string_view HelpPage(int topic) {
         case help::DigitalPool: return "digital.html";
         case help::NflResults: return "nflresults.html";
         case help::PickSheets: return "picksheets.html";
+        case help::PlayerAnalyst: return "panalyze.html";
+        case help::PlayerGraphs: return "pgraph.html";
+        case help::PoolMarquee: return "ptape.html";
         default: return "index.html";
     }
 }
@@ -26,19 +29,24 @@ std::string HelpNoBrowserText(std::string_view file) {
 
 std::span<const TourStop> QuickTourStops() {
     static constexpr TourStop kTour[] = {
-        {"frmPlayer", "First add the members of your pool. Each member gets a player number."},
-        {"frmOptions", "Then set the pool options: point spreads, how players are ranked, confidence points and "
-                       "the tiebreakers."},
-        {"frmSpreads", "Each week, enter the point spreads of the week's games."},
-        {"frmCompact", "Print pick sheets for the members to fill in."},
-        {"frmPicks", "Type each member's selections and Monday night tiebreaker into the selections window."},
-        {"frmPMatrix", "The player matrix shows everybody's selections side by side."},
-        {"frmOffBar", "The Sports Box runs a squares pool on one game a week."},
-        {"frmScores", "After the games, enter the final scores."},
-        {"frmPoolStn", "The pool standings grade every selection and rank the members."},
-        {"frmPGraph", "Player graphs chart each member's weeks."},
-        {"frmStats", "The StatPak shows a member's statistics week by week."},
-        {"frmNFLDisp", "And the NFL marquee scrolls the week's results across the sign. Enjoy the season!"},
+        {"frmPlayer", "Welcome to Gridmoot. First add the members of your pool here; each member gets a player "
+                      "number that stays with the name all season."},
+        {"frmOptions", "Next set the pool options: straight up or against the spread, how members are ranked, "
+                       "confidence points and the tiebreakers."},
+        {"frmSpreads", "Each week, type the point spread of every game here, beside the underdog or the favourite as "
+                       "your options say."},
+        {"frmCompact", "Print pick sheets for the members to fill in. There are five styles; this is the Compact one."},
+        {"frmPicks", "When the sheets come back, type each member's selections, confidence points and Monday night "
+                     "tiebreaker here."},
+        {"frmPMatrix", "The player matrix shows every member's selections for a week side by side."},
+        {"frmOffBar", "The Sports Box runs a squares pool on one game a week: a hundred boxes, a digit for each team."},
+        {"frmScores", "After the games, enter the final scores. Every selection is graded from them."},
+        {"frmPoolStn", "The pool standings rank the members for a week or for any range of weeks, and print, copy "
+                       "or publish them."},
+        {"frmPGraph", "Player graphs chart one member's week-by-week record against the pool's average."},
+        {"frmStats", "The Player StatPak shows one member's season week by week, with the member's rank each week."},
+        {"frmNFLDisp", "And the NFL marquee runs the week's games and results across the sign. That ends the tour: "
+                       "enjoy the season!"},
     };
     return kTour;
 }

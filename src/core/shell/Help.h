@@ -21,6 +21,9 @@ inline constexpr int SportsBox = 16;
 inline constexpr int DigitalPool = 17;
 inline constexpr int NflResults = 20;  // weekly results and team results
 inline constexpr int PickSheets = 21;  // the five pick sheets and the EZ Entry sheet
+inline constexpr int PlayerAnalyst = 31;
+inline constexpr int PlayerGraphs = 32;
+inline constexpr int PoolMarquee = 33;
 }  // namespace help
 
 // The page of the help pages for a topic; unknown topics open the contents.

@@ -1,7 +1,15 @@
+#include "ui/analysis/frmPAnalyze.h"
+#include "ui/analysis/frmPGraph.h"
+#include "ui/analysis/frmPTape.h"
+#include "ui/shell/OpenWindow.h"
 #include "ui/shell/UiContext.h"
 
 namespace gm::ui {
 
-void RegisterAnalysisWindows(WindowRegistry&) {}
+void RegisterAnalysisWindows(WindowRegistry& registry) {
+    registry.Add("frmPAnalyze", OpenModal<frmPAnalyze>);
+    registry.Add("frmPGraph", OpenModal<frmPGraph>);
+    registry.Add("frmPTape", OpenModal<frmPTape>);
+}
 
 }  // namespace gm::ui

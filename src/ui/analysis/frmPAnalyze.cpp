@@ -1,0 +1,223 @@
+#include "frmPAnalyze.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/shell/Help.h"
+#include "ui/output/frmAPrint.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+namespace {
+
+// The window's order of the nine categories: the overall record, then home
+// and road, then favourites and underdogs, AFC before NFC.
+constexpr PlayerCategory kShown[kPlayerCategories] = {
+    PlayerCategory::Overall,      PlayerCategory::AfcHome,      PlayerCategory::AfcRoad,
+    PlayerCategory::AfcFavorites, PlayerCategory::AfcUnderdogs, PlayerCategory::NfcHome,
+    PlayerCategory::NfcRoad,      PlayerCategory::NfcFavorites, PlayerCategory::NfcUnderdogs,
+};
+
+constexpr const char* kResultNames[kPlayerCategories] = {
+    "lblOverall", "lblAFCHome", "lblAFCRoad", "lblAFCFav", "lblAFCUnd",
+    "lblNFCHome", "lblNFCRoad", "lblNFCFav",  "lblNFCUnd",
+};
+
+QListWidget* RecordList(const char* name, int rows, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    UseFixedPitch(list);
+    const QFontMetrics metrics(list->font());
+    list->setMinimumWidth(metrics.horizontalAdvance(QString(32, 'W')));
+    list->setFixedHeight(metrics.lineSpacing() * rows + 2 * list->frameWidth() + 4);
+    return list;
+}
+
+QLabel* FixedLabel(const char* name, QWidget* parent) {
+    QLabel* label = Named(name, parent);
+    UseFixedPitch(label);
+    return label;
+}
+
+// One frame: the team list and the division list under their headings.
+QGroupBox* RecordFrame(const QString& title, QListWidget* teams, QListWidget* divisions, QLabel* teamHeading,
+                       QLabel* divisionHeading, QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(teamHeading);
+    layout->addWidget(teams);
+    layout->addWidget(divisionHeading);
+    layout->addWidget(divisions);
+    return frame;
+}
+
+}  // namespace
+
+frmPAnalyze::frmPAnalyze(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<PlayerAnalyst>(ctx.State)),
+      CboPlayer_(new QComboBox(this)),
+      lblStart_(Named("lblStart", this)),
+      lblEnd_(Named("lblEnd", this)),
+      cboTeamOA_(RecordList("cboTeamOA", 12, this)),
+      cboDivOA_(RecordList("cboDivOA", 6, this)),
+      cboTeamON_(RecordList("cboTeamON", 12, this)),
+      cboDivON_(RecordList("cboDivON", 6, this)),
+      lblWonLoss_(FixedLabel("lblWonLoss", this)) {
+    setObjectName("frmPAnalyze");
+    setWindowTitle("The Player Analyst");
+    setModal(true);
+    CboPlayer_->setObjectName("CboPlayer");
+    UseFixedPitch(CboPlayer_);
+
+    auto* playerCaption = new QLabel("&Player", this);
+    playerCaption->setBuddy(CboPlayer_);
+    auto* spinStart = new SpinButton(this);
+    spinStart->setObjectName("SpinButton1");
+    auto* spinEnd = new SpinButton(this);
+    spinEnd->setObjectName("SpinButton2");
+    auto* startCaption = new QLabel("&Start Week", this);
+    startCaption->setBuddy(spinStart);
+    auto* endCaption = new QLabel("&End Week", this);
+    endCaption->setBuddy(spinEnd);
+    for (QLabel* l : {lblStart_, lblEnd_}) {
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setAlignment(Qt::AlignCenter);
+        l->setMinimumWidth(QFontMetrics(l->font()).horizontalAdvance(" 21 ") + 8);
+    }
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(playerCaption);
+    top->addWidget(CboPlayer_, 1);
+    top->addSpacing(16);
+    top->addWidget(startCaption);
+    top->addWidget(lblStart_);
+    top->addWidget(spinStart);
+    top->addSpacing(8);
+    top->addWidget(endCaption);
+    top->addWidget(lblEnd_);
+    top->addWidget(spinEnd);
+
+    auto* teamHeadingOA = FixedLabel("lblTeamHeadOA", this);
+    auto* divHeadingOA = FixedLabel("lblDivHeadOA", this);
+    auto* teamHeadingON = FixedLabel("lblTeamHeadON", this);
+    auto* divHeadingON = FixedLabel("lblDivHeadON", this);
+    for (QLabel* l : {teamHeadingOA, teamHeadingON}) l->setText(Q(model_->TeamListHeading()));
+    for (QLabel* l : {divHeadingOA, divHeadingON}) l->setText(Q(model_->DivisionListHeading()));
+    auto* involving =
+        RecordFrame("In Games Involving...", cboTeamOA_, cboDivOA_, teamHeadingOA, divHeadingOA, this);
+    auto* bettingOn = RecordFrame("When Betting On...", cboTeamON_, cboDivON_, teamHeadingON, divHeadingON, this);
+
+    auto* conferences = new QGroupBox("Conferences", this);
+    auto* grid = new QGridLayout(conferences);
+    lblWonLoss_->setText(Q(model_->CategoryHeading()));
+    grid->addWidget(lblWonLoss_, 0, 1);
+    for (int i = 0; i < kPlayerCategories; ++i) {
+        auto* caption = new QLabel(Q(PlayerCategoryCaption(kShown[i])), conferences);
+        results_[static_cast<std::size_t>(i)] = FixedLabel(kResultNames[i], conferences);
+        // A little room between the overall record and the groups under it.
+        const int row = 1 + i + (i >= 1 ? 1 : 0) + (i >= 5 ? 1 : 0);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(results_[static_cast<std::size_t>(i)], row, 1);
+    }
+    grid->setRowMinimumHeight(2, 8);
+    grid->setRowMinimumHeight(7, 8);
+    grid->setRowStretch(grid->rowCount(), 1);
+
+    auto* cmdPrint = Button("cmdPrint", "&Print", this);
+    auto* cmdHelp = Button("cmdHelp", "&Help", this);
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    cmdOK->setDefault(true);
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdHelp);
+    buttons->addWidget(cmdOK);
+
+    auto* right = new QHBoxLayout;
+    right->addWidget(conferences, 1);
+    right->addLayout(buttons);
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(bettingOn);
+    rightColumn->addLayout(right);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(involving);
+    middle->addLayout(rightColumn);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+
+    for (const auto& name : model_->MemberChoices()) CboPlayer_->addItem(Q(name));
+    CboPlayer_->setCurrentIndex(model_->Member());
+    Redisplay();
+
+    connect(CboPlayer_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        model_->SelectMember(index);
+        Redisplay();
+    });
+    connect(spinStart, &SpinButton::SpinUp, this, [this] { Spin(false, +1); });
+    connect(spinStart, &SpinButton::SpinDown, this, [this] { Spin(false, -1); });
+    connect(spinEnd, &SpinButton::SpinUp, this, [this] { Spin(true, +1); });
+    connect(spinEnd, &SpinButton::SpinDown, this, [this] { Spin(true, -1); });
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPAnalyze::OnPrint);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PlayerAnalyst); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    setTabOrder(CboPlayer_, spinStart);
+    setTabOrder(spinStart, spinEnd);
+    setTabOrder(spinEnd, cboTeamOA_);
+    setTabOrder(cboTeamOA_, cboDivOA_);
+    setTabOrder(cboDivOA_, cboTeamON_);
+    setTabOrder(cboTeamON_, cboDivON_);
+    setTabOrder(cboDivON_, cmdPrint);
+    setTabOrder(cmdPrint, cmdHelp);
+    setTabOrder(cmdHelp, cmdOK);
+    CboPlayer_->setFocus();
+    adjustSize();
+    CenterForm(this);
+}
+
+void frmPAnalyze::Spin(bool end, int step) {
+    if (!(end ? model_->SpinEnd(step) : model_->SpinStart(step))) {
+        QApplication::beep();
+        return;
+    }
+    Redisplay();
+}
+
+void frmPAnalyze::Redisplay() {
+    lblStart_->setText(Q(model_->StartLabel()));
+    lblEnd_->setText(Q(model_->EndLabel()));
+    FillList(cboTeamOA_, model_->TeamLines(false));
+    FillList(cboTeamON_, model_->TeamLines(true));
+    FillList(cboDivOA_, model_->DivisionLines(false));
+    FillList(cboDivON_, model_->DivisionLines(true));
+    for (int i = 0; i < kPlayerCategories; ++i)
+        results_[static_cast<std::size_t>(i)]->setText(Q(model_->CategoryText(kShown[i])));
+}
+
+void frmPAnalyze::OnPrint() {
+    {
+        frmAPrint choose(ctx_, this);
+        choose.exec();
+    }
+    DispatchToWindow(ctx_, this, *model_);
+}
+
+}  // namespace gm::ui

@@ -1,0 +1,194 @@
+#include "frmPGraph.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/output/WebPage.h"
+#include "ui/display/ChartView.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+namespace {
+
+QGroupBox* Options(const QString& title, const char* name, const QStringList& captions, int checked,
+                   QWidget* parent, const std::function<void(int)>& chosen) {
+    auto* frame = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(frame);
+    auto* group = new QButtonGroup(frame);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* option = new QRadioButton(captions[i], frame);
+        option->setObjectName(QString("%1%2").arg(name).arg(i));
+        group->addButton(option, i);
+        layout->addWidget(option);
+    }
+    group->button(checked)->setChecked(true);
+    QObject::connect(group, &QButtonGroup::idClicked, frame, chosen);
+    return frame;
+}
+
+QLineEdit* Box(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    box->setMaximumWidth(80);
+    return box;
+}
+
+// The chart reads its title and legend as rich text; a member's name is
+// shown as typed, tags and ampersands included.
+QString Literal(const std::string& text) { return Q(text).toHtmlEscaped(); }
+
+}  // namespace
+
+frmPGraph::frmPGraph(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<PlayerGraph>(ctx.State)),
+      CboPlayer_(new QComboBox(this)),
+      Graph1_(new ChartView(this)),
+      TxtPlAvg_(Box("TxtPlAvg", this)),
+      TxtPoolAvg_(Box("TxtPoolAvg", this)),
+      txtPlTot_(Box("txtPlTot", this)) {
+    setObjectName("frmPGraph");
+    setWindowTitle("Player Graphs");
+    setModal(true);
+    Graph1_->setObjectName("Graph1");
+    CboPlayer_->setObjectName("CboPlayer");
+    UseFixedPitch(CboPlayer_);
+    for (const auto& name : model_->MemberChoices()) CboPlayer_->addItem(Q(name));
+    CboPlayer_->setCurrentIndex(-1);
+    CboPlayer_->setPlaceholderText("Select a player");
+
+    auto* playerCaption = new QLabel("Pla&yer", this);
+    playerCaption->setBuddy(CboPlayer_);
+    auto* method = Options("Graph Using", "OpMethod", {"&Wins", "&Confidence Points", "Win Pc&t."}, 2, this,
+                           [this](int i) {
+                               model_->SetMethod(static_cast<PlayerGraphMethod>(i));
+                               Draw();
+                           });
+    auto* type = Options("Chart", "OpType", {"B&AR", "&LINE"}, 0, this, [this](int i) {
+        model_->SetLine(i == 1);
+        Draw();
+    });
+
+    auto* boxes = new QGridLayout;
+    const std::pair<const char*, QLineEdit*> captions[] = {
+        {"Player A&vg.", TxtPlAvg_}, {"Poo&l Avg.", TxtPoolAvg_}, {"Player To&t.", txtPlTot_}};
+    int row = 0;
+    for (const auto& [caption, box] : captions) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(box);
+        boxes->addWidget(label, row, 0);
+        boxes->addWidget(box, row++, 1);
+    }
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(playerCaption);
+    side->addWidget(CboPlayer_);
+    side->addWidget(method);
+    side->addWidget(type);
+    side->addLayout(boxes);
+    side->addStretch();
+
+    auto* cmdBMP = Button("cmdBMP", "&BMP", this);
+    auto* cmdPrint = Button("cmdPrint", "&Print", this);
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    cmdOK->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdBMP);
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdOK);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(Graph1_, 1);
+    middle->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+
+    connect(CboPlayer_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        model_->SelectMember(index);
+        Draw();
+    });
+    connect(cmdBMP, &QPushButton::clicked, this, &frmPGraph::OnSavePicture);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPGraph::OnPrint);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    Draw();
+    CboPlayer_->setFocus();
+    resize(900, 540);
+    CenterForm(this);
+}
+
+void frmPGraph::Draw() {
+    const PlayerGraphSeries member = model_->MemberSeries(), pool = model_->PoolAverages();
+    QStringList weeks;
+    for (int w = 1; w <= kWeeks; ++w) weeks << QString::number(w);
+    const bool line = model_->Line();
+    std::vector<ChartSeries> series;
+    if (model_->HasMember())
+        series.push_back({Literal(model_->MemberSeriesName()), {member.begin(), member.end()}, PaletteColor(line ? 10 : 9)});
+    series.push_back({Q(PlayerGraph::kPoolSeriesName), {pool.begin(), pool.end()}, PaletteColor(12)});
+    Graph1_->Show(Literal(model_->ChartTitle()), series, line, model_->AxisMaximum(), model_->TickIntervals() + 1, weeks);
+    const bool shown = model_->HasMember();
+    TxtPlAvg_->setText(shown ? Q(model_->PlayerAverageText()) : QString());
+    TxtPoolAvg_->setText(Q(model_->PoolAverageText()));
+    txtPlTot_->setText(shown ? Q(model_->PlayerTotalText()) : QString());
+}
+
+bool frmPGraph::MemberChosen() {
+    if (model_->HasMember()) return true;
+    ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(PlayerGraph::kNoPlayerTitle), Q(PlayerGraph::kNoPlayerText));
+    CboPlayer_->setFocus();
+    return false;
+}
+
+// The chart prints itself on the printer of Printer Setup, one page, landscape.
+void frmPGraph::OnPrint() {
+    if (!MemberChosen()) return;
+    QPrinter fallback;
+    QPrinter* printer = ctx_.Printer ? ctx_.Printer : &fallback;
+    printer->setPageOrientation(QPageLayout::Landscape);
+    printer->setDocName(Q(model_->ChartTitle()));
+    QPainter painter;
+    if (!painter.begin(printer)) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kPrintErrorTitle), "The printer could not be started.");
+        return;
+    }
+    const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
+    Graph1_->PaintOn(painter, QRectF(0, 0, page.width(), page.height()));
+    painter.end();
+}
+
+// The picture goes beside the web pages; it is confirmed only once the whole
+// file is written.
+void frmPGraph::OnSavePicture() {
+    if (!MemberChosen()) return;
+    const std::string name = model_->PictureFileName();
+    const fs::path path = WebFolder(ctx_.State) / name;
+    QString error;
+    if (!Graph1_->SaveImage(QString::fromStdString(path.string()), &error)) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(PlayerGraph::kPictureTitle),
+                          "The picture " + Q(name) + " could not be written: " + error);
+        return;
+    }
+    ctx_.Prompts.Tell(this, PromptIcon::Information, Q(PlayerGraph::kPictureTitle),
+                      Q(model_->PictureConfirmation()));
+}
+
+}  // namespace gm::ui

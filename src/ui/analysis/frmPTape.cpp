@@ -1,0 +1,148 @@
+#include "frmPTape.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/display/ElectronicSign.h"
+#include "ui/display/SignSetup.h"
+#include "ui/pool/PoolUi.h"
+#include "ui/shell/PaintBlend.h"
+#include "ui/shell/SpinButton.h"
+#include "ui/shell/UiContext.h"
+#include "ui/shell/WindowHelpers.h"
+
+namespace gm::ui {
+
+frmPTape::frmPTape(UiContext& ctx, QWidget* parent)
+    : QDialog(parent),
+      ctx_(ctx),
+      model_(std::make_unique<PoolMarquee>(ctx.State)),
+      lblWeek_(Named("lblWeek", this)),
+      lblSort_(Named("lblSort", this)),
+      lblTB_(Named("lblTB", this)),
+      lblPlayed_(Named("lblPlayed", this)),
+      lblRank_(Named("lblRank", this)),
+      cmdGrid_(Button("cmdGrid", "Hide &Grid", this)) {
+    setObjectName("frmPTape");
+    setWindowTitle("This Week In The Office Pool");
+    setModal(true);
+
+    auto* title = Named("lblTitle", this, "This Week In The Office Pool");
+    QFont big = title->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    title->setFont(big);
+    title->setAlignment(Qt::AlignCenter);
+
+    auto* picDisplay = new QWidget(this);
+    picDisplay->setObjectName("picDisplay");
+    picDisplay->setMinimumSize(560, 64);
+
+    auto* spin = new SpinButton(this);
+    spin->setObjectName("SpinButton1");
+    auto* weekCaption = Named("lblWeekCaption", this, "&Week");
+    weekCaption->setBuddy(spin);
+    QFont bold = lblWeek_->font();
+    bold.setBold(true);
+    lblWeek_->setFont(bold);
+    lblWeek_->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(" 21 "));
+
+    QLabel* captions[] = {Named("lblSortCaption", this, "Sorted By"), Named("lblTBCaption", this, "Tiebreaker"),
+                          Named("lblPlayedCaption", this, "Played This Week"),
+                          Named("lblRankCaption", this, "Weekly Rank")};
+    QLabel* values[] = {lblSort_, lblTB_, lblPlayed_, lblRank_};
+    auto* info = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        values[i]->setFrameShape(QFrame::Panel);
+        values[i]->setFrameShadow(QFrame::Sunken);
+        values[i]->setAlignment(Qt::AlignCenter);
+        values[i]->setMinimumWidth(100);
+        info->addWidget(captions[i], 0, i);
+        info->addWidget(values[i], 1, i);
+    }
+    info->addWidget(weekCaption, 0, 5);
+    auto* weekRow = new QHBoxLayout;
+    weekRow->addWidget(lblWeek_);
+    weekRow->addWidget(spin);
+    info->addLayout(weekRow, 1, 5);
+    info->setColumnStretch(4, 1);
+
+    auto* cmdOK = Button("cmdOK", "&OK", this);
+    cmdOK->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdGrid_);
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(picDisplay);
+    layout->addLayout(info);
+    layout->addLayout(buttons);
+
+    lblWeek_->setText(Q(model_->WeekText()));
+    ShowLabels();
+
+    sign_ = new ElectronicSign;
+    SetupPoolMarqueeSign(*sign_, picDisplay, cmdGrid_, {lblSort_, lblTB_, lblPlayed_, lblRank_}, ScreenColors(ctx));
+    painted_ = lblSort_->autoFillBackground();
+    if (painted_) {
+        // Light captions on the blended background.
+        for (QLabel* l : {title, weekCaption, lblWeek_, captions[0], captions[1], captions[2], captions[3]}) {
+            QPalette pal = l->palette();
+            pal.setColor(QPalette::WindowText, Qt::white);
+            l->setPalette(pal);
+        }
+    }
+
+    connect(sign_, &ElectronicSign::finished, this, &frmPTape::finished);
+    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
+    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    connect(cmdGrid_, &QPushButton::clicked, this, [this] { ToggleSignGrid(*sign_, cmdGrid_); });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    cmdOK->setFocus();
+    adjustSize();
+    CenterForm(this);
+}
+
+frmPTape::~frmPTape() {
+    if (sign_) sign_->StopDisplay();
+}
+
+void frmPTape::finished(ElectronicSign*) {
+    const SignStep step = model_->Finished();
+    std::optional<QString> message;
+    if (step.Message) message = Q(*step.Message);
+    ShowSignMessage(*sign_, step.Rate, message);
+    lblRank_->setText(Q(model_->RankText()));
+}
+
+void frmPTape::Spin(int step) {
+    if (!model_->Spin(step)) {
+        QApplication::beep();
+        return;
+    }
+    lblWeek_->setText(Q(model_->WeekText()));
+    ShowLabels();
+}
+
+void frmPTape::ShowLabels() {
+    lblSort_->setText(Q(model_->SortText()));
+    lblTB_->setText(Q(model_->TiebreakText()));
+    lblPlayed_->setText(Q(model_->PlayedText()));
+    lblRank_->setText(Q(model_->RankText()));
+}
+
+void frmPTape::paintEvent(QPaintEvent* event) {
+    if (!painted_) return QDialog::paintEvent(event);
+    QPainter p(this);
+    PaintBlendTwips(p, size(), QColor(0, 0, 75), QColor(0, 160, 200), -1);
+}
+
+}  // namespace gm::ui
