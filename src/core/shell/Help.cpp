@@ -19,6 +19,8 @@ std::string_view HelpPage(int topic) {
         case help::PlayerAnalyst: return "panalyze.html";
         case help::PlayerGraphs: return "pgraph.html";
         case help::PoolMarquee: return "ptape.html";
+        case help::PoolAnalyst: return "poolanalyst.html";
+        case help::PoolExperts: return "poolexperts.html";
         default: return "index.html";
     }
 }

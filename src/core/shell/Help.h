@@ -24,6 +24,8 @@ inline constexpr int PickSheets = 21;  // the five pick sheets and the EZ Entry 
 inline constexpr int PlayerAnalyst = 31;
 inline constexpr int PlayerGraphs = 32;
 inline constexpr int PoolMarquee = 33;
+inline constexpr int PoolAnalyst = 34;
+inline constexpr int PoolExperts = 35;
 }  // namespace help
 
 // The page of the help pages for a topic; unknown topics open the contents.

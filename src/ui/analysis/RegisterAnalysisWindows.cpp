@@ -1,3 +1,5 @@
+#include "ui/analysis/frmExpert.h"
+#include "ui/analysis/frmOddEnd.h"
 #include "ui/analysis/frmPAnalyze.h"
 #include "ui/analysis/frmPGraph.h"
 #include "ui/analysis/frmPTape.h"
@@ -7,6 +9,8 @@
 namespace gm::ui {
 
 void RegisterAnalysisWindows(WindowRegistry& registry) {
+    registry.Add("frmOddEnd", OpenModal<frmOddEnd>);
+    registry.Add("frmExpert", OpenModal<frmExpert>);
     registry.Add("frmPAnalyze", OpenModal<frmPAnalyze>);
     registry.Add("frmPGraph", OpenModal<frmPGraph>);
     registry.Add("frmPTape", OpenModal<frmPTape>);
