@@ -44,8 +44,8 @@ std::unique_ptr<Report> AllPicks(AppState& state, const ReportArgs& args) {
     return model;
 }
 
-// The record index of the member named (any letter case, blanks around the
-// name ignored) or holding that player number.
+}  // namespace
+
 int FindMember(const AppState& state, const ReportArgs& args, std::string wanted) {
     wanted.erase(0, wanted.find_first_not_of(' '));
     wanted.erase(wanted.find_last_not_of(' ') + 1);
@@ -68,6 +68,8 @@ int FindMember(const AppState& state, const ReportArgs& args, std::string wanted
                            : "more than one member is named " + wanted + "; give the player number");
     return found.front();
 }
+
+namespace {
 
 std::unique_ptr<Report> PlayerStatPak(AppState& state, const ReportArgs& args) {
     const int week = args.Week("--week", state.CurrentWeek);

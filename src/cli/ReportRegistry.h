@@ -57,6 +57,11 @@ private:
 // report reached from the CLI carries the week label the window would show.
 void SpinTo(int from, int to, const std::function<bool(int step)>& spin);
 
+// The record index of the member named by --member (any letter case, blanks
+// around the name ignored) or holding that player number; refused when no
+// member or more than one matches.
+int FindMember(const AppState& state, const ReportArgs& args, std::string wanted);
+
 // One report of `gridmoot-cli report`: its name, a one-line description, its
 // own options and how to build its model from them.
 struct ReportEntry {
