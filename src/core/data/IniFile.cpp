@@ -117,10 +117,8 @@ std::string CutToBuffer(std::string_view cp1252, std::size_t bufferSize) {
 
 }  // namespace
 
-std::string IniFile::Read(std::string_view section, std::string_view key, std::string_view def,
-                          std::size_t bufferSize) const {
-    std::string bytes;
-    if (!ReadFileBytes(file_, bytes)) return CutToBuffer(Utf8ToCp1252(def), bufferSize);
+std::string ReadProfileText(std::string_view bytes, std::string_view section, std::string_view key,
+                            std::string_view def, std::size_t bufferSize) {
     const Lines l = Split(bytes);
     const auto span = FindSection(l, section);
     const auto at = span ? FindKey(l, *span, key) : std::nullopt;
@@ -133,9 +131,8 @@ std::string IniFile::Read(std::string_view section, std::string_view key, std::s
     return CutToBuffer(value, bufferSize);
 }
 
-Status IniFile::Write(std::string_view section, std::string_view key, std::string_view value) const {
-    std::string bytes;
-    if (Status s = ReadFileBytes(file_, bytes); !s) return s;
+std::string WriteProfileText(std::string_view bytes, std::string_view section, std::string_view key,
+                             std::string_view value) {
     Lines l = Split(bytes);
     const std::string encoded = Utf8ToCp1252(OneLine(value));
     const auto span = FindSection(l, section);
@@ -153,7 +150,20 @@ Status IniFile::Write(std::string_view section, std::string_view key, std::strin
         l.lines.insert(l.lines.begin() + static_cast<std::ptrdiff_t>(insert), std::string(key) + "=" + encoded);
         if (insert == l.lines.size() - 1) l.finalEol = true;
     }
-    return WriteFileAtomic(file_, Join(l));
+    return Join(l);
+}
+
+std::string IniFile::Read(std::string_view section, std::string_view key, std::string_view def,
+                          std::size_t bufferSize) const {
+    std::string bytes;
+    if (!ReadFileBytes(file_, bytes)) return CutToBuffer(Utf8ToCp1252(def), bufferSize);
+    return ReadProfileText(bytes, section, key, def, bufferSize);
+}
+
+Status IniFile::Write(std::string_view section, std::string_view key, std::string_view value) const {
+    std::string bytes;
+    if (Status s = ReadFileBytes(file_, bytes); !s) return s;
+    return WriteFileAtomic(file_, WriteProfileText(bytes, section, key, value));
 }
 
 Status IniFile::DeleteKey(std::string_view section, std::string_view key) const {

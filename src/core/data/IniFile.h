@@ -37,6 +37,13 @@ private:
     fs::path file_;
 };
 
+// The from-bytes core of IniFile::Read and IniFile::Write: the value of a key
+// in a settings text, and the whole text with one key written.
+std::string ReadProfileText(std::string_view bytes, std::string_view section, std::string_view key,
+                            std::string_view def, std::size_t bufferSize);
+std::string WriteProfileText(std::string_view bytes, std::string_view section, std::string_view key,
+                             std::string_view value);
+
 // The number at the start of a settings text: its leading digits (after blanks
 // and an optional sign); 0 when there are none.
 long LeadingNumber(std::string_view text);

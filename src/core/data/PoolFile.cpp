@@ -23,7 +23,12 @@ Status LoadPool(AppState& state) {
     bool missing = false;
     if (Status s = ReadFileBytes(file, bytes, &missing); !s) return s;
     if (missing) return TouchFile(file);
+    return LoadPoolBytes(state, bytes, file.filename().string());
+}
 
+Status LoadPoolBytes(AppState& state, std::string_view bytes, std::string_view fileName) {
+    state.Members.clear();
+    state.MemberCount = 0;
     const std::size_t records = bytes.size() / kMemberRecordSize;
     const std::size_t loaded = std::min<std::size_t>(records, kMaxMembers);
     state.Members.reserve(loaded);
@@ -34,7 +39,7 @@ Status LoadPool(AppState& state) {
     }
     state.MemberCount = static_cast<int>(loaded);
     if (records > loaded) {
-        return Status::Warning("The pool file \"" + file.filename().string() + "\" holds " + std::to_string(records) +
+        return Status::Warning("The pool file \"" + std::string(fileName) + "\" holds " + std::to_string(records) +
                                " members; only the first " + std::to_string(kMaxMembers) +
                                " could be loaded. The others stay in the file unchanged.");
     }

@@ -16,6 +16,8 @@ std::string EncodePool(std::span<const MemberRecord> members);
 // with more records than the member count can hold loads the first 32,767 and
 // reports the rest as a warning (they stay in the file untouched).
 Status LoadPool(AppState& state);
+// The same from the pool file's bytes (LoadPool reads the file and calls it).
+Status LoadPoolBytes(AppState& state, std::string_view bytes, std::string_view fileName = kPoolFileName);
 
 // Writes the members back over records 1 to MemberCount. Bytes of the file
 // beyond those records are kept, as an in-place write would keep them.

@@ -10,41 +10,57 @@ std::string ReadSetting(const IniFile& ini, const SettingKey& key) {
     return ini.Read(key.Section, key.Key, key.Default, key.Longest + 1);
 }
 
+std::string ReadSettingText(std::string_view bytes, const SettingKey& key) {
+    return ReadProfileText(bytes, key.Section, key.Key, key.Default, key.Longest + 1);
+}
+
 Status WriteSetting(const IniFile& ini, const SettingKey& key, std::string_view value) {
     return ini.Write(key.Section, key.Key, value);
 }
 
-void ReadSettings(AppState& s, long long screenColors) {
-    const IniFile& ini = s.Settings;
-    s.PointSpreads = ReadSetting(ini, keys::PointSpreads);
-    s.PoolSort = ReadSetting(ini, keys::PoolSort);
-    s.MondayPts = ReadSetting(ini, keys::MondayPts);
-    s.MaxCPoints = ReadSetting(ini, keys::MaxCPoints);
-    s.TBMethod = ReadSetting(ini, keys::TBMethod);
-    s.SecondaryTB = ReadSetting(ini, keys::SecondaryTB);
-    s.PSEntrys = ReadSetting(ini, keys::PSEntrys);
+namespace {
+
+// The settings file's bytes; one that cannot be read gives every default.
+std::string SettingsBytes(const AppState& s) {
+    std::string bytes;
+    if (!ReadFileBytes(s.Settings.path(), bytes)) bytes.clear();
+    return bytes;
+}
+
+}  // namespace
+
+void ReadSettings(AppState& s, long long screenColors) { ReadSettingsFrom(s, SettingsBytes(s), screenColors); }
+
+void ReadSettingsFrom(AppState& s, std::string_view ini, long long screenColors) {
+    s.PointSpreads = ReadSettingText(ini, keys::PointSpreads);
+    s.PoolSort = ReadSettingText(ini, keys::PoolSort);
+    s.MondayPts = ReadSettingText(ini, keys::MondayPts);
+    s.MaxCPoints = ReadSettingText(ini, keys::MaxCPoints);
+    s.TBMethod = ReadSettingText(ini, keys::TBMethod);
+    s.SecondaryTB = ReadSettingText(ini, keys::SecondaryTB);
+    s.PSEntrys = ReadSettingText(ini, keys::PSEntrys);
 
     // Every window indexes its tables with the week; a stray value must not reach them.
-    const long week = LeadingNumber(ReadSetting(ini, keys::CurrentWeek));
+    const long week = LeadingNumber(ReadSettingText(ini, keys::CurrentWeek));
     s.CurrentWeek = week >= 1 && week <= kWeeks ? static_cast<int>(week) : 1;
 
-    const long players = LeadingNumber(ReadSetting(ini, keys::BoxPlayers));
+    const long players = LeadingNumber(ReadSettingText(ini, keys::BoxPlayers));
     s.LastPlayerNumber = players >= 0 && players <= kMaxMembers ? static_cast<int>(players) : 0;
     // A counter behind the pool (settings file lost or replaced) would hand out
     // numbers members already hold; it continues from the highest one instead.
     for (int i = 0; i < s.MemberCount && i < static_cast<int>(s.Members.size()); ++i)
         s.LastPlayerNumber = std::max<int>(s.LastPlayerNumber, s.Members[i].PlayerNumber);
 
-    long scheme = LeadingNumber(ReadSetting(ini, keys::ColorScheme));
+    long scheme = LeadingNumber(ReadSettingText(ini, keys::ColorScheme));
     if (scheme < 1 || scheme > 12) scheme = 1;
     if (screenColors == 256 && scheme > 6) scheme = 1;
     s.ColorScheme = static_cast<int>(scheme);
 
-    s.Comment = ReadSetting(ini, keys::Comment);
-    s.Team = ReadSetting(ini, keys::Team);
-    s.GroupBy = ReadSetting(ini, keys::GroupBy);
-    s.Title = ReadSetting(ini, keys::Title);
-    s.Color = ReadSetting(ini, keys::WebColor);
+    s.Comment = ReadSettingText(ini, keys::Comment);
+    s.Team = ReadSettingText(ini, keys::Team);
+    s.GroupBy = ReadSettingText(ini, keys::GroupBy);
+    s.Title = ReadSettingText(ini, keys::Title);
+    s.Color = ReadSettingText(ini, keys::WebColor);
 }
 
 namespace {

@@ -47,6 +47,8 @@ inline constexpr std::size_t TeamAbbrLongest = 4;
 }  // namespace keys
 
 std::string ReadSetting(const IniFile& ini, const SettingKey& key);
+// The same key read from the settings file's bytes.
+std::string ReadSettingText(std::string_view bytes, const SettingKey& key);
 Status WriteSetting(const IniFile& ini, const SettingKey& key, std::string_view value);
 
 // Reads every start-up setting into the state, in the order the main window
@@ -55,6 +57,8 @@ Status WriteSetting(const IniFile& ini, const SettingKey& key, std::string_view 
 // range fall back to their defaults (week 1, scheme 1). The player-number
 // counter never stays below a number a loaded member already holds.
 void ReadSettings(AppState& state, long long screenColors);
+// The same from the settings file's bytes (ReadSettings reads the file once and calls it).
+void ReadSettingsFrom(AppState& state, std::string_view bytes, long long screenColors);
 
 // The four team-name loaders, each filling its table from its section with
 // the built-in names as defaults.

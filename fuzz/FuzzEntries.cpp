@@ -1,0 +1,465 @@
+#include "FuzzEntries.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <vector>
+
+#include "core/data/AppState.h"
+#include "core/data/Csv.h"
+#include "core/data/IniFile.h"
+#include "core/data/PoolCsv.h"
+#include "core/data/PoolFile.h"
+#include "core/data/SeasonCsv.h"
+#include "core/data/SeasonFile.h"
+#include "core/data/Settings.h"
+#include "core/data/TextCodec.h"
+#include "core/nfl/LeagueStandings.h"
+#include "core/nfl/NflResults.h"
+#include "core/output/RecordingSurface.h"
+#include "core/pool/AllPicksReport.h"
+#include "core/pool/PoolStandings.h"
+#include "core/sidepools/DigitalPlayers.h"
+#include "core/sidepools/DigitalPool.h"
+#include "core/sidepools/SideFiles.h"
+#include "core/sidepools/SportsBox.h"
+
+#ifndef GRIDMOOT_SEASONS
+#error "GRIDMOOT_SEASONS names the folder of the shipped season files"
+#endif
+
+namespace gm::fuzz {
+namespace {
+
+Outcome Fail(std::string what) { return {true, std::move(what)}; }
+
+// A folder of this process for the loaders that read their file by name,
+// emptied before each input and removed at exit.
+class Scratch {
+public:
+    Scratch() {
+        std::error_code ec;
+        fs::path base = "/dev/shm";  // memory, where there is one: no disk traffic per input
+        if (!fs::is_directory(base, ec) || ::access(base.c_str(), W_OK) != 0) base = fs::temp_directory_path();
+        for (int i = 0;; ++i) {
+            dir_ = base / ("gridmoot-fuzz-" + std::to_string(::getpid()) + "-" + std::to_string(i));
+            if (fs::create_directory(dir_, ec)) break;
+        }
+    }
+    ~Scratch() {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    const fs::path& Fresh() const {
+        std::error_code ec;
+        for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) fs::remove_all(it->path(), ec);
+        return dir_;
+    }
+
+private:
+    fs::path dir_;
+};
+
+const fs::path& FreshFolder() {
+    static const Scratch scratch;
+    return scratch.Fresh();
+}
+
+void Put(const fs::path& folder, std::string_view name, std::string_view bytes) {
+    std::ofstream out(folder / std::string(name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The shipped 1996 season: the games the pool and side-game displays grade against.
+const SeasonGrid& Season1996() {
+    static const SeasonGrid games = [] {
+        std::ifstream in(fs::path(GRIDMOOT_SEASONS) / "1996.NFL", std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (bytes.size() != static_cast<std::size_t>(kSeasonFileSize)) {
+            std::fprintf(stderr, "cannot read the shipped season from %s\n", GRIDMOOT_SEASONS);
+            std::abort();
+        }
+        return DecodeSeason(bytes);
+    }();
+    return games;
+}
+
+// Two members who pick every game, one the home teams and one the away teams,
+// with confidence points and a Monday-night entry.
+std::vector<MemberRecord> TwoMembers(const SeasonGrid& games) {
+    std::vector<MemberRecord> members(2);
+    members[0].Name = FitName("Home Picker");
+    members[1].Name = FitName("Away Picker");
+    for (int m = 0; m < 2; ++m) {
+        members[m].PlayerNumber = static_cast<std::int16_t>(m + 1);
+        for (int w = 0; w < kWeeks; ++w) {
+            for (int s = 0; s < kSlots; ++s) {
+                members[m].Picks[w][s] = m == 0 ? games[w][s].HomeTeam : games[w][s].AwayTeam;
+                members[m].Confidence[w][s] = static_cast<std::uint8_t>(s + 1);
+            }
+            members[m].Tiebreak[w] = static_cast<std::uint8_t>(30 + 10 * m);
+        }
+    }
+    return members;
+}
+
+std::string SeasonBytes(std::string_view file) {
+    std::string bytes(file.substr(0, std::min<std::size_t>(file.size(), kSeasonFileSize)));
+    bytes.resize(kSeasonFileSize, '\0');
+    return bytes;
+}
+
+}  // namespace
+
+Outcome SeasonFile(std::string_view bytes, bool deep) {
+    const SeasonGrid games = DecodeSeason(bytes);
+    // A save straight after loading writes the file back as it was (a short
+    // file is completed with empty games).
+    const std::string file = SeasonBytes(bytes);
+    if (EncodeSeason(games) != file) return Fail("saving the season just loaded changes its bytes");
+    for (const WeekGames& week : games)
+        if (!(week[kSlots] == GameRecord{})) return Fail("the slot past the last game is not empty");
+
+    if (!deep) return {};
+
+    // export-season writes what import-season takes back to the same file.
+    const SeasonImport back = ImportSeasonCsv(ExportSeasonCsv(games), 1997);
+    if (!back.Problems.empty())
+        return Fail("import-season refuses what export-season wrote: line " + std::to_string(back.Problems[0].Line) +
+                    ": " + back.Problems[0].Reason);
+    if (EncodeSeason(back.Games) != file) return Fail("export-season and import-season do not give the file back");
+
+    // The displays that show the season, and the grading of a pool on it.
+    AppState state(FreshFolder());
+    state.Games = games;
+    state.CurrentWeek = kWeeks;
+    state.PointSpreads = "Yes";
+    state.Members = TwoMembers(games);
+    state.MemberCount = 2;
+    {
+        NflResults results(state);
+        do (void)results.ResultsLines();
+        while (results.Spin(-1));
+    }
+    state.CurrentWeek = kWeeks;
+    {
+        LeagueStandings standings(state);
+        standings.SetSpread(true);
+        (void)standings.TextFile();
+    }
+    {
+        PoolStandings pool(state);
+        (void)pool.Lines();
+    }
+    return {};
+}
+
+Outcome PoolFile(std::string_view bytes, bool deep) {
+    AppState state(FreshFolder());
+    state.Games = Season1996();
+    state.CurrentWeek = 17;
+    state.PointSpreads = "Yes";
+    const Status s = LoadPoolBytes(state, bytes);
+    if (!s.ok()) return Fail("the pool file was refused: " + s.message);
+    const std::size_t records = bytes.size() / kMemberRecordSize;
+    const std::size_t loaded = std::min<std::size_t>(records, kMaxMembers);
+    if (state.MemberCount != static_cast<int>(loaded) || state.Members.size() != loaded)
+        return Fail("the member count is not the number of whole records");
+    if (s.isWarning() != (records > loaded)) return Fail("the warning about members left unloaded is wrong");
+    // Saving the members just loaded writes their records back unchanged.
+    if (EncodePool(state.Members) != bytes.substr(0, loaded * kMemberRecordSize))
+        return Fail("saving the members just loaded changes their records");
+    if (!deep) return {};
+
+    {
+        PoolStandings standings(state);
+        (void)standings.Lines();
+    }
+    {
+        AllPicksReport picks(state);
+        (void)picks.Lines();
+    }
+    return {};
+}
+
+Outcome SettingsFile(std::string_view bytes, bool deep) {
+    // Every start-up setting as the main window reads it, and team names from
+    // each of the four team tables (read by the same code for every team).
+    AppState state(FreshFolder());
+    ReadSettingsFrom(state, bytes, 1LL << 24);
+    if (state.CurrentWeek < 1 || state.CurrentWeek > kWeeks) return Fail("CurrentWeek out of 1 to 21");
+    if (state.ColorScheme < 1 || state.ColorScheme > 12) return Fail("the colour scheme out of 1 to 12");
+    if (state.LastPlayerNumber < 0 || state.LastPlayerNumber > kMaxMembers)
+        return Fail("the player-number counter out of 0 to 32767");
+    const std::pair<std::string AppState::*, const SettingKey*> texts[] = {
+        {&AppState::PointSpreads, &keys::PointSpreads}, {&AppState::PoolSort, &keys::PoolSort},
+        {&AppState::MondayPts, &keys::MondayPts},       {&AppState::MaxCPoints, &keys::MaxCPoints},
+        {&AppState::TBMethod, &keys::TBMethod},         {&AppState::SecondaryTB, &keys::SecondaryTB},
+        {&AppState::PSEntrys, &keys::PSEntrys},         {&AppState::Comment, &keys::Comment},
+        {&AppState::Team, &keys::Team},                 {&AppState::GroupBy, &keys::GroupBy},
+        {&AppState::Title, &keys::Title},               {&AppState::Color, &keys::WebColor}};
+    for (const auto& [field, key] : texts)
+        if (Utf8Length(state.*field) > key->Longest) return Fail("the value of " + std::string(key->Key) + " is too long");
+    const std::pair<std::string_view, std::size_t> tables[] = {{keys::TeamCitySection, keys::TeamNameLongest},
+                                                               {keys::TeamNameSection, keys::TeamNameLongest},
+                                                               {keys::TeamCityAbbrSection, keys::TeamAbbrLongest},
+                                                               {keys::TeamNameAbbrSection, keys::TeamAbbrLongest}};
+    for (const auto& [section, longest] : tables)
+        for (int team : {0, 12, kTeams})
+            if (Utf8Length(ReadProfileText(bytes, section, std::to_string(team), "", longest + 1)) > longest)
+                return Fail("a team name longer than its field");
+    // Shutdown writes the week: it reads back, and every other setting stays as it was.
+    const std::string after = WriteProfileText(bytes, keys::CurrentWeekWriteSection, keys::CurrentWeek.Key, "7");
+    if (WriteProfileText(after, keys::CurrentWeekWriteSection, keys::CurrentWeek.Key, "7") != after)
+        return Fail("writing the same week twice changes the file twice");
+    AppState reread(state.DataFolder);
+    ReadSettingsFrom(reread, after, 1LL << 24);
+    if (reread.CurrentWeek != 7) return Fail("the week written does not read back");
+    if (!deep) return {};
+    for (const auto& [field, key] : texts)
+        if (reread.*field != state.*field) return Fail("writing the week changed " + std::string(key->Key));
+    if (reread.ColorScheme != state.ColorScheme || reread.LastPlayerNumber != state.LastPlayerNumber)
+        return Fail("writing the week changed a number setting");
+    return {};
+}
+
+Outcome SportBoxFile(std::string_view bytes, bool deep) {
+    const SeasonBoxes boxes = DecodeBoxes(bytes);
+    // Saved and read again, each box is the one loaded.
+    const std::size_t records = std::min<std::size_t>(bytes.size() / kBoxRecordSize, kBoxRecords);
+    for (std::size_t r = 0; r < records; ++r) {
+        const BoxRecord& box = boxes[r / kBoxesPerWeek][r % kBoxesPerWeek];
+        if (!(box == DecodeBoxRecord(bytes.substr(r * kBoxRecordSize, kBoxRecordSize))))
+            return Fail("a box loads other than its record says");
+        if (!(DecodeBoxRecord(EncodeBoxRecord(box)) == box)) return Fail("a box saved does not read back");
+    }
+    if (!deep) return {};
+    if (DecodeBoxes(EncodeBoxes(boxes)) != boxes) return Fail("the boxes saved do not read back");
+
+    const fs::path& folder = FreshFolder();
+    Put(folder, kSportBoxFileName, bytes);
+    AppState state(folder);
+    state.Games = Season1996();
+    SportsBox box(state, 1);
+    if (box.AllBoxes() != boxes) return Fail("the Sports Box window loaded other boxes");
+    if (state.LastPlayerNumber < 0 || state.LastPlayerNumber > kMaxMembers)
+        return Fail("the player-number counter out of 0 to 32767");
+    for (int b = 0; b < kBoxesPerWeek; ++b) {
+        (void)box.BoxCaption(b);
+        (void)box.OwnerText(b);
+    }
+    for (int w = 1; w <= kWeeks; ++w) {
+        (void)box.WinnerText();
+        if (w < kWeeks && !box.SpinWeek(1)) return Fail("the week spin stopped early");
+    }
+    RecordingSurface surface;
+    box.PrintCopy(surface);
+    return {};
+}
+
+Outcome BoxPlayerFile(std::string_view bytes, bool deep) {
+    const std::vector<BoxRecord> players = DecodeBoxPlayers(bytes);
+    if (players.size() != bytes.size() / kBoxRecordSize) return Fail("the player count is not the number of records");
+    if (DecodeBoxPlayers(EncodeBoxPlayers(players)) != players) return Fail("the players saved do not read back");
+    if (!deep) return {};
+
+    const fs::path& folder = FreshFolder();
+    Put(folder, kBoxPlayerFileName, bytes);
+    AppState state(folder);
+    state.Games = Season1996();
+    state.CurrentWeek = 3;
+    SportsBox box(state, 7);
+    if (box.EntryCount() != static_cast<int>(players.size()) + 1) return Fail("the window lists other players");
+    (void)box.PlayerLines();
+    for (int e = 1; e < box.EntryCount(); ++e) box.AssignBox((e - 1) % kBoxesPerWeek, e);
+    for (auto scheme : {SportsBox::Scheme::OnePerBoxRandom, SportsBox::Scheme::EqualRandom}) {
+        (void)box.Fill(scheme);
+        for (int b = 0; b < kBoxesPerWeek; ++b) (void)box.OwnerText(b);
+    }
+    // "Save Players to File": the file holds the list the window shows.
+    if (Status s = box.SavePlayers(); !s) return Fail("the players could not be saved: " + s.message);
+    std::string saved;
+    if (!ReadFileBytes(state.File(kBoxPlayerFileName), saved)) return Fail("the players saved cannot be read");
+    const std::vector<BoxRecord> back = DecodeBoxPlayers(saved);
+    if (static_cast<int>(back.size()) + 1 != box.EntryCount()) return Fail("the players saved are another list");
+    for (int e = 1; e < box.EntryCount(); ++e)
+        if (!(back[e - 1] == box.Entry(e))) return Fail("a player saved reads back changed");
+    return {};
+}
+
+Outcome DigitalFile(std::string_view bytes, bool deep) {
+    const std::vector<DigitRecord> players = DecodeDigitPlayers(bytes);
+    if (players.size() != bytes.size() / kDigitRecordSize) return Fail("the player count is not the number of records");
+    if (DecodeDigitPlayers(EncodeDigitPlayers(players)) != players) return Fail("the players saved do not read back");
+    if (!deep) return {};
+
+    const fs::path& folder = FreshFolder();
+    Put(folder, kDigitalFileName, bytes);
+    AppState state(folder);
+    state.Games = Season1996();
+    state.CurrentWeek = 17;
+    {
+        DigitalPool pool(state);
+        for (auto mode : {DigitalPool::Mode::Teams, DigitalPool::Mode::Players, DigitalPool::Mode::Both}) {
+            pool.SetMode(mode);
+            pool.SetSort(true);
+            (void)pool.Lines();
+            pool.SetSort(false);
+            (void)pool.TextFile();
+        }
+    }
+    DigitalPlayers editor(state);
+    (void)editor.Lines();
+    for (int row = 0; row < editor.Count(); ++row) (void)editor.DeleteQuestion(row);
+    // OK rebuilds the file from the list; opened again, the list is the same.
+    const auto entries = editor.Entries();
+    if (Status s = editor.Save(); !s) return Fail("the players could not be saved: " + s.message);
+    DigitalPlayers again(state);
+    if (again.Count() != static_cast<int>(entries.size())) return Fail("the players saved read back as another list");
+    for (int row = 0; row < again.Count(); ++row)
+        if (again.Entries()[row].Name != entries[row].Name || again.Entries()[row].Team != entries[row].Team)
+            return Fail("a player saved reads back changed");
+    return {};
+}
+
+Outcome SeasonCsv(std::string_view bytes, bool deep) {
+    const SeasonImport result = ImportSeasonCsv(bytes, 1997);
+    const int lines = static_cast<int>(SplitLines(bytes).size());
+    for (const ImportProblem& p : result.Problems)
+        if (p.Line < 1 || p.Line > std::max(lines, 1)) return Fail("a problem reported on a line the file lacks");
+    // import-season writes only when nothing was refused and some game was placed.
+    const bool accepted = result.Problems.empty() && result.GamesPlaced > 0;
+    if (!result.Problems.empty()) return {false, {}};
+    int placed = 0;
+    for (const WeekGames& week : result.Games) {
+        if (!(week[kSlots] == GameRecord{})) return Fail("a game placed past the last slot");
+        for (int s = 0; s < kSlots; ++s) placed += EncodeGame(week[s]) != EncodeGame(GameRecord{});
+    }
+    if (placed > result.GamesPlaced) return Fail("more slots filled than games counted");
+    if (!deep) return {accepted, {}};
+    // The season written exports and imports back to the same file.
+    const std::string file = EncodeSeason(result.Games);
+    const SeasonImport back = ImportSeasonCsv(ExportSeasonCsv(result.Games), 1997);
+    if (!back.Problems.empty() || EncodeSeason(back.Games) != file)
+        return Fail("the imported season does not export and import back");
+    return {accepted, {}};
+}
+
+namespace {
+
+// An independent reader of the pool CSV (RFC 4180: quoted fields may hold
+// commas, quotes and line breaks), to check what export-pool writes.
+std::optional<std::vector<std::vector<std::string>>> ReadCsvRows(std::string_view text) {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> row(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                row.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                row.back() += c;
+            }
+        } else if (c == '"' && row.back().empty()) {
+            quoted = true;
+        } else if (c == ',') {
+            row.emplace_back();
+        } else if (c == '\n') {
+            rows.push_back(std::move(row));
+            row.assign(1, {});
+        } else {
+            row.back() += c;
+        }
+    }
+    if (quoted || row.size() != 1 || !row[0].empty()) return std::nullopt;  // the export ends every row
+    return rows;
+}
+
+}  // namespace
+
+Outcome PoolCsv(std::string_view bytes, bool) {
+    AppState state(FreshFolder());
+    if (!LoadPoolBytes(state, bytes).ok()) return Fail("the pool file was refused");
+    const std::string csv = ExportPoolCsv(state.Members);
+    const auto rows = ReadCsvRows(csv);
+    if (!rows || rows->empty()) return Fail("export-pool wrote text that is not CSV");
+    // Every member and every non-zero entry reads back from the rows.
+    std::vector<MemberRecord> back;
+    for (std::size_t r = 1; r < rows->size(); ++r) {
+        const auto& f = (*rows)[r];
+        if (f.size() != 7) return Fail("export-pool row " + std::to_string(r + 1) + " has not 7 fields");
+        const std::size_t record = std::strtoul(f[0].c_str(), nullptr, 10);
+        if (f[3] == "member") {
+            if (record != back.size() + 1) return Fail("export-pool numbers its members out of order");
+            back.emplace_back();
+            back.back().Name = f[1];
+            back.back().PlayerNumber = static_cast<std::int16_t>(std::strtol(f[2].c_str(), nullptr, 10));
+            continue;
+        }
+        if (back.empty() || record != back.size()) return Fail("an entry row before its member");
+        MemberRecord& m = back.back();
+        if (f[1] != m.Name) return Fail("an entry row names another member");
+        const int week = std::atoi(f[4].c_str()) - 1;
+        const int value = std::atoi(f[6].c_str());
+        if (week < 0 || week >= kStoredWeeks || value < 1 || value > 255) return Fail("an entry out of range");
+        if (f[3] == "tiebreak") {
+            m.Tiebreak[week] = static_cast<std::uint8_t>(value);
+            continue;
+        }
+        const int slot = std::atoi(f[5].c_str());
+        if (slot < 0 || slot >= kStoredSlots) return Fail("an entry's slot out of range");
+        if (f[3] == "pick") {
+            m.Picks[week][slot] = static_cast<std::uint8_t>(value);
+        } else if (f[3] == "confidence") {
+            m.Confidence[week][slot] = static_cast<std::uint8_t>(value);
+        } else {
+            return Fail("an entry of an unknown kind");
+        }
+    }
+    if (back.size() != state.Members.size()) return Fail("export-pool lost a member");
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        MemberRecord expect = state.Members[i];
+        expect.Name.erase(expect.Name.find_last_not_of(' ') + 1);
+        if (!(back[i] == expect)) return Fail("member " + std::to_string(i + 1) + " reads back changed from export-pool");
+    }
+    return {};
+}
+
+std::span<const Target> Targets() {
+    static constexpr std::array<Target, 8> targets = {{
+        {"season_file", SeasonFile},
+        {"pool_file", PoolFile},
+        {"settings", SettingsFile},
+        {"sportsbox", SportBoxFile},
+        {"sbplayer", BoxPlayerFile},
+        {"digital", DigitalFile},
+        {"season_csv", SeasonCsv},
+        {"pool_csv", PoolCsv},
+    }};
+    return targets;
+}
+
+bool DeepByDefault() {
+    static const bool deep = [] {
+        const char* value = std::getenv("GRIDMOOT_FUZZ_DEEP");
+        return value != nullptr && std::string_view(value) != "0";
+    }();
+    return deep;
+}
+
+void Check(std::string_view target, const Outcome& outcome) {
+    if (outcome.Fault.empty()) return;
+    std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(target.size()), target.data(), outcome.Fault.c_str());
+    std::abort();
+}
+
+}  // namespace gm::fuzz
