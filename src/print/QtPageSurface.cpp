@@ -13,6 +13,8 @@
 #include <cctype>
 #include <system_error>
 
+#include "core/data/FileIO.h"
+
 namespace gm {
 
 namespace {
@@ -224,8 +226,11 @@ public:
             finished_ = true;
             return;
         }
-        std::filesystem::rename(temp_, file_, ec);
-        if (ec) throw PrintError("Cannot write \"" + file_.filename().string() + "\": " + ec.message());
+        // On disk before it takes the target's name, like every other file the program writes.
+        if (const gm::Status placed = gm::ReplaceFile(temp_, file_); !placed) {
+            std::filesystem::remove(temp_, ec);
+            throw PrintError(placed.message);
+        }
         finished_ = true;
     }
 

@@ -229,6 +229,18 @@ Status ReplaceFile(const fs::path& from, const fs::path& to) {
     int folder = -1;
     if (const int err = OpenFolder(to, folder); err != 0)
         return Status::Error(FileErrorText("replace", to, std::strerror(err)));
+    // The contents reach the disk before the new name does, or a power cut
+    // could leave the name on an empty file.
+    if (const int err = Step(SaveStep::SyncFile, to, [&] {
+            const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) return errno;
+            const int synced = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+            ::close(fd);
+            return synced;
+        }); err != 0) {
+        ::close(folder);
+        return Status::Error(FileErrorText("replace", to, std::strerror(err)));
+    }
     if (const int err = Step(SaveStep::Rename, to, [&] { return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno; });
         err != 0) {
         ::close(folder);

@@ -28,8 +28,9 @@ Status ReadFileBytes(const fs::path& file, std::string& out, bool* missing = nul
 // removed by the next save of that file.
 Status WriteFileAtomic(const fs::path& file, std::string_view bytes);
 
-// Renames `from` over `to` (same folder) and flushes the folder. When the
-// rename fails, `from` is left for the caller.
+// Puts a finished file in place: flushes `from` to disk, renames it over `to`
+// (same folder) and flushes the folder. When it fails before the rename,
+// `from` is left for the caller.
 Status ReplaceFile(const fs::path& from, const fs::path& to);
 
 // The low-level steps of a save, in the order they are made.
