@@ -14,6 +14,7 @@
 #include "core/output/Report.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
+#include "core/shell/MenuRules.h"
 #include "print/QtPageSurface.h"
 
 namespace gm::cli {
@@ -190,6 +191,9 @@ int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
         const int copies = reportArgs.Number("--copies", 1, 200, 1);
         state = LoadState(args, ctx, "report");
         if (!state) return 1;
+        if (!state->CurrentSeasonOpen && GradesSelections(entry.Window))
+            reportArgs.Refuse("the pool's selections are graded against the current season; --season " +
+                              state->SeasonYear + " shows the NFL displays only");
         report = entry.Make(*state, reportArgs);
         const ReportWriters has = report->Writers();
         auto& request = state->Output;

@@ -70,6 +70,8 @@ struct ReportEntry {
     std::vector<ReportOption> Options;
     // Builds the display's model on the loaded state with the options applied.
     std::function<std::unique_ptr<Report>(AppState&, const ReportArgs&)> Make;
+    // The window the report mirrors ("frmPoolStn"); its menu's season rule applies.
+    std::string Window = {};
 };
 
 class ReportRegistry {

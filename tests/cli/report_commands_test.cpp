@@ -163,10 +163,23 @@ TEST(ReportCommand, RefusesOptionsThatAreNotTheReports) {
 TEST(ReportCommand, LoadingWarningsGoToStandardError) {
     test::PoolFixture f;
     ASSERT_FALSE(std::filesystem::exists(f.Dir / "1996.NFL"));
-    const CliRun r = Cli(f, {"report", "standings", "--season", "1996"});
+    const CliRun r = Cli(f, {"report", "league", "--season", "1996"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.err.find("warning: The season file"), std::string::npos) << r.err;
     EXPECT_FALSE(r.out.empty());
+}
+
+// The pool's selections belong to the current season: the pool reports refuse
+// an archived one, as the Pool menu does, and write nothing.
+TEST(ReportCommand, PoolReportsRefuseAnArchivedSeason) {
+    test::PoolFixture f;
+    for (const char* report : {"standings", "matrix", "allpicks", "statpak", "poolstat", "poolroom"}) {
+        const CliRun r = Cli(f, {"report", report, "--season", "1995", "--to", "web"});
+        EXPECT_EQ(r.code, 2) << report;
+        EXPECT_NE(r.err.find("graded against the current season"), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << report;
+    }
+    EXPECT_EQ(Cli(f, {"report", "standings", "--season", "1997"}).code, 0);
 }
 
 }  // namespace

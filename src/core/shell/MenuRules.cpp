@@ -6,6 +6,8 @@
 namespace gm {
 namespace {
 
+constexpr std::string_view kWrongSeasonTitle = "Incorrect NFL Season";
+constexpr std::string_view kWrongSeasonLead = "You need to have the 1997 NFL season opened";
 constexpr std::string_view kNoPlayersTitle = "Insufficient # of Players";
 constexpr std::string_view kNoPlayersLead = "You need to have at least one player in pool";
 
@@ -20,11 +22,25 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kNeedMemb
     {"frmPicks", "to enter player selections. "},
 }};
 
+// Pool displays grade the members' selections, which are always for the
+// current season: against an archived season they would grade this year's
+// picks with another year's games.
+constexpr std::array<std::string_view, 11> kGradeSelections{
+    "frmPMatrix", "frmPoolStn", "frmStats", "frmPAnalyze", "frmPGraph", "frmPoolRoom",
+    "frmPTape",   "frmPoolStat", "frmOddEnd", "frmExpert", "frmMatrix",
+};
+
 MenuRefusal NoPlayers(std::string_view line) {
     return {std::string(kNoPlayersTitle), std::string(kNoPlayersLead) + "\n" + std::string(line)};
 }
 
 }  // namespace
+
+bool GradesSelections(std::string_view formName) {
+    for (const auto form : kGradeSelections)
+        if (form == formName) return true;
+    return false;
+}
 
 std::optional<MenuRefusal> CheckMenuCommand(const AppState& state, std::string_view formName) {
     const bool hasMembers = state.MemberCount > 0;
@@ -34,8 +50,9 @@ std::optional<MenuRefusal> CheckMenuCommand(const AppState& state, std::string_v
         break;
     }
     if (formName == "frmPicks" && !state.CurrentSeasonOpen)
-        return MenuRefusal{"Incorrect NFL Season",
-                           "You need to have the 1997 NFL season opened\nto enter player selections. "};
+        return MenuRefusal{std::string(kWrongSeasonTitle), std::string(kWrongSeasonLead) + "\nto enter player selections. "};
+    if (!state.CurrentSeasonOpen && GradesSelections(formName))
+        return MenuRefusal{std::string(kWrongSeasonTitle), std::string(kWrongSeasonLead) + "\nto view the pool displays. "};
     if (formName == "frmExpert" && state.CurrentWeek < 4)
         return MenuRefusal{"Insufficient Data",
                            "The Pool Experts cannot be considered Experts\nuntil the start of the 4th NFL week."};

@@ -14,10 +14,15 @@ struct MenuRefusal {
     std::string Text;
 };
 
+// Whether the window grades the members' selections (and so needs the
+// current season shown).
+bool GradesSelections(std::string_view formName);
+
 // The one rule deciding whether the window `formName` can open with the pool
 // and season as they are: selections need members and the current season;
-// several pool displays need at least one member; the Pool Experts also need
-// three weeks of history. No refusal for any other window.
+// several pool displays need at least one member; the displays that grade
+// selections need the current season; the Pool Experts also need three weeks
+// of history. No refusal for any other window.
 std::optional<MenuRefusal> CheckMenuCommand(const AppState& state, std::string_view formName);
 
 }  // namespace gm

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/data/AppState.h"
@@ -18,5 +20,12 @@ std::vector<Status> PrepareDataFolder(const fs::path& folder, const std::vector<
 // season, the settings (on a 256-colour display a team scheme falls back to
 // scheme 1) and the team tables. Returns what the user should hear about.
 std::vector<Status> LoadAtStartup(AppState& state, long long screenColors);
+
+// Closing keeps the week shown for the next start; when that cannot be
+// written, the box the user sees (title, text).
+inline constexpr std::string_view kWeekNotKeptTitle = "Unable To Save";
+inline std::string WeekNotKeptText(const Status& failed) {
+    return failed.message + "\n\nThe next start opens at the week last saved.";
+}
 
 }  // namespace gm

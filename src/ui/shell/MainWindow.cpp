@@ -22,6 +22,7 @@
 #include "core/shell/Backup.h"
 #include "core/shell/Help.h"
 #include "core/shell/MenuRules.h"
+#include "core/shell/Startup.h"
 #include "ui/display/ElectronicSign.h"
 #include "ui/display/SignSetup.h"
 #include "ui/shell/frmBgColor.h"
@@ -358,7 +359,12 @@ void frmMain::RunTool(DesktopTool tool) {
 void frmMain::QuickTour() {
     for (const TourStop& stop : QuickTourStops()) {
         const std::string form(stop.Form);
-        if (!ctx_.Windows || !ctx_.Windows->Has(form)) continue;
+        // A stop whose menu item is off now (the spreads of an archived season) is passed by.
+        const QString name = QString::fromStdString(form);
+        bool available = false;
+        for (const QAction* a : findChildren<QAction*>())
+            if (a->property("form").toString() == name) available = a->isEnabled();
+        if (!available) continue;
         if (ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::OkCancel, Q(kQuickTourTitle),
                              Q(stop.Text)) == PromptAnswer::Cancel)
             return;
@@ -369,7 +375,9 @@ void frmMain::QuickTour() {
 void frmMain::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
-    WriteCurrentWeek(ctx_.State);
+    // The week shown is the one the next start opens at; say so if it could not be kept.
+    if (const Status saved = WriteCurrentWeek(ctx_.State); !saved.ok())
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kWeekNotKeptTitle), Q(WeekNotKeptText(saved)));
     if (sign_) sign_->StopDisplay();
     // Close what is still open, the most recent first.
     const QWidgetList windows = QApplication::topLevelWidgets();

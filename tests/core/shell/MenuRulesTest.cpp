@@ -38,15 +38,25 @@ TEST(MenuRules, RefusesOnlyWhatCannotWork) {
          "You need to have at least one player in pool\nto view the Pool Experts. "},
         {"frmExpert", 1, true, 3, "Insufficient Data",
          "The Pool Experts cannot be considered Experts\nuntil the start of the 4th NFL week."},
-        {"frmExpert", 1, false, 4, nullptr, nullptr},
-        {"frmStats", 1, false, 1, nullptr, nullptr},
-        // Windows that work with an empty pool and an archived season.
-        {"frmPoolStn", 0, false, 1, nullptr, nullptr},
-        {"frmPMatrix", 0, false, 1, nullptr, nullptr},
-        {"frmPTape", 0, false, 1, nullptr, nullptr},
-        {"frmPoolStat", 0, false, 1, nullptr, nullptr},
+        {"frmExpert", 1, true, 4, nullptr, nullptr},
+        {"frmStats", 1, true, 1, nullptr, nullptr},
+        // Displays that grade selections need the season they were made for.
+        {"frmExpert", 1, false, 4, "Incorrect NFL Season",
+         "You need to have the 1997 NFL season opened\nto view the pool displays. "},
+        {"frmStats", 1, false, 1, "Incorrect NFL Season",
+         "You need to have the 1997 NFL season opened\nto view the pool displays. "},
+        {"frmPoolStn", 0, false, 1, "Incorrect NFL Season",
+         "You need to have the 1997 NFL season opened\nto view the pool displays. "},
+        {"frmMatrix", 3, false, 9, "Incorrect NFL Season",
+         "You need to have the 1997 NFL season opened\nto view the pool displays. "},
+        // Windows that work with an empty pool, and with an archived season.
+        {"frmPoolStn", 0, true, 1, nullptr, nullptr},
+        {"frmPMatrix", 0, true, 1, nullptr, nullptr},
+        {"frmPTape", 0, true, 1, nullptr, nullptr},
+        {"frmPoolStat", 0, true, 1, nullptr, nullptr},
         {"frmOffBar", 0, false, 1, nullptr, nullptr},
         {"frmSchedule", 0, false, 1, nullptr, nullptr},
+        {"frmLeague", 0, false, 1, nullptr, nullptr},
     };
     test::TempDir dir;
     for (const Case& c : cases) {

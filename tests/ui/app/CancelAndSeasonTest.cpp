@@ -201,26 +201,25 @@ TEST(Walkthrough, UnreadableCurrentSeasonKeepsTheArchivedSeasonShown) {
     EXPECT_TRUE(std::filesystem::is_directory(p.dir / "1997.NFL"));
 }
 
-// The player matrix opens the selections window under the menu's own refusal.
-TEST(Walkthrough, MatrixDoesNotOpenSelectionsForAnArchivedSeason) {
+// The displays that grade selections are refused while an archived season is
+// shown (they would grade this year's picks with another year's games); the
+// NFL displays still open, and the current season brings the pool back.
+TEST(Walkthrough, PoolDisplaysWaitForTheCurrentSeason) {
     Program p(WeekOfPlay);
     p.main->Item("SeasonItem0")->trigger();
-    p.prompts.Clear();
-    p.Menu("PoolItem0", "frmPMatrix", [&](QDialog& w) {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            if (auto* picks = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                picks && picks->objectName() == "frmPicks") {
-                opened = true;
-                picks->done(QDialog::Rejected);
-            }
-        });
-        QMetaObject::invokeMethod(&w, "OnListDoubleClick", Q_ARG(int, 0));
-        EXPECT_FALSE(opened);
-        Click(w, "cmdOK");
-    });
-    ASSERT_FALSE(p.prompts.Asked().empty());
-    EXPECT_EQ(p.prompts.Asked().back().Title, "Incorrect NFL Season");
+    for (const char* item : {"PoolItem0", "PoolItem2", "PoolItem4", "PoolItem10", "ReportItem2"}) {
+        p.prompts.Clear();
+        p.main->Item(item)->trigger();
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << item;
+        ASSERT_EQ(p.prompts.Asked().size(), 1u) << item;
+        EXPECT_EQ(p.prompts.Asked()[0].Title, "Incorrect NFL Season") << item;
+        EXPECT_EQ(p.prompts.Asked()[0].Text, "You need to have the 1997 NFL season opened\nto view the pool displays. ")
+            << item;
+    }
+    p.Menu("NFLITEM3", "frmLeague", [](QDialog& w) { Click(w, "cmdClose"); });
+
+    p.main->Item("SeasonItem2")->trigger();
+    p.Menu("PoolItem2", "frmPoolStn", [](QDialog& w) { Click(w, "cmdOK"); });
 }
 
 TEST(Walkthrough, AFreshFolderRefusesTheSelectionsWindow) {

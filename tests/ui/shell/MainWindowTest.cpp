@@ -124,7 +124,7 @@ TEST(MainWindow, AClickedSchemeShowsAfterCancel) {
 TEST(MainWindow, SeasonSwitchChangesTeamsAndTheSpreadItem) {
     test::ShellFixture f;
     f.Stand("frmSpreads");
-    gm::WriteSetting(f.state->Settings, {"Team Location", "3", "", 16}, "Charm City");
+    ASSERT_TRUE(gm::WriteSetting(f.state->Settings, {"Team Location", "3", "", 16}, "Charm City").ok());
     gm::LoadTeamTables(*f.state);
     frmMain w(*f.ctx);
     ASSERT_TRUE(w.Item("EditItem2")->isEnabled());
@@ -176,6 +176,54 @@ TEST(MainWindow, RefusalsComeBeforeTheWindow) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the hourglass is gone once the window is done
 }
 
+// The tour opens its windows through the menu's own door: in order, each after
+// its box, with the menu's refusals (no members: no selections, graphs or
+// StatPak), and Cancel in any box ends it.
+TEST(MainWindow, QuickTourVisitsTheWindowsInOrderWithTheMenusRefusals) {
+    const std::vector<std::string> order{"frmPlayer", "frmOptions", "frmSpreads", "frmCompact", "frmPicks",
+                                         "frmPMatrix", "frmOffBar", "frmScores", "frmPoolStn", "frmPGraph",
+                                         "frmStats", "frmNFLDisp"};
+    test::ShellFixture f;
+    std::vector<std::string> visits;
+    for (const auto& form : order)
+        f.windows.Add(form, [&visits, form](UiContext&, QWidget*) { visits.push_back(form); });
+    frmMain w(*f.ctx);
+    ASSERT_EQ(f.state->MemberCount, 0);
+
+    w.Item("HelpItem10")->trigger();
+    const std::vector<std::string> opened{"frmPlayer", "frmOptions", "frmSpreads", "frmCompact", "frmPMatrix",
+                                          "frmOffBar", "frmScores", "frmPoolStn", "frmNFLDisp"};
+    EXPECT_EQ(visits, opened);
+    QStringList titles;
+    for (const auto& asked : f.prompts.Asked()) titles << asked.Title;
+    EXPECT_EQ(titles.count("The Gridmoot Quick Tour"), 12);
+    EXPECT_EQ(titles.count("Insufficient # of Players"), 3);
+    const auto& boxes = f.prompts.Asked();
+    const auto selections = std::find_if(boxes.begin(), boxes.end(), [](const auto& b) {
+        return b.Text.endsWith("to enter player selections. ");
+    });
+    ASSERT_NE(selections, boxes.end());
+    EXPECT_EQ(selections[-1].Title, "The Gridmoot Quick Tour");  // refused right after its own box
+
+    // Cancel in the third box: two windows, and nothing after.
+    visits.clear();
+    f.prompts.Clear();
+    f.prompts.Answer(PromptAnswer::Ok);
+    f.prompts.Answer(PromptAnswer::Ok);
+    f.prompts.Answer(PromptAnswer::Cancel);
+    w.Item("HelpItem10")->trigger();
+    EXPECT_EQ(visits, (std::vector<std::string>{"frmPlayer", "frmOptions"}));
+    EXPECT_EQ(f.prompts.Asked().size(), 3u);
+
+    // With an archived season shown the spreads are passed by, as their menu
+    // item is off, and the pool displays are refused.
+    w.Item("SeasonItem0")->trigger();
+    visits.clear();
+    w.Item("HelpItem10")->trigger();
+    EXPECT_EQ(visits, (std::vector<std::string>{"frmPlayer", "frmOptions", "frmCompact", "frmOffBar", "frmScores",
+                                                "frmNFLDisp"}));
+}
+
 TEST(MainWindow, ClosingWritesTheWeekAndStopsTheSign) {
     test::ShellFixture f;
     auto w = std::make_unique<frmMain>(*f.ctx);
@@ -188,6 +236,26 @@ TEST(MainWindow, ClosingWritesTheWeekAndStopsTheSign) {
     ReadSettings(reread, 1LL << 24);
     EXPECT_EQ(reread.CurrentWeek, 9);
     EXPECT_TRUE(f.prompts.Asked().empty());
+}
+
+// A settings file that cannot be rewritten (here a folder in its place, which
+// even an administrator cannot write as a file) is left alone, and the user
+// hears why instead of finding the week lost at the next start.
+TEST(MainWindow, ClosingSaysSoWhenTheWeekCannotBeKept) {
+    test::ShellFixture f;
+    const std::filesystem::path settings = f.state->Settings.path();
+    std::filesystem::remove(settings);
+    std::filesystem::create_directory(settings);
+    auto w = std::make_unique<frmMain>(*f.ctx);
+    w->show();
+    f.prompts.Clear();
+    f.state->CurrentWeek = 9;
+    w->Item("HelpItem12")->trigger();
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);
+    EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Stop);
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Unable To Save");
+    EXPECT_TRUE(f.prompts.Asked()[0].Text.contains("Vask97.ini")) << f.prompts.Asked()[0].Text.toStdString();
+    EXPECT_TRUE(std::filesystem::is_directory(settings));
 }
 
 TEST(MainWindow, BackupToAFolder) {
