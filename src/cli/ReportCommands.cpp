@@ -1,7 +1,10 @@
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
+
+#include <QGuiApplication>
 
 #include "Cli.h"
 #include "ReportRegistry.h"
@@ -10,6 +13,7 @@
 #include "core/data/PoolFile.h"
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
+#include "core/data/TextCodec.h"
 #include "core/output/HomePage.h"
 #include "core/output/Report.h"
 #include "core/output/TextOutput.h"
@@ -96,6 +100,22 @@ std::optional<AppState> LoadState(const Args& args, Context& ctx, const std::str
     return state;
 }
 
+// Printing to PDF needs fonts, hence a GUI application. It is made only for
+// a printout (and never when the caller has one), so that text files and
+// pages are written without starting the windowing layer.
+std::unique_ptr<QGuiApplication> GuiForPrinting() {
+    if (QCoreApplication::instance()) return nullptr;
+    // Qt is shown the program's name only, as at start-up.
+    static int argc = 1;
+    static char name[] = "gridmoot-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // The command line's destinations: standard output, files, PDF.
 class CliSink : public OutputSink {
 public:
@@ -116,7 +136,15 @@ public:
     OutputMessage SaveTextFile(const AppState& state, const TextFileOutput& file) override {
         if (out_) return WriteBytes(*out_, TextFileBytes(file.Lines));
         if (file_) return OutputSink::SaveTextFile(state, file);
-        ctx_.Out << TextFileBytes(file.Lines);
+        for (const std::string& line : file.Lines) WriteLine(line);
+        return OutputMessage::Silent();
+    }
+
+    // To standard output line by line: the same bytes as the text file,
+    // without holding a large report's lines, or their text, all at once.
+    OutputMessage SaveReportText(const AppState& state, const Report& report) override {
+        if (out_ || file_) return OutputSink::SaveReportText(state, report);
+        report.ForEachTextLine([this](std::string_view line) { WriteLine(line); });
         return OutputMessage::Silent();
     }
 
@@ -134,6 +162,7 @@ public:
     void SetPdfFile(fs::path file) { pdf_ = std::move(file); }
 
     Status Print(const std::string& jobName, const std::function<Status(PageSurface&)>& job) override {
+        const auto app = GuiForPrinting();
         Status s;
         {
             const auto surface = MakePdfSurface(pdf_, jobName);
@@ -145,6 +174,14 @@ public:
     }
 
 private:
+    void WriteLine(std::string_view line) {
+        if (IsAscii(line))
+            ctx_.Out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        else
+            ctx_.Out << Utf8ToCp1252(line);
+        ctx_.Out.write("\r\n", 2);
+    }
+
     OutputMessage WriteBytes(const fs::path& path, const std::string& bytes) {
         if (Status s = WriteFileAtomic(path, bytes); !s) return OutputMessage::Failure("", s.message);
         return OutputMessage::Confirm("", "Wrote " + path.string());

@@ -1,5 +1,6 @@
 #include "MemberRecord.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "TextCodec.h"
@@ -37,18 +38,27 @@ MemberBytes EncodeMember(const MemberRecord& m, bool* lossless) {
     return b;
 }
 
-MemberRecord DecodeMember(std::span<const std::uint8_t, kMemberRecordSize> b) {
-    MemberRecord m;
-    m.Name = Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(b.data()), kNameLength));
-    for (int w = 0; w < kStoredWeeks; ++w) {
-        for (int g = 0; g < kStoredSlots; ++g) {
+void DecodeMemberInto(std::span<const std::uint8_t, kMemberRecordSize> b, MemberRecord& m) {
+    const std::string_view name(reinterpret_cast<const char*>(b.data()), kNameLength);
+    // Plain ASCII is the same in both encodings: copied into the name's own storage.
+    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        m.Name.assign(name);
+    else
+        m.Name = Cp1252ToUtf8(name);
+    for (int g = 0; g < kStoredSlots; ++g) {
+        for (int w = 0; w < kStoredWeeks; ++w) {
             m.Picks[w][g] = b[kPicksOffset + BlockOffset(w, g)];
             m.Confidence[w][g] = b[kConfidenceOffset + BlockOffset(w, g)];
         }
     }
     m.PlayerNumber = static_cast<std::int16_t>(
         static_cast<std::uint16_t>(b[kPlayerNumberOffset] | (b[kPlayerNumberOffset + 1] << 8)));
-    for (int w = 0; w < kStoredWeeks; ++w) m.Tiebreak[w] = b[kTiebreakOffset + w];
+    std::memcpy(m.Tiebreak.data(), b.data() + kTiebreakOffset, kStoredWeeks);
+}
+
+MemberRecord DecodeMember(std::span<const std::uint8_t, kMemberRecordSize> b) {
+    MemberRecord m;
+    DecodeMemberInto(b, m);
     return m;
 }
 

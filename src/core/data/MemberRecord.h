@@ -46,6 +46,8 @@ using MemberBytes = std::array<std::uint8_t, kMemberRecordSize>;
 // Windows-1252 cannot store (they are written as '?').
 MemberBytes EncodeMember(const MemberRecord& member, bool* lossless = nullptr);
 MemberRecord DecodeMember(std::span<const std::uint8_t, kMemberRecordSize> bytes);
+// The same into an existing record, reusing its storage.
+void DecodeMemberInto(std::span<const std::uint8_t, kMemberRecordSize> bytes, MemberRecord& member);
 
 // The name as stored: cut to 18 characters and padded with blanks.
 std::string FitName(std::string_view utf8);

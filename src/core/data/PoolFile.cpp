@@ -1,7 +1,16 @@
 #include "PoolFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <memory>
+#include <vector>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace gm {
 
@@ -15,35 +24,94 @@ std::string EncodePool(std::span<const MemberRecord> members) {
     return out;
 }
 
-Status LoadPool(AppState& state) {
-    state.Members.clear();
-    state.MemberCount = 0;
-    const fs::path file = state.File(kPoolFileName);
-    std::string bytes;
-    bool missing = false;
-    if (Status s = ReadFileBytes(file, bytes, &missing); !s) return s;
-    if (missing) return TouchFile(file);
-    return LoadPoolBytes(state, bytes, file.filename().string());
+namespace {
+
+// Decodes whole records onto the member table up to the most it can hold;
+// `records` counts every whole record seen, loaded or not.
+void AppendRecords(std::vector<MemberRecord>& members, const std::uint8_t* data, std::size_t count,
+                   std::size_t& records) {
+    for (std::size_t i = 0; i < count; ++i, ++records) {
+        if (records >= static_cast<std::size_t>(kMaxMembers)) continue;
+        DecodeMemberInto(std::span<const std::uint8_t, kMemberRecordSize>(data + i * kMemberRecordSize, kMemberRecordSize),
+                         members.emplace_back());
+    }
 }
 
-Status LoadPoolBytes(AppState& state, std::string_view bytes, std::string_view fileName) {
-    state.Members.clear();
-    state.MemberCount = 0;
-    const std::size_t records = bytes.size() / kMemberRecordSize;
-    const std::size_t loaded = std::min<std::size_t>(records, kMaxMembers);
-    state.Members.reserve(loaded);
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    for (std::size_t i = 0; i < loaded; ++i) {
-        state.Members.push_back(
-            DecodeMember(std::span<const std::uint8_t, kMemberRecordSize>(data + i * kMemberRecordSize, kMemberRecordSize)));
-    }
-    state.MemberCount = static_cast<int>(loaded);
-    if (records > loaded) {
+Status Loaded(AppState& state, std::size_t records, std::string_view fileName) {
+    state.MemberCount = static_cast<int>(state.Members.size());
+    if (records > state.Members.size()) {
         return Status::Warning("The pool file \"" + std::string(fileName) + "\" holds " + std::to_string(records) +
                                " members; only the first " + std::to_string(kMaxMembers) +
                                " could be loaded. The others stay in the file unchanged.");
     }
     return Status::Ok();
+}
+
+// Asks the system to back a large member table with large pages where it
+// can: the table of the largest pool spans thousands of small pages, and
+// touching each for the first time costs more than decoding into it.
+void PreferLargePages(const void* data, std::size_t bytes) {
+#ifdef __linux__
+    constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kLargePage - 1) & ~(kLargePage - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kLargePage - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
+// Records read and decoded per block: the file is never held whole beside
+// the member table, which for the largest pool would double the memory a
+// load needs.
+constexpr std::size_t kRecordsPerRead = 256;
+
+}  // namespace
+
+Status LoadPool(AppState& state) {
+    state.Members.clear();
+    state.MemberCount = 0;
+    const fs::path file = state.File(kPoolFileName);
+    std::error_code ec;
+    if (!fs::exists(file, ec)) return TouchFile(file);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
+    if (!f) return Status::Error(FileErrorText("read", file, std::strerror(errno)));
+    if (const auto size = fs::file_size(file, ec); !ec) {
+        state.Members.reserve(static_cast<std::size_t>(
+            std::min<std::uintmax_t>(size / kMemberRecordSize, static_cast<std::uintmax_t>(kMaxMembers))));
+        PreferLargePages(state.Members.data(), state.Members.capacity() * sizeof(MemberRecord));
+    }
+
+    std::vector<std::uint8_t> block(kRecordsPerRead * kMemberRecordSize);
+    std::size_t held = 0;  // bytes in the block, an incomplete record at most after decoding
+    std::size_t records = 0;
+    for (;;) {
+        const std::size_t n = std::fread(block.data() + held, 1, block.size() - held, f.get());
+        held += n;
+        const std::size_t whole = held / kMemberRecordSize;
+        AppendRecords(state.Members, block.data(), whole, records);
+        const std::size_t used = whole * kMemberRecordSize;
+        std::memmove(block.data(), block.data() + used, held - used);
+        held -= used;
+        if (n == 0) break;
+    }
+    if (std::ferror(f.get())) {
+        const int err = errno;
+        state.Members.clear();
+        return Status::Error(FileErrorText("read", file, std::strerror(err)));
+    }
+    return Loaded(state, records, file.filename().string());
+}
+
+Status LoadPoolBytes(AppState& state, std::string_view bytes, std::string_view fileName) {
+    state.Members.clear();
+    state.MemberCount = 0;
+    const std::size_t count = bytes.size() / kMemberRecordSize;
+    state.Members.reserve(std::min<std::size_t>(count, kMaxMembers));
+    std::size_t records = 0;
+    AppendRecords(state.Members, reinterpret_cast<const std::uint8_t*>(bytes.data()), count, records);
+    return Loaded(state, records, fileName);
 }
 
 Status SavePool(const AppState& state) {

@@ -8,6 +8,14 @@ Status Report::Print(PageSurface& surface, int copies) const {
     return RunPrintJob(surface, copies, [this](PageSurface& s, int copy) { PrintCopy(s, copy); });
 }
 
+void Report::ForEachTextLine(const std::function<void(std::string_view)>& line) const {
+    for (const std::string& text : TextFile().Lines) line(text);
+}
+
+OutputMessage OutputSink::SaveReportText(const AppState& state, const Report& report) {
+    return SaveTextFile(state, report.TextFile());
+}
+
 OutputMessage OutputSink::SaveTextFile(const AppState& state, const TextFileOutput& file) {
     return WriteTextFile(state, file);
 }
@@ -24,7 +32,7 @@ bool DispatchReport(AppState& state, const Report& report, OutputSink& sink) {
         if (message.failed()) ok = false;
         sink.Tell(message);
     };
-    if (out.OutTextFile && has.TextFile) tell(sink.SaveTextFile(state, report.TextFile()));
+    if (out.OutTextFile && has.TextFile) tell(sink.SaveReportText(state, report));
     if (out.OutClipboard && has.Clipboard) tell(sink.PutOnClipboard(report.Clipboard()));
     if (out.OutPrinter && has.Printer) {
         const int copies = CopiesToPrint(state);

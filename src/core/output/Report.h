@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/data/AppState.h"
 #include "core/data/Status.h"
@@ -37,6 +38,10 @@ public:
     virtual TextFileOutput TextFile() const { return {}; }
     virtual ClipboardOutput Clipboard() const { return {}; }
     virtual WebPageOutput WebPage() const { return {}; }
+    // The text file's lines handed over one at a time, for a writer that
+    // streams them; by default the lines of TextFile(). A display with very
+    // many lines overrides it so that they are never all held at once.
+    virtual void ForEachTextLine(const std::function<void(std::string_view)>& line) const;
 
     // One printed copy; the copy index runs from 0 (displays printed "One
     // Per Player" take it as the member index).
@@ -62,6 +67,9 @@ public:
     // Writes the text file or page; by default into TxtFiles / Webpages.
     virtual OutputMessage SaveTextFile(const AppState& state, const TextFileOutput& file);
     virtual OutputMessage SaveWebPage(const AppState& state, const WebPageOutput& page);
+    // The report's text file: by default SaveTextFile with report.TextFile().
+    // A sink that can write line by line overrides it (Report::ForEachTextLine).
+    virtual OutputMessage SaveReportText(const AppState& state, const Report& report);
 
     // Puts the text on the clipboard; returns the confirmation to show.
     virtual OutputMessage PutOnClipboard(const ClipboardOutput& clip) = 0;

@@ -1,6 +1,8 @@
 #include "Grading.h"
 
 #include <algorithm>
+#include <bit>
+#include <type_traits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -207,21 +209,6 @@ void ComputePercentages(std::span<StandingsRow> rows) {
 
 namespace {
 
-template <typename Project>
-void StableBy(std::span<StandingsRow> rows, Project key, bool descending) {
-    // Already in order: a stable sort would change nothing.
-    const auto before = [&](const StandingsRow& a, const StandingsRow& b) {
-        return descending ? key(a) > key(b) : key(a) < key(b);
-    };
-    if (std::is_sorted(rows.begin(), rows.end(), before)) return;
-    if (descending)
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&](const StandingsRow& a, const StandingsRow& b) { return key(a) > key(b); });
-    else
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&](const StandingsRow& a, const StandingsRow& b) { return key(a) < key(b); });
-}
-
 // Calls `f` with the projection and direction of a key.
 template <typename F>
 void WithKey(SortKey key, int week, F&& f) {
@@ -241,10 +228,6 @@ void WithKey(SortKey key, int week, F&& f) {
 
 }  // namespace
 
-void SortRows(std::span<StandingsRow> rows, SortKey key, int week) {
-    WithKey(key, week, [&](auto project, bool descending) { StableBy(rows, project, descending); });
-}
-
 void RankRows(std::span<StandingsRow> rows, SortKey key, int week) {
     WithKey(key, week, [&](auto project, bool) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -258,32 +241,86 @@ void RankRows(std::span<StandingsRow> rows, SortKey key, int week) {
 
 namespace {
 
-// -1, 0 or 1: whether `a` belongs before, with, or after `b` for one key.
-int CompareBy(const StandingsRow& a, const StandingsRow& b, SortKey key, int week) {
-    int result = 0;
-    WithKey(key, week, [&](auto project, bool descending) {
-        const auto x = project(a);
-        const auto y = project(b);
-        if (x == y) return;
-        result = (x < y) != descending ? -1 : 1;
-    });
-    return result;
+// A key's value as an unsigned number whose ascending order is the key's
+// order in its sort: descending keys are inverted, floats mapped so that
+// their bits compare as the numbers do.
+std::uint32_t OrderBits(float v, bool descending) {
+    if (v == 0.0f) v = 0.0f;  // -0 sorts with 0
+    std::uint32_t bits = std::bit_cast<std::uint32_t>(v);
+    bits = (bits & 0x80000000u) ? ~bits : bits | 0x80000000u;
+    return descending ? ~bits : bits;
+}
+template <typename T>
+    requires std::is_integral_v<T>
+std::uint32_t OrderBits(T v, bool descending) {
+    const auto bits = static_cast<std::uint32_t>(static_cast<std::int64_t>(v) + 0x80000000LL);
+    return descending ? ~bits : bits;
+}
+
+constexpr std::size_t kMaxSortKeys = 4;
+
+// One row's keys, most significant first, and its place before the sort:
+// comparing the place last makes any sort stable.
+struct SortEntry {
+    std::array<std::uint32_t, kMaxSortKeys> Keys{};
+    std::uint32_t Place = 0;
+};
+
+// Puts the rows in the order of the entries' places, in place (one cycle at a time).
+void Permute(std::span<StandingsRow> rows, std::span<SortEntry> order) {
+    constexpr std::uint32_t kDone = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (order[i].Place == kDone || order[i].Place == i) continue;
+        StandingsRow held = std::move(rows[i]);
+        std::size_t at = i;
+        for (;;) {
+            const std::size_t from = order[at].Place;
+            order[at].Place = kDone;
+            if (from == i) {
+                rows[at] = std::move(held);
+                break;
+            }
+            rows[at] = std::move(rows[from]);
+            at = from;
+        }
+    }
 }
 
 // Several stable sorts applied one after the other (`applied` in that order)
 // give the order of one stable sort on the last key first, its ties broken by
-// the earlier keys: so one pass does the work of all of them.
+// the earlier keys, then by the rows' order before: so one pass on compact
+// keys does the work of all of them, and the rows move once.
 void SortInSequence(std::span<StandingsRow> rows, std::span<const SortKey> applied, int week) {
-    if (applied.empty()) return;
-    if (applied.size() == 1) return SortRows(rows, applied[0], week);
-    std::stable_sort(rows.begin(), rows.end(), [&](const StandingsRow& a, const StandingsRow& b) {
-        for (auto it = applied.rbegin(); it != applied.rend(); ++it)
-            if (const int c = CompareBy(a, b, *it, week); c != 0) return c < 0;
-        return false;
+    if (applied.empty() || rows.size() < 2) return;
+    if (applied.size() > kMaxSortKeys) {
+        SortInSequence(rows, applied.first(applied.size() - kMaxSortKeys), week);
+        applied = applied.last(kMaxSortKeys);
+    }
+    std::vector<SortEntry> order(rows.size());
+    std::size_t k = 0;
+    for (auto it = applied.rbegin(); it != applied.rend(); ++it, ++k) {
+        WithKey(*it, week, [&](auto project, bool descending) {
+            for (std::size_t i = 0; i < rows.size(); ++i) order[i].Keys[k] = OrderBits(project(rows[i]), descending);
+        });
+    }
+    bool sorted = true;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i].Place = static_cast<std::uint32_t>(i);
+        if (i > 0 && order[i].Keys < order[i - 1].Keys) sorted = false;
+    }
+    if (sorted) return;  // already in order: a stable sort would change nothing
+    std::sort(order.begin(), order.end(), [](const SortEntry& a, const SortEntry& b) {
+        return a.Keys != b.Keys ? a.Keys < b.Keys : a.Place < b.Place;
     });
+    Permute(rows, order);
 }
 
 }  // namespace
+
+void SortRows(std::span<StandingsRow> rows, SortKey key, int week) {
+    const SortKey keys[] = {key};
+    SortInSequence(rows, keys, week);
+}
 
 void SeasonOrder(std::span<StandingsRow> rows, const OrderOptions& o, int week, TiebreakForm form) {
     std::vector<SortKey> keys;

@@ -15,6 +15,10 @@ constexpr int kLastWeek = kWeeks;
 constexpr const char* kBanner = "Tallbrook Office Football Pools";
 constexpr const char* kBannerAddress = "www.tallbrookpools.example";
 
+// Both views' lines are 69 or 70 characters with plain names: room for
+// that and no more, since the largest pool holds 32,767 of them at once.
+constexpr std::size_t kLineReserve = 71;
+
 PoolSortKind SortKind(const std::string& sort) { return ParsePoolSort(sort); }
 
 }  // namespace
@@ -139,7 +143,7 @@ void PoolStandings::AppendWeekColumns(std::string& line, const StandingsRow& r, 
 std::string PoolStandings::SeasonLine(const StandingsRow& r) const {
     const bool points = state_.StandingsSort == "Confidence";
     std::string line;
-    line.reserve(96);
+    line.reserve(kLineReserve);
     AppendNumber(line, 3, r.SeasonRank);
     line += ' ';
     AppendName(line, state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
@@ -156,7 +160,7 @@ std::string PoolStandings::WeekLine(const StandingsRow& r) const {
     const bool points = state_.StandingsSort == "Confidence";
     const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
     std::string line;
-    line.reserve(96);
+    line.reserve(kLineReserve);
     AppendName(line, state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
     line += ' ';
     AppendWeekColumns(line, r, 3);
@@ -235,17 +239,27 @@ std::vector<std::string> PoolStandings::OutputHeader() const {
 }
 
 TextFileOutput PoolStandings::TextFile() const {
-    std::vector<std::string> header = OutputHeader();
-    header[0] = CenterTitle66(header[0]);
     TextFileOutput out;
     out.FileName = "PStnd" + endLabel_ + ".txt";
     out.ConfirmTitle = "Player Standings Text File";
-    out.Lines = header;
-    out.Lines.push_back("");
-    out.Lines.push_back(Heading());
-    out.Lines.push_back("");
-    for (auto& line : Lines()) out.Lines.push_back(std::move(line));
+    out.Lines.reserve(rows_.size() + 8);
+    ForEachTextLine([&](std::string_view line) { out.Lines.emplace_back(line); });
     return out;
+}
+
+void PoolStandings::ForEachTextLine(const std::function<void(std::string_view)>& emit) const {
+    std::vector<std::string> header = OutputHeader();
+    header[0] = CenterTitle66(header[0]);
+    for (const std::string& line : header) emit(line);
+    emit("");
+    emit(Heading());
+    emit("");
+    std::string line;
+    for (const StandingsRow& r : rows_) {
+        if (!Listed(r)) continue;
+        line = view_ == View::Season ? SeasonLine(r) : WeekLine(r);
+        emit(line);
+    }
 }
 
 ClipboardOutput PoolStandings::Clipboard() const {

@@ -73,6 +73,7 @@ public:
     std::string ReportTitle() const override;
     ReportWriters Writers() const override;
     TextFileOutput TextFile() const override;
+    void ForEachTextLine(const std::function<void(std::string_view)>& line) const override;
     ClipboardOutput Clipboard() const override;
     WebPageOutput WebPage() const override;
     void PrintCopy(PageSurface& surface, int copyIndex) const override;

@@ -289,6 +289,42 @@ TEST(SeasonOrder, EqualsTheExchangeSortsAppliedOneAfterAnother) {
     }
 }
 
+// Keys over their whole range (the largest Monday differences, ranks and
+// counts, points in halves, percentages with fractions) and a pool large
+// enough that no sort can get away with small-input shortcuts.
+TEST(SortRows, WideKeysOnAThousandRowsEqualTheExchangeSort) {
+    std::mt19937 rng(1997);
+    auto rows = NewRows(1000);
+    for (auto& r : rows) {
+        r.RangeWins = static_cast<std::int16_t>(rng() % 400);
+        r.RangeLosses = static_cast<std::int16_t>(rng() % 400);
+        r.RangeTies = static_cast<std::int16_t>(rng() % 3);
+        r.WeekWins = static_cast<std::uint8_t>(rng() % 256);
+        r.WeekLosses = static_cast<std::uint8_t>(rng() % 16);
+        r.RangePoints = static_cast<float>(rng() % 40000) * 0.5f;
+        r.WeekPoints = static_cast<float>(rng() % 8) * 0.5f;
+        r.TiebreakDiff[4] = static_cast<std::uint16_t>(rng() % 4 == 0 ? 65535 - rng() % 3 : rng() % 70);
+        r.SeasonRank = static_cast<std::int32_t>(rng() % 2 ? 32767 - rng() % 5 : rng() % 1000);
+    }
+    ComputePercentages(rows);
+    for (SortKey key : {SortKey::RangeWins, SortKey::RangePct, SortKey::RangePoints, SortKey::WeekWins,
+                        SortKey::WeekPct, SortKey::WeekPoints, SortKey::TiebreakDiff, SortKey::SeasonRank,
+                        SortKey::MemberIndex}) {
+        std::shuffle(rows.begin(), rows.end(), rng);
+        auto expected = rows;
+        ExchangeSort(expected, key, 4);
+        auto sorted = rows;
+        SortRows(sorted, key, 4);
+        EXPECT_EQ(Order(sorted), Order(expected)) << static_cast<int>(key);
+    }
+    // The week order (three sorts in a row) on the same rows.
+    std::shuffle(rows.begin(), rows.end(), rng);
+    auto expected = rows;
+    for (SortKey key : {SortKey::TiebreakDiff, SortKey::WeekWins, SortKey::WeekPoints}) ExchangeSort(expected, key, 4);
+    WeekOrder(rows, {PoolSortKind::Confidence, TBMethodKind::Wins, true}, 4);
+    EXPECT_EQ(Order(rows), Order(expected));
+}
+
 TEST(SeasonOrder, FormsDifferOnlyWithWinsOrPctFirstAndMondaySecond) {
     struct Case {
         TBMethodKind method;
