@@ -141,14 +141,23 @@ private:
         return true;
     }
 
-    void Fail(std::size_t line, std::string reason) { problems_.push_back({line, std::move(reason)}); }
+    // Records a problem; false, so that a reader can return it.
+    bool Fail(std::size_t line, std::string reason) {
+        problems_.push_back({line, std::move(reason)});
+        return false;
+    }
 
     void ReadRow(std::size_t line, std::string_view text) {
-        if (auto quoting = QuotingProblem(text)) return Fail(line, "malformed line: " + *quoting);
+        if (auto quoting = QuotingProblem(text)) {
+            Fail(line, "malformed line: " + *quoting);
+            return;
+        }
         std::vector<std::string> fields = SplitCsvLine(text);
-        if (fields.size() != kColumns)
-            return Fail(line, "expected 5 fields (" + std::string(kPicksCsvHeader) + "), found " +
-                                  std::to_string(fields.size()));
+        if (fields.size() != kColumns) {
+            Fail(line, "expected 5 fields (" + std::string(kPicksCsvHeader) + "), found " +
+                           std::to_string(fields.size()));
+            return;
+        }
         for (auto& f : fields) f = Trim(f);
         Row row;
         row.Line = line;
@@ -156,9 +165,11 @@ private:
             !ReadConfidence(row, fields[3]) || !ReadMonday(row, fields[4]))
             return;
         const auto key = std::make_pair(row.Member, row.Slot);
-        if (const auto seen = lineOf_.find(key); seen != lineOf_.end())
-            return Fail(line, MemberLabel(row.Member) + "'s game " + std::to_string(row.Slot + 1) +
-                                  " is already given on line " + std::to_string(seen->second));
+        if (const auto seen = lineOf_.find(key); seen != lineOf_.end()) {
+            Fail(line, MemberLabel(row.Member) + "'s game " + std::to_string(row.Slot + 1) +
+                           " is already given on line " + std::to_string(seen->second));
+            return;
+        }
         lineOf_[key] = line;
         rows_.push_back(row);
     }
@@ -168,18 +179,14 @@ private:
     }
 
     bool ReadMember(Row& row, const std::string& text) {
-        if (text.empty()) return Fail(row.Line, "no member given"), false;
+        if (text.empty()) return Fail(row.Line, "no member given");
         const std::vector<int> found = MembersNamed(state_, text);
         const bool number = AllDigits(text);
-        if (found.empty()) {
-            Fail(row.Line, number ? "no member has the player number " + text : "no member is named " + Quote(text));
-            return false;
-        }
-        if (found.size() > 1) {
-            Fail(row.Line, number ? "more than one member has the player number " + text
-                                  : "more than one member is named " + Quote(text) + "; give the player number");
-            return false;
-        }
+        if (found.empty())
+            return Fail(row.Line, number ? "no member has the player number " + text : "no member is named " + Quote(text));
+        if (found.size() > 1)
+            return Fail(row.Line, number ? "more than one member has the player number " + text
+                                         : "more than one member is named " + Quote(text) + "; give the player number");
         row.Member = found.front();
         return true;
     }
@@ -187,15 +194,15 @@ private:
     bool ReadGame(Row& row, const std::string& text) {
         if (AllDigits(text)) {
             const long place = DigitsValue(text);
-            if (place < 1 || place > kSlots) return Fail(row.Line, "game " + text + " is not 1 to 15"), false;
+            if (place < 1 || place > kSlots) return Fail(row.Line, "game " + text + " is not 1 to 15");
             row.Slot = static_cast<int>(place) - 1;
             if (!Week()[static_cast<std::size_t>(row.Slot)].HasGame())
-                return Fail(row.Line, "week " + std::to_string(week_) + " has no game " + text), false;
+                return Fail(row.Line, "week " + std::to_string(week_) + " has no game " + text);
             return true;
         }
         const auto at = text.find('@');
         if (at == std::string::npos)
-            return Fail(row.Line, "game " + Quote(text) + " is neither a number 1 to 15 nor AWAY@HOME"), false;
+            return Fail(row.Line, "game " + Quote(text) + " is neither a number 1 to 15 nor AWAY@HOME");
         const auto away = TeamsNamed(state_.Teams, text.substr(0, at));
         const auto home = TeamsNamed(state_.Teams, text.substr(at + 1));
         std::vector<int> slots;
@@ -205,9 +212,9 @@ private:
                 slots.push_back(g);
         }
         if (slots.empty())
-            return Fail(row.Line, "week " + std::to_string(week_) + " has no game " + Quote(text)), false;
+            return Fail(row.Line, "week " + std::to_string(week_) + " has no game " + Quote(text));
         if (slots.size() > 1)
-            return Fail(row.Line, "game " + Quote(text) + " names more than one game; give its number"), false;
+            return Fail(row.Line, "game " + Quote(text) + " names more than one game; give its number");
         row.Slot = slots.front();
         return true;
     }
@@ -220,13 +227,11 @@ private:
         const bool away = std::ranges::count(named, game.AwayTeam) > 0;
         if (home && away)
             return Fail(row.Line, "team " + Quote(text) + " names both teams of " +
-                                      GameLabel(state_.Teams, game, row.Slot) + "; give the team number"),
-                   false;
+                                      GameLabel(state_.Teams, game, row.Slot) + "; give the team number");
         if (!home && !away) {
-            if (named.empty()) return Fail(row.Line, "no team is called " + Quote(text)), false;
+            if (named.empty()) return Fail(row.Line, "no team is called " + Quote(text));
             return Fail(row.Line, TeamLabel(state_.Teams, named.front()) + " does not play in " +
-                                      GameLabel(state_.Teams, game, row.Slot)),
-                   false;
+                                      GameLabel(state_.Teams, game, row.Slot));
         }
         row.Pick = home ? game.HomeTeam : game.AwayTeam;
         return true;
@@ -234,28 +239,27 @@ private:
 
     bool ReadConfidence(Row& row, const std::string& text) {
         if (text.empty()) return true;
-        if (!AllDigits(text)) return Fail(row.Line, "confidence " + Quote(text) + " is not a number"), false;
+        if (!AllDigits(text)) return Fail(row.Line, "confidence " + Quote(text) + " is not a number");
         row.Confidence = static_cast<int>(DigitsValue(text));
         if (row.Confidence == 0) return true;
         if (!options_.ConfidenceOn)
-            return Fail(row.Line, "the pool does not use confidence points; leave the confidence empty"), false;
-        if (row.Pick == 0) return Fail(row.Line, "confidence points without a team picked"), false;
+            return Fail(row.Line, "the pool does not use confidence points; leave the confidence empty");
+        if (row.Pick == 0) return Fail(row.Line, "confidence points without a team picked");
         return true;
     }
 
     bool ReadMonday(Row& row, const std::string& text) {
         if (text.empty()) return true;
         if (!options_.TiebreakOn)
-            return Fail(row.Line, "the pool does not use the Monday-night tiebreaker; leave monday empty"), false;
-        if (!AllDigits(text)) return Fail(row.Line, "Monday-night entry " + Quote(text) + " is not a number"), false;
+            return Fail(row.Line, "the pool does not use the Monday-night tiebreaker; leave monday empty");
+        if (!AllDigits(text)) return Fail(row.Line, "Monday-night entry " + Quote(text) + " is not a number");
         // The selections window's entry holds two digits.
-        if (DigitsValue(text) > 99) return Fail(row.Line, "Monday-night entry " + text + " is outside 0 to 99"), false;
+        if (DigitsValue(text) > 99) return Fail(row.Line, "Monday-night entry " + text + " is outside 0 to 99");
         row.Monday = static_cast<int>(DigitsValue(text));
         for (const Row& other : rows_) {
             if (other.Member == row.Member && other.Monday && *other.Monday != *row.Monday)
                 return Fail(row.Line, "Monday-night entry " + std::to_string(*row.Monday) + " differs from " +
-                                          std::to_string(*other.Monday) + " on line " + std::to_string(other.Line)),
-                       false;
+                                          std::to_string(*other.Monday) + " on line " + std::to_string(other.Line));
         }
         return true;
     }
