@@ -45,13 +45,15 @@ void RegisterAnalysisReports(ReportRegistry& r) {
            {{"--member", "NAME|NUMBER", "the member, by name or player number (required)"},
             {"--start", "N", "first week (default 1)"},
             {"--end", "N", "last week (default: the current week)"}},
-           PlayerAnalystReport});
+           PlayerAnalystReport,
+           "frmPAnalyze"});
     r.Add({"playergraph",
            "a member's weeks against the pool's average (printout only: --to pdf)",
            {{"--member", "NAME|NUMBER", "the member, by name or player number (required)"},
             {"--method", "wins|points|pct", "wins, confidence points or winning percentage (default pct)"},
             {"--line", "", "a line chart instead of bars"}},
-           PlayerGraphReport});
+           PlayerGraphReport,
+           "frmPGraph"});
 }
 
 }  // namespace gm::cli
