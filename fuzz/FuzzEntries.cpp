@@ -19,6 +19,7 @@
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
 #include "core/data/TextCodec.h"
+#include "core/members/PicksCsv.h"
 #include "core/nfl/LeagueStandings.h"
 #include "core/nfl/NflResults.h"
 #include "core/output/RecordingSurface.h"
@@ -434,8 +435,66 @@ Outcome PoolCsv(std::string_view bytes, bool) {
     return {};
 }
 
+Outcome PicksCsv(std::string_view bytes, bool deep) {
+    // The two members of a pool that uses confidence points and the Monday
+    // tiebreaker, picking week 1 of the 1996 season.
+    constexpr int kWeek = 1;
+    AppState state(FreshFolder());
+    state.Games = Season1996();
+    state.Members = TwoMembers(state.Games);
+    state.MemberCount = 2;
+    const PicksImport result = ImportPicksCsv(state, kWeek, bytes);
+    const std::size_t lines = SplitLines(bytes).size();
+    for (const PicksProblem& p : result.Problems)
+        if (p.Line > std::max<std::size_t>(lines, 1)) return Fail("a problem reported on a line the file lacks");
+    if (!result.Problems.empty()) return {false, {}};
+
+    // Taken: only the week's selections of the two members changed, and as
+    // the selections window would allow them.
+    if (result.Members.size() != state.Members.size()) return Fail("the import changed the member count");
+    const auto wk = static_cast<std::size_t>(kWeek - 1);
+    for (std::size_t m = 0; m < result.Members.size(); ++m) {
+        const MemberRecord& before = state.Members[m];
+        const MemberRecord& after = result.Members[m];
+        if (after.Name != before.Name || after.PlayerNumber != before.PlayerNumber)
+            return Fail("the import changed a member's name or number");
+        for (int w = 0; w < kStoredWeeks; ++w) {
+            if (w == static_cast<int>(wk)) continue;
+            if (after.Picks[w] != before.Picks[w] || after.Confidence[w] != before.Confidence[w] ||
+                after.Tiebreak[w] != before.Tiebreak[w])
+                return Fail("the import changed another week");
+        }
+        if (after.Tiebreak[wk] > 99) return Fail("a Monday-night entry above 99 was taken");
+        std::array<bool, 256> used{};
+        for (int g = 0; g < kStoredSlots; ++g) {
+            const int pick = after.Picks[wk][g];
+            const int points = after.Confidence[wk][g];
+            const GameRecord& game = state.Games[wk][g];
+            if (pick != 0 && pick != game.HomeTeam && pick != game.AwayTeam)
+                return Fail("a pick of a team that does not play in its game was taken");
+            if (points == 0) continue;
+            if (pick == 0) return Fail("confidence points on a game without a pick were taken");
+            if (used[points]) return Fail("the same confidence points on two games of a week were taken");
+            used[points] = true;
+        }
+    }
+    if (!deep) return {};
+
+    // The week exported after the import reads back without a change.
+    AppState imported = state;
+    imported.Members = result.Members;
+    std::string csv;
+    if (Status s = ExportPicksCsv(imported, kWeek, csv); !s) return Fail("export-picks failed: " + s.message);
+    const PicksImport again = ImportPicksCsv(imported, kWeek, csv);
+    if (!again.Problems.empty())
+        return Fail("import-picks refuses what export-picks wrote: line " + std::to_string(again.Problems[0].Line) +
+                    ": " + again.Problems[0].Reason);
+    if (again.Members != result.Members) return Fail("export-picks and import-picks do not give the picks back");
+    return {};
+}
+
 std::span<const Target> Targets() {
-    static constexpr std::array<Target, 8> targets = {{
+    static constexpr std::array<Target, 9> targets = {{
         {"season_file", SeasonFile},
         {"pool_file", PoolFile},
         {"settings", SettingsFile},
@@ -444,6 +503,7 @@ std::span<const Target> Targets() {
         {"digital", DigitalFile},
         {"season_csv", SeasonCsv},
         {"pool_csv", PoolCsv},
+        {"picks_csv", PicksCsv},
     }};
     return targets;
 }

@@ -30,6 +30,7 @@ Outcome BoxPlayerFile(std::string_view bytes, bool deep = true);  // "SBPlayer.d
 Outcome DigitalFile(std::string_view bytes, bool deep = true);    // "Digital.dat"
 Outcome SeasonCsv(std::string_view bytes, bool deep = true);      // gridmoot-cli import-season
 Outcome PoolCsv(std::string_view bytes, bool deep = true);        // gridmoot-cli export-pool, read back
+Outcome PicksCsv(std::string_view bytes, bool deep = true);       // gridmoot-cli import-picks
 
 struct Target {
     std::string_view Name;  // also the folder of its kept inputs and corpus
