@@ -1,9 +1,53 @@
+#include <algorithm>
+
 #include "ReportRegistry.h"
 #include "core/analysis/PlayerAnalyst.h"
 #include "core/analysis/PlayerGraph.h"
+#include "core/analysis/PoolAnalyst.h"
+#include "core/analysis/PoolExperts.h"
+#include "core/nfl/TeamResults.h"
 
 namespace gm::cli {
 namespace {
+
+// The Pool Analyst with its group or team and mode chosen as in the window.
+std::unique_ptr<Report> Analyst(AppState& state, const ReportArgs& args) {
+    // The group options in window order.
+    static constexpr const char* kGroups[] = {"all", "nfc", "nfc-east", "nfc-central", "nfc-west",
+                                              "afc", "afc-east", "afc-central", "afc-west"};
+    const std::string group = args.Choice("--group", {kGroups[0], kGroups[1], kGroups[2], kGroups[3], kGroups[4],
+                                                      kGroups[5], kGroups[6], kGroups[7], kGroups[8]},
+                                          "all");
+    const auto teamText = args.Text("--team");
+    if (teamText && args.Text("--group")) args.Refuse("give either --group or --team, not both");
+    int team = 0;
+    if (teamText) {
+        team = TeamResults::TeamFromText(state.Teams, *teamText);
+        if (team == 0)
+            args.Refuse("--team must be a team number from 1 to 30 or a city abbreviation, not '" + *teamText + "'");
+    }
+    const int week = args.Week("--week", state.CurrentWeek);
+    auto model = std::make_unique<PoolAnalyst>(state);
+    SpinTo(model->Week(), week, [&](int step) { return model->Spin(step); });
+    if (args.Flag("--betting-on")) model->SetMode(PoolAnalyst::Mode::WhenBettingOn);
+    if (team != 0)
+        model->ChooseTeam(team);
+    else
+        model->ChooseGroup(static_cast<int>(std::find(std::begin(kGroups), std::end(kGroups), group) - std::begin(kGroups)));
+    return model;
+}
+
+// The Pool Experts need three weeks of results behind the week shown.
+std::unique_ptr<Report> Experts(AppState& state, const ReportArgs& args) {
+    const int week = args.Week("--week", state.CurrentWeek);
+    if (week < PoolExperts::kFirstWeek)
+        args.Refuse("The Pool Experts cannot be considered Experts until the start of the 4th NFL week (--week " +
+                    std::to_string(week) + ").");
+    auto model = std::make_unique<PoolExperts>(state);
+    SpinTo(model->Week(), week,
+           [&](int step) { return model->Spin(step) == PoolExperts::SpinResult::Moved; });
+    return model;
+}
 
 // The member a player display is about: --member is required.
 int ChosenMember(const AppState& state, const ReportArgs& args) {
@@ -40,6 +84,20 @@ std::unique_ptr<Report> PlayerGraphReport(AppState& state, const ReportArgs& arg
 
 // The pool analysis displays.
 void RegisterAnalysisReports(ReportRegistry& r) {
+    r.Add({"poolanalyst",
+           "the Pool Analyst: every member's record in the games of a team group or one team",
+           {{"--week", "N", "the last week counted (default: the current week)"},
+            {"--group", "all|nfc|nfc-east|nfc-central|nfc-west|afc|afc-east|afc-central|afc-west",
+             "the team group (default: all)"},
+            {"--team", "N|ABBR", "one team instead of a group, by number or city abbreviation"},
+            {"--betting-on", "", "count only selections of the group's teams (default: games involving them)"}},
+           Analyst,
+           "frmOddEnd"});
+    r.Add({"experts",
+           "the Pool Experts: each game's best member in games of its two teams, and the week's record",
+           {{"--week", "N", "the week, from 4 to 21 (default: the current week)"}},
+           Experts,
+           "frmExpert"});
     r.Add({"playeranalyst",
            "the Player Analyst: one member's record by team, division, conference, favourite and underdog",
            {{"--member", "NAME|NUMBER", "the member, by name or player number (required)"},

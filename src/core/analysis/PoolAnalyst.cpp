@@ -241,18 +241,15 @@ void PoolAnalyst::PrintCopy(PageSurface& s, int) const {
     PrintCentered(s, Trimmed(CategoryLine()));
     s.PrintLine();
 
+    // The list, underlined like its heading; a new sheet repeats the heading.
     const PageFont body{"Courier New", 12, false, false, true, 500};
     s.Font = body;
-    const std::string heading(kHeading);
+    const std::array<std::string, 2> repeated{std::string(kHeading), ""};
     s.PrintLine();
-    s.PrintLine(heading);
-    s.PrintLine();
+    for (const std::string& line : repeated) s.PrintLine(line);
     const double bottom = PageBottom(s);
     for (const std::string& line : Lines()) {
-        BreakPageIfNeeded(s, bottom, body, [&](PageSurface& page) {
-            page.PrintLine(heading);
-            page.PrintLine();
-        });
+        BreakPageIfNeeded(s, bottom, body, body, repeated);
         s.PrintLine(line);
     }
 }

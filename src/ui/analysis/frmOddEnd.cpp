@@ -16,6 +16,7 @@
 
 #include "core/shell/Help.h"
 #include "ui/output/RunOutput.h"
+#include "ui/pool/StatPakUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/SpinButton.h"
@@ -42,7 +43,7 @@ frmOddEnd::frmOddEnd(UiContext& ctx, QWidget* parent)
       groups_(new QButtonGroup(this)),
       cboTeam_(new QComboBox(this)),
       lblWeek_(new QLabel(this)),
-      frHeading_(new QGroupBox(this)),
+      frHeading_(new HeadingFrame(this)),
       lstPlayer_(new QListWidget(frHeading_)) {
     setObjectName("frmOddEnd");
     setWindowTitle("The Pool Analyst");
@@ -114,6 +115,7 @@ frmOddEnd::frmOddEnd(UiContext& ctx, QWidget* parent)
 
     auto* frameLayout = new QVBoxLayout(frHeading_);
     frameLayout->addWidget(lstPlayer_);
+    LineUpUnderCaption(frHeading_, frameLayout, lstPlayer_);
 
     auto* side = new QVBoxLayout;
     side->addLayout(weekRow);

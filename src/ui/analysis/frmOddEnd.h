@@ -8,7 +8,6 @@
 
 class QButtonGroup;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QRadioButton;
@@ -16,6 +15,7 @@ class QRadioButton;
 namespace gm::ui {
 
 struct UiContext;
+class HeadingFrame;
 
 // "The Pool Analyst": every member's record in the games of a team group or
 // of one team, or when taking one of its teams, up to the week shown.
@@ -41,7 +41,7 @@ private:
     QButtonGroup* groups_;
     QComboBox* cboTeam_;
     QLabel* lblWeek_;
-    QGroupBox* frHeading_;
+    HeadingFrame* frHeading_;
     QListWidget* lstPlayer_;
 };
 
