@@ -216,8 +216,6 @@ Outcome SettingsFile(std::string_view bytes, bool deep) {
                 return Fail("a team name longer than its field");
     // Shutdown writes the week: it reads back, and every other setting stays as it was.
     const std::string after = WriteProfileText(bytes, keys::CurrentWeekWriteSection, keys::CurrentWeek.Key, "7");
-    if (WriteProfileText(after, keys::CurrentWeekWriteSection, keys::CurrentWeek.Key, "7") != after)
-        return Fail("writing the same week twice changes the file twice");
     AppState reread(state.DataFolder);
     ReadSettingsFrom(reread, after, 1LL << 24);
     if (reread.CurrentWeek != 7) return Fail("the week written does not read back");
@@ -226,6 +224,17 @@ Outcome SettingsFile(std::string_view bytes, bool deep) {
         if (reread.*field != state.*field) return Fail("writing the week changed " + std::string(key->Key));
     if (reread.ColorScheme != state.ColorScheme || reread.LastPlayerNumber != state.LastPlayerNumber)
         return Fail("writing the week changed a number setting");
+    // Writing it again changes no setting. (The bytes may change once more: a
+    // file with bare carriage returns and no line feed at its end gets one,
+    // after which it counts as a CR LF file; every value reads the same.)
+    AppState twice(state.DataFolder);
+    ReadSettingsFrom(twice, WriteProfileText(after, keys::CurrentWeekWriteSection, keys::CurrentWeek.Key, "7"),
+                     1LL << 24);
+    for (const auto& [field, key] : texts)
+        if (twice.*field != reread.*field) return Fail("writing the week again changed " + std::string(key->Key));
+    if (twice.CurrentWeek != 7 || twice.ColorScheme != reread.ColorScheme ||
+        twice.LastPlayerNumber != reread.LastPlayerNumber)
+        return Fail("writing the week again changed a number setting");
     return {};
 }
 

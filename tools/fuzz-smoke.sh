@@ -27,6 +27,11 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 cmake --build "$build" -j"${JOBS:-2}" --target "${targets[@]/%/_fuzz}"
 
+# The smoke run does what the program does after each load too (displays,
+# saves, read-backs); long runs of the loaders alone leave it unset.
+export GRIDMOOT_FUZZ_DEEP=${GRIDMOOT_FUZZ_DEEP:-1}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-max_malloc_fill_size=0:quarantine_size_mb=16}
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
