@@ -60,6 +60,7 @@ QGroupBox* RecordFrame(const QString& title, QListWidget* teams, QListWidget* di
     layout->addWidget(teams);
     layout->addWidget(divisionHeading);
     layout->addWidget(divisions);
+    layout->addStretch(1);
     return frame;
 }
 
@@ -83,7 +84,7 @@ frmPAnalyze::frmPAnalyze(UiContext& ctx, QWidget* parent)
     CboPlayer_->setObjectName("CboPlayer");
     UseFixedPitch(CboPlayer_);
 
-    auto* playerCaption = new QLabel("&Player", this);
+    auto* playerCaption = new QLabel("Pla&yer", this);
     playerCaption->setBuddy(CboPlayer_);
     auto* spinStart = new SpinButton(this);
     spinStart->setObjectName("SpinButton1");

@@ -80,14 +80,14 @@ frmPGraph::frmPGraph(UiContext& ctx, QWidget* parent)
                                model_->SetMethod(static_cast<PlayerGraphMethod>(i));
                                Draw();
                            });
-    auto* type = Options("Chart", "OpType", {"B&AR", "&LINE"}, 0, this, [this](int i) {
+    auto* type = Options("Chart", "OpType", {"B&AR", "LI&NE"}, 0, this, [this](int i) {
         model_->SetLine(i == 1);
         Draw();
     });
 
     auto* boxes = new QGridLayout;
     const std::pair<const char*, QLineEdit*> captions[] = {
-        {"Player A&vg.", TxtPlAvg_}, {"Poo&l Avg.", TxtPoolAvg_}, {"Player To&t.", txtPlTot_}};
+        {"Player A&vg.", TxtPlAvg_}, {"Poo&l Avg.", TxtPoolAvg_}, {"Playe&r Tot.", txtPlTot_}};
     int row = 0;
     for (const auto& [caption, box] : captions) {
         auto* label = new QLabel(caption, this);

@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QAbstractButton>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinter>
@@ -17,7 +22,9 @@
 
 #include "core/pool/fixtures/PoolFixture.h"
 #include "support/PdfText.h"
+#include "ui/analysis/frmPAnalyze.h"
 #include "ui/analysis/frmPGraph.h"
+#include "ui/analysis/frmPTape.h"
 #include "ui/display/ChartView.h"
 #include "ui/shell/UiContext.h"
 
@@ -131,6 +138,37 @@ TEST(frmPGraph, PrintsAndSavesThePictureUnderASafeName) {
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
     EXPECT_TRUE(f.prompts.Asked()[0].Text.startsWith("The picture bBobAlbGraph.bmp could not be written"));
+}
+
+// Every access key of a window leads to one control only.
+std::vector<QChar> AccessKeys(QWidget& window) {
+    std::vector<QChar> keys;
+    auto add = [&](const QString& text) {
+        for (int i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != '&') continue;
+            if (text[i + 1] != '&') keys.push_back(text[i + 1].toLower());
+            ++i;
+        }
+    };
+    for (auto* b : window.findChildren<QAbstractButton*>()) add(b->text());
+    for (auto* l : window.findChildren<QLabel*>())
+        if (l->buddy()) add(l->text());
+    for (auto* g : window.findChildren<QGroupBox*>()) add(g->title());
+    return keys;
+}
+
+TEST(frmPGraph, AccessKeysOfThePlayerWindowsAreUnique) {
+    WindowFixture f;
+    frmPAnalyze analyst(f.ctx);
+    frmPGraph graph(f.ctx);
+    frmPTape tape(f.ctx);
+    for (QWidget* w : std::initializer_list<QWidget*>{&analyst, &graph, &tape}) {
+        auto keys = AccessKeys(*w);
+        EXPECT_GE(keys.size(), 3u) << w->objectName().toStdString();
+        std::sort(keys.begin(), keys.end());
+        EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end())
+            << w->objectName().toStdString() << ": " << QString(keys.data(), keys.size()).toStdString();
+    }
 }
 
 }  // namespace
