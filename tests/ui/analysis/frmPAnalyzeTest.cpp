@@ -99,6 +99,13 @@ TEST(frmPAnalyze, OpensOnTheFirstMemberAndFollowsTheBoxAndSpins) {
     emit Child<SpinButton>(window, "SpinButton1")->SpinUp();  // start after end: empty
     EXPECT_EQ(Child<QLabel>(window, "lblStart")->text(), " 2");
     EXPECT_EQ(Child<QLabel>(window, "lblOverall")->text(), "  0     0   0 0     0.0");
+    QString opened;
+    f.ctx.OpenUrl = [&](const QString& url) {
+        opened = url;
+        return true;
+    };
+    Child<QPushButton>(window, "cmdHelp")->click();
+    EXPECT_TRUE(opened.endsWith("panalyze.html")) << opened.toStdString();
 }
 
 TEST(frmPAnalyze, PrintWritesTheChosenDestinationOnly) {
