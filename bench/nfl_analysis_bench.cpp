@@ -4,9 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
-
+#include "BenchFixtures.h"
 #include "core/data/AppState.h"
 #include "core/data/SeasonFile.h"
 #include "core/nfl/Analyzer.h"
@@ -15,31 +13,8 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct FullSeason {
-    fs::path folder;
-    gm::AppState state;
-
-    FullSeason() : folder(MakeFolder()), state(folder) {
-        const fs::path season = fs::path(__FILE__).parent_path().parent_path() / "share" / "seasons" / "1996.NFL";
-        fs::copy_file(season, folder / "1997.NFL", fs::copy_options::overwrite_existing);
-        gm::LoadSeason(state, gm::kCurrentSeasonRead);
-        state.CurrentWeek = gm::kWeeks;
-    }
-    ~FullSeason() {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-    static fs::path MakeFolder() {
-        const fs::path f = fs::temp_directory_path() / ("gridmoot-analysisbench-" + std::to_string(std::random_device{}()));
-        fs::create_directories(f);
-        return f;
-    }
-};
-
-FullSeason& Season() {
-    static FullSeason season;
+gm::bench::FullSeason& Season() {
+    static gm::bench::FullSeason season("analysisbench");
     return season;
 }
 

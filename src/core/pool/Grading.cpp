@@ -310,7 +310,9 @@ void SortInSequence(std::span<StandingsRow> rows, std::span<const SortKey> appli
     }
     if (sorted) return;  // already in order: a stable sort would change nothing
     std::sort(order.begin(), order.end(), [](const SortEntry& a, const SortEntry& b) {
-        return a.Keys != b.Keys ? a.Keys < b.Keys : a.Place < b.Place;
+        for (std::size_t i = 0; i < kMaxSortKeys; ++i)
+            if (a.Keys[i] != b.Keys[i]) return a.Keys[i] < b.Keys[i];
+        return a.Place < b.Place;
     });
     Permute(rows, order);
 }

@@ -19,6 +19,14 @@ constexpr const char* kBannerAddress = "www.tallbrookpools.example";
 // that and no more, since the largest pool holds 32,767 of them at once.
 constexpr std::size_t kLineReserve = 71;
 
+inline void Prefetch(const void* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
 PoolSortKind SortKind(const std::string& sort) { return ParsePoolSort(sort); }
 
 }  // namespace
@@ -255,7 +263,13 @@ void PoolStandings::ForEachTextLine(const std::function<void(std::string_view)>&
     emit(Heading());
     emit("");
     std::string line;
-    for (const StandingsRow& r : rows_) {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        // Rows in ranked order reach the member table at random: fetch the
+        // records a few lines ahead, then their names.
+        if (i + 16 < rows_.size()) Prefetch(&state_.Members[static_cast<std::size_t>(rows_[i + 16].MemberIndex)]);
+        if (i + 8 < rows_.size())
+            Prefetch(state_.Members[static_cast<std::size_t>(rows_[i + 8].MemberIndex)].Name.data());
+        const StandingsRow& r = rows_[i];
         if (!Listed(r)) continue;
         line = view_ == View::Season ? SeasonLine(r) : WeekLine(r);
         emit(line);
