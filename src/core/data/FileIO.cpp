@@ -122,6 +122,8 @@ Status ReadFileBytes(const fs::path& file, std::string& out, bool* missing) {
     }
     std::FILE* f = std::fopen(file.c_str(), "rb");
     if (!f) return Status::Error(FileErrorText("read", file, std::strerror(errno)));
+    // Room for the whole file at once (it may still grow while being read).
+    if (const auto size = fs::file_size(file, ec); !ec) out.reserve(static_cast<std::size_t>(size));
     char buf[1 << 16];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
