@@ -397,9 +397,12 @@ Status ExportPicksCsv(const AppState& state, int week, std::string& out) {
                     team = std::to_string(pick);
             }
             const int points = member.Confidence[wk][static_cast<std::size_t>(g)];
+            // A stored entry the import would refuse (above 99, from damaged
+            // bytes) is written empty, which the import reads as "keep it".
+            const int monday = member.Tiebreak[wk];
             out += CsvField(who) + "," + std::to_string(g + 1) + "," + CsvField(team) + "," +
                    (options.ConfidenceOn && valid && points != 0 ? std::to_string(points) : "") + "," +
-                   (options.TiebreakOn ? std::to_string(member.Tiebreak[wk]) : "") + "\n";
+                   (options.TiebreakOn && monday <= 99 ? std::to_string(monday) : "") + "\n";
         }
     }
     return Status::Ok();
