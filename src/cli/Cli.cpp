@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "core/data/DataFolder.h"
+#include "core/shell/Startup.h"
 
 namespace gm::cli {
 
@@ -57,6 +58,12 @@ std::optional<int> SeasonOption(const Args& args, Context& ctx, const std::strin
     if (text == "1995" || text == "1996" || text == "1997") return std::stoi(text);
     ctx.Err << "gridmoot-cli " << command << ": --season must be 1995, 1996 or 1997, not '" << text << "'\n";
     return std::nullopt;
+}
+
+void CopyArchivedSeasonsFor(int season, Context& ctx, const std::string& command) {
+    if (season == 1997) return;
+    for (const Status& s : CopyArchivedSeasons(ctx.DataFolder, ctx.ShippedSeasons))
+        ctx.Err << "gridmoot-cli " << command << ": warning: " << s.message << "\n";
 }
 
 namespace {
@@ -128,7 +135,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "gridmoot-cli " << cmd->Name << ": " << *e << "\n\n" << cmd->Usage;
         return 2;
     }
-    Context ctx{ResolveDataFolder(dataArg, programFolder), out, err};
+    Context ctx{ResolveDataFolder(dataArg, programFolder), out, err,
+                ShippedFoldersFor("seasons", programFolder, GRIDMOOT_SOURCE_DIR, GRIDMOOT_BINARY_DIR)};
     const auto dataOption = cmdArgs.Option("--data");
     if (dataOption) ctx.DataFolder = std::filesystem::absolute(*dataOption);
     std::error_code ec;

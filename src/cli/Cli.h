@@ -35,6 +35,8 @@ struct Context {
     std::filesystem::path DataFolder;
     std::ostream& Out;
     std::ostream& Err;
+    // Where the archived seasons shipped with the program are, first first.
+    std::vector<std::filesystem::path> ShippedSeasons = {};
 };
 
 struct Command {
@@ -54,6 +56,12 @@ using Registry = std::vector<Command>;
 // The --season option: 1995, 1996 or 1997 (the default); anything else is
 // reported for `command` and gives nothing.
 std::optional<int> SeasonOption(const Args& args, Context& ctx, const std::string& command);
+
+// Before an archived season (1995 or 1996) is read: a data folder that lacks
+// the archived seasons gets them from the program's shipped copies, as the
+// desktop program's first start does. A copy that fails is a warning for
+// `command`; reading then reports the missing file as before.
+void CopyArchivedSeasonsFor(int season, Context& ctx, const std::string& command);
 
 void RegisterDataCommands(Registry& registry);
 // Further command groups register themselves here as they are added.

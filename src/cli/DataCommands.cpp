@@ -55,6 +55,7 @@ int ImportSeason(const Args& args, Context& ctx) {
 int ExportSeason(const Args& args, Context& ctx) {
     const auto season = SeasonOption(args, ctx, "export-season");
     if (!season) return 2;
+    CopyArchivedSeasonsFor(*season, ctx, "export-season");
     const fs::path source = FindFile(ctx.DataFolder, SeasonFileNameFor(*season));
     std::string bytes;
     bool missing = false;

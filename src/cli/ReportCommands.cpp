@@ -85,6 +85,7 @@ std::optional<AppState> LoadState(const Args& args, Context& ctx, const std::str
         loaded = LoadSeason(state, kCurrentSeasonRead);
         state.CurrentSeasonOpen = true;
     } else {
+        CopyArchivedSeasonsFor(*season, ctx, command);
         loaded = SelectSeason(state, *season == 1995 ? SeasonChoice::Season1995 : SeasonChoice::Season1996).Load;
     }
     const auto report = [&](const Status& s) {

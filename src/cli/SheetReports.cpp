@@ -21,6 +21,10 @@ SheetStyle StyleOf(const std::string& word) {
 std::unique_ptr<Report> PickSheetReport(AppState& state, const ReportArgs& args) {
     const SheetStyle style =
         StyleOf(args.Choice("--style", {"standard", "compact", "tearoff", "topten", "noexcuse"}, "standard"));
+    if (style == SheetStyle::TopTen && !state.CurrentSeasonOpen)
+        args.Refuse(
+            "--style topten prints the pool's standings, graded against the current season; --season " +
+            state.SeasonYear + " prints the other styles only");
     SheetChoices c = SheetChoices::From(state);
     c.Week = args.Week("--week", c.Week);
     if (const auto comment = args.Text("--comment")) {

@@ -1,13 +1,14 @@
 #pragma once
 
 // Runs gridmoot-cli in this process and keeps what it said.
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
 
-namespace gm::cli::test {
+namespace gm::test {
 
 struct CliRun {
     int Code;
@@ -15,10 +16,18 @@ struct CliRun {
     std::string Err;
 };
 
-inline CliRun Cli(const std::vector<std::string>& args) {
+// `programFolder` stands for where the program lies (an installed program
+// finds its shipped files beside it); none: the build tree's sources.
+inline CliRun Cli(const std::vector<std::string>& args, const std::filesystem::path& programFolder = {}) {
     std::ostringstream out, err;
-    const int code = RunCli(args, out, err);
+    const int code = cli::RunCli(args, out, err, programFolder);
     return {code, out.str(), err.str()};
 }
 
-}  // namespace gm::cli::test
+// The same on the data folder `data`: "--data DATA" goes first.
+inline CliRun CliIn(const std::filesystem::path& data, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", data.string()});
+    return Cli(args);
+}
+
+}  // namespace gm::test

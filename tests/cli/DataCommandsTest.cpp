@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sstream>
 
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "core/data/MemberRecord.h"
 #include "core/data/SeasonFile.h"
 #include "support/TempDir.h"
@@ -11,21 +10,11 @@
 namespace gm::cli {
 namespace {
 
+using test::Cli;
+using test::CliRun;
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
-
-struct CliRun {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 TEST(CliSeason, ImportExportImportIsByteForByte) {
     const auto shared = test::SharedData();
@@ -62,6 +51,29 @@ TEST(CliSeason, ShippedArchivedSeasonsMatchTheResults) {
         EXPECT_EQ(ReadFile(dir / name), ReadFile(std::filesystem::path(GRIDMOOT_SOURCE_DIR) / "share/seasons" / name))
             << name << " is stale: run tools/make-archived-seasons.sh";
     }
+}
+
+TEST(CliSeason, ArchivedSeasonIsCopiedIntoAFolderThatLacksIt) {
+    const std::filesystem::path shipped = std::filesystem::path(GRIDMOOT_SOURCE_DIR) / "share/seasons";
+    // An installed program: its prefix's share folder, never the sources.
+    TempDir prefix, data;
+    std::filesystem::create_directories(prefix / "bin");
+    std::filesystem::create_directories(prefix / "share/gridmoot/seasons");
+    std::filesystem::copy_file(shipped / "1996.NFL", prefix / "share/gridmoot/seasons/1996.NFL");
+    WriteFile(data / "1995.NFL", "the organiser's own");
+
+    const CliRun r =
+        Cli({"--data", data.path().string(), "export-season", "--season", "1996"}, prefix / "bin");
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(ReadFile(data / "1996.NFL"), ReadFile(shipped / "1996.NFL"));
+    EXPECT_EQ(r.Out, Cli({"--data", data.path().string(), "export-season", "--season", "1996"}).Out);
+    EXPECT_EQ(ReadFile(data / "1995.NFL"), "the organiser's own");
+    EXPECT_TRUE(r.Err.empty()) << r.Err;
+
+    // The current season is never filled in from elsewhere.
+    const CliRun current = Cli({"--data", data.path().string(), "export-season"});
+    EXPECT_EQ(current.Code, 1);
+    EXPECT_FALSE(std::filesystem::exists(data / "1997.nfl"));
 }
 
 TEST(CliSeason, BadInputWritesNothing) {

@@ -12,6 +12,8 @@
 namespace gm::cli {
 namespace {
 
+using test::CliRun;
+
 test::CliRun Report(const gm::test::AnalysisFixture& f, std::vector<std::string> args) {
     args.insert(args.begin(), {"--data", f.Dir.path().string(), "report"});
     return test::Cli(args);

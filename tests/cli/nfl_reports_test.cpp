@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "core/data/SeasonFile.h"
 #include "core/nfl/LeagueStandings.h"
 #include "core/nfl/NflFixture.h"
@@ -14,10 +14,7 @@
 namespace gm::cli {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using test::CliRun;
 
 // A data folder holding the four-week fixture season, at week 4.
 struct NflFolder {
@@ -25,12 +22,7 @@ struct NflFolder {
         test::WriteFile(dir / "1997.NFL", EncodeSeason(test::NflFixtureSeason()));
         test::WriteFile(dir / "Vask97.ini", "[Gridmoot]\r\nCurrentWeek=4\r\n");
     }
-    CliRun Cli(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--data", dir.path().string()});
-        std::ostringstream out, err;
-        const int code = RunCli(args, out, err);
-        return {code, out.str(), err.str()};
-    }
+    test::CliRun Cli(std::vector<std::string> args) const { return test::CliIn(dir.path(), std::move(args)); }
     test::TempDir dir;
 };
 
@@ -55,12 +47,12 @@ TEST(NflReports, WriteTheWindowsBytes) {
         auto args = c.args;
         args.insert(args.begin(), "report");
         CliRun r = f.Cli(args);
-        ASSERT_EQ(r.code, 0) << c.args[0] << ": " << r.err;
-        EXPECT_EQ(r.out, Golden(c.text)) << c.args[0];
+        ASSERT_EQ(r.Code, 0) << c.args[0] << ": " << r.Err;
+        EXPECT_EQ(r.Out, Golden(c.text)) << c.args[0];
 
         args.insert(args.end(), {"--to", "web"});
         r = f.Cli(args);
-        ASSERT_EQ(r.code, 0) << r.err;
+        ASSERT_EQ(r.Code, 0) << r.Err;
         EXPECT_EQ(test::ReadFile(f.dir / c.page), Golden(c.page)) << c.args[0];
     }
 }
@@ -69,8 +61,8 @@ TEST(NflReports, OptionsReachTheModel) {
     NflFolder f;
     // The week is reached by spinning, so the file carries the spun label.
     CliRun r = f.Cli({"report", "league", "--week", "3", "--scope", "road", "--spread", "--last3", "--file"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "A text file named League 3.txt was created.\n");
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, "A text file named League 3.txt was created.\n");
     AppState same = test::NflFixtureState(f.dir.path(), 4);
     LeagueStandings league(same);
     league.SpinWeek(-1);
@@ -80,13 +72,14 @@ TEST(NflReports, OptionsReachTheModel) {
     EXPECT_EQ(test::ReadFile(f.dir / "League 3.txt"), TextFileBytes(league.TextFile().Lines));
 
     r = f.Cli({"report", "points", "--end", "4", "--allowed", "--scope", "home"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.out.find("  1 NY Giants        3      1\r\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Defensive Statistics: Home Games"), std::string::npos);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Out.find("  1 NY Giants        3      1\r\n"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("Defensive Statistics: Home Games"), std::string::npos);
 
     r = f.Cli({"report", "favund", "--role", "underdog", "--scope", "road", "--last3"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.out.find("NFL Underdog Standings: Week 4\r\nLast 3 Games   On Road\r\n"), std::string::npos) << r.out;
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Out.find("NFL Underdog Standings: Week 4\r\nLast 3 Games   On Road\r\n"), std::string::npos)
+        << r.Out;
 }
 
 TEST(NflReports, RefuseWhatTheWindowsCannotShow) {
@@ -104,12 +97,12 @@ TEST(NflReports, RefuseWhatTheWindowsCannotShow) {
     };
     for (const Case& c : cases) {
         const CliRun r = f.Cli(c.args);
-        EXPECT_EQ(r.code, 2) << c.args[1];
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.Code, 2) << c.args[1];
+        EXPECT_NE(r.Err.find(c.message), std::string::npos) << r.Err;
     }
     const CliRun list = f.Cli({"report", "--list"});
     for (const char* name : {"league ", "conference ", "favund ", "whoshot ", "points "})
-        EXPECT_NE(("\n" + list.out).find(std::string("\n") + name), std::string::npos) << name;
+        EXPECT_NE(("\n" + list.Out).find(std::string("\n") + name), std::string::npos) << name;
 }
 
 // The real 1997 season, imported as an organiser would: the final standings.

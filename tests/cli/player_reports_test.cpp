@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "core/analysis/PlayerAnalyst.h"
 #include "core/output/TextOutput.h"
 #include "core/pool/fixtures/PoolFixture.h"
@@ -14,17 +12,12 @@
 namespace gm::cli {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using test::CliRun;
 
 struct Pool : test::PoolFixture {
-    CliRun Cli(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--data", Dir.path().string(), "report"});
-        std::ostringstream out, err;
-        const int code = RunCli(args, out, err);
-        return {code, out.str(), err.str()};
+    test::CliRun Cli(std::vector<std::string> args) const {
+        args.insert(args.begin(), "report");
+        return test::CliIn(Dir.path(), std::move(args));
     }
 };
 
@@ -36,9 +29,9 @@ TEST(PlayerReports, AnalystTextIsTheWindowsText) {
     ASSERT_TRUE(analyst.SpinEnd(-1));
     ASSERT_TRUE(analyst.SpinStart(+1));
     const CliRun r = f.Cli({"playeranalyst", "--member", "cathy", "--start", "2", "--end", "2"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, TextFileBytes(analyst.TextFile().Lines));
-    EXPECT_NE(r.out.find("Cathy's Personalized Handicapping Record"), std::string::npos);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, TextFileBytes(analyst.TextFile().Lines));
+    EXPECT_NE(r.Out.find("Cathy's Personalized Handicapping Record"), std::string::npos);
 }
 
 TEST(PlayerReports, UnknownOrMissingMemberIsRefused) {
@@ -56,8 +49,8 @@ TEST(PlayerReports, UnknownOrMissingMemberIsRefused) {
     };
     for (const auto& c : cases) {
         const CliRun r = f.Cli(c.args);
-        EXPECT_EQ(r.code, 2) << c.args[0];
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.Code, 2) << c.args[0];
+        EXPECT_NE(r.Err.find(c.message), std::string::npos) << r.Err;
     }
 }
 
@@ -66,11 +59,11 @@ TEST(PlayerReports, PrintoutsToPdf) {
     const auto analystPdf = f.Dir / "analyst.pdf";
     CliRun r = f.Cli({"playeranalyst", "--member", "Al Adams", "--to", "pdf", "--out", analystPdf.string(),
                       "--copies", "3"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     const auto graphPdf = f.Dir / "graph.pdf";
     r = f.Cli({"playergraph", "--member", "Cathy", "--method", "wins", "--line", "--to", "pdf", "--out",
                graphPdf.string()});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     ASSERT_EQ(test::ReadFile(graphPdf).substr(0, 5), "%PDF-");
 
     const std::string analyst = test::PdfText(analystPdf), graph = test::PdfText(graphPdf);

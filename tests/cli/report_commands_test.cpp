@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
 #include "core/pool/AllPicksReport.h"
@@ -14,16 +13,10 @@
 namespace gm::cli {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using test::CliRun;
 
 CliRun Cli(const test::PoolFixture& f, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", f.Dir.path().string()});
-    std::ostringstream out, err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+    return test::CliIn(f.Dir.path(), std::move(args));
 }
 
 // The CLI prints and writes what the windows' models write.
@@ -39,23 +32,23 @@ TEST(ReportCommand, StandingsMatchTheWindowModel) {
     const std::vector<std::string> choices{"report", "standings", "--end", "2", "--sort", "wins", "--view", "season",
                                            "--show-all"};
     CliRun r = Cli(f, choices);
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, TextFileBytes(model.TextFile().Lines));
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, TextFileBytes(model.TextFile().Lines));
 
     auto clip = choices;
     clip.insert(clip.end(), {"--to", "clipboard-text"});
-    EXPECT_EQ(Cli(f, clip).out, model.Clipboard().Text);
+    EXPECT_EQ(Cli(f, clip).Out, model.Clipboard().Text);
 
     auto file = choices;
     file.push_back("--file");
     r = Cli(f, file);
-    EXPECT_EQ(r.out, "A text file named PStnd 2.txt was created.\n");
+    EXPECT_EQ(r.Out, "A text file named PStnd 2.txt was created.\n");
     EXPECT_EQ(test::ReadFile(f.Dir / "PStnd 2.txt"), TextFileBytes(model.TextFile().Lines));
 
     auto web = choices;
     web.insert(web.end(), {"--to", "web"});
     r = Cli(f, web);
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(test::ReadFile(f.Dir / "standing.htm"), WebPageBytes(same.State, model.WebPage()));
 }
 
@@ -65,8 +58,8 @@ TEST(ReportCommand, MatrixAndAllPicks) {
     PlayerMatrix matrix(same.State);
     matrix.SetConfidenceRows(true);
     CliRun r = Cli(f, {"report", "matrix", "--confidence"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, TextFileBytes(matrix.TextFile().Lines));
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, TextFileBytes(matrix.TextFile().Lines));
 
     AllPicksReport picks(same.State);
     picks.Spin(-1);
@@ -74,7 +67,7 @@ TEST(ReportCommand, MatrixAndAllPicks) {
     picks.EntirePool = true;
     r = Cli(f, {"report", "allpicks", "--week", "2", "--order", "standing", "--players", "entire", "--out",
                 (f.Dir / "out.txt").string()});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(test::ReadFile(f.Dir / "out.txt"), TextFileBytes(picks.TextFile().Lines));
 }
 
@@ -94,8 +87,8 @@ TEST(ReportCommand, RefusesBadChoices) {
     };
     for (const Case& c : cases) {
         const CliRun r = Cli(f, c.args);
-        EXPECT_EQ(r.code, 2) << c.args.back();
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.Code, 2) << c.args.back();
+        EXPECT_NE(r.Err.find(c.message), std::string::npos) << r.Err;
     }
 }
 
@@ -103,7 +96,7 @@ TEST(ReportCommand, PrintoutToPdfAndHomePage) {
     test::PoolFixture f;
     std::filesystem::create_directory(f.Dir / "Webpages");
     CliRun r = Cli(f, {"report", "standings", "--to", "pdf", "--copies", "2"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     const std::string pdf = test::ReadFile(f.Dir / "PStnd3.pdf");
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     // Read back as text: the banner and the standings lines are on the page.
@@ -118,10 +111,10 @@ TEST(ReportCommand, PrintoutToPdfAndHomePage) {
         }
     }
 
-    ASSERT_EQ(Cli(f, {"report", "matrix", "--to", "web"}).code, 0);
+    ASSERT_EQ(Cli(f, {"report", "matrix", "--to", "web"}).Code, 0);
     r = Cli(f, {"homepage"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.out.find("Weekly Player Picks (picks.htm)"), std::string::npos);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Out.find("Weekly Player Picks (picks.htm)"), std::string::npos);
     EXPECT_NE(test::ReadFile(f.Dir / "Webpages" / "index.htm").find("<a href=picks.htm>"), std::string::npos);
 }
 
@@ -130,15 +123,16 @@ TEST(ReportCommand, PrintoutToPdfAndHomePage) {
 TEST(ReportCommand, ListAndHelpComeFromTheRegistry) {
     test::PoolFixture f;
     CliRun r = Cli(f, {"report", "--list"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     for (const char* name : {"standings ", "matrix ", "allpicks "})
-        EXPECT_NE(("\n" + r.out).find(std::string("\n") + name), std::string::npos) << name << " in\n" << r.out;
+        EXPECT_NE(("\n" + r.Out).find(std::string("\n") + name), std::string::npos) << name << " in\n"
+                                                                                    << r.Out;
 
     r = Cli(f, {"report", "matrix", "--help"});
-    ASSERT_EQ(r.code, 0);
-    EXPECT_NE(r.out.find("--confidence"), std::string::npos);
-    EXPECT_NE(r.out.find("--to text|clipboard-text|web|pdf"), std::string::npos);
-    EXPECT_EQ(r.out.find("--show-all"), std::string::npos) << "another report's option";
+    ASSERT_EQ(r.Code, 0);
+    EXPECT_NE(r.Out.find("--confidence"), std::string::npos);
+    EXPECT_NE(r.Out.find("--to text|clipboard-text|web|pdf"), std::string::npos);
+    EXPECT_EQ(r.Out.find("--show-all"), std::string::npos) << "another report's option";
 }
 
 // An option of another report, or one nobody has, is refused before anything is written.
@@ -151,22 +145,25 @@ TEST(ReportCommand, RefusesOptionsThatAreNotTheReports) {
              {"report", "standings", "--week", "x1", "--to", "web"},
          }) {
         const CliRun r = Cli(f, args);
-        EXPECT_EQ(r.code, 2) << args[2];
-        EXPECT_NE(r.err.find("unknown option"), std::string::npos) << r.err;
+        EXPECT_EQ(r.Code, 2) << args[2];
+        EXPECT_NE(r.Err.find("unknown option"), std::string::npos) << r.Err;
     }
     EXPECT_FALSE(std::filesystem::exists(f.Dir / "standing.htm"));
     EXPECT_FALSE(std::filesystem::exists(f.Dir / "picks.htm"));
 }
 
-// A warning from loading (here: an archived season whose file is missing) is
-// printed, and the report is still written.
+// A warning from loading (here: an archived season whose file is missing, by a
+// program installed without its shipped seasons) is printed, and the report is
+// still written.
 TEST(ReportCommand, LoadingWarningsGoToStandardError) {
     test::PoolFixture f;
+    test::TempDir bareInstall;
     ASSERT_FALSE(std::filesystem::exists(f.Dir / "1996.NFL"));
-    const CliRun r = Cli(f, {"report", "league", "--season", "1996"});
-    EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.err.find("warning: The season file"), std::string::npos) << r.err;
-    EXPECT_FALSE(r.out.empty());
+    const CliRun r = test::Cli({"--data", f.Dir.path().string(), "report", "league", "--season", "1996"},
+                               bareInstall / "bin");
+    EXPECT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Err.find("warning: The season file"), std::string::npos) << r.Err;
+    EXPECT_FALSE(r.Out.empty());
 }
 
 // The pool's selections belong to the current season: the pool reports refuse
@@ -175,11 +172,11 @@ TEST(ReportCommand, PoolReportsRefuseAnArchivedSeason) {
     test::PoolFixture f;
     for (const char* report : {"standings", "matrix", "allpicks", "statpak", "poolstat", "poolroom"}) {
         const CliRun r = Cli(f, {"report", report, "--season", "1995", "--to", "web"});
-        EXPECT_EQ(r.code, 2) << report;
-        EXPECT_NE(r.err.find("graded against the current season"), std::string::npos) << r.err;
-        EXPECT_TRUE(r.out.empty()) << report;
+        EXPECT_EQ(r.Code, 2) << report;
+        EXPECT_NE(r.Err.find("graded against the current season"), std::string::npos) << r.Err;
+        EXPECT_TRUE(r.Out.empty()) << report;
     }
-    EXPECT_EQ(Cli(f, {"report", "standings", "--season", "1997"}).code, 0);
+    EXPECT_EQ(Cli(f, {"report", "standings", "--season", "1997"}).Code, 0);
 }
 
 }  // namespace

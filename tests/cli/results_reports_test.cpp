@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "core/data/SeasonFile.h"
 #include "core/nfl/NflFixture.h"
 #include "core/nfl/NflResults.h"
@@ -15,10 +13,7 @@
 namespace gm::cli {
 namespace {
 
-struct ResultsRun {
-    int code;
-    std::string out, err;
-};
+using test::CliRun;
 
 // A data folder holding the fixture season at week 4, and the same season in
 // memory for the window models the output is compared with.
@@ -27,11 +22,9 @@ struct ResultsFolder {
         test::WriteFile(dir / "1997.NFL", EncodeSeason(test::NflFixtureSeason()));
         test::WriteFile(dir / "Vask97.ini", "[Gridmoot]\r\nCurrentWeek=4\r\n");
     }
-    ResultsRun Cli(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--data", dir.path().string(), "report"});
-        std::ostringstream out, err;
-        const int code = RunCli(args, out, err);
-        return {code, out.str(), err.str()};
+    test::CliRun Cli(std::vector<std::string> args) const {
+        args.insert(args.begin(), "report");
+        return test::CliIn(dir.path(), std::move(args));
     }
     test::TempDir dir;
     test::TempDir other;
@@ -44,22 +37,22 @@ TEST(ResultsReports, WeeklyResultsAsTheWindowWritesThem) {
     ASSERT_TRUE(window.Spin(-1));
     ASSERT_TRUE(window.Spin(-1));  // week 2, reached by the spin control: " 2"
 
-    ResultsRun r = f.Cli({"results", "--week", "2"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, TextFileBytes(window.TextFile().Lines));
+    test::CliRun r = f.Cli({"results", "--week", "2"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, TextFileBytes(window.TextFile().Lines));
 
     r = f.Cli({"results", "--week", "2", "--file"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "A text file named NFLWk 2.txt was created.\n");
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, "A text file named NFLWk 2.txt was created.\n");
     EXPECT_EQ(test::ReadFile(f.dir / "NFLWk 2.txt"), TextFileBytes(window.TextFile().Lines));
 
     r = f.Cli({"results", "--week", "2", "--to", "web"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(test::ReadFile(f.dir / "nfl.htm"), WebPageBytes(f.state, window.WebPage()));
 
     // The current week when no week is given.
     r = f.Cli({"results"});
-    EXPECT_NE(r.out.find("NFL  Results  Week 4"), std::string::npos) << r.out;
+    EXPECT_NE(r.Out.find("NFL  Results  Week 4"), std::string::npos) << r.Out;
 }
 
 TEST(ResultsReports, TeamByNumberAbbreviationOrCity) {
@@ -67,13 +60,13 @@ TEST(ResultsReports, TeamByNumberAbbreviationOrCity) {
     f.state.ResultsTeam = test::Dal - 1;
     TeamResults window(f.state);
     for (const char* team : {"8", "dal", "Dallas"}) {
-        ResultsRun r = f.Cli({"team", "--team", team});
-        ASSERT_EQ(r.code, 0) << team << ": " << r.err;
-        EXPECT_EQ(r.out, TextFileBytes(window.TextFile().Lines)) << team;
+        test::CliRun r = f.Cli({"team", "--team", team});
+        ASSERT_EQ(r.Code, 0) << team << ": " << r.Err;
+        EXPECT_EQ(r.Out, TextFileBytes(window.TextFile().Lines)) << team;
     }
     window.SetShowSpread(false);
-    ResultsRun r = f.Cli({"team", "--team", "Dal", "--no-spread", "--to", "web"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    test::CliRun r = f.Cli({"team", "--team", "Dal", "--no-spread", "--to", "web"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(test::ReadFile(f.dir / "Dal.htm"), WebPageBytes(f.state, window.WebPage()));
 }
 
@@ -86,10 +79,10 @@ TEST(ResultsReports, RefusesAMissingOrUnknownTeamAndABadWeek) {
         {{"results", "--week", "22"}, "--week must be a week from 1 to 21"},
     };
     for (const auto& [args, message] : cases) {
-        const ResultsRun r = f.Cli(args);
-        EXPECT_EQ(r.code, 2) << args.back();
-        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
-        EXPECT_TRUE(r.out.empty()) << r.out;
+        const test::CliRun r = f.Cli(args);
+        EXPECT_EQ(r.Code, 2) << args.back();
+        EXPECT_NE(r.Err.find(message), std::string::npos) << r.Err;
+        EXPECT_TRUE(r.Out.empty()) << r.Out;
     }
 }
 

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "core/output/TextOutput.h"
 #include "core/pool/fixtures/PoolFixture.h"
 #include "core/sheets/PickSheet.h"
@@ -11,16 +10,10 @@
 namespace gm::cli {
 namespace {
 
-struct CliResult {
-    int code;
-    std::string out, err;
-};
+using test::CliRun;
 
-CliResult Cli(const test::PoolFixture& f, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", f.Dir.path().string()});
-    std::ostringstream out, err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+CliRun Cli(const test::PoolFixture& f, std::vector<std::string> args) {
+    return test::CliIn(f.Dir.path(), std::move(args));
 }
 
 std::string PdfText(const std::filesystem::path& pdf) {
@@ -45,13 +38,13 @@ TEST(PickSheetCli, TextIsTheDialogsTextAndFileName) {
     c.Week = 2;
     c.Comment = "Due Friday";
     const PickSheet expected(f.State, SheetStyle::Tearoff, c);
-    const CliResult r = Cli(f, {"picksheet", "--style", "tearoff", "--week", "2", "--comment", "Due Friday"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, TextFileBytes(expected.TextFile().Lines));
+    const CliRun r = Cli(f, {"picksheet", "--style", "tearoff", "--week", "2", "--comment", "Due Friday"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, TextFileBytes(expected.TextFile().Lines));
 
     std::filesystem::create_directory(f.Dir / "TxtFiles");
-    const CliResult file = Cli(f, {"report", "picksheet", "--week", "2", "--file"});
-    ASSERT_EQ(file.code, 0) << file.err;
+    const CliRun file = Cli(f, {"report", "picksheet", "--week", "2", "--file"});
+    ASSERT_EQ(file.Code, 0) << file.Err;
     EXPECT_TRUE(std::filesystem::exists(f.Dir / "TxtFiles" / "Pksht2.txt"));
 }
 
@@ -65,17 +58,20 @@ TEST(PickSheetCli, RefusesWhatTheDialogsRefuse) {
         {{"picksheet", "--style", "fancy"}, "--style"},
         {{"picksheet", "--style", "compact"}, "printout"},  // compact is printed only
         {{"picksheet", "--names", "--to", "pdf"}, "--names goes with --one-per-player"},
+        // The Top Ten standings grade this year's selections: not on another season.
+        {{"picksheet", "--style", "topten", "--season", "1995"}, "graded against the current season"},
     };
     for (const auto& c : cases) {
-        const CliResult r = Cli(f, c.args);
-        EXPECT_EQ(r.code, 2) << c.says;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        const CliRun r = Cli(f, c.args);
+        EXPECT_EQ(r.Code, 2) << c.says;
+        EXPECT_NE(r.Err.find(c.says), std::string::npos) << r.Err;
     }
+    EXPECT_EQ(Cli(f, {"picksheet", "--style", "tearoff", "--season", "1995"}).Code, 0);
     // One per player in a pool without members says so instead of printing nothing.
     test::WriteFile(f.Dir / "Pool97.dat", "");
-    const CliResult empty = Cli(f, {"picksheet", "--to", "pdf", "--one-per-player"});
-    EXPECT_EQ(empty.code, 2);
-    EXPECT_NE(empty.err.find("no members"), std::string::npos) << empty.err;
+    const CliRun empty = Cli(f, {"picksheet", "--to", "pdf", "--one-per-player"});
+    EXPECT_EQ(empty.Code, 2);
+    EXPECT_NE(empty.Err.find("no members"), std::string::npos) << empty.Err;
 }
 
 TEST(PickSheetCli, EveryStyleAndTheEzEntrySheetPrintToPdf) {
@@ -98,8 +94,8 @@ TEST(PickSheetCli, EveryStyleAndTheEzEntrySheetPrintToPdf) {
         const auto pdf = f.Dir / ("sheet" + std::to_string(n++) + ".pdf");
         std::vector<std::string> args = c.args;
         args.insert(args.end(), {"--to", "pdf", "--out", pdf.string()});
-        const CliResult r = Cli(f, args);
-        ASSERT_EQ(r.code, 0) << r.err;
+        const CliRun r = Cli(f, args);
+        ASSERT_EQ(r.Code, 0) << r.Err;
         ASSERT_TRUE(std::filesystem::exists(pdf)) << args[0];
         const std::string text = PdfText(pdf);
         if (text.empty()) GTEST_SKIP() << "pdftotext is not available";

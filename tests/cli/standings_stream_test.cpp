@@ -4,25 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "core/output/TextOutput.h"
 #include "core/pool/fixtures/PoolFixture.h"
 
 namespace gm::cli {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using test::CliRun;
 
 CliRun Cli(const test::PoolFixture& f, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", f.Dir.path().string()});
-    std::ostringstream out, err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+    return test::CliIn(f.Dir.path(), std::move(args));
 }
 
 // Twenty-four members over the fixture's first two weeks, picked by rule so
@@ -52,12 +44,12 @@ TEST(StandingsOnStandardOutput, AreTheTextFileBytesWithWindows1252Names) {
     for (const char* view : {"week", "season"}) {
         const std::vector<std::string> args{"report", "standings", "--view", view, "--show-all"};
         const CliRun streamed = Cli(f, args);
-        ASSERT_EQ(streamed.code, 0) << streamed.err;
+        ASSERT_EQ(streamed.Code, 0) << streamed.Err;
         auto toFile = args;
         toFile.push_back("--file");
-        ASSERT_EQ(Cli(f, toFile).code, 0);
+        ASSERT_EQ(Cli(f, toFile).Code, 0);
         const std::string file = test::ReadFile(f.Dir / "PStnd3.txt");
-        EXPECT_EQ(streamed.out, file) << view;
+        EXPECT_EQ(streamed.Out, file) << view;
         EXPECT_NE(file.find("Zo\xEB \xC5ngstr\xF6m"), std::string::npos);
         EXPECT_NE(file.find("?ukasz"), std::string::npos);
     }
@@ -69,7 +61,7 @@ TEST(StandingsOnStandardOutput, SeasonViewOfATiedPoolIsUnchanged) {
     test::PoolFixture f("PointSpreads=Yes\r\nTBMethod=Wins\r\nSecondaryTB=Monday\r\n");
     test::WriteFile(f.Dir / "Pool97.dat", EncodePool(TiedMembers()));
     const CliRun r = Cli(f, {"report", "standings", "--end", "2", "--view", "season"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     const std::vector<std::string> expected{
         "               Season Standings   Week 1 To Week 2",
         "Tiebreak Method: Wins",
@@ -103,7 +95,7 @@ TEST(StandingsOnStandardOutput, SeasonViewOfATiedPoolIsUnchanged) {
         " 23 Member 19              0    3   2      1.0    0  1  1     0.5   2",
         " 23 Member 7               0    3   2      1.0    0  1  1     0.5   3",
     };
-    EXPECT_EQ(r.out, TextFileBytes(expected));
+    EXPECT_EQ(r.Out, TextFileBytes(expected));
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
 #include "core/pool/PoolRoom.h"
@@ -14,10 +13,7 @@
 namespace gm::cli {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using test::CliRun;
 
 // The fixture pool with player numbers 11 to 14.
 struct NumberedPool : test::PoolFixture {
@@ -27,12 +23,7 @@ struct NumberedPool : test::PoolFixture {
         test::WriteFile(Dir / "Pool97.dat", EncodePool(members));
         Reload();
     }
-    CliRun Cli(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--data", Dir.path().string()});
-        std::ostringstream out, err;
-        const int code = RunCli(args, out, err);
-        return {code, out.str(), err.str()};
-    }
+    test::CliRun Cli(std::vector<std::string> args) const { return test::CliIn(Dir.path(), std::move(args)); }
 };
 
 // The CLI writes what the windows' models write, with the same choices.
@@ -44,14 +35,14 @@ TEST(StatPakReports, WriteWhatTheWindowsWrite) {
     ASSERT_TRUE(stats.SelectMember(2));
     for (const std::string who : {"cathy", " Cathy ", "13"}) {
         const CliRun r = f.Cli({"report", "statpak", "--member", who, "--week", "2"});
-        ASSERT_EQ(r.code, 0) << r.err;
-        EXPECT_EQ(r.out, TextFileBytes(stats.TextFile().Lines)) << who;
+        ASSERT_EQ(r.Code, 0) << r.Err;
+        EXPECT_EQ(r.Out, TextFileBytes(stats.TextFile().Lines)) << who;
     }
 
     PoolStatPak pool(same.State);
     CliRun r = f.Cli({"report", "poolstat", "--week", "2", "--to", "clipboard-text"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, pool.Clipboard().Text);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, pool.Clipboard().Text);
 
     same.State.CurrentWeek = 3;
     PoolRoom room(same.State);
@@ -61,7 +52,7 @@ TEST(StatPakReports, WriteWhatTheWindowsWrite) {
     room.FillMondayRecord();
     room.FillTiebreakAverage();
     r = f.Cli({"report", "poolroom", "--week", "3", "--start", "1", "--to", "web"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(test::ReadFile(f.Dir / "poolroom.htm"), WebPageBytes(same.State, room.WebPage()));
 }
 
@@ -79,8 +70,8 @@ TEST(StatPakReports, RefuseAnUnknownMemberOrWeek) {
     };
     for (const Case& c : cases) {
         const CliRun r = f.Cli(c.args);
-        EXPECT_EQ(r.code, 2) << c.args.back();
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.Code, 2) << c.args.back();
+        EXPECT_NE(r.Err.find(c.message), std::string::npos) << r.Err;
     }
 }
 
@@ -88,7 +79,7 @@ TEST(StatPakReports, RefuseAnUnknownMemberOrWeek) {
 TEST(StatPakReports, OnePerPlayerPrintout) {
     NumberedPool f;
     const CliRun r = f.Cli({"report", "statpak", "--to", "pdf", "--one-per-player"});
-    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_EQ(r.Code, 0) << r.Err;
     const auto pdf = f.Dir / "StatPak.pdf";
     ASSERT_EQ(test::ReadFile(pdf).substr(0, 5), "%PDF-");
     std::FILE* p = popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r");

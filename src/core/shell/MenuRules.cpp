@@ -24,10 +24,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kNeedMemb
 
 // Pool displays grade the members' selections, which are always for the
 // current season: against an archived season they would grade this year's
-// picks with another year's games.
-constexpr std::array<std::string_view, 11> kGradeSelections{
-    "frmPMatrix", "frmPoolStn", "frmStats", "frmPAnalyze", "frmPGraph", "frmPoolRoom",
-    "frmPTape",   "frmPoolStat", "frmOddEnd", "frmExpert", "frmMatrix",
+// picks with another year's games. The Top Ten pick sheet prints the pool's
+// standings beside the week's games, so it is one of them.
+constexpr std::array<std::string_view, 12> kGradeSelections{
+    "frmPMatrix", "frmPoolStn",  "frmStats",  "frmPAnalyze", "frmPGraph", "frmPoolRoom",
+    "frmPTape",   "frmPoolStat", "frmOddEnd", "frmExpert",   "frmMatrix", "frmTopTen",
 };
 
 MenuRefusal NoPlayers(std::string_view line) {

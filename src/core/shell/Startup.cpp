@@ -32,6 +32,14 @@ std::vector<Status> PrepareDataFolder(const fs::path& folder, const std::vector<
     }
     Keep(out, TouchFile(FindFile(folder, kCurrentSeasonRead)));
     Keep(out, TouchFile(FindFile(folder, kPoolFileName)));
+    for (Status& s : CopyArchivedSeasons(folder, shippedSeasonFolders)) out.push_back(std::move(s));
+    return out;
+}
+
+std::vector<Status> CopyArchivedSeasons(const fs::path& folder,
+                                        const std::vector<fs::path>& shippedSeasonFolders) {
+    std::vector<Status> out;
+    std::error_code ec;
     for (std::string_view season : {"1995.NFL", "1996.NFL"}) {
         if (fs::exists(FindFile(folder, season), ec)) continue;
         for (const fs::path& shipped : shippedSeasonFolders) {

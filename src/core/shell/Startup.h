@@ -16,6 +16,11 @@ namespace gm {
 // touched. Every failure is reported; the rest is still done.
 std::vector<Status> PrepareDataFolder(const fs::path& folder, const std::vector<fs::path>& shippedSeasonFolders);
 
+// Only the last step of it: the archived seasons the folder lacks, copied from
+// the first of `shippedSeasonFolders` that holds each (atomically).
+std::vector<Status> CopyArchivedSeasons(const fs::path& folder,
+                                        const std::vector<fs::path>& shippedSeasonFolders);
+
 // Loads what the program starts with, in its order: the pool, the current
 // season, the settings (on a 256-colour display a team scheme falls back to
 // scheme 1) and the team tables. Returns what the user should hear about.

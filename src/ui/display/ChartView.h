@@ -8,15 +8,18 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QValueAxis>
+#include <string_view>
 #include <vector>
+
+#include "core/data/FileIO.h"
 
 namespace gm::ui {
 
@@ -91,26 +94,21 @@ public:
     // Draws the chart over `target` of a painter already begun (a printer page).
     void PaintOn(QPainter& painter, const QRectF& target) { render(&painter, target); }
 
-    // Writes the chart as a picture (format from the file's extension)
-    // through a temporary file; true only when the whole file was written.
+    // Writes the chart as a picture (format from the file's extension) through
+    // the program's one atomic save; true only when the whole file is on disk.
     bool SaveImage(const QString& path, QString* error = nullptr) {
-        const QPixmap picture = grab();
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            if (error) *error = file.errorString();
-            return false;
-        }
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
         const QByteArray format = path.section('.', -1).toUpper().toLatin1();
-        if (!picture.toImage().save(&file, format.constData())) {
-            file.cancelWriting();
+        if (!grab().toImage().save(&buffer, format.constData())) {
             if (error) *error = QStringLiteral("the picture could not be written");
             return false;
         }
-        if (!file.commit()) {
-            if (error) *error = file.errorString();
-            return false;
-        }
-        return true;
+        const Status saved =
+            WriteFileAtomic(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+        if (!saved && error) *error = QString::fromStdString(saved.message);
+        return saved.ok();
     }
 };
 

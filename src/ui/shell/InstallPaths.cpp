@@ -1,31 +1,19 @@
 #include "InstallPaths.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
+#include "core/data/DataFolder.h"
+
 namespace gm::ui {
-namespace {
-
-// `folder` itself or a folder below `tree`, comparing the real paths so that
-// links and "..", as in "build/src/ui/../cli", do not matter.
-bool IsInside(const QString& folder, const QString& tree) {
-    const QString real = QFileInfo(folder).canonicalFilePath();
-    const QString root = QFileInfo(tree).canonicalFilePath();
-    if (real.isEmpty() || root.isEmpty()) return false;
-    return real == root || real.startsWith(root + '/');
-}
-
-}  // namespace
 
 QStringList ShippedFoldersFor(const QString& what, const QString& programFolder, const QString& sourceTree,
                               const QString& buildTree) {
     QStringList out;
-    if (!programFolder.isEmpty()) {
-        out << QDir::cleanPath(programFolder + "/../share/gridmoot/" + what);
-        if (!IsInside(programFolder, buildTree)) return out;
-    }
-    out << QDir::cleanPath(sourceTree + (what == "docs" ? "/docs" : "/share/" + what));
+    for (const std::filesystem::path& f :
+         gm::ShippedFoldersFor(what.toStdString(), programFolder.toStdString(), sourceTree.toStdString(),
+                               buildTree.toStdString()))
+        out << QString::fromStdString(f.string());
     return out;
 }
 

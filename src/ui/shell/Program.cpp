@@ -30,16 +30,13 @@ int RunProgram(QApplication& app, const WindowRegistry& windows) {
     QString given;
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") {
-            std::fputs("Usage: gridmoot [DATA_FOLDER]\n"
-                       "Runs the office pool on DATA_FOLDER (default: a portable folder beside the program,\n"
-                       "else ~/.local/share/gridmoot), preparing it on the first start.\n",
-                       stdout);
+            std::fputs(kProgramUsage, stdout);
             return 0;
         }
         if (!args[i].startsWith('-') && given.isEmpty()) given = args[i];
     }
-    const fs::path folder =
-        ResolveDataFolder(given.toStdString(), QCoreApplication::applicationDirPath().toStdString());
+    const fs::path folder = ResolveDataFolder(FolderOfArgument(given.toStdString()),
+                                              QCoreApplication::applicationDirPath().toStdString());
     MessageBoxPrompter prompts;
     return RunOnFolder(folder, windows, prompts);
 }

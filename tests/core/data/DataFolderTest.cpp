@@ -64,6 +64,17 @@ TEST(DataFolder, PicksTheArgumentThenAPortableFolderThenTheUserFolder) {
     EXPECT_EQ(ResolveDataFolder("", "", env), user);
 }
 
+// The desktop entry starts "gridmoot %f": an opened pool file means its folder.
+TEST(DataFolder, AFileGivenStandsForItsFolder) {
+    TempDir pool;
+    WriteFile(pool / "Pool97.dat", "");
+    fs::create_directory(pool / "sub");
+    EXPECT_EQ(FolderOfArgument(pool / "Pool97.dat"), pool.path());
+    EXPECT_EQ(FolderOfArgument(pool / "sub"), pool / "sub");
+    EXPECT_EQ(FolderOfArgument(pool / "not-yet-made"), pool / "not-yet-made");
+    EXPECT_EQ(FolderOfArgument(""), fs::path());
+}
+
 TEST(DataFolder, UserFolderFollowsTheXdgRule) {
     struct Case {
         std::map<std::string, std::string> vars;

@@ -49,6 +49,9 @@ TEST(MenuRules, RefusesOnlyWhatCannotWork) {
          "You need to have the 1997 NFL season opened\nto view the pool displays. "},
         {"frmMatrix", 3, false, 9, "Incorrect NFL Season",
          "You need to have the 1997 NFL season opened\nto view the pool displays. "},
+        {"frmTopTen", 3, false, 9, "Incorrect NFL Season",
+         "You need to have the 1997 NFL season opened\nto view the pool displays. "},
+        {"frmStandard", 3, false, 9, nullptr, nullptr},
         // Windows that work with an empty pool, and with an archived season.
         {"frmPoolStn", 0, true, 1, nullptr, nullptr},
         {"frmPMatrix", 0, true, 1, nullptr, nullptr},
