@@ -5,6 +5,7 @@
 
 #include "core/output/PrintJob.h"
 #include "core/output/TextOutput.h"
+#include "core/output/WeekChart.h"
 #include "core/pool/Grading.h"
 #include "core/pool/PoolText.h"
 
@@ -182,58 +183,13 @@ void PlayerGraph::PrintCopy(PageSurface& s, int) const {
                          std::string(kPoolSeriesName) + " (open)");
     s.PrintLine();
 
-    const double left = 1440, right = s.ScaleWidth() - 720;
-    const double top = s.CurrentY + 240;
-    const double bottom = std::max(top + 2880, PageBottom(s) - 1440);
-    const double height = bottom - top;
-    const double column = (right - left) / kWeeks;
-    const int maximum = AxisMaximum();
-    const int ticks = TickIntervals();
-    auto y = [&](double value) { return bottom - height * std::min(value, static_cast<double>(maximum)) / maximum; };
-
-    s.DrawWidth = 1;
-    s.Line(left, top, left, bottom);
-    s.Line(left, bottom, right, bottom);
-    s.Font = PageFont{"Arial", 9};
-    for (int tick = 0; tick <= ticks; ++tick) {
-        const double value = static_cast<double>(maximum) * tick / ticks;
-        s.Line(left - 90, y(value), left, y(value));
-        const std::string label = N(std::lround(value));
-        s.CurrentX = left - 150 - s.TextWidth(label);
-        s.CurrentY = y(value) - s.TextHeight() / 2;
-        s.PrintText(label);
-    }
-    for (int w = 0; w < kWeeks; ++w) {
-        const std::string label = N(w + 1);
-        s.CurrentX = left + column * (w + 0.5) - s.TextWidth(label) / 2;
-        s.CurrentY = bottom + 60;
-        s.PrintText(label);
-    }
-
-    const PlayerGraphSeries series[2] = {MemberSeries(), PoolAverages()};
-    for (int k = 0; k < 2; ++k) {
-        const PlayerGraphSeries& values = series[k];
-        s.DrawWidth = k == 0 ? 4 : 1;
-        for (int w = 0; w < kWeeks; ++w) {
-            const double v = values[static_cast<std::size_t>(w)];
-            if (line_) {
-                if (w > 0)
-                    s.Line(left + column * (w - 0.5), y(values[static_cast<std::size_t>(w - 1)]),
-                           left + column * (w + 0.5), y(v));
-                continue;
-            }
-            if (v <= 0) continue;
-            const double x = left + column * w + column * (k == 0 ? 0.12 : 0.5);
-            const double barWidth = column * 0.38;
-            s.Line(x, y(v), x + barWidth, bottom, true);
-            if (k == 0) {
-                s.DrawWidth = 1;
-                for (double hx = x + 30; hx < x + barWidth; hx += 30) s.Line(hx, y(v), hx, bottom);
-                s.DrawWidth = 4;
-            }
-        }
-    }
-    s.DrawWidth = 1;
+    WeekChart chart;
+    chart.Filled = MemberSeries();
+    chart.Open = PoolAverages();
+    chart.Maximum = AxisMaximum();
+    chart.Ticks = TickIntervals();
+    chart.Line = line_;
+    const double bottom = PrintWeekChart(s, chart);
     s.Font = PageFont{"Arial", 12};
     s.CurrentX = 0;
     s.CurrentY = bottom + 480;

@@ -4,6 +4,7 @@
 
 #include "core/output/PrintJob.h"
 #include "core/output/TextOutput.h"
+#include "core/output/WeekChart.h"
 
 namespace gm {
 
@@ -118,56 +119,14 @@ void NflGraph::PrintCopy(PageSurface& s, int) const {
     PrintCentered(s, SeriesCaption());
     s.PrintLine();
 
-    const double left = 1440, right = s.ScaleWidth() - 720;
-    const double top = s.CurrentY + 240;
-    const double bottom = std::max(top + 2880, PageBottom(s) - 1440);
-    const double height = bottom - top;
-    const double weekWidth = (right - left) / kWeeks;
-    const int maximum = AxisMaximum();
-    auto y = [&](int value) { return bottom - height * value / maximum; };
-
-    s.DrawWidth = 1;
-    s.Line(left, top, left, bottom);
-    s.Line(left, bottom, right, bottom);
-    s.Font = PageFont{"Arial", 9};
-    for (int tick = 0; tick <= 5; ++tick) {
-        const int value = maximum * tick / 5;
-        s.Line(left - 90, y(value), left, y(value));
-        const std::string label = std::to_string(value);
-        s.CurrentX = left - 150 - s.TextWidth(label);
-        s.CurrentY = y(value) - s.TextHeight() / 2;
-        s.PrintText(label);
-    }
+    WeekChart chart;
     for (int w = 0; w < kWeeks; ++w) {
-        const std::string label = std::to_string(w + 1);
-        s.CurrentX = left + weekWidth * (w + 0.5) - s.TextWidth(label) / 2;
-        s.CurrentY = bottom + 60;
-        s.PrintText(label);
+        chart.Filled[static_cast<std::size_t>(w)] = tallies_[static_cast<std::size_t>(w)].GraphWins;
+        chart.Open[static_cast<std::size_t>(w)] = tallies_[static_cast<std::size_t>(w)].GraphLosses;
     }
-
-    for (int series = 0; series < 2; ++series) {
-        s.DrawWidth = series == 0 ? 4 : 1;
-        auto value = [&](int w) {
-            const WeekTally& t = tallies_[static_cast<std::size_t>(w)];
-            return series == 0 ? t.GraphWins : t.GraphLosses;
-        };
-        for (int w = 0; w < kWeeks; ++w) {
-            if (line_) {
-                if (w == 0) continue;
-                s.Line(left + weekWidth * (w - 0.5), y(value(w - 1)), left + weekWidth * (w + 0.5), y(value(w)));
-            } else if (value(w) > 0) {
-                const double x = left + weekWidth * w + weekWidth * (series == 0 ? 0.12 : 0.5);
-                s.Line(x, y(value(w)), x + weekWidth * 0.38, bottom, true);
-                if (series == 0) {
-                    // Wins are filled with close lines, losses stay open.
-                    s.DrawWidth = 1;
-                    for (double hx = x + 30; hx < x + weekWidth * 0.38; hx += 30) s.Line(hx, y(value(w)), hx, bottom);
-                    s.DrawWidth = 4;
-                }
-            }
-        }
-    }
-    s.DrawWidth = 1;
+    chart.Maximum = AxisMaximum();
+    chart.Line = line_;
+    const double bottom = PrintWeekChart(s, chart);
     s.Font = PageFont{"Arial", 12};
     s.CurrentX = 0;
     s.CurrentY = bottom + 480;

@@ -16,37 +16,13 @@
 #include "core/output/WebPage.h"
 #include "ui/display/ChartView.h"
 #include "ui/pool/PoolUi.h"
+#include "ui/shell/OptionFrames.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
 
 namespace {
-
-QGroupBox* Options(const QString& title, const char* name, const QStringList& captions, int checked,
-                   QWidget* parent, const std::function<void(int)>& chosen) {
-    auto* frame = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(frame);
-    auto* group = new QButtonGroup(frame);
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* option = new QRadioButton(captions[i], frame);
-        option->setObjectName(QString("%1%2").arg(name).arg(i));
-        group->addButton(option, i);
-        layout->addWidget(option);
-    }
-    group->button(checked)->setChecked(true);
-    QObject::connect(group, &QButtonGroup::idClicked, frame, chosen);
-    return frame;
-}
-
-QLineEdit* Box(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight);
-    box->setMaximumWidth(80);
-    return box;
-}
 
 // The chart reads its title and legend as rich text; a member's name is
 // shown as typed, tags and ampersands included.
@@ -60,9 +36,9 @@ frmPGraph::frmPGraph(UiContext& ctx, QWidget* parent)
       model_(std::make_unique<PlayerGraph>(ctx.State)),
       CboPlayer_(new QComboBox(this)),
       Graph1_(new ChartView(this)),
-      TxtPlAvg_(Box("TxtPlAvg", this)),
-      TxtPoolAvg_(Box("TxtPoolAvg", this)),
-      txtPlTot_(Box("txtPlTot", this)) {
+      TxtPlAvg_(FigureBox("TxtPlAvg", this)),
+      TxtPoolAvg_(FigureBox("TxtPoolAvg", this)),
+      txtPlTot_(FigureBox("txtPlTot", this)) {
     setObjectName("frmPGraph");
     setWindowTitle("Player Graphs");
     setModal(true);
@@ -75,12 +51,12 @@ frmPGraph::frmPGraph(UiContext& ctx, QWidget* parent)
 
     auto* playerCaption = new QLabel("Pla&yer", this);
     playerCaption->setBuddy(CboPlayer_);
-    auto* method = Options("Graph Using", "OpMethod", {"&Wins", "&Confidence Points", "Win Pc&t."}, 2, this,
-                           [this](int i) {
-                               model_->SetMethod(static_cast<PlayerGraphMethod>(i));
-                               Draw();
-                           });
-    auto* type = Options("Chart", "OpType", {"B&AR", "LI&NE"}, 0, this, [this](int i) {
+    auto* method = OptionGroup("Graph Using", "OpMethod", {"&Wins", "&Confidence Points", "Win Pc&t."}, 2,
+                               this, [this](int i) {
+                                   model_->SetMethod(static_cast<PlayerGraphMethod>(i));
+                                   Draw();
+                               });
+    auto* type = OptionGroup("Chart", "OpType", {"B&AR", "LI&NE"}, 0, this, [this](int i) {
         model_->SetLine(i == 1);
         Draw();
     });

@@ -91,14 +91,8 @@ frmPTape::frmPTape(UiContext& ctx, QWidget* parent)
     sign_ = new ElectronicSign;
     SetupPoolMarqueeSign(*sign_, picDisplay, cmdGrid_, {lblSort_, lblTB_, lblPlayed_, lblRank_}, ScreenColors(ctx));
     painted_ = lblSort_->autoFillBackground();
-    if (painted_) {
-        // Light captions on the blended background.
-        for (QLabel* l : {title, weekCaption, lblWeek_, captions[0], captions[1], captions[2], captions[3]}) {
-            QPalette pal = l->palette();
-            pal.setColor(QPalette::WindowText, Qt::white);
-            l->setPalette(pal);
-        }
-    }
+    if (painted_)
+        UseLightCaptions({title, weekCaption, lblWeek_, captions[0], captions[1], captions[2], captions[3]});
 
     connect(sign_, &ElectronicSign::finished, this, &frmPTape::finished);
     connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
@@ -116,10 +110,7 @@ frmPTape::~frmPTape() {
 }
 
 void frmPTape::finished(ElectronicSign*) {
-    const SignStep step = model_->Finished();
-    std::optional<QString> message;
-    if (step.Message) message = Q(*step.Message);
-    ShowSignMessage(*sign_, step.Rate, message);
+    ShowSignStep(*sign_, model_->Finished());
     lblRank_->setText(Q(model_->RankText()));
 }
 

@@ -85,4 +85,18 @@ void ToggleSignGrid(ElectronicSign& sign, QAbstractButton* gridButton) {
     if (gridButton) gridButton->setText(sign.Grid() ? "Hide &Grid" : "Show &Grid");
 }
 
+void ShowSignStep(ElectronicSign& sign, const SignStep& step) {
+    std::optional<QString> message;
+    if (step.Message) message = QString::fromStdString(*step.Message);
+    ShowSignMessage(sign, step.Rate, message);
+}
+
+void UseLightCaptions(std::initializer_list<QLabel*> labels) {
+    for (QLabel* l : labels) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(pal);
+    }
+}
+
 }  // namespace gm::ui

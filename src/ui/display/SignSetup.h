@@ -2,7 +2,10 @@
 
 #include <QList>
 #include <QString>
+#include <initializer_list>
 #include <optional>
+
+#include "core/nfl/Marquee.h"
 
 class QAbstractButton;
 class QLabel;
@@ -33,6 +36,12 @@ void SetupAnalyzerSign(ElectronicSign& sign, QWidget* picDisplay, const QString&
 
 // A marquee's show-message step: a new rate, and a new message when given.
 void ShowSignMessage(ElectronicSign& sign, int rate, const std::optional<QString>& message = std::nullopt);
+
+// The same for a step a marquee model has worked out.
+void ShowSignStep(ElectronicSign& sign, const SignStep& step);
+
+// White captions, for labels drawn on a marquee window's blended background.
+void UseLightCaptions(std::initializer_list<QLabel*> labels);
 
 // The grid button: flips the grid and the button's caption.
 void ToggleSignGrid(ElectronicSign& sign, QAbstractButton* gridButton);

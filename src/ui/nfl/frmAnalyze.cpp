@@ -22,32 +22,12 @@
 #include "ui/nfl/NflWindowParts.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/HelpPages.h"
+#include "ui/shell/OptionFrames.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-
-namespace {
-
-// A frame of three exclusive options named name0..name2; `chosen` gets the index.
-QGroupBox* Options(const QString& title, const char* name, std::array<const char*, 3> captions, QWidget* parent,
-                   const std::function<void(int)>& chosen) {
-    auto* frame = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(frame);
-    auto* group = new QButtonGroup(frame);
-    for (int i = 0; i < 3; ++i) {
-        auto* option = new QRadioButton(captions[static_cast<std::size_t>(i)], frame);
-        option->setObjectName(QString("%1%2").arg(name).arg(i));
-        group->addButton(option, i);
-        layout->addWidget(option);
-    }
-    group->button(0)->setChecked(true);
-    QObject::connect(group, &QButtonGroup::idClicked, frame, chosen);
-    return frame;
-}
-
-}  // namespace
 
 frmAnalyze::frmAnalyze(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
@@ -72,28 +52,35 @@ frmAnalyze::frmAnalyze(UiContext& ctx, QWidget* parent)
     MSpin_->setObjectName("MSpin");
 
     // Handicapping categories.
-    auto* fu = Options("&Favorite/Underdog", "OpFu", {"All Games", "As Favorites", "As Underdogs"}, this, [this](int i) {
-        model_->SetRole(i == 1 ? Role::Favorite : i == 2 ? Role::Underdog : Role::Any);
-        ShowTables();
-    });
-    auto* ha = Options("Home/&Away", "OpHA", {"All Games", "At Home", "On Road"}, this, [this](int i) {
+    auto* fu = OptionGroup("&Favorite/Underdog", "OpFu", {"All Games", "As Favorites", "As Underdogs"}, 0,
+                           this, [this](int i) {
+                               model_->SetRole(i == 1 ? Role::Favorite : i == 2 ? Role::Underdog : Role::Any);
+                               ShowTables();
+                           });
+    auto* ha = OptionGroup("Home/&Away", "OpHA", {"All Games", "At Home", "On Road"}, 0, this, [this](int i) {
         model_->SetLocation(i == 1 ? Venue::Home : i == 2 ? Venue::Road : Venue::Overall);
         ShowTables();
     });
-    auto* dc = Options("&League", "OpDC", {"All Games", "Non-Div. Games", "Non-Conf. Games"}, this, [this](int i) {
-        model_->SetRestriction(i == 1 ? GameFilter::NonDivision : i == 2 ? GameFilter::NonConference : GameFilter::All);
-        ShowTables();
-    });
+    auto* dc = OptionGroup("&League", "OpDC", {"All Games", "Non-Div. Games", "Non-Conf. Games"}, 0, this,
+                           [this](int i) {
+                               model_->SetRestriction(i == 1   ? GameFilter::NonDivision
+                                                      : i == 2 ? GameFilter::NonConference
+                                                               : GameFilter::All);
+                               ShowTables();
+                           });
     auto* ckPSpread = new QCheckBox("vs. Point &Spread", this);
     ckPSpread->setObjectName("ckPSpread");
     connect(ckPSpread, &QCheckBox::toggled, this, [this](bool on) {
         model_->SetSpread(on);
         ShowTables();
     });
-    auto* bm = Options("&Benchmarks", "OpBM", {"Regular Season", "Conf. - HC", "League - HC"}, this, [this](int i) {
-        model_->SetBenchmark(i == 1 ? Benchmark::ConferenceHC : i == 2 ? Benchmark::LeagueHC : Benchmark::RegularSeason);
-        ShowTables();
-    });
+    auto* bm = OptionGroup("&Benchmarks", "OpBM", {"Regular Season", "Conf. - HC", "League - HC"}, 0, this,
+                           [this](int i) {
+                               model_->SetBenchmark(i == 1   ? Benchmark::ConferenceHC
+                                                    : i == 2 ? Benchmark::LeagueHC
+                                                             : Benchmark::RegularSeason);
+                               ShowTables();
+                           });
 
     auto* categories = new QGroupBox("Handicapping Categories", this);
     auto* catLayout = new QGridLayout(categories);

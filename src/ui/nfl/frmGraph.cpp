@@ -15,47 +15,19 @@
 #include "core/output/WebPage.h"
 #include "ui/display/ChartView.h"
 #include "ui/pool/PoolUi.h"
+#include "ui/shell/OptionFrames.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-
-namespace {
-
-QGroupBox* OptionGroup(const QString& title, const char* name, const QStringList& captions, int checked,
-                       QWidget* parent, const std::function<void(int)>& chosen) {
-    auto* frame = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(frame);
-    auto* group = new QButtonGroup(frame);
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* option = new QRadioButton(captions[i], frame);
-        option->setObjectName(QString("%1%2").arg(name).arg(i));
-        group->addButton(option, i);
-        layout->addWidget(option);
-    }
-    group->button(checked)->setChecked(true);
-    QObject::connect(group, &QButtonGroup::idClicked, frame, chosen);
-    return frame;
-}
-
-QLineEdit* TotalBox(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setAlignment(Qt::AlignRight);
-    box->setMaximumWidth(80);
-    return box;
-}
-
-}  // namespace
 
 frmGraph::frmGraph(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),
       model_(std::make_unique<NflGraph>(ctx.State)),
       Graph1_(new ChartView(this)),
-      TxtWins_(TotalBox("TxtWins", this)),
-      TxtLosses_(TotalBox("TxtLosses", this)) {
+      TxtWins_(FigureBox("TxtWins", this)),
+      TxtLosses_(FigureBox("TxtLosses", this)) {
     setObjectName("frmGraph");
     setWindowTitle("NFL Graphs");
     setModal(true);

@@ -90,14 +90,7 @@ frmNFLDisp::frmNFLDisp(UiContext& ctx, QWidget* parent)
     SetupMarqueeSign(*sign_, picDisplay, cmdGrid_, {lblFav_, lblSpread_, lblFavCaption_, lblSpreadCaption_},
                      ScreenColors(ctx));
     painted_ = lblFav_->autoFillBackground();
-    if (painted_) {
-        // Light captions on the blended background.
-        for (QLabel* l : {title, weekCaption, lblWeek_}) {
-            QPalette pal = l->palette();
-            pal.setColor(QPalette::WindowText, Qt::white);
-            l->setPalette(pal);
-        }
-    }
+    if (painted_) UseLightCaptions({title, weekCaption, lblWeek_});
 
     connect(sign_, &ElectronicSign::finished, this, &frmNFLDisp::finished);
     connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
@@ -116,10 +109,7 @@ frmNFLDisp::~frmNFLDisp() {
 }
 
 void frmNFLDisp::finished(ElectronicSign*) {
-    const SignStep step = model_->Finished();
-    std::optional<QString> message;
-    if (step.Message) message = Q(*step.Message);
-    ShowSignMessage(*sign_, step.Rate, message);
+    ShowSignStep(*sign_, model_->Finished());
     lblFav_->setText(Q(model_->Favorite()));
     lblSpread_->setText(Q(model_->Spread()));
 }

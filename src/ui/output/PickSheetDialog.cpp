@@ -20,6 +20,7 @@
 #include "ui/output/CopyCountBox.h"
 #include "ui/output/RunOutput.h"
 #include "ui/shell/HelpPages.h"
+#include "ui/shell/OptionFrames.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
@@ -28,24 +29,6 @@
 namespace gm::ui {
 
 namespace {
-
-QRadioButton* Option(const char* name, const QString& caption, QWidget* parent) {
-    auto* o = new QRadioButton(caption, parent);
-    o->setObjectName(name);
-    return o;
-}
-
-QGroupBox* Frame(const QString& title, std::initializer_list<QRadioButton*> options, QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    auto* group = new QButtonGroup(box);
-    for (QRadioButton* o : options) {
-        o->setParent(box);
-        layout->addWidget(o);
-        group->addButton(o);
-    }
-    return box;
-}
 
 // The comment is one line: Enter is swallowed rather than printing the sheet.
 class SwallowEnter final : public QObject {
@@ -71,12 +54,13 @@ PickSheetDialog::PickSheetDialog(UiContext& ctx, SheetStyle style, const char* f
       model_(std::make_unique<PickSheet>(ctx.State, style, SheetChoices::From(ctx.State))),
       txtWeek_(new QLineEdit(this)),
       txtComment_(new QLineEdit(this)),
-      opName_{Option("OpName0", "&YES", this), Option("OpName1", "&NO", this)},
-      opGroup_{Option("OpGroup0", "&Fav/Und", this), Option("OpGroup1", "Home/&Away", this)},
-      opCName_(Option("OpCName", "C&ity Name", this)),
-      opTName_(Option("OpTName", "T&eam Name", this)),
-      copies_(new CopyCountBox(PrinterOnly() ? "Select # of Picksheets to print" : "Select # of Copies If Printing",
-                               "0", {"lblSelect", "hsbNumCopies", "lblNumCopies", "CkNum"}, this)) {
+      opName_{RadioOption("OpName0", "&YES", this), RadioOption("OpName1", "&NO", this)},
+      opGroup_{RadioOption("OpGroup0", "&Fav/Und", this), RadioOption("OpGroup1", "Home/&Away", this)},
+      opCName_(RadioOption("OpCName", "C&ity Name", this)),
+      opTName_(RadioOption("OpTName", "T&eam Name", this)),
+      copies_(new CopyCountBox(
+          PrinterOnly() ? "Select # of Picksheets to print" : "Select # of Copies If Printing", "0",
+          {"lblSelect", "hsbNumCopies", "lblNumCopies", "CkNum"}, this)) {
     setObjectName(formName);
     setWindowTitle(Q(SheetTitle(style)).trimmed());
     setModal(true);
@@ -108,14 +92,15 @@ PickSheetDialog::PickSheetDialog(UiContext& ctx, SheetStyle style, const char* f
     week->addWidget(spin);
     week->addStretch();
     grid->addLayout(week, 0, 0);
-    grid->addWidget(Frame(" Show Player Name On Sheet ", {opName_[0], opName_[1]}, frame), 1, 0);
-    grid->addWidget(Frame("Grouping", {opGroup_[0], opGroup_[1]}, frame), 1, 1);
-    grid->addWidget(Frame("Team Names", {opCName_, opTName_}, frame), 1, 2);
+    grid->addWidget(OptionFrame(" Show Player Name On Sheet ", {opName_[0], opName_[1]}, frame), 1, 0);
+    grid->addWidget(OptionFrame("Grouping", {opGroup_[0], opGroup_[1]}, frame), 1, 1);
+    grid->addWidget(OptionFrame("Team Names", {opCName_, opTName_}, frame), 1, 2);
     if (!PrinterOnly()) {
-        opOutput_[0] = Option("OpOutput0", "&Text File", this);
-        opOutput_[1] = Option("OpOutput1", "&Printer", this);
-        opOutput_[2] = Option("OpOutput2", "C&lipboard", this);
-        grid->addWidget(Frame("Send Output To:", {opOutput_[0], opOutput_[1], opOutput_[2]}, frame), 2, 0);
+        opOutput_[0] = RadioOption("OpOutput0", "&Text File", this);
+        opOutput_[1] = RadioOption("OpOutput1", "&Printer", this);
+        opOutput_[2] = RadioOption("OpOutput2", "C&lipboard", this);
+        grid->addWidget(OptionFrame("Send Output To:", {opOutput_[0], opOutput_[1], opOutput_[2]}, frame), 2,
+                        0);
     }
     auto* copyColumn = new QVBoxLayout;
     if (style == SheetStyle::Compact) {

@@ -16,6 +16,7 @@
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
+#include "ui/shell/OptionFrames.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
@@ -26,40 +27,22 @@ namespace {
 
 constexpr int kHelpTopic = 6;
 
-QRadioButton* Option(const char* name, const QString& caption, QWidget* parent) {
-    auto* o = new QRadioButton(caption, parent);
-    o->setObjectName(name);
-    return o;
-}
-
-// Each frame's options are exclusive on their own.
-QGroupBox* Frame(const QString& title, std::initializer_list<QRadioButton*> options, QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    auto* group = new QButtonGroup(box);
-    for (QRadioButton* o : options) {
-        layout->addWidget(o);
-        group->addButton(o);
-    }
-    return box;
-}
-
 }  // namespace
 
 frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),
       model_(std::make_unique<AllPicksReport>(ctx.State)),
-      OpName_(Option("OpName", "Use Team &Name", this)),
-      OpCity_(Option("OpCity", "Use C&ity Name", this)),
-      OpActive_(Option("OpActive", "Acti&ve Players Only", this)),
-      OpEntire_(Option("OpEntire", "Print &Entire Pool", this)),
+      OpName_(RadioOption("OpName", "Use Team &Name", this)),
+      OpCity_(RadioOption("OpCity", "Use C&ity Name", this)),
+      OpActive_(RadioOption("OpActive", "Acti&ve Players Only", this)),
+      OpEntire_(RadioOption("OpEntire", "Print &Entire Pool", this)),
       frCopies_(new QGroupBox("COPIES", this)),
       copies_(new CopyCountBox("Select # of Copies to Print", "0",
                                {"lblSelect", "hsbNumCopies", "lblNumCopies", "CkNum"}, frCopies_)),
-      OpOutput_{Option("OpOutput0", "&Text File", this), Option("OpOutput1", "P&rinter", this),
-                Option("OpOutput2", "&Web Page", this)},
-      OpSort_{Option("OpSort0", "", this), Option("OpSort1", "&Alphabetical Order", this)},
+      OpOutput_{RadioOption("OpOutput0", "&Text File", this), RadioOption("OpOutput1", "P&rinter", this),
+                RadioOption("OpOutput2", "&Web Page", this)},
+      OpSort_{RadioOption("OpSort0", "", this), RadioOption("OpSort1", "&Alphabetical Order", this)},
       lblWeek_(Named("lblWeek", this)),
       lblPoolNum_(Named("lblPoolNum", this)),
       lblActiveNum_(Named("lblActiveNum", this)) {
@@ -102,12 +85,12 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
     counts->addWidget(lblActiveNum_, 1, 1);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Frame("NFL  ABBREVIATIONS", {OpName_, OpCity_}, this));
-    left->addWidget(Frame("PRINT OPTIONS ", {OpActive_, OpEntire_}, this));
+    left->addWidget(OptionFrame("NFL  ABBREVIATIONS", {OpName_, OpCity_}, this));
+    left->addWidget(OptionFrame("PRINT OPTIONS ", {OpActive_, OpEntire_}, this));
     left->addWidget(frCopies_);
     auto* right = new QVBoxLayout;
-    right->addWidget(Frame(" Send Output To: ", {OpOutput_[0], OpOutput_[1], OpOutput_[2]}, this));
-    right->addWidget(Frame("Sort Players By", {OpSort_[0], OpSort_[1]}, this));
+    right->addWidget(OptionFrame(" Send Output To: ", {OpOutput_[0], OpOutput_[1], OpOutput_[2]}, this));
+    right->addWidget(OptionFrame("Sort Players By", {OpSort_[0], OpSort_[1]}, this));
     right->addLayout(week);
     right->addLayout(counts);
     auto* buttons = new QHBoxLayout;
