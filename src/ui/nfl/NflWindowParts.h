@@ -2,16 +2,20 @@
 
 // Pieces the NFL standings windows share.
 
+#include <QCheckBox>
+#include <QDialog>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QStyle>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -19,6 +23,7 @@
 #include "ui/nfl/TeamEmblem.h"
 #include "ui/pool/frmPoolStn.h"
 #include "ui/shell/SpinButton.h"
+#include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
 
@@ -57,6 +62,78 @@ inline QGroupBox* WeekFrame(const QString& caption, QLabel* label, SpinButton* s
     layout->addWidget(title);
     layout->addLayout(row);
     return frame;
+}
+
+// A check box named `name`; each toggle calls `toggled` with the new state.
+inline QCheckBox* ToggleBox(const char* name, const QString& caption, QWidget* window,
+                            const std::function<void(bool)>& toggled) {
+    auto* box = new QCheckBox(caption, window);
+    box->setObjectName(name);
+    QObject::connect(box, &QCheckBox::toggled, window, toggled);
+    return box;
+}
+
+// The options OpOverall, OpHome and OpRoad of the window's games frame:
+// Overall is chosen first, without a call; choosing one later calls `chosen`.
+inline void ConnectVenues(QWidget* window, const std::function<void(Venue)>& chosen) {
+    window->findChild<QRadioButton*>("OpOverall")->setChecked(true);
+    const std::pair<const char*, Venue> venues[] = {
+        {"OpOverall", Venue::Overall}, {"OpHome", Venue::Home}, {"OpRoad", Venue::Road}};
+    for (const auto& [name, venue] : venues) {
+        QObject::connect(window->findChild<QRadioButton*>(name), &QRadioButton::toggled, window,
+                         [chosen, venue = venue](bool on) {
+                             if (on) chosen(venue);
+                         });
+    }
+}
+
+// The arrows of a week's spin button call `step` with +1 (up) and -1 (down).
+inline void ConnectSpin(SpinButton* spin, QWidget* window, const std::function<void(int)>& step) {
+    QObject::connect(spin, &SpinButton::SpinUp, window, [step] { step(+1); });
+    QObject::connect(spin, &SpinButton::SpinDown, window, [step] { step(-1); });
+}
+
+// One entry of a standings window's side column: a control or a row of them.
+struct SideItem {
+    SideItem(QWidget* widget) : Widget(widget) {}  // NOLINT: either kind reads naturally in a list
+    SideItem(QLayout* layout) : Layout(layout) {}  // NOLINT
+    QWidget* Widget = nullptr;
+    QLayout* Layout = nullptr;
+};
+
+// A standings window's layout: `left` (its lists) side by side, then a column
+// of `side` from the top, a stretch, and `buttons` at its foot; the last
+// button, Close, is the default.
+inline void LayOutStandings(QDialog* window, std::initializer_list<QWidget*> left,
+                            std::initializer_list<SideItem> side,
+                            std::initializer_list<QPushButton*> buttons) {
+    auto* column = new QVBoxLayout;
+    for (const SideItem& item : side) {
+        if (item.Widget) column->addWidget(item.Widget);
+        if (item.Layout) column->addLayout(item.Layout);
+    }
+    column->addStretch();
+    for (QPushButton* button : buttons) column->addWidget(button);
+    if (buttons.size() > 0) (*(buttons.end() - 1))->setDefault(true);
+    auto* layout = new QHBoxLayout(window);
+    for (QWidget* w : left) layout->addWidget(w, left.size() == 1 ? 1 : 0);
+    layout->addLayout(column);
+}
+
+// Two week frames side by side (the start and end weeks of a range).
+inline QHBoxLayout* WeekPair(QGroupBox* start, QGroupBox* end) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(start);
+    row->addWidget(end);
+    return row;
+}
+
+// Opens the window on its layout's size, centred on the screen and then
+// `twipsUp` above the centre.
+inline void PlaceStandings(QDialog* window, int twipsUp) {
+    window->adjustSize();
+    CenterForm(window);
+    if (twipsUp) window->move(window->x(), std::max(0, window->y() - twipsUp * window->logicalDpiY() / 1440));
 }
 
 // A list of `rows` report lines inside a frame captioned with their column

@@ -28,31 +28,22 @@ frmConference::frmConference(UiContext& ctx, QWidget* parent)
 
     lists_ = new DivisionLists(ctx_, *model_, this);
     auto* conference = OptionFrame("Conference", {{"OpNFC", "&NFC"}, {"OpAFC", "&AFC"}}, this);
-    auto* ckLast3 = new QCheckBox("&Last 3 Weeks", this);
-    ckLast3->setObjectName("ckLast3");
-    auto* ckPSpread = new QCheckBox("vs. Point &Spread", this);
-    ckPSpread->setObjectName("ckPSpread");
+    auto* ckLast3 = ToggleBox("ckLast3", "&Last 3 Weeks", this, [this](bool on) {
+        model_->SetLast3(on);
+        Redisplay();
+    });
+    auto* ckPSpread = ToggleBox("ckPSpread", "vs. Point &Spread", this, [this](bool on) {
+        model_->SetSpread(on);
+        Redisplay();
+    });
     auto* spin = new SpinButton(this);
     spin->setObjectName("SpinButton1");
     auto* week = WeekFrame("&WEEK", lblWeek_, spin, this);
     auto* cmdHint = Button("cmdHint", "&Hint", this);
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdClose = Button("cmdClose", "&Close", this);
-    cmdClose->setDefault(true);
-
-    auto* side = new QVBoxLayout;
-    side->addLayout(badges_.row);
-    side->addWidget(week);
-    side->addWidget(conference);
-    side->addWidget(ckLast3);
-    side->addWidget(ckPSpread);
-    side->addStretch();
-    side->addWidget(cmdHint);
-    side->addWidget(cmdPrint);
-    side->addWidget(cmdClose);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lists_, 1);
-    layout->addLayout(side);
+    LayOutStandings(this, {lists_}, {badges_.row, week, conference, ckLast3, ckPSpread},
+                    {cmdHint, cmdPrint, cmdClose});
 
     auto* OpNFC = findChild<QRadioButton*>("OpNFC");
     OpNFC->setChecked(true);
@@ -60,26 +51,15 @@ frmConference::frmConference(UiContext& ctx, QWidget* parent)
         model_->SetConference(on ? Conference::NFC : Conference::AFC);
         Redisplay();
     });
-    connect(ckLast3, &QCheckBox::toggled, this, [this](bool on) {
-        model_->SetLast3(on);
-        Redisplay();
-    });
-    connect(ckPSpread, &QCheckBox::toggled, this, [this](bool on) {
-        model_->SetSpread(on);
-        Redisplay();
-    });
-    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
-    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    ConnectSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdHint, &QPushButton::clicked, this, &frmConference::OnHint);
     connect(cmdPrint, &QPushButton::clicked, this, &frmConference::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     Redisplay();
     OpNFC->setFocus();
-    adjustSize();
-    CenterForm(this);
     // The standings sit 150 twips above the centre of the screen.
-    move(x(), std::max(0, y() - 150 * logicalDpiY() / 1440));
+    PlaceStandings(this, 150);
 }
 
 void frmConference::Redisplay() {

@@ -29,32 +29,20 @@ frmFavUnd::frmFavUnd(UiContext& ctx, QWidget* parent)
     auto* role = OptionFrame("Records", {{"OpFav", "As &Favorites"}, {"OpUnd", "As &Underdogs"}}, this);
     auto* conference = OptionFrame("Conference", {{"OpNFC", "&NFC"}, {"OpAFC", "&AFC"}}, this);
     auto* scope = OptionFrame("Games", {{"OpOverall", "&Overall"}, {"OpHome", "At Ho&me"}, {"OpRoad", "On &Road"}}, this);
-    auto* ckLast3 = new QCheckBox("&Last 3 Weeks", this);
-    ckLast3->setObjectName("ckLast3");
+    auto* ckLast3 = ToggleBox("ckLast3", "&Last 3 Weeks", this, [this](bool on) {
+        model_->SetLast3(on);
+        Redisplay();
+    });
     auto* spin = new SpinButton(this);
     spin->setObjectName("SpinButton1");
     auto* week = WeekFrame("&WEEK", lblWeek_, spin, this);
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdClose = Button("cmdClose", "&Close", this);
-    cmdClose->setDefault(true);
-
-    auto* side = new QVBoxLayout;
-    side->addLayout(badges_.row);
-    side->addWidget(week);
-    side->addWidget(role);
-    side->addWidget(conference);
-    side->addWidget(scope);
-    side->addWidget(ckLast3);
-    side->addStretch();
-    side->addWidget(cmdPrint);
-    side->addWidget(cmdClose);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lists_, 1);
-    layout->addLayout(side);
+    LayOutStandings(this, {lists_}, {badges_.row, week, role, conference, scope, ckLast3},
+                    {cmdPrint, cmdClose});
 
     findChild<QRadioButton*>("OpFav")->setChecked(true);
     findChild<QRadioButton*>("OpNFC")->setChecked(true);
-    findChild<QRadioButton*>("OpOverall")->setChecked(true);
     connect(findChild<QRadioButton*>("OpFav"), &QRadioButton::toggled, this, [this](bool on) {
         model_->SetRole(on ? Role::Favorite : Role::Underdog);
         Redisplay();
@@ -63,28 +51,17 @@ frmFavUnd::frmFavUnd(UiContext& ctx, QWidget* parent)
         model_->SetConference(on ? Conference::NFC : Conference::AFC);
         Redisplay();
     });
-    const std::pair<const char*, Venue> scopes[] = {
-        {"OpOverall", Venue::Overall}, {"OpHome", Venue::Home}, {"OpRoad", Venue::Road}};
-    for (const auto& [name, venue] : scopes) {
-        connect(findChild<QRadioButton*>(name), &QRadioButton::toggled, this, [this, venue = venue](bool on) {
-            if (!on) return;
-            model_->SetScope(venue);
-            Redisplay();
-        });
-    }
-    connect(ckLast3, &QCheckBox::toggled, this, [this](bool on) {
-        model_->SetLast3(on);
+    ConnectVenues(this, [this](Venue venue) {
+        model_->SetScope(venue);
         Redisplay();
     });
-    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
-    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    ConnectSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmFavUnd::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     Redisplay();
     findChild<QRadioButton*>("OpFav")->setFocus();
-    adjustSize();
-    CenterForm(this);
+    PlaceStandings(this, 0);
 }
 
 void frmFavUnd::Redisplay() {

@@ -59,12 +59,18 @@ frmPFPA::frmPFPA(UiContext& ctx, QWidget* parent)
     Image1_->setObjectName("Image1");
     Timer1_->setObjectName("Timer1");
     auto* scope = OptionFrame("Games", {{"OpOverall", "&Overall"}, {"OpHome", "At Ho&me"}, {"OpRoad", "On &Road"}}, this);
-    auto* ckTP = new QCheckBox("Use &Total Points", this);
-    ckTP->setObjectName("ckTP");
-    auto* ckPA = new QCheckBox("Use Points &Allowed", this);
-    ckPA->setObjectName("ckPA");
-    auto* ckSBC = new QCheckBox("Sort &By Conference", this);
-    ckSBC->setObjectName("ckSBC");
+    auto* ckTP = ToggleBox("ckTP", "Use &Total Points", this, [this](bool on) {
+        model_->SetTotals(on);
+        Redisplay();
+    });
+    auto* ckPA = ToggleBox("ckPA", "Use Points &Allowed", this, [this](bool on) {
+        model_->SetAllowed(on);
+        Redisplay();
+    });
+    auto* ckSBC = ToggleBox("ckSBC", "Sort &By Conference", this, [this](bool on) {
+        model_->SetByConference(on);
+        Redisplay();
+    });
     auto* spinStart = new SpinButton(this);
     spinStart->setObjectName("SpinButton1");
     auto* spinEnd = new SpinButton(this);
@@ -73,57 +79,20 @@ frmPFPA::frmPFPA(UiContext& ctx, QWidget* parent)
     auto* end = WeekFrame("&End Week", lblEnd_, spinEnd, this);
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdClose = Button("cmdClose", "&Close", this);
-    cmdClose->setDefault(true);
-
-    auto* weeks = new QHBoxLayout;
-    weeks->addWidget(start);
-    weeks->addWidget(end);
     auto* emblem = new QHBoxLayout;
     emblem->addStretch();
     emblem->addWidget(Image1_);
     emblem->addStretch();
-    auto* side = new QVBoxLayout;
-    side->addLayout(emblem);
-    side->addLayout(weeks);
-    side->addWidget(scope);
-    side->addWidget(ckTP);
-    side->addWidget(ckPA);
-    side->addWidget(ckSBC);
-    side->addStretch();
-    side->addWidget(cmdPrint);
-    side->addWidget(cmdClose);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(frTop15);
-    layout->addWidget(frBot15);
-    layout->addLayout(side);
+    LayOutStandings(this, {frTop15, frBot15}, {emblem, WeekPair(start, end), scope, ckTP, ckPA, ckSBC},
+                    {cmdPrint, cmdClose});
 
     // Opening: the option handlers are connected after the first selection.
-    findChild<QRadioButton*>("OpOverall")->setChecked(true);
-    const std::pair<const char*, Venue> scopes[] = {
-        {"OpOverall", Venue::Overall}, {"OpHome", Venue::Home}, {"OpRoad", Venue::Road}};
-    for (const auto& [name, venue] : scopes) {
-        connect(findChild<QRadioButton*>(name), &QRadioButton::toggled, this, [this, venue = venue](bool on) {
-            if (!on) return;
-            model_->SetScope(venue);
-            Redisplay();
-        });
-    }
-    connect(ckTP, &QCheckBox::toggled, this, [this](bool on) {
-        model_->SetTotals(on);
+    ConnectVenues(this, [this](Venue venue) {
+        model_->SetScope(venue);
         Redisplay();
     });
-    connect(ckPA, &QCheckBox::toggled, this, [this](bool on) {
-        model_->SetAllowed(on);
-        Redisplay();
-    });
-    connect(ckSBC, &QCheckBox::toggled, this, [this](bool on) {
-        model_->SetByConference(on);
-        Redisplay();
-    });
-    connect(spinStart, &SpinButton::SpinUp, this, [this] { Spin(true, +1); });
-    connect(spinStart, &SpinButton::SpinDown, this, [this] { Spin(true, -1); });
-    connect(spinEnd, &SpinButton::SpinUp, this, [this] { Spin(false, +1); });
-    connect(spinEnd, &SpinButton::SpinDown, this, [this] { Spin(false, -1); });
+    ConnectSpin(spinStart, this, [this](int step) { Spin(true, step); });
+    ConnectSpin(spinEnd, this, [this](int step) { Spin(false, step); });
     for (QListWidget* list : {lstTop15_, lstBot15_}) {
         new ActivateLine(list, [this, list](int row) {
             if (QListWidgetItem* item = list->item(row)) OpenTeamResults(ctx_, this, item->data(Qt::UserRole).toInt());

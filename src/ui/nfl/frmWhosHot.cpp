@@ -28,8 +28,10 @@ frmWhosHot::frmWhosHot(UiContext& ctx, QWidget* parent)
 
     lists_ = new DivisionLists(ctx_, *model_, this);
     auto* conference = OptionFrame("Conference", {{"OpNFC", "&NFC"}, {"OpAFC", "&AFC"}}, this);
-    auto* ckPSpread = new QCheckBox("vs. Point &Spread", this);
-    ckPSpread->setObjectName("ckPSpread");
+    auto* ckPSpread = ToggleBox("ckPSpread", "vs. Point &Spread", this, [this](bool on) {
+        model_->SetSpread(on);
+        Redisplay();
+    });
     auto* spinStart = new SpinButton(this);
     spinStart->setObjectName("SpinButton1");
     auto* spinEnd = new SpinButton(this);
@@ -39,23 +41,8 @@ frmWhosHot::frmWhosHot(UiContext& ctx, QWidget* parent)
     auto* cmdHelp = Button("cmdHelp", "&Help", this);
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdClose = Button("cmdClose", "&Close", this);
-    cmdClose->setDefault(true);
-
-    auto* weeks = new QHBoxLayout;
-    weeks->addWidget(start);
-    weeks->addWidget(end);
-    auto* side = new QVBoxLayout;
-    side->addLayout(badges_.row);
-    side->addLayout(weeks);
-    side->addWidget(conference);
-    side->addWidget(ckPSpread);
-    side->addStretch();
-    side->addWidget(cmdHelp);
-    side->addWidget(cmdPrint);
-    side->addWidget(cmdClose);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lists_, 1);
-    layout->addLayout(side);
+    LayOutStandings(this, {lists_}, {badges_.row, WeekPair(start, end), conference, ckPSpread},
+                    {cmdHelp, cmdPrint, cmdClose});
 
     auto* OpNFC = findChild<QRadioButton*>("OpNFC");
     OpNFC->setChecked(true);
@@ -63,24 +50,15 @@ frmWhosHot::frmWhosHot(UiContext& ctx, QWidget* parent)
         model_->SetConference(on ? Conference::NFC : Conference::AFC);
         Redisplay();
     });
-    connect(ckPSpread, &QCheckBox::toggled, this, [this](bool on) {
-        model_->SetSpread(on);
-        Redisplay();
-    });
-    connect(spinStart, &SpinButton::SpinUp, this, [this] { Spin(true, +1); });
-    connect(spinStart, &SpinButton::SpinDown, this, [this] { Spin(true, -1); });
-    connect(spinEnd, &SpinButton::SpinUp, this, [this] { Spin(false, +1); });
-    connect(spinEnd, &SpinButton::SpinDown, this, [this] { Spin(false, -1); });
+    ConnectSpin(spinStart, this, [this](int step) { Spin(true, step); });
+    ConnectSpin(spinEnd, this, [this](int step) { Spin(false, step); });
     connect(cmdHelp, &QPushButton::clicked, this, &frmWhosHot::OnHelp);
     connect(cmdPrint, &QPushButton::clicked, this, &frmWhosHot::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     Redisplay();
     spinStart->setFocus();
-    adjustSize();
-    CenterForm(this);
-    // 100 twips above the centre of the screen.
-    move(x(), std::max(0, y() - 100 * logicalDpiY() / 1440));
+    PlaceStandings(this, 100);
 }
 
 void frmWhosHot::Redisplay() {
