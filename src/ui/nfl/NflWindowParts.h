@@ -21,6 +21,7 @@
 
 #include "core/nfl/DivisionStandings.h"
 #include "ui/nfl/TeamEmblem.h"
+#include "ui/pool/StatPakUi.h"
 #include "ui/pool/frmPoolStn.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
@@ -87,12 +88,6 @@ inline void ConnectVenues(QWidget* window, const std::function<void(Venue)>& cho
     }
 }
 
-// The arrows of a week's spin button call `step` with +1 (up) and -1 (down).
-inline void ConnectSpin(SpinButton* spin, QWidget* window, const std::function<void(int)>& step) {
-    QObject::connect(spin, &SpinButton::SpinUp, window, [step] { step(+1); });
-    QObject::connect(spin, &SpinButton::SpinDown, window, [step] { step(-1); });
-}
-
 // One entry of a standings window's side column: a control or a row of them.
 struct SideItem {
     SideItem(QWidget* widget) : Widget(widget) {}  // NOLINT: either kind reads naturally in a list
@@ -128,14 +123,6 @@ inline QHBoxLayout* WeekPair(QGroupBox* start, QGroupBox* end) {
     return row;
 }
 
-// Opens the window on its layout's size, centred on the screen and then
-// `twipsUp` above the centre.
-inline void PlaceStandings(QDialog* window, int twipsUp) {
-    window->adjustSize();
-    CenterForm(window);
-    if (twipsUp) window->move(window->x(), std::max(0, window->y() - twipsUp * window->logicalDpiY() / 1440));
-}
-
 // A list of `rows` report lines inside a frame captioned with their column
 // heading: the list is exactly as tall as its rows, and its text starts under
 // the caption's text so the columns line up.
@@ -146,13 +133,7 @@ inline void FitUnderCaption(HeadingFrame* frame, QListWidget* list, int rows, in
     const int rowHeight = std::max(fm.height(), list->sizeHintForRow(0) > 0 ? list->sizeHintForRow(0) : fm.height() + 2);
     list->setFixedHeight(rows * rowHeight + 2 * list->frameWidth() + 4);
     list->setMinimumWidth(fm.horizontalAdvance(QString(chars, QLatin1Char('W'))) + 2 * list->frameWidth() + 8);
-    frame->ensurePolished();
-    const int indent =
-        list->frameWidth() + list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-    const int shift = frame->TitleLeft() - frame->contentsRect().left() - indent;
-    QMargins m = layout->contentsMargins();
-    m.setLeft(std::max(0, shift));
-    layout->setContentsMargins(m);
+    LineUpUnderCaption(frame, layout, list);
 }
 
 // The NFC and AFC emblems (picNFC, picAFC) of the conference-style windows:

@@ -51,7 +51,7 @@ frmConference::frmConference(UiContext& ctx, QWidget* parent)
         model_->SetConference(on ? Conference::NFC : Conference::AFC);
         Redisplay();
     });
-    ConnectSpin(spin, this, [this](int step) { Spin(step); });
+    OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdHint, &QPushButton::clicked, this, &frmConference::OnHint);
     connect(cmdPrint, &QPushButton::clicked, this, &frmConference::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -59,7 +59,7 @@ frmConference::frmConference(UiContext& ctx, QWidget* parent)
     Redisplay();
     OpNFC->setFocus();
     // The standings sit 150 twips above the centre of the screen.
-    PlaceStandings(this, 150);
+    CenterAbove(this, 150);
 }
 
 void frmConference::Redisplay() {

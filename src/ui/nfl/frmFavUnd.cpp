@@ -55,13 +55,13 @@ frmFavUnd::frmFavUnd(UiContext& ctx, QWidget* parent)
         model_->SetScope(venue);
         Redisplay();
     });
-    ConnectSpin(spin, this, [this](int step) { Spin(step); });
+    OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmFavUnd::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     Redisplay();
     findChild<QRadioButton*>("OpFav")->setFocus();
-    PlaceStandings(this, 0);
+    CenterAbove(this, 0);
 }
 
 void frmFavUnd::Redisplay() {

@@ -44,7 +44,7 @@ frmLeague::frmLeague(UiContext& ctx, QWidget* parent)
         model_->SetScope(venue);
         Redisplay();
     });
-    ConnectSpin(spin, this, [this](int step) { Spin(step); });
+    OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdHint, &QPushButton::clicked, this, &frmLeague::OnHint);
     connect(cmdPrint, &QPushButton::clicked, this, &frmLeague::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -52,7 +52,7 @@ frmLeague::frmLeague(UiContext& ctx, QWidget* parent)
     Redisplay();
     findChild<QRadioButton*>("OpOverall")->setFocus();
     // The standings sit 150 twips above the centre of the screen.
-    PlaceStandings(this, 150);
+    CenterAbove(this, 150);
 }
 
 void frmLeague::Redisplay() {

@@ -91,8 +91,8 @@ frmPFPA::frmPFPA(UiContext& ctx, QWidget* parent)
         model_->SetScope(venue);
         Redisplay();
     });
-    ConnectSpin(spinStart, this, [this](int step) { Spin(true, step); });
-    ConnectSpin(spinEnd, this, [this](int step) { Spin(false, step); });
+    OnSpin(spinStart, this, [this](int step) { Spin(true, step); });
+    OnSpin(spinEnd, this, [this](int step) { Spin(false, step); });
     for (QListWidget* list : {lstTop15_, lstBot15_}) {
         new ActivateLine(list, [this, list](int row) {
             if (QListWidgetItem* item = list->item(row)) OpenTeamResults(ctx_, this, item->data(Qt::UserRole).toInt());

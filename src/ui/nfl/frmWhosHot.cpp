@@ -50,15 +50,15 @@ frmWhosHot::frmWhosHot(UiContext& ctx, QWidget* parent)
         model_->SetConference(on ? Conference::NFC : Conference::AFC);
         Redisplay();
     });
-    ConnectSpin(spinStart, this, [this](int step) { Spin(true, step); });
-    ConnectSpin(spinEnd, this, [this](int step) { Spin(false, step); });
+    OnSpin(spinStart, this, [this](int step) { Spin(true, step); });
+    OnSpin(spinEnd, this, [this](int step) { Spin(false, step); });
     connect(cmdHelp, &QPushButton::clicked, this, &frmWhosHot::OnHelp);
     connect(cmdPrint, &QPushButton::clicked, this, &frmWhosHot::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     Redisplay();
     spinStart->setFocus();
-    PlaceStandings(this, 100);
+    CenterAbove(this, 100);
 }
 
 void frmWhosHot::Redisplay() {

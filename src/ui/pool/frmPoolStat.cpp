@@ -34,12 +34,7 @@ frmPoolStat::frmPoolStat(UiContext& ctx, QWidget* parent)
     setObjectName("frmPoolStat");
     setWindowTitle("The Pool StatPak");
     setModal(true);
-    frStandings_->setObjectName("frStandings");
-    lstPlayer_->setObjectName("lstPlayer");
-    UseFixedPitch(lstPlayer_);
-    UseFixedPitch(frStandings_);
-    lstPlayer_->setMinimumSize(QFontMetrics(lstPlayer_->font()).horizontalAdvance(QString(72, 'M')),
-                               QFontMetrics(lstPlayer_->font()).lineSpacing() * 23);
+    SetUpStandingsList(frStandings_, lstPlayer_);
 
     auto* spin = new SpinButton(this);
     spin->setObjectName("SpinButton1");
@@ -57,16 +52,8 @@ frmPoolStat::frmPoolStat(UiContext& ctx, QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(caption);
     top->addSpacing(24);
-    auto* weekCaption = new QLabel("&WEEK ENDING", this);
-    weekCaption->setBuddy(spin);
-    top->addWidget(weekCaption);
-    top->addWidget(lblWeek_);
-    top->addWidget(spin);
+    AddWeekEnding(top, lblWeek_, spin);
     top->addStretch();
-
-    auto* frameLayout = new QVBoxLayout(frStandings_);
-    frameLayout->addWidget(lstPlayer_);
-    LineUpUnderCaption(frStandings_, frameLayout, lstPlayer_);
 
     auto* averages = new QGridLayout;
     averages->addWidget(lblPoolWeek_, 0, 0, 1, 2);
@@ -80,17 +67,7 @@ frmPoolStat::frmPoolStat(UiContext& ctx, QWidget* parent)
         lblCon_->hide();
     averages->setColumnStretch(6, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdHelp);
-    buttons->addWidget(cmdOK);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(frStandings_, 1);
-    layout->addLayout(averages);
-    layout->addLayout(buttons);
+    LayOutStatPak(this, top, frStandings_, averages, {cmdPrint, cmdHelp, cmdOK});
 
     QWidget* order[] = {spin, lstPlayer_, cmdPrint, cmdHelp, cmdOK};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);

@@ -40,12 +40,7 @@ frmStats::frmStats(UiContext& ctx, QWidget* parent)
     setWindowTitle("Player StatPak");
     setModal(true);
     Combo1_->setObjectName("Combo1");
-    frStandings_->setObjectName("frStandings");
-    lstPlayer_->setObjectName("lstPlayer");
-    UseFixedPitch(lstPlayer_);
-    UseFixedPitch(frStandings_);
-    lstPlayer_->setMinimumSize(QFontMetrics(lstPlayer_->font()).horizontalAdvance(QString(72, 'M')),
-                               QFontMetrics(lstPlayer_->font()).lineSpacing() * 23);
+    SetUpStandingsList(frStandings_, lstPlayer_);
 
     auto* spin = new SpinButton(this);
     spin->setObjectName("SpinButton1");
@@ -60,19 +55,11 @@ frmStats::frmStats(UiContext& ctx, QWidget* parent)
     top->addWidget(memberCaption);
     top->addWidget(Combo1_, 1);
     top->addSpacing(24);
-    auto* weekCaption = new QLabel("&WEEK ENDING", this);
-    weekCaption->setBuddy(spin);
-    top->addWidget(weekCaption);
-    top->addWidget(lblWeek_);
-    top->addWidget(spin);
+    AddWeekEnding(top, lblWeek_, spin);
     top->addSpacing(24);
     top->addWidget(new QLabel("Ranked By", this));
     top->addWidget(lblRank_);
     top->addStretch();
-
-    auto* frameLayout = new QVBoxLayout(frStandings_);
-    frameLayout->addWidget(lstPlayer_);
-    LineUpUnderCaption(frStandings_, frameLayout, lstPlayer_);
 
     auto* averages = new QGridLayout;
     AddAverage(averages, 0, 0, "Avg. Wins", lblWins_);
@@ -85,17 +72,7 @@ frmStats::frmStats(UiContext& ctx, QWidget* parent)
     averages->addWidget(lblCon_, 2, 1);
     averages->setColumnStretch(6, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdHelp);
-    buttons->addWidget(cmdOK);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(frStandings_, 1);
-    layout->addLayout(averages);
-    layout->addLayout(buttons);
+    LayOutStatPak(this, top, frStandings_, averages, {cmdPrint, cmdHelp, cmdOK});
 
     QWidget* order[] = {Combo1_, spin, lstPlayer_, cmdPrint, cmdHelp, cmdOK};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
