@@ -1,20 +1,17 @@
 #include "frmPGraph.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/output/WebPage.h"
 #include "ui/display/ChartView.h"
+#include "ui/output/ChartOutput.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/OptionFrames.h"
 #include "ui/shell/UiContext.h"
@@ -84,18 +81,7 @@ frmPGraph::frmPGraph(UiContext& ctx, QWidget* parent)
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdOK = Button("cmdOK", "&OK", this);
     cmdOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdBMP);
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdOK);
-
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(Graph1_, 1);
-    middle->addLayout(side);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(middle, 1);
-    layout->addLayout(buttons);
+    LayOutChartWindow(this, Graph1_, side, {}, {cmdBMP, cmdPrint, cmdOK});
 
     connect(CboPlayer_, &QComboBox::currentIndexChanged, this, [this](int index) {
         model_->SelectMember(index);
@@ -134,37 +120,14 @@ bool frmPGraph::MemberChosen() {
     return false;
 }
 
-// The chart prints itself on the printer of Printer Setup, one page, landscape.
 void frmPGraph::OnPrint() {
-    if (!MemberChosen()) return;
-    QPrinter fallback;
-    QPrinter* printer = ctx_.Printer ? ctx_.Printer : &fallback;
-    printer->setPageOrientation(QPageLayout::Landscape);
-    printer->setDocName(Q(model_->ChartTitle()));
-    QPainter painter;
-    if (!painter.begin(printer)) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kPrintErrorTitle), "The printer could not be started.");
-        return;
-    }
-    const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
-    Graph1_->PaintOn(painter, QRectF(0, 0, page.width(), page.height()));
-    painter.end();
+    if (MemberChosen()) PrintChart(ctx_, this, *Graph1_, Q(model_->ChartTitle()));
 }
 
-// The picture goes beside the web pages; it is confirmed only once the whole
-// file is written.
 void frmPGraph::OnSavePicture() {
     if (!MemberChosen()) return;
-    const std::string name = model_->PictureFileName();
-    const fs::path path = WebFolder(ctx_.State) / name;
-    QString error;
-    if (!Graph1_->SaveImage(QString::fromStdString(path.string()), &error)) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(PlayerGraph::kPictureTitle),
-                          "The picture " + Q(name) + " could not be written: " + error);
-        return;
-    }
-    ctx_.Prompts.Tell(this, PromptIcon::Information, Q(PlayerGraph::kPictureTitle),
-                      Q(model_->PictureConfirmation()));
+    SaveChartPicture(ctx_, this, *Graph1_, model_->PictureFileName(), Q(PlayerGraph::kPictureTitle),
+                     Q(model_->PictureConfirmation()));
 }
 
 }  // namespace gm::ui

@@ -11,6 +11,7 @@
 #include "ui/display/ElectronicSign.h"
 #include "ui/display/SignSetup.h"
 #include "ui/pool/PoolUi.h"
+#include "ui/shell/MarqueeParts.h"
 #include "ui/shell/PaintBlend.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
@@ -32,25 +33,11 @@ frmPTape::frmPTape(UiContext& ctx, QWidget* parent)
     setWindowTitle("This Week In The Office Pool");
     setModal(true);
 
-    auto* title = Named("lblTitle", this, "This Week In The Office Pool");
-    QFont big = title->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-
-    auto* picDisplay = new QWidget(this);
-    picDisplay->setObjectName("picDisplay");
-    picDisplay->setMinimumSize(560, 64);
-
-    auto* spin = new SpinButton(this);
-    spin->setObjectName("SpinButton1");
-    auto* weekCaption = Named("lblWeekCaption", this, "&Week");
-    weekCaption->setBuddy(spin);
-    QFont bold = lblWeek_->font();
-    bold.setBold(true);
-    lblWeek_->setFont(bold);
-    lblWeek_->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(" 21 "));
+    const MarqueeParts parts = MakeMarqueeParts(this, "This Week In The Office Pool", lblWeek_);
+    auto* title = parts.Title;
+    auto* picDisplay = parts.Panel;
+    auto* spin = parts.Spin;
+    auto* weekCaption = parts.WeekCaption;
 
     QLabel* captions[] = {Named("lblSortCaption", this, "Sorted By"), Named("lblTBCaption", this, "Tiebreaker"),
                           Named("lblPlayedCaption", this, "Played This Week"),

@@ -1,19 +1,16 @@
 #include "frmGraph.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/output/WebPage.h"
 #include "ui/display/ChartView.h"
+#include "ui/output/ChartOutput.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/OptionFrames.h"
 #include "ui/shell/UiContext.h"
@@ -69,19 +66,7 @@ frmGraph::frmGraph(UiContext& ctx, QWidget* parent)
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdOK = Button("cmdOK", "&OK", this);
     cmdOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdHint);
-    buttons->addStretch();
-    buttons->addWidget(cmdBMP);
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdOK);
-
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(Graph1_, 1);
-    middle->addLayout(side);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(middle, 1);
-    layout->addLayout(buttons);
+    LayOutChartWindow(this, Graph1_, side, {cmdHint}, {cmdBMP, cmdPrint, cmdOK});
 
     connect(cmdHint, &QPushButton::clicked, this, [this] {
         ctx_.Prompts.Tell(this, PromptIcon::Information, Q(kGraphHintTitle), Q(kGraphHintText));
@@ -112,34 +97,14 @@ void frmGraph::Draw() {
     TxtLosses_->setText(QString::number(model_->Losses()));
 }
 
-// The chart prints itself on the printer of Printer Setup, one page, landscape.
 void frmGraph::OnPrint() {
-    QPrinter fallback;
-    QPrinter* printer = ctx_.Printer ? ctx_.Printer : &fallback;
-    printer->setPageOrientation(QPageLayout::Landscape);
-    printer->setDocName(Q(model_->ChartTitle()));
-    QPainter painter;
-    if (!painter.begin(printer)) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kPrintErrorTitle), "The printer could not be started.");
-        return;
-    }
-    const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
-    const QRectF target(0, 0, page.width(), page.height());
-    Graph1_->PaintOn(painter, target);
-    painter.end();
+    PrintChart(ctx_, this, *Graph1_, Q(model_->ChartTitle()));
 }
 
 void frmGraph::OnSavePicture() {
     const std::string name = model_->PictureFileName();
-    const fs::path path = WebFolder(ctx_.State) / name;
-    QString error;
-    if (!Graph1_->SaveImage(QString::fromStdString(path.string()), &error)) {
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(NflGraph::kPictureTitle),
-                          "The picture " + Q(name) + " could not be written: " + error);
-        return;
-    }
-    ctx_.Prompts.Tell(this, PromptIcon::Information, Q(NflGraph::kPictureTitle),
-                      Q(NflGraph::PictureConfirmation(name)));
+    SaveChartPicture(ctx_, this, *Graph1_, name, Q(NflGraph::kPictureTitle),
+                     Q(NflGraph::PictureConfirmation(name)));
 }
 
 }  // namespace gm::ui

@@ -11,6 +11,7 @@
 #include "ui/display/ElectronicSign.h"
 #include "ui/display/SignSetup.h"
 #include "ui/pool/PoolUi.h"
+#include "ui/shell/MarqueeParts.h"
 #include "ui/shell/PaintBlend.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
@@ -33,25 +34,11 @@ frmNFLDisp::frmNFLDisp(UiContext& ctx, QWidget* parent)
     setWindowTitle("NFL Marquee");
     setModal(true);
 
-    auto* title = Named("lblTitle", this, "This Week In The NFL");
-    QFont big = title->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-
-    auto* picDisplay = new QWidget(this);
-    picDisplay->setObjectName("picDisplay");
-    picDisplay->setMinimumSize(560, 64);
-
-    auto* spin = new SpinButton(this);
-    spin->setObjectName("SpinButton1");
-    auto* weekCaption = Named("lblWeekCaption", this, "&Week");
-    weekCaption->setBuddy(spin);
-    QFont weekFont = lblWeek_->font();
-    weekFont.setBold(true);
-    lblWeek_->setFont(weekFont);
-    lblWeek_->setMinimumWidth(QFontMetrics(weekFont).horizontalAdvance(" 21 "));
+    const MarqueeParts parts = MakeMarqueeParts(this, "This Week In The NFL", lblWeek_);
+    auto* title = parts.Title;
+    auto* picDisplay = parts.Panel;
+    auto* spin = parts.Spin;
+    auto* weekCaption = parts.WeekCaption;
 
     for (QLabel* l : {lblFav_, lblSpread_}) {
         l->setFrameShape(QFrame::Panel);
