@@ -6,6 +6,7 @@
 #include "core/output/TextOutput.h"
 #include "core/pool/fixtures/PoolFixture.h"
 #include "core/sheets/PickSheet.h"
+#include "support/PdfText.h"
 
 namespace gm::cli {
 namespace {
@@ -14,22 +15,6 @@ using test::CliRun;
 
 CliRun Cli(const test::PoolFixture& f, std::vector<std::string> args) {
     return test::CliIn(f.Dir.path(), std::move(args));
-}
-
-std::string PdfText(const std::filesystem::path& pdf) {
-    std::string out;
-    if (FILE* pipe = popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
-int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
 }
 
 TEST(PickSheetCli, TextIsTheDialogsTextAndFileName) {
@@ -97,9 +82,9 @@ TEST(PickSheetCli, EveryStyleAndTheEzEntrySheetPrintToPdf) {
         const CliRun r = Cli(f, args);
         ASSERT_EQ(r.Code, 0) << r.Err;
         ASSERT_TRUE(std::filesystem::exists(pdf)) << args[0];
-        const std::string text = PdfText(pdf);
+        const std::string text = test::PdfText(pdf);
         if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
-        EXPECT_EQ(Count(text, "\f"), c.pages) << text;
+        EXPECT_EQ(test::Occurrences(text, "\f"), c.pages) << text;
         for (const auto& s : c.shows) EXPECT_NE(text.find(s), std::string::npos) << s << " in\n" << text;
     }
 }

@@ -9,6 +9,7 @@
 #include "core/pool/PoolStatPak.h"
 #include "core/pool/StatPak.h"
 #include "core/pool/fixtures/PoolFixture.h"
+#include "support/PdfText.h"
 
 namespace gm::cli {
 namespace {
@@ -82,12 +83,8 @@ TEST(StatPakReports, OnePerPlayerPrintout) {
     ASSERT_EQ(r.Code, 0) << r.Err;
     const auto pdf = f.Dir / "StatPak.pdf";
     ASSERT_EQ(test::ReadFile(pdf).substr(0, 5), "%PDF-");
-    std::FILE* p = popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r");
-    if (!p) GTEST_SKIP() << "pdftotext is not available";
-    std::string text;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) text.append(buf, n);
-    if (pclose(p) != 0) GTEST_SKIP() << "pdftotext is not available";
+    const std::string text = test::PdfText(pdf);
+    if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
     for (const char* heading : {"Al Adams's Season Statistics", "<b>Bob & Al</b>'s Season Statistics",
                                 "Cathy's Season Statistics", "Dee's Season Statistics"})
         EXPECT_NE(text.find(heading), std::string::npos) << heading << "\n" << text;

@@ -19,4 +19,11 @@ inline std::string PdfText(const std::filesystem::path& pdf) {
     return out;
 }
 
+// How many times `what` stands in `text` (a title once per page, say).
+inline int Occurrences(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
 }  // namespace gm::test

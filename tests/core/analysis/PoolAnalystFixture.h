@@ -18,7 +18,7 @@
 #include "core/data/AppState.h"
 #include "core/data/PoolFile.h"
 #include "core/data/SeasonFile.h"
-#include "core/data/Settings.h"
+#include "core/pool/fixtures/PoolFixture.h"
 #include "support/TempDir.h"
 
 namespace gm::test {
@@ -27,38 +27,19 @@ namespace team {
 inline constexpr int Ari = 1, Chi = 6, Dal = 8, Den = 9, Kc = 15, Min = 17, NyG = 20, Phi = 23;
 }
 
-inline GameRecord AnalysisGame(int home, int away, int homeScore, int awayScore, float homeSpread = 0,
-                               float awaySpread = 0) {
-    GameRecord g;
-    g.HomeTeam = static_cast<std::uint8_t>(home);
-    g.AwayTeam = static_cast<std::uint8_t>(away);
-    g.HomeScore = static_cast<std::uint8_t>(homeScore);
-    g.AwayScore = static_cast<std::uint8_t>(awayScore);
-    g.HomeSpread = homeSpread;
-    g.AwaySpread = awaySpread;
-    ApplyResult(g);
-    return g;
-}
-
 inline SeasonGrid AnalysisSeason() {
     using namespace team;
     SeasonGrid games{};
-    games[0][0] = AnalysisGame(Phi, Dal, 20, 17, 0, 3);
-    games[0][14] = AnalysisGame(Den, Kc, 0, 0);
-    games[1][0] = AnalysisGame(Dal, Den, 24, 21, 0, 7);
-    games[1][1] = AnalysisGame(NyG, Ari, 10, 10);
-    games[2][0] = AnalysisGame(Phi, NyG, 0, 0);
-    games[3][0] = AnalysisGame(Dal, Phi, 30, 10);
-    games[3][1] = AnalysisGame(Den, Ari, 0, 0);
-    games[3][2] = AnalysisGame(Kc, NyG, 14, 21);
-    games[3][3] = AnalysisGame(Chi, Min, 7, 3);
+    games[0][0] = FixtureGame(Phi, Dal, 20, 17, 0, 3);
+    games[0][14] = FixtureGame(Den, Kc, 0, 0);
+    games[1][0] = FixtureGame(Dal, Den, 24, 21, 0, 7);
+    games[1][1] = FixtureGame(NyG, Ari, 10, 10);
+    games[2][0] = FixtureGame(Phi, NyG, 0, 0);
+    games[3][0] = FixtureGame(Dal, Phi, 30, 10);
+    games[3][1] = FixtureGame(Den, Ari, 0, 0);
+    games[3][2] = FixtureGame(Kc, NyG, 14, 21);
+    games[3][3] = FixtureGame(Chi, Min, 7, 3);
     return games;
-}
-
-inline void Pick(MemberRecord& m, int week, int slot, int team, int confidence) {
-    m.Picks[static_cast<std::size_t>(week)][static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(team);
-    m.Confidence[static_cast<std::size_t>(week)][static_cast<std::size_t>(slot)] =
-        static_cast<std::uint8_t>(confidence);
 }
 
 inline std::vector<MemberRecord> AnalysisMembers() {
@@ -88,12 +69,7 @@ struct AnalysisFixture {
         WriteFile(Dir / "Pool97.dat", EncodePool(members));
         WriteFile(Dir / "Vask97.ini",
                   "[Gridmoot]\r\nCurrentWeek=" + std::to_string(currentWeek) + "\r\n[Options]\r\n" + options);
-        State = AppState(Dir.path());
-        ReadSettings(State, 1LL << 24);
-        LoadTeamTables(State);
-        (void)LoadSeason(State, kCurrentSeasonRead);
-        State.CurrentSeasonOpen = true;
-        (void)LoadPool(State);
+        (void)LoadLikeStartup(State, Dir.path());
     }
 };
 

@@ -266,8 +266,7 @@ TEST(PoolAnalyst, LongPoolAndFullSeason) {
     test::TempDir dir;
     AppState state(dir.path());
     for (int w = 0; w < kWeeks; ++w)
-        for (int s = 0; s < kSlots; ++s)
-            state.Games[w][s] = test::AnalysisGame(1 + s * 2, 2 + s * 2, 21, 7);
+        for (int s = 0; s < kSlots; ++s) state.Games[w][s] = test::FixtureGame(1 + s * 2, 2 + s * 2, 21, 7);
     MemberRecord all;
     all.Name = FitName("All Home");
     for (int w = 0; w < kWeeks; ++w)

@@ -72,8 +72,8 @@ TEST(PoolExperts, WinsBeforePercentage) {
     test::TempDir dir;
     AppState state(dir.path());
     const int opponents[] = {Ari, Chi, Den, Kc};
-    for (int w = 0; w < 4; ++w) state.Games[w][0] = test::AnalysisGame(Dal, opponents[w], 20, 10);
-    state.Games[4][0] = test::AnalysisGame(Dal, Phi, 0, 0);
+    for (int w = 0; w < 4; ++w) state.Games[w][0] = test::FixtureGame(Dal, opponents[w], 20, 10);
+    state.Games[4][0] = test::FixtureGame(Dal, Phi, 0, 0);
     MemberRecord sure, busy;
     sure.Name = FitName("Sure");
     busy.Name = FitName("Busy");

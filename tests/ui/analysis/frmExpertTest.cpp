@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/analysis/PoolAnalystFixture.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "support/SendOutputTo.h"
 #include "ui/analysis/frmExpert.h"
@@ -72,15 +73,11 @@ TEST(frmExpert, PrintWritesTheTextFileAndPrints) {
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Text, "A text file named Experts.txt was created.");
 
-    QPrinter printer;
-    const auto pdf = f.pool.Dir / "experts.pdf";
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    f.ctx.Printer = &printer;
+    const test::PdfPrinter printer(f.ctx, f.pool.Dir / "experts.pdf");
     test::ChooseOutput("OpPrinter", 1);
     window.findChild<QPushButton*>("cmdPrint")->click();
     EXPECT_EQ(f.prompts.Asked().size(), 1u);
-    const std::string text = test::PdfText(pdf);
+    const std::string text = printer.Text();
     if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
     EXPECT_NE(text.find("The Pool Experts"), std::string::npos) << text;
     EXPECT_NE(text.find("Phi at Dal"), std::string::npos) << text;

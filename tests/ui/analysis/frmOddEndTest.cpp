@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "core/analysis/PoolAnalystFixture.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "support/SendOutputTo.h"
 #include "ui/analysis/frmOddEnd.h"
@@ -87,15 +88,11 @@ TEST(frmOddEnd, PrintWritesTheTextFileAndPrints) {
     EXPECT_EQ(f.prompts.Asked()[0].Text, "A text file named Poolpros.txt has been created.");
     EXPECT_FALSE(f.pool.State.Output.OutTextFile);
 
-    QPrinter printer;
-    const auto pdf = f.pool.Dir / "analyst.pdf";
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    f.ctx.Printer = &printer;
+    const test::PdfPrinter printer(f.ctx, f.pool.Dir / "analyst.pdf");
     test::ChooseOutput("OpPrinter", 1);
     window.findChild<QPushButton*>("cmdPrint")->click();
     EXPECT_EQ(f.prompts.Asked().size(), 1u);
-    const std::string text = test::PdfText(pdf);
+    const std::string text = printer.Text();
     if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
     EXPECT_NE(text.find("The Pool Analyst: Week 3"), std::string::npos) << text;
     EXPECT_NE(text.find("Category: In Games Involving All Teams"), std::string::npos) << text;

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "core/pool/fixtures/PoolFixture.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "ui/analysis/frmPAnalyze.h"
 #include "ui/shell/SpinButton.h"
@@ -132,15 +133,11 @@ TEST(frmPAnalyze, PrintWritesTheChosenDestinationOnly) {
     EXPECT_TRUE(f.prompts.Asked().empty());
 
     // The printer: one copy whatever the copy count says.
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const auto pdf = f.pool.Dir / "analyst.pdf";
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    f.ctx.Printer = &printer;
+    const test::PdfPrinter printer(f.ctx, f.pool.Dir / "analyst.pdf");
     Choose("OpPrinter");
     print->click();
-    ASSERT_TRUE(std::filesystem::exists(pdf));
-    const std::string text = test::PdfText(pdf);
+    ASSERT_TRUE(std::filesystem::exists(printer.File()));
+    const std::string text = printer.Text();
     if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
     EXPECT_NE(text.find("The Pool Players Analyst"), std::string::npos) << text;
     EXPECT_NE(text.find("Tallbrook Office Football Pools"), std::string::npos);

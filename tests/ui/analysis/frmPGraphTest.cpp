@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QBarSeries>
 #include <QBarSet>
@@ -19,8 +17,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QValueAxis>
+#include <algorithm>
 
 #include "core/pool/fixtures/PoolFixture.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "ui/analysis/frmPAnalyze.h"
 #include "ui/analysis/frmPGraph.h"
@@ -106,14 +106,10 @@ TEST(frmPGraph, PrintsAndSavesThePictureUnderASafeName) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const auto pdf = f.pool.Dir / "graph.pdf";
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    f.ctx.Printer = &printer;
+    const test::PdfPrinter printer(f.ctx, f.pool.Dir / "graph.pdf");
     Child<QPushButton>(window, "cmdPrint")->click();
-    ASSERT_TRUE(std::filesystem::exists(pdf));
-    const std::string text = test::PdfText(pdf);
+    ASSERT_TRUE(std::filesystem::exists(printer.File()));
+    const std::string text = printer.Text();
     // The name as typed, in the title and the legend: not read as markup.
     if (!text.empty()) {
         const auto title = text.find("<b>Bob & Al</b>");

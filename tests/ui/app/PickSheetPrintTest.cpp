@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "Walkthrough.h"
+#include "support/PdfText.h"
 
 namespace gm::ui {
 namespace {
@@ -14,22 +15,6 @@ namespace {
 using test::Child;
 using test::Click;
 using test::Program;
-
-std::string PdfText(const std::filesystem::path& pdf) {
-    std::string out;
-    if (FILE* pipe = popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
-int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
 
 TEST(Walkthrough, EveryPickSheetAndTheEzEntrySheetPrintFromTheReportsMenu) {
     Program p([](const gm::test::TempDir& dir) {
@@ -67,17 +52,17 @@ TEST(Walkthrough, EveryPickSheetAndTheEzEntrySheetPrintFromTheReportsMenu) {
             Click(w, "cmdOK");
         });
         EXPECT_TRUE(p.prompts.Asked().empty()) << c.form << ": " << p.prompts.Asked().front().Text.toStdString();
-        const std::string text = PdfText(pdf);
+        const std::string text = gm::test::PdfText(pdf);
         if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
-        EXPECT_EQ(Count(text, "\f"), c.pages) << c.form << "\n" << text;
+        EXPECT_EQ(gm::test::Occurrences(text, "\f"), c.pages) << c.form << "\n" << text;
         for (const auto& s : c.shows) EXPECT_NE(text.find(s), std::string::npos) << c.form << ": " << s << "\n" << text;
     }
 
     const auto pdf = p.dir / "ezentry.pdf";
     p.ctx->Printer->setOutputFileName(QString::fromStdString(pdf.string()));
     p.Menu("ReportItem6", "frmEzEntry", [](QDialog& w) { Click(w, "cmdPrint"); });
-    const std::string text = PdfText(pdf);
-    EXPECT_EQ(Count(text, "\f"), 1) << text;
+    const std::string text = gm::test::PdfText(pdf);
+    EXPECT_EQ(gm::test::Occurrences(text, "\f"), 1) << text;
     EXPECT_NE(text.find("Week 2"), std::string::npos);
     EXPECT_NE(text.find("Week 3"), std::string::npos);
     EXPECT_NE(text.find("Denver"), std::string::npos);

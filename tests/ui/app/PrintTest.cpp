@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "Walkthrough.h"
+#include "support/PdfText.h"
 
 namespace gm::ui {
 namespace {
@@ -13,17 +14,6 @@ namespace {
 using test::Child;
 using test::Click;
 using test::Program;
-
-std::string PdfText(const std::filesystem::path& pdf) {
-    std::string out;
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
 
 TEST(Walkthrough, StandingsPrintOnThePrinterChosenInPrinterSetup) {
     Program p([](const gm::test::TempDir& dir) {
@@ -48,7 +38,7 @@ TEST(Walkthrough, StandingsPrintOnThePrinterChosenInPrinterSetup) {
         Click(w, "cmdOK");
     });
     EXPECT_TRUE(p.prompts.Asked().empty()) << p.prompts.Asked().front().Title.toStdString();
-    const std::string text = PdfText(pdf);
+    const std::string text = gm::test::PdfText(pdf);
     if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
     // Two copies, each on its own sheet, each with the banner, the titles and both members.
     auto count = [&](const std::string& s) {

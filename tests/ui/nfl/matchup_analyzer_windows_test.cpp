@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "core/nfl/NflFixture.h"
+#include "support/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "ui/display/ChartView.h"
 #include "ui/display/ElectronicSign.h"
@@ -190,14 +191,10 @@ TEST(frmGraph, TotalsFollowTheOptionsAndTheChartPrintsAndSaves) {
     // Printed to PDF through the printer of Printer Setup, as the window shows it.
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const auto pdf = f.dir.path() / "graph.pdf";
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    f.ctx.Printer = &printer;
+    const test::PdfPrinter printer(f.ctx, f.dir.path() / "graph.pdf");
     Child<QPushButton>(window, "cmdPrint")->click();
-    ASSERT_TRUE(std::filesystem::exists(pdf));
-    EXPECT_NE(PdfText(pdf).find("1997 NFL League Data"), std::string::npos) << PdfText(pdf);
+    ASSERT_TRUE(std::filesystem::exists(printer.File()));
+    EXPECT_NE(printer.Text().find("1997 NFL League Data"), std::string::npos) << printer.Text();
 
     // The picture: confirmed only once written.
     f.prompts.Clear();

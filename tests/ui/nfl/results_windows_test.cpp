@@ -17,12 +17,13 @@
 #include <filesystem>
 
 #include "core/nfl/NflFixture.h"
+#include "support/PdfPrinter.h"
+#include "support/PdfText.h"
+#include "support/SendOutputTo.h"
 #include "ui/nfl/frmNFLResults.h"
 #include "ui/nfl/frmTResults.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
-#include "support/PdfText.h"
-#include "support/SendOutputTo.h"
 
 namespace gm::ui {
 namespace {
@@ -86,16 +87,12 @@ TEST(frmNFLResults, ShowsTheWeekSpinsAndWritesItsTextFile) {
 
 TEST(frmNFLResults, PrintsTheWeekOnThePrinter) {
     ResultsWindowFixture f;
-    QPrinter printer;
-    const auto pdf = f.dir / "week.pdf";
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    f.ctx.Printer = &printer;
+    const test::PdfPrinter printer(f.ctx, f.dir / "week.pdf");
     frmNFLResults window(f.ctx);
     ChooseOutput("OpPrinter", 1);
     window.findChild<QPushButton*>("cmdPrint")->click();
     EXPECT_TRUE(f.prompts.Asked().empty());
-    const std::string text = PdfText(pdf);
+    const std::string text = printer.Text();
     if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
     EXPECT_NE(text.find("NFL Results: Week 2"), std::string::npos) << text;
     EXPECT_NE(text.find("Monday Nite Game"), std::string::npos) << text;
