@@ -31,6 +31,11 @@ inline constexpr std::string_view kNoCopiesText = "You need to specify the numbe
 inline constexpr std::string_view kNoPicksheetsText = "You need to specify the number\r\nof Picksheets to print";
 bool CopiesMissing(int count, bool onePerPlayer);
 
+// The publisher's banner and web address printed at the head of the pool
+// standings and the pick sheets.
+inline constexpr std::string_view kPrintedBanner = "Tallbrook Office Football Pools";
+inline constexpr std::string_view kPrintedWebAddress = "www.tallbrookpools.example";
+
 // Half an inch above the bottom of the printable area.
 double PageBottom(PageSurface& surface);
 

@@ -12,9 +12,6 @@ namespace {
 constexpr int kFirstWeek = 1;
 constexpr int kLastWeek = kWeeks;
 
-constexpr const char* kBanner = "Tallbrook Office Football Pools";
-constexpr const char* kBannerAddress = "www.tallbrookpools.example";
-
 // Both views' lines are 69 or 70 characters with plain names: room for
 // that and no more, since the largest pool holds 32,767 of them at once.
 constexpr std::size_t kLineReserve = 71;
@@ -309,9 +306,9 @@ void PoolStandings::PrintCopy(PageSurface& s, int) const {
 
     s.Font = PageFont{"Sans Serif", 12, false, true, false, 500};
     s.CurrentX = 360;
-    s.PrintText(kBanner);
+    s.PrintText(kPrintedBanner);
     s.CurrentX = width * 0.4;
-    s.PrintLine(kBannerAddress);
+    s.PrintLine(kPrintedWebAddress);
     s.DrawWidth = 2;
     s.Line(0, s.CurrentY, width, s.CurrentY);
     s.CurrentX = 0;

@@ -75,9 +75,6 @@ std::string RecordText(const TeamRecord& record, int blanks);
 std::string_view SheetTitle(SheetStyle style);
 bool SheetHasText(SheetStyle style);
 
-inline constexpr std::string_view kSheetBanner = "Tallbrook Office Football Pools";
-inline constexpr std::string_view kSheetWebAddress = "www.tallbrookpools.example";
-
 // The texts of the dialogs' refusals.
 inline constexpr std::string_view kNoDestinationSheetText = "You need to specify where\r\nyou want the output to go to.";
 inline constexpr std::string_view kNoCopiesSheetText = "You need to specify the number\r\nof copies to print.";

@@ -141,9 +141,9 @@ void PrintStandardFooter(PageSurface& s) {
     s.Line(0, s.CurrentY, width, s.CurrentY);
     s.Font = PageFont{kSheetFont, 8, true, true, false, 700};
     s.CurrentY += 50;
-    PrintCentered(s, kSheetBanner);
+    PrintCentered(s, kPrintedBanner);
     s.Font.Italic = false;
-    PrintCentered(s, kSheetWebAddress);
+    PrintCentered(s, kPrintedWebAddress);
     s.CurrentY += 50;
     s.Font.Bold = false;
     s.Font.Weight = 400;
@@ -247,12 +247,12 @@ void PickSheet::PrintStandingsHalf(PageSurface& s) const {
     s.CurrentY += 50;
     PrintCenteredOn(s, centre, "Pool Members: Pick up your FREE Handicapping Software at:");
     s.Font.Italic = true;
-    PrintCenteredOn(s, centre, kSheetWebAddress);
+    PrintCenteredOn(s, centre, kPrintedWebAddress);
     s.Font.Italic = false;
     s.CurrentY += 50;
     s.Line(0, s.CurrentY, half - kHalfGap, s.CurrentY);
     s.CurrentY += 50;
-    PrintCenteredOn(s, centre, kSheetBanner);
+    PrintCenteredOn(s, centre, kPrintedBanner);
 }
 
 Status PickSheet::Print(PageSurface& surface, int copies) const {

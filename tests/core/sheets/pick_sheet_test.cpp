@@ -297,7 +297,7 @@ TEST(PickSheetPrint, StandardPagePositionsFontsAndFooter) {
     EXPECT_EQ(rules[0]->y, s.ScaleHeight() - 720);
     EXPECT_EQ(rules[0]->x2, w);
     EXPECT_EQ(rules[0]->drawWidth, 3);
-    const Op* banner = Find(ops, std::string(kSheetBanner));
+    const Op* banner = Find(ops, std::string(kPrintedBanner));
     ASSERT_TRUE(banner);
     EXPECT_TRUE(banner->font.Bold && banner->font.Italic);
     EXPECT_EQ(banner->font.Size, 8);
@@ -346,7 +346,7 @@ TEST(PickSheetPrint, CompactPutsTwoSheetsOnALandscapePage) {
     EXPECT_EQ(rules[0]->x, w / 2);
     EXPECT_EQ(rules[0]->y2, s.ScaleHeight());
     EXPECT_EQ(rules[0]->drawWidth, 4);
-    EXPECT_FALSE(Find(ops, std::string(kSheetBanner)));
+    EXPECT_FALSE(Find(ops, std::string(kPrintedBanner)));
 }
 
 TEST(PickSheetPrint, TearoffLineAndSelectionStrip) {
