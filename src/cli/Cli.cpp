@@ -66,6 +66,15 @@ void CopyArchivedSeasonsFor(int season, Context& ctx, const std::string& command
         ctx.Err << "gridmoot-cli " << command << ": warning: " << s.message << "\n";
 }
 
+std::optional<FolderLock> LockForWriting(Context& ctx, const std::string& command) {
+    FolderLock lock;
+    if (lock.Take(ctx.DataFolder) != FolderLock::Outcome::Busy) return lock;
+    ctx.Err << "gridmoot-cli " << command << ": the data folder " << ctx.DataFolder.string()
+            << " is open in Gridmoot; close it there first, or its next save would overwrite what " << command
+            << " writes. Nothing was written.\n";
+    return std::nullopt;
+}
+
 namespace {
 
 constexpr const char* kGeneralUsage =

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/data/FolderLock.h"
+
 namespace gm::cli {
 
 // The arguments of one command after the command name: options ("--name
@@ -62,6 +64,13 @@ std::optional<int> SeasonOption(const Args& args, Context& ctx, const std::strin
 // desktop program's first start does. A copy that fails is a warning for
 // `command`; reading then reports the missing file as before.
 void CopyArchivedSeasonsFor(int season, Context& ctx, const std::string& command);
+
+// Just before a command writes the folder's data files: the folder's lock,
+// held until the command ends. Nothing when the desktop program (or another
+// import) has the folder open: that is said for `command`, and the command
+// writes nothing. A lock file that cannot be opened is no obstacle: the
+// write itself then says what is wrong.
+std::optional<FolderLock> LockForWriting(Context& ctx, const std::string& command);
 
 void RegisterDataCommands(Registry& registry);
 // Further command groups register themselves here as they are added.

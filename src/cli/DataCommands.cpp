@@ -42,6 +42,8 @@ int ImportSeason(const Args& args, Context& ctx) {
                 << " season in " << input.string() << "; no season file was written\n";
         return 1;
     }
+    const auto lock = LockForWriting(ctx, "import-season");
+    if (!lock) return 1;
     const fs::path target = FindFile(ctx.DataFolder, SeasonFileNameFor(*season));
     if (Status s = WriteFileAtomic(target, EncodeSeason(result.Games)); !s) {
         ctx.Err << "gridmoot-cli import-season: " << s.message << "\n";

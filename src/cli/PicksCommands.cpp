@@ -109,6 +109,8 @@ int ImportPicks(const Args& args, Context& ctx) {
                 << " problem(s); nothing was written to the pool file\n";
         return 1;
     }
+    const auto lock = LockForWriting(ctx, command);
+    if (!lock) return 1;
     state.Members = std::move(result.Members);
     if (Status s = SavePool(state); !s) {
         ctx.Err << "gridmoot-cli import-picks: " << s.message << "\n";
@@ -155,7 +157,8 @@ void RegisterPicksCommands(Registry& r) {
                              "in \"Pool97.dat\", checked as the selections window checks them. Rows for\n"
                              "members and games the file does not mention leave those selections as they\n"
                              "are. Every row that cannot be taken is reported with its line number (the\n"
-                             "first 50, then how many more), and then nothing is written.\n"
+                             "first 50, then how many more), and then nothing is written. Nothing is\n"
+                             "written either while Gridmoot has the folder open: close it first.\n"
                              "\n") +
                      kFormatHelp +
                      "\n"

@@ -63,6 +63,8 @@ int SportsBoxCommand(const Args& args, Context& ctx) {
         ctx.Err << "gridmoot-cli sportsbox: " << refused.Title << ": " << text << "\n";
         return 1;
     }
+    const auto lock = LockForWriting(ctx, "sportsbox");
+    if (!lock) return 1;
     if (Status s = box.Save(); !s) return fail(s);
     ctx.Out << "Week " << week << " digits drawn and saved\n"
             << "  top (home " << box.HomeTeamText() << "):  " << box.TopDigits() << "\n"

@@ -146,6 +146,35 @@ TEST(CliPicks, ImportTakesGoodRowsAndRefusesBadFilesWhole) {
     EXPECT_EQ(ReadFile(f.dir / "Pool97.dat"), pool);
 }
 
+// While the desktop program has the folder open, nothing that writes its data
+// files runs: the program's next save would overwrite what was written.
+TEST(CliPicks, WritersWaitForTheDesktopProgramReportsDoNot) {
+    SmallPool f;
+    const auto shared = test::SharedData();
+    FolderLock program;
+    ASSERT_EQ(program.Take(f.dir.path()), FolderLock::Outcome::Taken);
+    const std::string pool = ReadFile(f.dir / "Pool97.dat");
+    const std::string season = ReadFile(FindFile(f.dir.path(), "1997.NFL"));
+    const std::vector<std::vector<std::string>> writers = {
+        {"import-picks", (f.dir / "picks.csv").string(), "--week", "1"},
+        {"import-season", (shared / "nfl-scores-1995-1997.csv").string()},
+    };
+    WriteFile(f.dir / "picks.csv", "member,game,team,confidence,monday\nAnn,1,Dal,2,41\n");
+    for (const auto& args : writers) {
+        if (args[0] == "import-season" && shared.empty()) continue;
+        const CliRun r = test::CliIn(f.dir.path(), args);
+        EXPECT_EQ(r.Code, 1) << args[0] << ": " << r.Err;
+        EXPECT_NE(r.Err.find("is open in Gridmoot"), std::string::npos) << r.Err;
+        EXPECT_NE(r.Err.find("Nothing was written"), std::string::npos) << r.Err;
+    }
+    EXPECT_EQ(ReadFile(f.dir / "Pool97.dat"), pool);
+    EXPECT_EQ(ReadFile(FindFile(f.dir.path(), "1997.NFL")), season);
+    EXPECT_EQ(test::CliIn(f.dir.path(), {"export-picks", "--week", "1"}).Code, 0);
+
+    program.Release();
+    EXPECT_EQ(test::CliIn(f.dir.path(), writers[0]).Code, 0);
+}
+
 TEST(CliPicks, BadCommandLinesAreRefused) {
     SmallPool f;
     const std::string pool = ReadFile(f.dir / "Pool97.dat");

@@ -26,6 +26,15 @@ std::vector<Status> CopyArchivedSeasons(const fs::path& folder,
 // scheme 1) and the team tables. Returns what the user should hear about.
 std::vector<Status> LoadAtStartup(AppState& state, long long screenColors);
 
+// A second start on a folder the program already has open: the box that says
+// so before the second one ends (each would overwrite the other's saves).
+inline constexpr std::string_view kFolderInUseTitle = "Gridmoot Is Already Open";
+inline std::string FolderInUseText(const fs::path& folder) {
+    return "The pool in " + folder.string() +
+           " is already open in Gridmoot (or being imported by gridmoot-cli).\n\n"
+           "Use the window that is open, or close it and start again.";
+}
+
 // Closing keeps the week shown for the next start; when that cannot be
 // written, the box the user sees (title, text).
 inline constexpr std::string_view kWeekNotKeptTitle = "Unable To Save";

@@ -5,13 +5,15 @@
 #include <memory>
 
 #include "core/data/DataFolder.h"
+#include "core/data/FolderLock.h"
 #include "core/shell/Startup.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/InstallPaths.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/shell/frmSplash.h"
+#include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/frmSplash.h"
 
 namespace gm::ui {
 namespace {
@@ -48,6 +50,14 @@ int RunOnFolder(const std::filesystem::path& folder, const WindowRegistry& windo
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         Report(prompts, prepared);
+        return 1;
+    }
+
+    // Held for the whole run: another start, or an import by gridmoot-cli,
+    // would overwrite this run's saves or have its own overwritten.
+    FolderLock lock;
+    if (lock.Take(folder) == FolderLock::Outcome::Busy) {
+        prompts.Tell(nullptr, PromptIcon::Exclamation, Q(kFolderInUseTitle), Q(FolderInUseText(folder)));
         return 1;
     }
 

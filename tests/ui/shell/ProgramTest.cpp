@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/data/DataFolder.h"
+#include "core/data/FolderLock.h"
 #include "support/TempDir.h"
 #include "ui/shell/Program.h"
 #include "ui/shell/Prompt.h"
@@ -54,6 +55,23 @@ TEST(Program, StartsOnAFreshFolderAndWritesTheWeekAtClose) {
         EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
     EXPECT_EQ(std::filesystem::file_size(folder / "1995.NFL"), 7245u);
     EXPECT_EQ(gm::test::ReadFile(folder / "Vask97.ini"), "[GridMoot]\r\nCurrentWeek=1\r\n");
+}
+
+// A folder already open (in another Gridmoot, or being imported) is not
+// opened a second time: the user is told, and nothing is loaded or shown.
+TEST(Program, AFolderAlreadyOpenIsToldAndNotOpenedAgain) {
+    gm::test::TempDir folder;
+    FolderLock other;
+    ASSERT_EQ(other.Take(folder.path()), FolderLock::Outcome::Taken);
+    ScriptedPrompter prompts;
+    WindowRegistry windows;
+    EXPECT_EQ(RunOnFolder(folder.path(), windows, prompts), 1);
+    ASSERT_EQ(prompts.Asked().size(), 1u);
+    EXPECT_EQ(prompts.Asked()[0].Title, "Gridmoot Is Already Open");
+    EXPECT_TRUE(prompts.Asked()[0].Text.contains("is already open in Gridmoot"))
+        << prompts.Asked()[0].Text.toStdString();
+    EXPECT_EQ(TopLevel("frmSplash"), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Vask97.ini"));
 }
 
 // The per-user data folder stays where the program has always kept it: the
