@@ -3,6 +3,7 @@
 #include "core/data/TextCodec.h"
 #include "core/sheets/EzEntrySheet.h"
 #include "core/sheets/PickSheet.h"
+#include "core/shell/MenuRules.h"
 
 namespace gm::cli {
 namespace {
@@ -21,7 +22,7 @@ SheetStyle StyleOf(const std::string& word) {
 std::unique_ptr<Report> PickSheetReport(AppState& state, const ReportArgs& args) {
     const SheetStyle style =
         StyleOf(args.Choice("--style", {"standard", "compact", "tearoff", "topten", "noexcuse"}, "standard"));
-    if (style == SheetStyle::TopTen && !state.CurrentSeasonOpen)
+    if (!state.CurrentSeasonOpen && GradesSelections(SheetFormName(style)))
         args.Refuse(
             "--style topten prints the pool's standings, graded against the current season; --season " +
             state.SeasonYear + " prints the other styles only");

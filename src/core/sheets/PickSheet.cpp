@@ -103,6 +103,22 @@ std::string_view SheetTitle(SheetStyle style) {
     return "";
 }
 
+std::string_view SheetFormName(SheetStyle style) {
+    switch (style) {
+        case SheetStyle::Standard:
+            return "frmStandard";
+        case SheetStyle::Compact:
+            return "frmCompact";
+        case SheetStyle::Tearoff:
+            return "frmTearoff";
+        case SheetStyle::TopTen:
+            return "frmTopTen";
+        case SheetStyle::NoExcuse:
+            return "frmNoExcuse";
+    }
+    return "";
+}
+
 bool SheetHasText(SheetStyle style) {
     return style == SheetStyle::Standard || style == SheetStyle::Tearoff || style == SheetStyle::TopTen;
 }

@@ -73,6 +73,8 @@ std::string RecordText(const TeamRecord& record, int blanks);
 
 // The title, text file and writers of each style.
 std::string_view SheetTitle(SheetStyle style);
+// The name of the style's dialog, as the menu opens it ("frmTopTen", ...).
+std::string_view SheetFormName(SheetStyle style);
 bool SheetHasText(SheetStyle style);
 
 // The texts of the dialogs' refusals.

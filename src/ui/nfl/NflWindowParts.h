@@ -23,23 +23,11 @@
 #include "ui/nfl/TeamEmblem.h"
 #include "ui/pool/StatPakUi.h"
 #include "ui/pool/frmPoolStn.h"
+#include "ui/shell/OptionFrames.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-
-// A frame of exclusive options, each named as given.
-inline QGroupBox* OptionFrame(const QString& title, std::initializer_list<std::pair<const char*, const char*>> options,
-                              QWidget* parent) {
-    auto* frame = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(frame);
-    for (const auto& [name, caption] : options) {
-        auto* option = new QRadioButton(caption, frame);
-        option->setObjectName(name);
-        layout->addWidget(option);
-    }
-    return frame;
-}
 
 // A week label in large bold type under its caption, with its spin button; the
 // caption's access key moves the focus to the spin button.

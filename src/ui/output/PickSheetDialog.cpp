@@ -47,7 +47,7 @@ protected:
 
 }  // namespace
 
-PickSheetDialog::PickSheetDialog(UiContext& ctx, SheetStyle style, const char* formName, QWidget* parent)
+PickSheetDialog::PickSheetDialog(UiContext& ctx, SheetStyle style, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),
       style_(style),
@@ -61,7 +61,7 @@ PickSheetDialog::PickSheetDialog(UiContext& ctx, SheetStyle style, const char* f
       copies_(new CopyCountBox(
           PrinterOnly() ? "Select # of Picksheets to print" : "Select # of Copies If Printing", "0",
           {"lblSelect", "hsbNumCopies", "lblNumCopies", "CkNum"}, this)) {
-    setObjectName(formName);
+    setObjectName(Q(SheetFormName(style)));
     setWindowTitle(Q(SheetTitle(style)).trimmed());
     setModal(true);
     copies_->OnePerPlayerBox()->setText("One Pe&r Player");

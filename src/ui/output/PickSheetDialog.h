@@ -30,7 +30,7 @@ public slots:
     void OnOK();
 
 protected:
-    PickSheetDialog(UiContext& ctx, SheetStyle style, const char* formName, QWidget* parent);
+    PickSheetDialog(UiContext& ctx, SheetStyle style, QWidget* parent);
 
 private:
     bool PrinterOnly() const;

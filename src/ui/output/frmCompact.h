@@ -9,7 +9,7 @@ class frmCompact : public PickSheetDialog {
     Q_OBJECT
 public:
     explicit frmCompact(UiContext& ctx, QWidget* parent = nullptr)
-        : PickSheetDialog(ctx, SheetStyle::Compact, "frmCompact", parent) {}
+        : PickSheetDialog(ctx, SheetStyle::Compact, parent) {}
 };
 
 }  // namespace gm::ui

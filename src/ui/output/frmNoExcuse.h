@@ -9,7 +9,7 @@ class frmNoExcuse : public PickSheetDialog {
     Q_OBJECT
 public:
     explicit frmNoExcuse(UiContext& ctx, QWidget* parent = nullptr)
-        : PickSheetDialog(ctx, SheetStyle::NoExcuse, "frmNoExcuse", parent) {}
+        : PickSheetDialog(ctx, SheetStyle::NoExcuse, parent) {}
 };
 
 }  // namespace gm::ui

@@ -9,7 +9,7 @@ class frmStandard : public PickSheetDialog {
     Q_OBJECT
 public:
     explicit frmStandard(UiContext& ctx, QWidget* parent = nullptr)
-        : PickSheetDialog(ctx, SheetStyle::Standard, "frmStandard", parent) {}
+        : PickSheetDialog(ctx, SheetStyle::Standard, parent) {}
 };
 
 }  // namespace gm::ui

@@ -9,7 +9,7 @@ class frmTearoff : public PickSheetDialog {
     Q_OBJECT
 public:
     explicit frmTearoff(UiContext& ctx, QWidget* parent = nullptr)
-        : PickSheetDialog(ctx, SheetStyle::Tearoff, "frmTearoff", parent) {}
+        : PickSheetDialog(ctx, SheetStyle::Tearoff, parent) {}
 };
 
 }  // namespace gm::ui

@@ -9,7 +9,7 @@ class frmTopTen : public PickSheetDialog {
     Q_OBJECT
 public:
     explicit frmTopTen(UiContext& ctx, QWidget* parent = nullptr)
-        : PickSheetDialog(ctx, SheetStyle::TopTen, "frmTopTen", parent) {}
+        : PickSheetDialog(ctx, SheetStyle::TopTen, parent) {}
 };
 
 }  // namespace gm::ui

@@ -14,14 +14,35 @@ QRadioButton* RadioOption(const char* name, const QString& caption, QWidget* par
     return o;
 }
 
-QGroupBox* OptionFrame(const QString& title, std::initializer_list<QRadioButton*> options, QWidget* parent) {
+namespace {
+
+// A frame whose options go one under another into one exclusive group.
+QGroupBox* Frame(const QString& title, QWidget* parent, QButtonGroup** group) {
     auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
-    auto* group = new QButtonGroup(box);
-    for (QRadioButton* o : options) {
-        layout->addWidget(o);
-        group->addButton(o);
-    }
+    new QVBoxLayout(box);
+    *group = new QButtonGroup(box);
+    return box;
+}
+
+void Add(QGroupBox* box, QButtonGroup* group, QRadioButton* option) {
+    box->layout()->addWidget(option);
+    group->addButton(option);
+}
+
+}  // namespace
+
+QGroupBox* OptionFrame(const QString& title, std::initializer_list<QRadioButton*> options, QWidget* parent) {
+    QButtonGroup* group = nullptr;
+    QGroupBox* box = Frame(title, parent, &group);
+    for (QRadioButton* o : options) Add(box, group, o);
+    return box;
+}
+
+QGroupBox* OptionFrame(const QString& title,
+                       std::initializer_list<std::pair<const char*, const char*>> options, QWidget* parent) {
+    QButtonGroup* group = nullptr;
+    QGroupBox* box = Frame(title, parent, &group);
+    for (const auto& [name, caption] : options) Add(box, group, RadioOption(name, caption, box));
     return box;
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 class QGroupBox;
 class QLineEdit;
@@ -18,6 +19,9 @@ QRadioButton* RadioOption(const char* name, const QString& caption, QWidget* par
 // A frame holding `options` one under another, exclusive among themselves
 // only (the window's other frames keep their own choice).
 QGroupBox* OptionFrame(const QString& title, std::initializer_list<QRadioButton*> options, QWidget* parent);
+// The same made from (name, caption) pairs.
+QGroupBox* OptionFrame(const QString& title,
+                       std::initializer_list<std::pair<const char*, const char*>> options, QWidget* parent);
 
 // A frame of exclusive options named name0, name1, ... with `captions`, the
 // option `checked` chosen; `chosen` gets the index of each option clicked.
