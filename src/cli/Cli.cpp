@@ -148,12 +148,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 ShippedFoldersFor("seasons", programFolder, GRIDMOOT_SOURCE_DIR, GRIDMOOT_BINARY_DIR)};
     const auto dataOption = cmdArgs.Option("--data");
     if (dataOption) ctx.DataFolder = std::filesystem::absolute(*dataOption);
+    ctx.DataGiven = !dataArg.empty() || dataOption.has_value();
     std::error_code ec;
     // The per-user folder is made on first use, as the desktop program does;
     // a folder named on the command line must exist (a typo should not create one).
-    if (dataArg.empty() && !dataOption && !std::filesystem::exists(ctx.DataFolder, ec))
+    if (!ctx.DataGiven && !cmd->MakesFolder && !std::filesystem::exists(ctx.DataFolder, ec))
         std::filesystem::create_directories(ctx.DataFolder, ec);
-    if (!std::filesystem::is_directory(ctx.DataFolder, ec)) {
+    if (!cmd->MakesFolder && !std::filesystem::is_directory(ctx.DataFolder, ec)) {
         err << "gridmoot-cli: the data folder " << ctx.DataFolder.string() << " does not exist\n";
         return 1;
     }

@@ -39,6 +39,8 @@ struct Context {
     std::ostream& Err;
     // Where the archived seasons shipped with the program are, first first.
     std::vector<std::filesystem::path> ShippedSeasons = {};
+    // The data folder was named (--data), not found by the usual search.
+    bool DataGiven = false;
 };
 
 struct Command {
@@ -51,6 +53,8 @@ struct Command {
     // A more particular help text for these arguments (a report's own
     // options); nothing: the usage above.
     std::function<std::optional<std::string>(const Args&)> HelpFor = nullptr;
+    // The command makes its data folder when it is missing (make-sample).
+    bool MakesFolder = false;
 };
 
 using Registry = std::vector<Command>;

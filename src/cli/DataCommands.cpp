@@ -6,7 +6,9 @@
 #include "core/data/PoolCsv.h"
 #include "core/data/PoolFile.h"
 #include "core/data/SeasonCsv.h"
+#include "core/data/DataFolder.h"
 #include "core/data/SeasonFile.h"
+#include "core/sample/SamplePool.h"
 
 namespace gm::cli {
 namespace {
@@ -88,6 +90,28 @@ int ExportPool(const Args&, Context& ctx) {
     return 0;
 }
 
+int MakeSample(const Args& args, Context& ctx) {
+    if (!args.Positional().empty()) {
+        ctx.Err << "gridmoot-cli make-sample: takes no FILE; name the folder with --data\n";
+        return 2;
+    }
+    // Without --data the sample goes beside the user's own pool, never into it.
+    const fs::path folder = ctx.DataGiven ? ctx.DataFolder : SampleFolderBeside(UserDataFolder());
+    std::vector<fs::path> sample;
+    for (const fs::path& seasons : ctx.ShippedSeasons) sample.push_back(seasons.parent_path() / "sample");
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    ctx.DataFolder = folder;
+    const auto lock = LockForWriting(ctx, "make-sample");
+    if (!lock) return 1;
+    if (Status s = MakeSamplePool(folder, ctx.ShippedSeasons, sample); !s) {
+        ctx.Err << "gridmoot-cli make-sample: " << s.message << "\n";
+        return 1;
+    }
+    ctx.Out << "Made the sample pool in " << folder.string() << "\n";
+    return 0;
+}
+
 }  // namespace
 
 void RegisterDataCommands(Registry& r) {
@@ -126,6 +150,21 @@ void RegisterDataCommands(Registry& r) {
                  {},
                  {},
                  ExportPool});
+    Command sample{"make-sample", "make the sample pool (the 1997 season through week 8, twelve members)",
+                   "Usage: gridmoot-cli [--data DIR] make-sample\n"
+                   "\n"
+                   "Writes the sample pool into DIR (made when missing; it must be empty or an\n"
+                   "earlier sample, which is made afresh): the real 1997 season played through\n"
+                   "week 8, twelve members with picks, confidence points and Monday-night entries\n"
+                   "for weeks 1 to 8, pool options that grade against the spread by confidence\n"
+                   "points, the Sports Box and the Digital Pool filled in, and the pool on week 9.\n"
+                   "The same pool every time. Without --data it goes to the folder that\n"
+                   "'gridmoot --sample' opens (~/.local/share/gridmoot-sample).\n",
+                   {},
+                   {},
+                   MakeSample};
+    sample.MakesFolder = true;
+    r.push_back(std::move(sample));
 }
 
 }  // namespace gm::cli
