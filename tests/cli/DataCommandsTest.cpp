@@ -148,3 +148,40 @@ TEST(CliPool, ExportListsExactlyTheEntries) {
 
 }  // namespace
 }  // namespace gm::cli
+
+namespace gm::cli {
+namespace {
+
+// make-sample writes a folder every report can read; without --data it goes
+// beside the user's own folder and never into it.
+TEST(CliSample, MakesTheSampleWhereAskedAndNeverIntoTheUsersPool) {
+    test::TempDir dir;
+    const auto folder = dir / "new" / "sample";
+    test::CliRun r = test::Cli({"--data", folder.string(), "make-sample"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Out.find(folder.string()), std::string::npos) << r.Out;
+    r = test::CliIn(folder, {"report", "standings", "--start", "1", "--end", "8", "--view", "season"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Out.find("Sandra Kim"), std::string::npos) << r.Out;
+
+    const auto user = dir / "xdg" / "gridmoot";
+    std::filesystem::create_directories(user);
+    test::WriteFile(user / "Pool97.dat", "the user's pool");
+    const char* before = std::getenv("XDG_DATA_HOME");
+    const std::string saved = before ? before : "";
+    setenv("XDG_DATA_HOME", (dir / "xdg").c_str(), 1);
+    r = test::Cli({"make-sample"});
+    if (before) setenv("XDG_DATA_HOME", saved.c_str(), 1); else unsetenv("XDG_DATA_HOME");
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "xdg" / "gridmoot-sample" / "Sample.txt"));
+    EXPECT_EQ(test::ReadFile(user / "Pool97.dat"), "the user's pool");
+
+    // A folder with someone's pool in it is refused and kept.
+    r = test::CliIn(user, {"make-sample"});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_NE(r.Err.find("not empty"), std::string::npos) << r.Err;
+    EXPECT_EQ(test::ReadFile(user / "Pool97.dat"), "the user's pool");
+}
+
+}  // namespace
+}  // namespace gm::cli
