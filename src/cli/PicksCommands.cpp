@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <charconv>
+#include <vector>
 #include <ostream>
 
 #include "Cli.h"
@@ -22,16 +24,18 @@ const char* const kFormatHelp =
     "\n"
     "and one row per member and game of the week:\n"
     "  member      the member's name (any letter case) or, in digits only, the\n"
-    "              player number; a name several members share needs the number\n"
+    "              player number; a name several members share needs the number;\n"
+    "              #K is the K-th member of the pool file\n"
     "  game        the game's place in the week, 1 to 15 (15 is the Monday-night\n"
     "              game), or AWAY@HOME with both teams named as in the team column\n"
     "  team        the team picked: number 1 to 30, abbreviation, location, name,\n"
     "              or location and name; it must play in that game; empty: no pick\n"
-    "  confidence  confidence points, empty or 0 for none; only in a pool ranked by\n"
-    "              confidence points, and only with a team picked; inside the week's\n"
-    "              range (1 to the number of games n, or 16 - n to 15 under\n"
-    "              \"15 Down To XX\") and never the same on two games of one\n"
-    "              member's week\n"
+    "  confidence  confidence points, empty or 0 for none, at most 99; only in a\n"
+    "              pool ranked by confidence points, and only with a team picked.\n"
+    "              Points outside the week's range (1 to the number of games n, or\n"
+    "              16 - n to 15 under \"15 Down To XX\") or on two games of one\n"
+    "              member's week are taken, as the selections window keeps them,\n"
+    "              and reported as warnings\n"
     "  monday      the Monday-night tiebreak entry for the week, 0 to 99; on any of\n"
     "              the member's rows (rows that give it must agree); empty leaves it;\n"
     "              only when the pool uses the Monday-night tiebreaker\n";
@@ -96,17 +100,28 @@ int ImportPicks(const Args& args, Context& ctx) {
     AppState state(ctx.DataFolder);
     if (!LoadPoolState(state, ctx, command)) return 1;
     PicksImport result = ImportPicksCsv(state, *week, text);
-    if (!result.Problems.empty()) {
-        for (std::size_t i = 0; i < result.Problems.size() && i < kProblemsShown; ++i) {
-            const PicksProblem& p = result.Problems[i];
-            ctx.Err << input.filename().string();
-            if (p.Line > 0) ctx.Err << ":" << p.Line;
-            ctx.Err << ": " << p.Reason << "\n";
-        }
-        if (result.Problems.size() > kProblemsShown)
-            ctx.Err << "... and " << result.Problems.size() - kProblemsShown << " more\n";
-        ctx.Err << "gridmoot-cli import-picks: " << result.Problems.size()
-                << " problem(s); nothing was written to the pool file\n";
+    const bool strict = args.Flag("--strict");
+    // Problems and warnings together, in line order; with --strict a warning refuses the file too.
+    struct Said {
+        const PicksProblem* What;
+        bool Warning;
+    };
+    std::vector<Said> said;
+    for (const PicksProblem& p : result.Problems) said.push_back({&p, false});
+    for (const PicksProblem& p : result.Warnings) said.push_back({&p, !strict});
+    std::stable_sort(said.begin(), said.end(), [](const Said& a, const Said& b) { return a.What->Line < b.What->Line; });
+    for (std::size_t i = 0; i < said.size() && i < kProblemsShown; ++i) {
+        const PicksProblem& p = *said[i].What;
+        ctx.Err << input.filename().string();
+        if (p.Line > 0) ctx.Err << ":" << p.Line;
+        ctx.Err << ": " << (said[i].Warning ? "warning: " : "") << p.Reason << "\n";
+    }
+    if (said.size() > kProblemsShown) ctx.Err << "... and " << said.size() - kProblemsShown << " more\n";
+    const std::size_t refused = result.Problems.size() + (strict ? result.Warnings.size() : 0);
+    if (refused > 0) {
+        ctx.Err << "gridmoot-cli import-picks: " << refused << " problem(s)"
+                << (strict && !result.Warnings.empty() ? " (warnings count with --strict)" : "")
+                << "; nothing was written to the pool file\n";
         return 1;
     }
     const auto lock = LockForWriting(ctx, command);
@@ -117,7 +132,9 @@ int ImportPicks(const Args& args, Context& ctx) {
         return 1;
     }
     ctx.Out << "Imported " << result.Rows << " row(s) of week " << *week << " into "
-            << state.File(kPoolFileName).string() << "\n";
+            << state.File(kPoolFileName).string();
+    if (!result.Warnings.empty()) ctx.Out << " with " << result.Warnings.size() << " warning(s)";
+    ctx.Out << "\n";
     return 0;
 }
 
@@ -157,22 +174,28 @@ void RegisterPicksCommands(Registry& r) {
                              "in \"Pool97.dat\", checked as the selections window checks them. Rows for\n"
                              "members and games the file does not mention leave those selections as they\n"
                              "are. Every row that cannot be taken is reported with its line number (the\n"
-                             "first 50, then how many more), and then nothing is written. Nothing is\n"
-                             "written either while Gridmoot has the folder open: close it first.\n"
+                             "first 50, then how many more), and then nothing is written. Duplicate or\n"
+                             "out-of-range confidence points are warnings: they are taken as the\n"
+                             "selections window keeps them when its question is answered No. A row may\n"
+                             "restate what the pool already holds (as export-picks writes it), even a pick\n"
+                             "of a team no longer in its game; that is kept, with a warning. Nothing is\n"
+                             "written while Gridmoot has the folder open: close it first.\n"
                              "\n") +
                      kFormatHelp +
                      "\n"
-                     "  --week N   the week the rows belong to (1 to 21)\n",
+                     "  --week N   the week the rows belong to (1 to 21)\n"
+                     "  --strict   refuse the file, writing nothing, when it draws any warning\n",
                  {"--week"},
-                 {},
+                 {"--strict"},
                  ImportPicks});
     r.push_back({"export-picks", "write members' selections of one week as CSV",
                  std::string("Usage: gridmoot-cli [--data DIR] export-picks --week N [--out FILE]\n"
                              "\n"
                              "Writes every member's selections of week N, one row per member and game of\n"
                              "the week, in the format import-picks reads; importing it again leaves the\n"
-                             "pool file as it was. A pick of a team that no longer plays in its game is\n"
-                             "written as no pick, as the selections window shows it.\n"
+                             "pool file as it was, whatever it holds: a pick of a team that no longer\n"
+                             "plays in its game is written as the team's number, confidence points as\n"
+                             "they are stored.\n"
                              "\n") +
                      kFormatHelp +
                      "\n"

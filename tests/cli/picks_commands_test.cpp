@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "CliRun.h"
@@ -144,6 +145,75 @@ TEST(CliPicks, ImportTakesGoodRowsAndRefusesBadFilesWhole) {
     EXPECT_EQ(r.Err.find("picks.csv:52: "), std::string::npos);
     EXPECT_NE(r.Err.find("... and 10 more\n"), std::string::npos) << r.Err;
     EXPECT_EQ(ReadFile(f.dir / "Pool97.dat"), pool);
+}
+
+// Duplicate and out-of-range points are kept by the selections window when
+// its question is answered No: the import takes them with a warning, and
+// --strict refuses them.
+TEST(CliPicks, DuplicateAndOutOfRangePointsAreWarningsThatStrictRefuses) {
+    SmallPool f;
+    CliRun r = f.Import("member,game,team,confidence,monday\nAnn,1,Dal,2,\nAnn,15,Buf,2,\nCy,1,Ari,7,\n");
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Err.find("picks.csv:3: warning: confidence 2 is also on game 1 (line 2)"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find("picks.csv:4: warning: confidence 7 is outside 1 to 2"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Out.find("with 2 warning(s)"), std::string::npos) << r.Out;
+    AppState state(f.dir.path());
+    ASSERT_TRUE(LoadPool(state).ok());
+    EXPECT_EQ(state.Members[0].Confidence[0][0], 2);
+    EXPECT_EQ(state.Members[0].Confidence[0][14], 2);
+    EXPECT_EQ(state.Members[1].Confidence[0][0], 7);
+
+    const std::string pool = ReadFile(f.dir / "Pool97.dat");
+    r = f.Import("member,game,team,confidence,monday\nCy,1,Ari,1,\nCy,15,Mia,1,\n", {"--week", "1", "--strict"});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_NE(r.Err.find("picks.csv:3: confidence 1 is also on game 1 (line 2)"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find("1 problem(s) (warnings count with --strict); nothing was written"), std::string::npos)
+        << r.Err;
+    EXPECT_EQ(ReadFile(f.dir / "Pool97.dat"), pool);
+    // A clean file passes --strict.
+    r = f.Import("member,game,team,confidence,monday\nCy,1,Ari,1,\nCy,15,Mia,2,\n", {"--week", "1", "--strict"});
+    EXPECT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+}
+
+// Whatever a pool file holds, export-picks then import-picks leaves it byte for byte.
+TEST(CliPicks, ExportThenImportLeavesAwkwardPoolFilesAsTheyWere) {
+    using Change = std::function<void(std::vector<MemberRecord>&)>;
+    const std::pair<std::string_view, Change> cases[] = {
+        {"kept duplicates and points outside the range",
+         [](auto& m) {
+             m[0].Picks[0][0] = 8, m[0].Confidence[0][0] = 2;
+             m[0].Picks[0][14] = 4, m[0].Confidence[0][14] = 2;
+             m[1].Picks[0][0] = 1, m[1].Confidence[0][0] = 77;
+         }},
+        {"blank picks, points without a pick, empty Monday entries",
+         [](auto& m) { m[1].Confidence[0][14] = 1; }},
+        {"a pick of a team no longer in its game, damaged bytes",
+         [](auto& m) {
+             m[0].Picks[0][0] = 11, m[0].Confidence[0][0] = 1;
+             m[1].Picks[0][14] = 250, m[1].Confidence[0][14] = 255, m[1].Tiebreak[0] = 200;
+         }},
+        {"members told apart only by their place in the file",
+         [](auto& m) {
+             m[1] = m[0];
+             m[1].Tiebreak[0] = 9;
+         }},
+    };
+    for (const auto& [name, change] : cases) {
+        SCOPED_TRACE(name);
+        SmallPool f;
+        std::vector<MemberRecord> members = {Member("Ann", 1), Member("Cy", 2)};
+        change(members);
+        // Eight bytes of an incomplete record at the end stay too.
+        WriteFile(f.dir / "Pool97.dat", EncodePool(members) + std::string(8, '\x7f'));
+        const std::string pool = ReadFile(f.dir / "Pool97.dat");
+        const std::string csv = (f.dir / "out.csv").string();
+        CliRun r = Cli({"--data", f.dir.path().string(), "export-picks", "--week", "1", "--out", csv});
+        ASSERT_EQ(r.Code, 0) << r.Err;
+        r = Cli({"--data", f.dir.path().string(), "import-picks", csv, "--week", "1"});
+        ASSERT_EQ(r.Code, 0) << r.Err << ReadFile(f.dir / "out.csv");
+        EXPECT_EQ(ReadFile(f.dir / "Pool97.dat"), pool) << ReadFile(f.dir / "out.csv");
+    }
 }
 
 // While the desktop program has the folder open, nothing that writes its data

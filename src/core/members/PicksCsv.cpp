@@ -32,6 +32,17 @@ bool AllDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+// "#K": the K-th record of the pool file.
+bool IsRecordRef(std::string_view text) { return text.size() > 1 && text[0] == '#' && AllDigits(text.substr(1)); }
+
+// A name a CSV line can carry and read back: no control characters.
+bool PrintableName(std::string_view name) {
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || b == 0x7F;
+    });
+}
+
 // The value of a digits-only text, capped so that long numbers cannot overflow.
 long DigitsValue(std::string_view text) {
     long v = 0;
@@ -122,7 +133,10 @@ public:
         }
         std::stable_sort(problems_.begin(), problems_.end(),
                          [](const PicksProblem& a, const PicksProblem& b) { return a.Line < b.Line; });
+        std::stable_sort(warnings_.begin(), warnings_.end(),
+                         [](const PicksProblem& a, const PicksProblem& b) { return a.Line < b.Line; });
         result.Problems = std::move(problems_);
+        result.Warnings = std::move(warnings_);
         result.Members = state_.Members;
         result.Members.resize(static_cast<std::size_t>(std::max(state_.MemberCount, 0)));
         if (result.Problems.empty()) Apply(result.Members);
@@ -145,6 +159,19 @@ private:
     bool Fail(std::size_t line, std::string reason) {
         problems_.push_back({line, std::move(reason)});
         return false;
+    }
+    // Records a warning; true: the row is taken.
+    bool Warn(std::size_t line, std::string reason) {
+        warnings_.push_back({line, std::move(reason)});
+        return true;
+    }
+
+    const MemberRecord& Stored(const Row& row) const { return state_.Members[static_cast<std::size_t>(row.Member)]; }
+    int StoredPick(const Row& row) const {
+        return Stored(row).Picks[static_cast<std::size_t>(week_ - 1)][static_cast<std::size_t>(row.Slot)];
+    }
+    int StoredPoints(const Row& row) const {
+        return Stored(row).Confidence[static_cast<std::size_t>(week_ - 1)][static_cast<std::size_t>(row.Slot)];
     }
 
     void ReadRow(std::size_t line, std::string_view text) {
@@ -182,8 +209,12 @@ private:
         if (text.empty()) return Fail(row.Line, "no member given");
         const std::vector<int> found = MembersNamed(state_, text);
         const bool number = AllDigits(text);
-        if (found.empty())
+        if (found.empty()) {
+            if (IsRecordRef(text))
+                return Fail(row.Line, "the pool file has no member " + text + " (it holds " +
+                                          std::to_string(state_.MemberCount) + ")");
             return Fail(row.Line, number ? "no member has the player number " + text : "no member is named " + Quote(text));
+        }
         if (found.size() > 1)
             return Fail(row.Line, number ? "more than one member has the player number " + text
                                          : "more than one member is named " + Quote(text) + "; give the player number");
@@ -229,6 +260,12 @@ private:
             return Fail(row.Line, "team " + Quote(text) + " names both teams of " +
                                       GameLabel(state_.Teams, game, row.Slot) + "; give the team number");
         if (!home && !away) {
+            // The pick the pool holds, restated by number: kept, as the pool keeps it.
+            if (AllDigits(text) && DigitsValue(text) == StoredPick(row)) {
+                row.Pick = StoredPick(row);
+                return Warn(row.Line, "team " + text + " does not play in " + GameLabel(state_.Teams, game, row.Slot) +
+                                          "; the pick the pool holds is kept");
+            }
             if (named.empty()) return Fail(row.Line, "no team is called " + Quote(text));
             return Fail(row.Line, TeamLabel(state_.Teams, named.front()) + " does not play in " +
                                       GameLabel(state_.Teams, game, row.Slot));
@@ -244,7 +281,14 @@ private:
         if (row.Confidence == 0) return true;
         if (!options_.ConfidenceOn)
             return Fail(row.Line, "the pool does not use confidence points; leave the confidence empty");
-        if (row.Pick == 0) return Fail(row.Line, "confidence points without a team picked");
+        // What the pool already holds may be restated even where a new entry is refused.
+        const bool restated = row.Confidence == StoredPoints(row) && row.Pick == StoredPick(row);
+        if (row.Confidence > 99 && !restated)
+            return Fail(row.Line, "confidence " + std::to_string(row.Confidence) + " has more than two digits");
+        if (row.Pick == 0) {
+            if (!restated) return Fail(row.Line, "confidence points without a team picked");
+            return Warn(row.Line, "confidence " + text + " without a team picked; the points the pool holds are kept");
+        }
         return true;
     }
 
@@ -284,18 +328,18 @@ private:
             }
             for (const Row* r : rows) {
                 if (r->Confidence == 0) continue;
+                // Both checks are advisory, as in the selections window: the points are kept.
                 if (OutsideRange(sheet, r->Slot)) {
-                    Fail(r->Line, "confidence " + std::to_string(r->Confidence) + " is outside " +
+                    Warn(r->Line, "confidence " + std::to_string(r->Confidence) + " is outside " +
                                       std::to_string(sheet.Range.Min) + " to " + std::to_string(sheet.Range.Max) +
                                       " for the " + std::to_string(sheet.GameCount) + " games of week " +
                                       std::to_string(week_));
-                    continue;
                 }
                 for (int other : DuplicateRows(sheet, r->Slot)) {
                     const auto given = lineOfSlot.find(other);
                     // Two rows of the file: the later one is reported.
                     if (given != lineOfSlot.end() && given->second > r->Line) continue;
-                    Fail(r->Line, "confidence " + std::to_string(r->Confidence) + " is also on game " +
+                    Warn(r->Line, "confidence " + std::to_string(r->Confidence) + " is also on game " +
                                       std::to_string(other + 1) +
                                       (given != lineOfSlot.end() ? " (line " + std::to_string(given->second) + ")"
                                                                  : " (already entered)"));
@@ -322,6 +366,7 @@ private:
     std::vector<Row> rows_;
     std::map<std::pair<int, int>, std::size_t> lineOf_;
     std::vector<PicksProblem> problems_;
+    std::vector<PicksProblem> warnings_;
 };
 
 }  // namespace
@@ -348,6 +393,12 @@ std::vector<int> TeamsNamed(const TeamTables& teams, std::string_view text) {
 std::vector<int> MembersNamed(const AppState& state, std::string_view text) {
     const std::string wanted = Trim(text);
     std::vector<int> found;
+    if (IsRecordRef(wanted)) {
+        const long k = DigitsValue(std::string_view(wanted).substr(1));
+        if (k >= 1 && k <= std::min<long>(state.MemberCount, static_cast<long>(state.Members.size())))
+            found.push_back(static_cast<int>(k) - 1);
+        return found;
+    }
     const bool number = AllDigits(wanted);
     MemberRecord asStored;  // a name is compared as the pool file would hold it
     asStored.Name = FitName(wanted);
@@ -373,20 +424,22 @@ Status ExportPicksCsv(const AppState& state, int week, std::string& out) {
     out = std::string(kPicksCsvHeader) + "\n";
     for (int m = 0; m < state.MemberCount && m < static_cast<int>(state.Members.size()); ++m) {
         const MemberRecord& member = state.Members[static_cast<std::size_t>(m)];
-        // The name when it finds this member alone, else the player number.
+        // The name when it finds this member alone, else the player number,
+        // else the member's place in the pool file.
+        const auto findsThisOne = [&](const std::string& text) { return MembersNamed(state, text) == std::vector<int>{m}; };
         std::string who = member.TrimmedName();
-        if (who.empty() || AllDigits(who) || MembersNamed(state, who).size() != 1) {
+        if (who.empty() || AllDigits(who) || IsRecordRef(Trim(who)) || !PrintableName(who) || !findsThisOne(who)) {
             who = std::to_string(member.PlayerNumber);
-            if (member.PlayerNumber < 0 || MembersNamed(state, who).size() != 1)
-                return Status::Error("member " + Quote(member.TrimmedName()) +
-                                     " cannot be told apart from another member by name or player number");
+            if (member.PlayerNumber < 0 || !findsThisOne(who)) who = "#" + std::to_string(m + 1);
         }
         for (int g = 0; g < kSlots; ++g) {
             const GameRecord& game = games[static_cast<std::size_t>(g)];
             if (!game.HasGame()) continue;
             const int pick = member.Picks[wk][static_cast<std::size_t>(g)];
             const bool valid = pick != 0 && (pick == game.HomeTeam || pick == game.AwayTeam);
-            std::string team;
+            // A pick of a team that is not in the game (any more) goes by number,
+            // which the import keeps as the pool holds it.
+            std::string team = pick != 0 ? std::to_string(pick) : "";
             if (valid) {
                 // The abbreviation when it names this team of the game alone, else the number.
                 team = Trim(state.Teams.CityAbbr(pick));
@@ -401,7 +454,7 @@ Status ExportPicksCsv(const AppState& state, int week, std::string& out) {
             // bytes) is written empty, which the import reads as "keep it".
             const int monday = member.Tiebreak[wk];
             out += CsvField(who) + "," + std::to_string(g + 1) + "," + CsvField(team) + "," +
-                   (options.ConfidenceOn && valid && points != 0 ? std::to_string(points) : "") + "," +
+                   (options.ConfidenceOn && points != 0 ? std::to_string(points) : "") + "," +
                    (options.TiebreakOn && monday <= 99 ? std::to_string(monday) : "") + "\n";
         }
     }

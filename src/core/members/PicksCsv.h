@@ -18,21 +18,28 @@ namespace gm {
 //
 // member      the member's name (any letter case; names longer than 18 characters
 //             are cut as the pool file cuts them) or, written in digits only, the
-//             player number. A name that several members share needs the number.
+//             player number. A name that several members share needs the number;
+//             "#K" is the K-th member of the pool file, for members that neither
+//             tells apart.
 // game        the game's place in the week, 1 to 15 (15 is the Monday-night game),
 //             or AWAY@HOME with both teams named as in the team column.
 // team        the team picked: its number (1 to 30), abbreviation, location, name,
 //             or location and name; it must play in that game. Empty: no selection.
-// confidence  the confidence points; empty or 0 for none. Only when the pool uses
-//             confidence points, and then inside the week's range and not given to
-//             two games of one member's week.
+// confidence  the confidence points; empty or 0 for none; at most 99 (two digits,
+//             as the selections window's box). Only when the pool uses confidence
+//             points. Points outside the week's range, or given to two games of
+//             one member's week, are taken as the window keeps them when the user
+//             answers No to its question, and reported as warnings.
 // monday      the member's Monday-night tiebreak entry for the week, 0 to 99. It
 //             may stand on any of the member's rows (rows that give it must agree);
 //             empty on all of them leaves it as it is. Only when the pool uses the
 //             Monday-night tiebreaker.
 //
 // Rows for members and games the file does not mention leave those selections
-// as they are.
+// as they are. A row may restate what the pool already holds even where a new
+// entry would be refused (a pick of a team that no longer plays in the game,
+// points without a pick, damaged bytes): that is kept, with a warning, so that
+// an exported week always reads back to the same pool.
 inline constexpr std::string_view kPicksCsvHeader = "member,game,team,confidence,monday";
 
 struct PicksProblem {
@@ -41,8 +48,9 @@ struct PicksProblem {
 };
 
 struct PicksImport {
-    std::vector<MemberRecord> Members;  // the member table with every row applied
+    std::vector<MemberRecord> Members;   // the member table with every row applied
     std::vector<PicksProblem> Problems;  // in line order; when any, nothing may be saved
+    std::vector<PicksProblem> Warnings;  // in line order; taken as given
     int Rows = 0;                        // rows read
 };
 
@@ -52,10 +60,9 @@ PicksImport ImportPicksCsv(const AppState& state, int week, std::string_view tex
 
 // Every member's selections of week `week`, one row per member (record order)
 // and game of the week, in the format above; reading the text back changes
-// nothing. A pick of a team that no longer plays in its game (the schedule was
-// changed) is written as no selection, and points on a game without a pick as
-// none, as the selections window shows them. Fails only when a member can be
-// told apart neither by name nor by player number.
+// nothing, whatever the pool holds: a pick of a team that no longer plays in
+// its game (the schedule was changed) is written as that team's number, points
+// as they are stored, with or without a pick.
 Status ExportPicksCsv(const AppState& state, int week, std::string& out);
 
 // Team numbers the text names: a number 1 to 30, or (any letter case, blanks
@@ -63,7 +70,8 @@ Status ExportPicksCsv(const AppState& state, int week, std::string& out);
 std::vector<int> TeamsNamed(const TeamTables& teams, std::string_view text);
 
 // Record indexes of the members the text names: player number when it is
-// digits only, else the name (letter case and surrounding blanks ignored).
+// digits only, the K-th record for "#K", else the name (letter case and
+// surrounding blanks ignored).
 std::vector<int> MembersNamed(const AppState& state, std::string_view text);
 
 }  // namespace gm

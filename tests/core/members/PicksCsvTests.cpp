@@ -126,12 +126,14 @@ TEST(PicksCsv, BadRowsAreReportedByLineAndNothingIsApplied) {
         {File("Ann,1,Green Bay,,\n"), 2, "Green Bay does not play in game 1 (Dallas at Arizona)"},
         {File("Ann,1,Foo,,\n"), 2, "no team is called \"Foo\""},
         {File("Ann,2,Chi,,\n"), 2, "names both teams of game 2"},
-        {File("Ann,1,Dal,2,\nAnn,2,Chicago,2,\n"), 3, "confidence 2 is also on game 1 (line 2)"},
-        {File("Ann,1,Dal,5,\n"), 2, "confidence 5 is also on game 4 (already entered)"},
-        {File("Ann,1,Dal,6,\n"), 2, "confidence 6 is outside 1 to 5 for the 5 games of week 3"},
-        {File("Ann,1,Dal,10,\n"), 2, "confidence 10 is outside 11 to 15", kMaxGames},
         {File("Ann,1,Dal,x,\n"), 2, "confidence \"x\" is not a number"},
+        {File("Ann,1,Dal,100,\n"), 2, "confidence 100 has more than two digits"},
         {File("Ann,1,,3,\n"), 2, "confidence points without a team picked"},
+        // Only what the pool already holds may be restated past the checks.
+        {File("Ann,4,,5,\n"), 2, "confidence points without a team picked"},
+        {File("Ann,1,11,,\n"), 2, "Green Bay does not play in game 1"},
+        {File("Ann,1,200,,\n"), 2, "no team is called \"200\""},
+        {File("#5,1,Dal,,\n"), 2, "the pool file has no member #5 (it holds 4)"},
         {File("Ann,1,Dal,3,\n"), 2, "does not use confidence points", kNoConfidence},
         {File("Ann,1,Dal,,100\n"), 2, "Monday-night entry 100 is outside 0 to 99"},
         {File("Ann,1,Dal,,-1\n"), 2, "Monday-night entry \"-1\" is not a number"},
@@ -160,6 +162,37 @@ TEST(PicksCsv, BadRowsAreReportedByLineAndNothingIsApplied) {
         EXPECT_EQ(r.Problems[0].Line, c.line);
         EXPECT_NE(r.Problems[0].Reason.find(c.reason), std::string::npos) << r.Problems[0].Reason;
         EXPECT_EQ(r.Members, state.Members);
+    }
+}
+
+// The selections window keeps duplicate and out-of-range points when its
+// question is answered No; the import takes them the same way and says so.
+TEST(PicksCsv, DuplicateAndOutOfRangePointsAreWarningsAndTaken) {
+    struct Case {
+        std::string text;
+        std::size_t line;
+        std::string_view warning;
+        int slot;
+        int points;
+        Options options = kDefaults;
+    };
+    const Case cases[] = {
+        {File("Ann,1,Dal,2,\nAnn,2,Chicago,2,\n"), 3, "confidence 2 is also on game 1 (line 2)", 1, 2},
+        {File("Ann,1,Dal,5,\n"), 2, "confidence 5 is also on game 4 (already entered)", 0, 5},
+        {File("Ann,1,Dal,6,\n"), 2, "confidence 6 is outside 1 to 5 for the 5 games of week 3", 0, 6},
+        {File("Ann,1,Dal,10,\n"), 2, "confidence 10 is outside 11 to 15", 0, 10, kMaxGames},
+        {File("Ann,1,Dal,99,\n"), 2, "confidence 99 is outside 1 to 5", 0, 99},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        AppState state = Fixture();
+        c.options(state);
+        const PicksImport r = ImportPicksCsv(state, kWeek, c.text);
+        ASSERT_TRUE(r.Problems.empty()) << r.Problems.front().Reason;
+        ASSERT_EQ(r.Warnings.size(), 1u);
+        EXPECT_EQ(r.Warnings[0].Line, c.line);
+        EXPECT_NE(r.Warnings[0].Reason.find(c.warning), std::string::npos) << r.Warnings[0].Reason;
+        EXPECT_EQ(r.Members[0].Confidence[kW][static_cast<std::size_t>(c.slot)], c.points);
     }
 }
 
@@ -217,6 +250,79 @@ TEST(PicksCsv, ExportOfADamagedMondayEntryStillReadsBack) {
     EXPECT_EQ(r.Members, state.Members);
 }
 
+// Whatever the pool holds for a week, its export reads back to the same
+// members: kept duplicates, out-of-range points, points without a pick, picks
+// of teams that left the game, damaged bytes, members only their place in the
+// file tells apart.
+TEST(PicksCsv, ExportReadsBackExactlyForAwkwardPools) {
+    using Change = std::function<void(AppState&)>;
+    auto cell = [](AppState& s, int member, int slot, int pick, int points) {
+        MemberRecord& m = s.Members[static_cast<std::size_t>(member)];
+        m.Picks[kW][static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(pick);
+        m.Confidence[kW][static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(points);
+    };
+    const std::pair<std::string_view, Change> cases[] = {
+        {"kept duplicate points", [&](AppState& s) { cell(s, 0, 0, 8, 5); }},
+        {"points outside the range", [&](AppState& s) { cell(s, 0, 0, 1, 40), cell(s, 1, 14, 16, 99); }},
+        {"points without a pick", [&](AppState& s) { cell(s, 3, 2, 0, 3); }},
+        {"blank picks and empty Monday entries",
+         [&](AppState& s) {
+             cell(s, 0, 3, 0, 0);
+             for (MemberRecord& m : s.Members) m.Tiebreak[kW] = 0;
+         }},
+        {"a pick of a team no longer in its game", [&](AppState& s) { cell(s, 0, 0, 11, 2), cell(s, 1, 1, 7, 0); }},
+        {"damaged bytes", [&](AppState& s) {
+             cell(s, 0, 0, 200, 250);
+             cell(s, 2, 14, 4, 255);
+             s.Members[3].Tiebreak[kW] = 150;
+         }},
+        {"the same name and player number twice", [&](AppState& s) { s.Members[2].PlayerNumber = 2; }},
+        {"names a line cannot carry, a negative number", [&](AppState& s) {
+             s.Members[0].Name = FitName("Smith, \"Ann\"");
+             s.Members[1].Name = FitName("Bob\r\nX");
+             s.Members[1].PlayerNumber = -3;
+             s.Members[3].Name = FitName("#1");
+         }},
+        {"stored points in a pool without confidence points", [&](AppState& s) {
+             s.PoolSort = "Wins";
+             cell(s, 0, 0, 0, 9);
+         }},
+        {"a Monday entry in a pool without the tiebreaker", [&](AppState& s) {
+             s.SecondaryTB = "None";
+             s.Members[1].Tiebreak[kW] = 61;
+         }},
+        {"15 Down To XX with points below the range", [&](AppState& s) {
+             s.MaxCPoints = "MaxGames";
+             cell(s, 1, 0, 1, 3);
+         }},
+    };
+    for (const auto& [name, change] : cases) {
+        SCOPED_TRACE(name);
+        AppState state = Fixture();
+        change(state);
+        std::string text;
+        ASSERT_TRUE(ExportPicksCsv(state, kWeek, text).ok());
+        const PicksImport r = ImportPicksCsv(state, kWeek, text);
+        ASSERT_TRUE(r.Problems.empty()) << r.Problems.front().Line << ": " << r.Problems.front().Reason << "\n"
+                                        << text;
+        EXPECT_EQ(r.Members, state.Members) << text;
+        // Into a pool where the week is still empty, the same rows give the same week.
+        AppState blank = state;
+        for (MemberRecord& m : blank.Members) {
+            for (int g = 0; g < kSlots; ++g) {
+                m.Picks[kW][static_cast<std::size_t>(g)] = 0;
+                m.Confidence[kW][static_cast<std::size_t>(g)] = 0;
+            }
+        }
+        if (name == "kept duplicate points" || name == "points outside the range") {
+            const PicksImport fresh = ImportPicksCsv(blank, kWeek, text);
+            ASSERT_TRUE(fresh.Problems.empty()) << fresh.Problems.front().Reason;
+            EXPECT_FALSE(fresh.Warnings.empty());
+            EXPECT_EQ(fresh.Members, state.Members) << text;
+        }
+    }
+}
+
 TEST(PicksCsv, TeamsAndMembersByEveryName) {
     const AppState state = Fixture();
     EXPECT_EQ(TeamsNamed(state.Teams, "8"), std::vector<int>{8});
@@ -227,6 +333,8 @@ TEST(PicksCsv, TeamsAndMembersByEveryName) {
     EXPECT_TRUE(TeamsNamed(state.Teams, "0").empty());
     EXPECT_EQ(MembersNamed(state, "3"), std::vector<int>{2});
     EXPECT_EQ(MembersNamed(state, "BOB"), (std::vector<int>{1, 2}));
+    EXPECT_EQ(MembersNamed(state, "#3"), std::vector<int>{2});
+    EXPECT_TRUE(MembersNamed(state, "#0").empty());
     AppState longName = Fixture();
     longName.Members[3].Name = FitName("Christopher Robinson-Smith");
     // The file may give the whole name; the pool keeps its first 18 characters.
