@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 build=${FUZZ_BUILD:-build-fuzz}
 seconds=${FUZZ_SECONDS:-5}
-data=${GRIDMOOT_SHARED_DATA:-../shared/data}
+data=${GRIDMOOT_SHARED_DATA:-tests/data}
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIDMOOT_FUZZ=ON \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null

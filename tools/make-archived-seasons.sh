@@ -4,7 +4,7 @@
 # pool is made from (share/sample). Usage: tools/make-archived-seasons.sh [RESULTS_CSV]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-csv="${1:-../shared/data/nfl-scores-1995-1997.csv}"
+csv="${1:-tests/data/nfl-scores-1995-1997.csv}"
 cli=./build/src/cli/gridmoot-cli
 for season in 1995 1996; do
   "$cli" --data share/seasons import-season "$csv" --season "$season"

@@ -110,7 +110,7 @@ TEST(NflReports, RealSeasonStandingsAfterWeekSeventeen) {
     test::TempDir dir;
     std::ostringstream out, err;
     ASSERT_EQ(RunCli({"--data", dir.path().string(), "import-season",
-                      (std::filesystem::path(GRIDMOOT_SHARED_DATA) / "nfl-scores-1995-1997.csv").string(), "--season",
+                      (test::SharedData() / "nfl-scores-1995-1997.csv").string(), "--season",
                       "1997"},
                      out, err),
               0)

@@ -42,14 +42,12 @@ inline std::string ReadFile(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// The folder of public NFL results; empty when this machine does not have it.
+// The folder of public NFL results the tests carry with them (tests/data).
+// GRIDMOOT_SHARED_DATA in the environment may point the tests at another copy.
 inline std::filesystem::path SharedData() {
-    const char* candidates[] = {std::getenv("GRIDMOOT_SHARED_DATA"), GRIDMOOT_SHARED_DATA, "/work/shared/data"};
-    for (const char* candidate : candidates) {
-        if (candidate && std::filesystem::exists(std::filesystem::path(candidate) / "nfl-scores-1995-1997.csv"))
-            return candidate;
-    }
-    return {};
+    const char* env = std::getenv("GRIDMOOT_SHARED_DATA");
+    if (env && std::filesystem::exists(std::filesystem::path(env) / "nfl-scores-1995-1997.csv")) return env;
+    return std::filesystem::path(GRIDMOOT_FIXTURES) / "data";
 }
 
 // Running as root ignores file permissions, so read-only tests cannot show anything there.

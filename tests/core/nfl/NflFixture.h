@@ -75,7 +75,7 @@ inline AppState NflFixtureState(const std::filesystem::path& folder, int week = 
 
 // The real 1997 season, imported from the shared data as gridmoot-cli does.
 inline SeasonGrid RealSeason1997() {
-    const std::string csv = ReadFile(std::filesystem::path(GRIDMOOT_SHARED_DATA) / "nfl-scores-1995-1997.csv");
+    const std::string csv = ReadFile(test::SharedData() / "nfl-scores-1995-1997.csv");
     SeasonImport imported = ImportSeasonCsv(csv, 1997);
     if (!imported.Problems.empty() || imported.GamesPlaced == 0)
         throw std::runtime_error("the 1997 season could not be imported");
