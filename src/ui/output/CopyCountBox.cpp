@@ -40,13 +40,6 @@ protected:
     }
 };
 
-// Widgets that come and go keep their room, so the dialog does not jump.
-void KeepRoomWhenHidden(QWidget* w) {
-    QSizePolicy policy = w->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(policy);
-}
-
 }  // namespace
 
 QScrollBar* MakeCountBar(QWidget* parent) {
@@ -74,7 +67,6 @@ CopyCountBox::CopyCountBox(const QString& prompt, const QString& initialCount, c
     select_->setBuddy(bar_);
     count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance("0000"));
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QWidget* w : std::initializer_list<QWidget*>{select_, bar_, count_, onePerPlayer_}) KeepRoomWhenHidden(w);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -84,6 +76,8 @@ CopyCountBox::CopyCountBox(const QString& prompt, const QString& initialCount, c
     layout->addWidget(select_);
     layout->addLayout(row);
     layout->addWidget(onePerPlayer_);
+    // Hidden controls give up their room; what stays sits at the top of a taller cell.
+    layout->addStretch();
 
     // The count follows the bar; a non-zero count clears "One Per Player"
     // (without its reset of the count) and brings the count back where the

@@ -16,7 +16,8 @@ QScrollBar* MakeCountBar(QWidget* parent);
 // The copy count of every printer dialog: a prompt, a scroll bar 0 to 200
 // (large step 5) with the count beside it, and "One Per Player". A non-zero
 // count clears "One Per Player"; checking it blanks and hides the count with
-// its bar and prompt; unchecking brings them back at 0.
+// its bar and prompt; unchecking brings them back at 0. Hidden controls give
+// up their room, so a dialog of fixed layout size closes up around them.
 class CopyCountBox : public QWidget {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -125,6 +126,45 @@ TEST(SendOutputTo, CopyControlsShowOnlyForThePrinterAndOnePerPlayerHidesTheCount
     EXPECT_TRUE(f.state.Output.OutPrinter);
     EXPECT_TRUE(f.state.Output.OnePerPlayer);
     EXPECT_EQ(f.state.Output.NumCopies, 0);
+}
+
+// Hidden controls give their room back: the dialogs close up around what is
+// shown, the OK row straight after the last control shown.
+TEST(OutputDialogs, HiddenCopyControlsLeaveNoEmptyRoom) {
+    Fixture f;
+    const auto height = [](QWidget& d) {
+        for (int i = 0; i < 3; ++i) QApplication::processEvents();  // layouts settle from the inside out
+        return d.height();
+    };
+    // The most a dialog may be: what it shows, its margins and the spacing between.
+    const auto closeFit = [](QWidget& d, std::initializer_list<QWidget*> shown) {
+        const QMargins m = d.layout()->contentsMargins();
+        int h = m.top() + m.bottom() + d.layout()->spacing() * static_cast<int>(shown.size());
+        for (QWidget* w : shown) h += w->sizeHint().height();
+        return h;
+    };
+
+    frmPNFLResults send(f.ctx);
+    send.show();
+    auto* ok = Find<QPushButton>(send, "cmdOK");
+    const int destinationsOnly = height(send);
+    EXPECT_LE(destinationsOnly, closeFit(send, {Find(send, "frOutput"), ok}));
+    Find<QRadioButton>(send, "OpPrinter")->click();
+    const int withCount = height(send);
+    Find<QCheckBox>(send, "ckOnePerPlayer")->click();
+    const int onePerPlayer = height(send);
+    EXPECT_LT(destinationsOnly, onePerPlayer);
+    EXPECT_LT(onePerPlayer, withCount);
+    Find<QRadioButton>(send, "OpText")->click();
+    EXPECT_EQ(height(send), destinationsOnly);
+
+    frmCopies copies(f.ctx);
+    copies.show();
+    const int counting = height(copies);
+    auto* one = Find<QCheckBox>(copies, "ckOnePerPlayer");
+    one->click();
+    EXPECT_LT(height(copies), counting);
+    EXPECT_LE(height(copies), closeFit(copies, {one, Find(copies, "cmdOK")}));
 }
 
 // The count is set from the keyboard: Right adds one, Page Down five, Left and
