@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/nfl/DivisionLists.h"
 #include "ui/output/RunOutput.h"
 #include "ui/pool/PoolUi.h"
-#include "ui/shell/Hourglass.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
 
@@ -60,8 +60,8 @@ frmMatchup::frmMatchup(UiContext& ctx, const Matchup& matchup, QWidget* parent)
 }
 
 void frmMatchup::ShowTeam(int team) {
-    ctx_.State.ResultsTeam = team;
-    if (ctx_.Windows) ctx_.Windows->Open("frmTResults", ctx_, this);
+    // The team results window takes its team as number - 1.
+    OpenTeamResults(ctx_, this, team - 1);
 }
 
 void frmMatchup::done(int result) {

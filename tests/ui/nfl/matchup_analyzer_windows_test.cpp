@@ -11,7 +11,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 #include "core/nfl/NflFixture.h"
 #include "support/PdfPrinter.h"
@@ -22,6 +25,7 @@
 #include "ui/nfl/frmGraph.h"
 #include "ui/nfl/frmMatchup.h"
 #include "ui/nfl/frmNFLDisp.h"
+#include "ui/nfl/frmTResults.h"
 #include "ui/nfl/frmThisWeek.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
@@ -51,13 +55,46 @@ T* Child(QWidget& w, const char* name) {
 
 using test::PdfText;
 
+// Presses a team button of the matchup window and reads the team the real
+// team results window opens on ("" when none opens).
+std::string TeamOpenedBy(QPushButton* button) {
+    auto shown = std::make_shared<std::string>();
+    QTimer::singleShot(0, [shown] {
+        auto* results = qobject_cast<frmTResults*>(QApplication::activeModalWidget());
+        if (!results) return;
+        *shown = results->findChild<QComboBox*>("Combo1")->currentText().toStdString();
+        results->reject();
+    });
+    button->click();
+    QCoreApplication::processEvents();  // the check above runs even when nothing opened
+    return *shown;
+}
+
+// Opens the matchup of the chooser's game `caption` and runs `step` on it.
+void OnMatchup(frmThisWeek& chooser, const QString& caption, const std::function<void(frmMatchup&)>& step) {
+    const auto options = chooser.Model().Options();
+    const auto it = std::find_if(options.begin(), options.end(),
+                                 [&](const auto& o) { return QString::fromStdString(o.Caption) == caption; });
+    ASSERT_NE(it, options.end()) << caption.toStdString();
+    chooser.findChild<QRadioButton*>(QString("OpGame%1").arg(it->Slot))->click();
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<frmMatchup*>(QApplication::activeModalWidget());
+        if (!window) return;
+        ran = true;
+        step(*window);
+        window->accept();
+    });
+    chooser.findChild<QPushButton*>("cmdView")->click();
+    EXPECT_TRUE(ran) << "no matchup window for " << caption.toStdString();
+}
+
 // The chooser lists the week's games; View without a choice says so; with a
 // choice the matchup window shows the 19 lines and its team buttons open the
 // team results on that team, which the matchup window clears on closing.
 TEST(frmThisWeek, ChooseAGameAndViewItsMatchup) {
     WindowFixture f;
-    int openedOn = -1;
-    f.windows.Add("frmTResults", [&](UiContext& ctx, QWidget*) { openedOn = ctx.State.ResultsTeam; });
+    RegisterNflWindows(f.windows);
     frmThisWeek chooser(f.ctx);
     EXPECT_EQ(Child<QLabel>(chooser, "lblWeek")->text(), "4");
     EXPECT_EQ(Child<QRadioButton>(chooser, "OpGame1")->text(), "Dallas at Washington");
@@ -70,20 +107,13 @@ TEST(frmThisWeek, ChooseAGameAndViewItsMatchup) {
     EXPECT_EQ(f.prompts.Asked()[0].Title, "The GRIDMOOT");
     EXPECT_EQ(f.prompts.Asked()[0].Text, "You first need to select a game matchup.");
 
-    Child<QRadioButton>(chooser, "OpGame1")->click();
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<frmMatchup*>(QApplication::activeModalWidget());
-        if (!window) return ADD_FAILURE() << "no matchup window";
-        auto* list = Child<QListWidget>(*window, "List1");
+    OnMatchup(chooser, "Dallas at Washington", [&](frmMatchup& window) {
+        auto* list = Child<QListWidget>(window, "List1");
         EXPECT_EQ(list->count(), 19);
         EXPECT_EQ(list->item(1)->text(), "   Season Record    2  1  0   73   48        0  1  1   20   48");
-        Child<QPushButton>(*window, "cmdHome")->click();
-        EXPECT_EQ(openedOn, test::Was);
-        Child<QPushButton>(*window, "cmdAway")->click();
-        EXPECT_EQ(openedOn, test::Dal);
-        Child<QPushButton>(*window, "cmdOK")->click();
+        EXPECT_EQ(TeamOpenedBy(Child<QPushButton>(window, "cmdHome")), "Washington");  // the last team number
+        EXPECT_EQ(TeamOpenedBy(Child<QPushButton>(window, "cmdAway")), "Dallas");
     });
-    Child<QPushButton>(chooser, "cmdView")->click();
     EXPECT_EQ(f.state.ResultsTeam, 0);
 
     // The week spin forgets the choice and lists the new week.
@@ -93,6 +123,30 @@ TEST(frmThisWeek, ChooseAGameAndViewItsMatchup) {
     EXPECT_EQ(chooser.Model().Selected(), -1);
     EXPECT_FALSE(Child<QRadioButton>(chooser, "OpGame1")->isChecked());
     EXPECT_EQ(Child<QRadioButton>(chooser, "OpGame1")->text(), "NY Giants at Miami");
+}
+
+// On the real 1997 season each button opens its own team: the team results
+// window counts teams from 0, the matchup from 1.
+TEST(frmMatchup, TeamButtonsOpenThatTeamsResultsOnTheRealSeason) {
+    if (test::SharedData().empty()) GTEST_SKIP() << "no shared NFL data on this machine";
+    struct Case {
+        int week;
+        const char* game;
+        const char* away;
+        const char* home;
+    };
+    for (const Case& c : {Case{12, "Philadelphia at Baltimore", "Philadelphia", "Baltimore"},
+                          Case{13, "NY Giants at Washington", "NY Giants", "Washington"}}) {
+        SCOPED_TRACE(c.game);
+        WindowFixture f(c.week);
+        f.state.Games = test::RealSeason1997();
+        RegisterNflWindows(f.windows);
+        frmThisWeek chooser(f.ctx);
+        OnMatchup(chooser, c.game, [&](frmMatchup& window) {
+            EXPECT_EQ(TeamOpenedBy(Child<QPushButton>(window, "cmdAway")), c.away);
+            EXPECT_EQ(TeamOpenedBy(Child<QPushButton>(window, "cmdHome")), c.home);
+        });
+    }
 }
 
 TEST(frmAnalyze, OptionsRebuildTheListAndChangeBoxesRefuseBadInput) {
