@@ -24,6 +24,7 @@ bool NflMarquee::Spin(int step) {
     state_.CurrentWeek = week_.Week();
     slot_ = 0;
     shownGame_ = false;
+    saidNoGames_ = false;
     return true;
 }
 
@@ -39,12 +40,13 @@ SignStep NflMarquee::NextGame() {
 
     std::string message;
     if (slot_ >= kSlots) {
-        // The end of the week: the message when it had no game at all (every
-        // cycle, so the sign keeps saying so), otherwise a short blank pause.
+        // The end of the week: a short blank pause, or for a week without a
+        // game its message, once; after it the pause, with the labels empty.
         if (!shownGame_) {
             favorite_.clear();
             spread_.clear();
-            message = std::string(kNoGamesMessage);
+            message = saidNoGames_ ? "  " : std::string(kNoGamesMessage);
+            saidNoGames_ = true;
         } else {
             favorite_ = std::string(kPickEm);
             spread_ = "0";

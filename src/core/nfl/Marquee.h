@@ -33,7 +33,8 @@ public:
     explicit NflMarquee(AppState& state);
 
     // One notification of the sign: alternately the next game (rate 18) and
-    // a pause (rate 28, no new message).
+    // a pause (rate 28, no new message). A week without games says so once,
+    // then shows a blank pause in the message's place.
     SignStep Finished();
 
     // Week spin: refused (false) beyond weeks 1 and 21; CurrentWeek follows
@@ -52,6 +53,7 @@ private:
     SpunWeek week_;
     int slot_ = 0;
     bool shownGame_ = false;
+    bool saidNoGames_ = false;  // a week without games has said so
     int step_ = 0;
     std::string favorite_;
     std::string spread_;

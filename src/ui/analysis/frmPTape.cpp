@@ -120,7 +120,7 @@ void frmPTape::ShowLabels() {
 void frmPTape::paintEvent(QPaintEvent* event) {
     if (!painted_) return QDialog::paintEvent(event);
     QPainter p(this);
-    PaintBlendTwips(p, size(), QColor(0, 0, 75), QColor(0, 160, 200), -1);
+    PaintBlendTwips(p, size(), QColor(0, 0, 0), QColor(255, 0, 0), 2);  // black fanning into red
 }
 
 }  // namespace gm::ui

@@ -43,7 +43,7 @@ ElectronicSign::ElectronicSign(QWidget* parent) : QWidget(parent) {
     // Even steps: a coarse timer's jitter shows as a stutter in the scrolling.
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ElectronicSign::Advance);
-    Rate(rate_);
+    timer_.setInterval(ScrollInterval(rate_));
 }
 
 void ElectronicSign::StopDisplay() {
@@ -54,6 +54,8 @@ void ElectronicSign::StopDisplay() {
 void ElectronicSign::Text(const QString& message) {
     text_ = message;
     columns_ = LampColumnsFor(message);
+    pausing_ = false;
+    timer_.setInterval(ScrollInterval(rate_));
     Restart();
     UpdateTimer();
     update();
@@ -92,9 +94,26 @@ void ElectronicSign::Grid(bool on) {
 }
 
 void ElectronicSign::Rate(int rate) {
-    rate_ = std::clamp(rate, 0, 20);
-    // One lamp column per step: about 40 columns a second at rate 1.
-    timer_.setInterval(12 * (rate_ + 1));
+    rate_ = std::max(0, rate);
+    if (mode_ == 0) {
+        Pause();
+        return;
+    }
+    timer_.setInterval(ScrollInterval(rate_));
+}
+
+// Rate 0, the pool marquee's, reads at about 24 characters a second; the NFL
+// marquee's 18 at about 7. A pause of 30 is three quarters of a second, so
+// that a pool of a dozen members goes round in well under a minute.
+int ElectronicSign::ScrollInterval(int rate) { return 7 + std::min(rate, 200); }
+int ElectronicSign::PauseLength(int rate) { return std::max(ScrollInterval(0), 25 * std::min(rate, 200)); }
+
+void ElectronicSign::Pause() {
+    pausing_ = true;
+    Restart();
+    timer_.setInterval(PauseLength(rate_));  // restarts a running timer: the pause counts from now
+    UpdateTimer();
+    update();
 }
 
 int ElectronicSign::Pitch() const { return std::max(2, height() / kRows); }
@@ -102,7 +121,7 @@ int ElectronicSign::LampRows() const { return kRows; }
 int ElectronicSign::LampColumns() const { return std::max(1, width() / Pitch()); }
 
 bool ElectronicSign::LampLit(int row, int column) const {
-    if (row < 1 || row > kGlyphHeight) return false;
+    if (pausing_ || row < 1 || row > kGlyphHeight) return false;
     const int index = Position() + column;
     if (index < 0 || index >= static_cast<int>(columns_.size())) return false;
     return (columns_[static_cast<std::size_t>(index)] >> (row - 1)) & 1;
@@ -111,7 +130,7 @@ bool ElectronicSign::LampLit(int row, int column) const {
 void ElectronicSign::Restart() { advanced_ = 0; }
 
 void ElectronicSign::UpdateTimer() {
-    if (!stopped_ && active_ && !columns_.empty()) {
+    if (!stopped_ && active_ && (pausing_ || !columns_.empty())) {
         if (!timer_.isActive()) timer_.start();
     } else {
         timer_.stop();
@@ -119,6 +138,16 @@ void ElectronicSign::UpdateTimer() {
 }
 
 void ElectronicSign::Advance() {
+    if (pausing_) {
+        // The pause is over. Unless the owner answers, the last message
+        // starts again.
+        pausing_ = false;
+        timer_.setInterval(ScrollInterval(rate_));
+        Restart();
+        emit finished(this);
+        update();
+        return;
+    }
     ++advanced_;
     if (Position() >= static_cast<int>(columns_.size())) {
         // Start over first, so that a new message set by the owner wins.

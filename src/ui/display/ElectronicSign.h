@@ -12,7 +12,13 @@ namespace gm::ui {
 // The lighted scrolling sign: a panel of lamps in a dot matrix across which
 // the message moves from right to left. Each time the whole message has
 // passed, `finished` is emitted and the same message starts again unless the
-// owner sets another one. Scrolling runs on a timer; nothing blocks.
+// owner sets another one or asks for a pause. Scrolling runs on a timer;
+// nothing blocks.
+//
+// The owner talks to it the way the marquees do: Mode 3, Rate, Text for a new
+// message at a new speed; Mode 0, Rate on its own for a pause, during which
+// the lamps are dark for a time that grows with the rate and at whose end
+// `finished` is emitted again.
 class ElectronicSign : public QWidget {
     Q_OBJECT
 public:
@@ -41,17 +47,27 @@ public:
     void Grid(bool on);
     bool Grid() const { return grid_; }
 
-    // The scrolling speed: 1 is the fastest, larger numbers are slower.
+    // The speed of the message (0 the fastest, larger numbers slower); with
+    // Mode 0 it is a pause request instead: the lamps go dark for a pause of
+    // that rate, and the message is not shown again.
     void Rate(int rate);
     int Rate() const { return rate_; }
     // 3 when a new message comes with the rate, 0 when only the rate changes.
     void Mode(int mode) { mode_ = mode; }
     int Mode() const { return mode_; }
 
-    bool Scrolling() const { return timer_.isActive(); }
+    // Milliseconds per lamp column of a message shown at `rate`, and the
+    // length of a pause requested with `rate`.
+    static int ScrollInterval(int rate);
+    static int PauseLength(int rate);
 
-    // Moves the message one lamp column to the left (the timer's step).
+    bool Scrolling() const { return timer_.isActive(); }
+    bool Pausing() const { return pausing_; }
+
+    // The timer's step: moves the message one lamp column to the left, or
+    // ends a pause. StepInterval() is the time the timer waits for the next.
     void Advance();
+    int StepInterval() const { return timer_.interval(); }
 
     // The lamps as they are lit now: rows top to bottom, columns left to right.
     int LampRows() const;
@@ -71,6 +87,7 @@ protected:
 private:
     int Pitch() const;
     void Restart();
+    void Pause();
     void UpdateTimer();
 
     QString text_;
@@ -84,6 +101,7 @@ private:
     bool active_ = true;
     bool grid_ = true;
     bool stopped_ = false;
+    bool pausing_ = false;  // dark between two messages
     int rate_ = 1;
     int mode_ = 0;
     QTimer timer_;

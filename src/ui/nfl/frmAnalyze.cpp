@@ -136,10 +136,11 @@ frmAnalyze::frmAnalyze(UiContext& ctx, QWidget* parent)
 
     // The sign and its week.
     auto* signRow = new QHBoxLayout;
-    auto* mweekCaption = new QLabel("Marquee &Week", this);
-    mweekCaption->setBuddy(MSpin_);
+    lblMWeekCaption_ = new QLabel("Marquee &Week", this);
+    lblMWeekCaption_->setObjectName("lblMWeekCaption");
+    lblMWeekCaption_->setBuddy(MSpin_);
     signRow->addWidget(picDisplay_, 1);
-    signRow->addWidget(mweekCaption);
+    signRow->addWidget(lblMWeekCaption_);
     signRow->addWidget(lblMWeek_);
     signRow->addWidget(MSpin_);
 
@@ -252,7 +253,8 @@ void frmAnalyze::ToggleExpand() {
 
 void frmAnalyze::ToggleMarquee() {
     const bool show = !picDisplay_->isVisibleTo(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{picDisplay_, cmdGrid_, lblMWeek_, MSpin_}) w->setVisible(show);
+    for (QWidget* w : std::initializer_list<QWidget*>{picDisplay_, cmdGrid_, lblMWeekCaption_, lblMWeek_, MSpin_})
+        w->setVisible(show);
     cmdMarquee_->setText(show ? "Hide &Marquee" : "Show &Marquee");
 }
 

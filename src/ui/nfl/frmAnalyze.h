@@ -49,6 +49,7 @@ private:
     QWidget* picDisplay_;
     QLabel* lblStWeek_;
     QLabel* lblEndWeek_;
+    QLabel* lblMWeekCaption_ = nullptr;  // "Marquee Week": hides with the sign
     QLabel* lblMWeek_;
     SpinButton* MSpin_;
     std::array<QLineEdit*, 2> txtChange_{};

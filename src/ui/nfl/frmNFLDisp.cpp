@@ -119,7 +119,7 @@ void frmNFLDisp::ToggleSpread() {
 void frmNFLDisp::paintEvent(QPaintEvent* event) {
     if (!painted_) return QDialog::paintEvent(event);
     QPainter p(this);
-    PaintBlendTwips(p, size(), QColor(0, 0, 75), QColor(0, 160, 200), -1);
+    PaintBlendTwips(p, size(), QColor(0, 200, 0), QColor(0, 0, 75), 2);  // green fanning into navy
 }
 
 }  // namespace gm::ui

@@ -145,19 +145,28 @@ TEST(NflMarquee, GamesNotPlayedAndGamesWithoutASpread) {
     EXPECT_EQ(marquee.Spread(), "0");
 }
 
-// A week without games says so at every turn of the cycle, with the labels
-// cleared.
-TEST(NflMarquee, EmptyWeekRepeatsItsMessage) {
+// A week without games says so once; at every later turn of the cycle the
+// sign shows the blank pause instead, with the labels left empty. Spinning
+// to another empty week says it again.
+TEST(NflMarquee, EmptyWeekSaysSoOnceThenPauses) {
     TempDir dir;
     AppState state = NflFixtureState(dir.path(), 10);
     NflMarquee marquee(state);
-    const auto steps = Notify(marquee, 6);
-    for (int i : {0, 2, 4}) {
-        EXPECT_EQ(steps[static_cast<std::size_t>(i)].Message, std::string(kNoGamesMessage)) << i;
-        EXPECT_FALSE(steps[static_cast<std::size_t>(i) + 1].Message) << i;
+    const auto steps = Notify(marquee, 8);
+    const std::optional<std::string> expected[] = {std::string(kNoGamesMessage), std::nullopt, "  ", std::nullopt,
+                                                   "  ", std::nullopt, "  ", std::nullopt};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_EQ(steps[i].Message, expected[i]) << i;
+        EXPECT_EQ(steps[i].Rate, i % 2 ? 28 : 18) << i;
     }
     EXPECT_EQ(marquee.Favorite(), "");
     EXPECT_EQ(marquee.Spread(), "");
+
+    ASSERT_TRUE(marquee.Spin(+1));  // week 11: also empty in the fixture
+    ASSERT_TRUE(marquee.Spin(-1));
+    EXPECT_EQ(marquee.Finished().Message, std::string(kNoGamesMessage));
+    EXPECT_EQ(marquee.Finished().Message, std::nullopt);
+    EXPECT_EQ(marquee.Finished().Message, "  ");
 }
 
 TEST(NflMarquee, WeekSpinStartsTheNewWeekAtItsFirstGame) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
@@ -46,9 +47,11 @@ TEST(frmPTape, SignCycleLabelsAndWeekSpin) {
     EXPECT_EQ(sign->Text(), "Al Adams  Won 3  Lost 0  Tied 0  CPts 6.0  Tb 7 ");
     EXPECT_EQ(sign->Mode(), 3);
     EXPECT_EQ(Label(window, "lblRank"), "1");
-    emit sign->finished(sign);  // the pause: only the rate changes
+    emit sign->finished(sign);  // the pause: a rate on its own, and the lamps go dark
     EXPECT_EQ(sign->Mode(), 0);
-    EXPECT_EQ(sign->Rate(), 20);  // 30, as far as the sign goes
+    EXPECT_EQ(sign->Rate(), 30);
+    EXPECT_TRUE(sign->Pausing());
+    EXPECT_EQ(sign->StepInterval(), ElectronicSign::PauseLength(30));
     emit sign->finished(sign);
     EXPECT_EQ(sign->Text(), "Cathy  Won 2  Lost 1  Tied 0  CPts 5.0  Tb 0 ");
     EXPECT_EQ(Label(window, "lblRank"), "2");
@@ -67,6 +70,79 @@ TEST(frmPTape, SignCycleLabelsAndWeekSpin) {
     grid->click();
     EXPECT_FALSE(sign->Grid());
     EXPECT_EQ(grid->text(), "Show &Grid");
+}
+
+// A pool of twelve members with the longest names goes round, each line
+// followed by its dark pause, in well under a minute. The time is counted from
+// the steps the sign takes (each step waits StepInterval()), not from a clock.
+TEST(frmPTape, ATwelveMemberPoolGoesRoundInWellUnderAMinute) {
+    test::PoolFixture pool;
+    auto& week1 = pool.State.Games[0];
+    for (int slot = 0; slot < 15; ++slot) week1[static_cast<std::size_t>(slot)] = test::FixtureGame(2 * slot + 1, 2 * slot + 2, 20 + slot, 10);
+    pool.State.Members.clear();
+    for (int m = 0; m < 12; ++m) {
+        MemberRecord member = test::FixtureMember("Maximiliano Barre" + std::string(1, char('A' + m)));  // 18
+        for (int slot = 0; slot < 15; ++slot) test::Pick(member, 0, slot, 2 * slot + (slot < 10 ? 1 : 2), slot + 1);
+        member.Tiebreak[0] = static_cast<std::uint8_t>(10 + m);
+        pool.State.Members.push_back(member);
+    }
+    pool.State.MemberCount = 12;
+    pool.State.CurrentWeek = 1;
+    ScriptedPrompter prompts;
+    UiContext ctx{pool.State, prompts};
+    frmPTape window(ctx);
+    window.show();  // laid out: the sign has the width the user sees
+    ElectronicSign* sign = window.Sign();
+    ASSERT_GE(sign->LampColumns(), 60);
+    auto* rank = Child<QLabel>(window, "lblRank");
+
+    std::vector<QString> lines;
+    int pauses = 0;
+    bool round = false;
+    QObject::connect(sign, &ElectronicSign::finished, &window, [&] {
+        if (sign->Pausing()) {
+            ++pauses;
+            EXPECT_EQ(sign->StepInterval(), ElectronicSign::PauseLength(30));
+            return;
+        }
+        if (rank->text() == "1" && !lines.empty()) round = true;
+        else lines.push_back(sign->Text());
+    });
+    emit sign->finished(sign);  // the first member's line starts
+    ASSERT_EQ(lines.size(), 1u);
+    long long ms = 0;
+    for (long steps = 0; !round && steps < 100000; ++steps) {
+        if (sign->Pausing()) {
+            for (int r = 0; r < sign->LampRows(); ++r)
+                for (int c = 0; c < sign->LampColumns(); ++c) ASSERT_FALSE(sign->LampLit(r, c));
+        }
+        ms += sign->StepInterval();
+        sign->Advance();
+    }
+    ASSERT_TRUE(round);
+    EXPECT_EQ(lines.size(), 12u);
+    EXPECT_EQ(pauses, 12);
+    EXPECT_TRUE(lines.back().startsWith("Maximiliano Barre")) << lines.back().toStdString();
+    EXPECT_TRUE(lines.back().contains("Won 10  Lost 5  Tied 0  CPts 55.0")) << lines.back().toStdString();
+    RecordProperty("RoundMs", std::to_string(ms));
+    EXPECT_LT(ms, 50'000) << "one round of the pool takes " << ms << " ms";
+}
+
+// On a deep display the pool marquee is painted black fanning into red: along
+// the top edge the fans run from red on the left to black on the right.
+TEST(frmPTape, BlackToRedFansBehindTheMarquee) {
+    test::PoolFixture pool;
+    ScriptedPrompter prompts;
+    UiContext ctx{pool.State, prompts};
+    ctx.ScreenColorsOverride = 1LL << 24;
+    frmPTape window(ctx);
+    window.show();
+    const QImage picture = window.grab().toImage();
+    const QColor left = picture.pixelColor(picture.width() / 4, 2);
+    const QColor right = picture.pixelColor(picture.width() * 7 / 8, 2);
+    EXPECT_GT(left.red(), 150) << left.name().toStdString();
+    EXPECT_LT(right.red(), 60) << right.name().toStdString();
+    for (const QColor& c : {left, right}) EXPECT_EQ(c.green() + c.blue(), 0) << c.name().toStdString();
 }
 
 TEST(frmPTape, EmptyPoolShowsNothingAndDoesNotFail) {

@@ -108,6 +108,59 @@ TEST(ElectronicSign, AMessageSetBeforeLayoutStillEntersFromTheRight) {
     EXPECT_TRUE(sign.LampLit(4, 19));  // the middle column of "I" at the right edge
 }
 
+bool AnyLampLit(const ElectronicSign& sign) {
+    for (int r = 0; r < sign.LampRows(); ++r)
+        for (int c = 0; c < sign.LampColumns(); ++c)
+            if (sign.LampLit(r, c)) return true;
+    return false;
+}
+
+// A rate on its own (Mode 0) is a pause: the lamps go dark for one step of the
+// pause's length, the last message is not replayed, and the end of the pause is
+// reported like the end of a message. A rate with a new message (Mode 3) sets
+// the scrolling speed instead, whatever its size.
+TEST(ElectronicSign, APauseRequestDarkensTheSignForAPause) {
+    ElectronicSign sign;
+    sign.resize(90, 90);
+    int passes = 0;
+    QObject::connect(&sign, &ElectronicSign::finished, [&] { ++passes; });
+    ShowSignMessage(sign, 0, QString("Al  Won 3"));
+    EXPECT_EQ(sign.StepInterval(), ElectronicSign::ScrollInterval(0));
+    for (int i = 0; i < 12; ++i) sign.Advance();
+    ASSERT_TRUE(AnyLampLit(sign));
+
+    ShowSignMessage(sign, 30);
+    EXPECT_TRUE(sign.Pausing());
+    EXPECT_TRUE(sign.Scrolling());
+    EXPECT_EQ(sign.Rate(), 30);
+    EXPECT_FALSE(AnyLampLit(sign));
+    EXPECT_EQ(sign.StepInterval(), ElectronicSign::PauseLength(30));
+    EXPECT_GT(ElectronicSign::PauseLength(30), ElectronicSign::PauseLength(28));
+    EXPECT_LE(ElectronicSign::PauseLength(30), 1500);  // a pause, not a second showing
+    sign.Advance();
+    EXPECT_EQ(passes, 1);
+    EXPECT_FALSE(sign.Pausing());
+
+    // Nobody answered: the last message comes round again from the right.
+    EXPECT_EQ(sign.Text(), "Al  Won 3");
+    EXPECT_EQ(sign.StepInterval(), ElectronicSign::ScrollInterval(30));
+    EXPECT_FALSE(AnyLampLit(sign));
+    for (int i = 0; i < 12; ++i) sign.Advance();
+    EXPECT_TRUE(AnyLampLit(sign));
+
+    // A new message ends a pause at once; a large rate with it only slows it.
+    ShowSignMessage(sign, 28);
+    ShowSignMessage(sign, 40, QString("Next"));
+    EXPECT_FALSE(sign.Pausing());
+    EXPECT_EQ(sign.StepInterval(), ElectronicSign::ScrollInterval(40));
+    EXPECT_LT(ElectronicSign::ScrollInterval(0), ElectronicSign::ScrollInterval(18));
+
+    // A stopped sign stays stopped through a pause request.
+    sign.StopDisplay();
+    ShowSignMessage(sign, 30);
+    EXPECT_FALSE(sign.Scrolling());
+}
+
 TEST(ElectronicSign, TheTimerDrivesIt) {
     ElectronicSign sign;
     sign.resize(60, 36);
@@ -165,9 +218,11 @@ TEST(SignSetup, OtherSequences) {
     EXPECT_EQ(banner.Rate(), 3);
     EXPECT_EQ(banner.Text(), "Lumex Electronic Message");
 
+    EXPECT_FALSE(banner.Pausing());  // the rate set before the message does not hold it back
     ShowSignMessage(banner, 2);
     EXPECT_EQ(banner.Mode(), 0);
     EXPECT_EQ(banner.Rate(), 2);
+    EXPECT_TRUE(banner.Pausing());
     EXPECT_EQ(banner.Text(), "Lumex Electronic Message");
     ShowSignMessage(banner, 4, QString("Go Pack"));
     EXPECT_EQ(banner.Mode(), 3);

@@ -208,21 +208,27 @@ TEST(frmNFLDisp, SignCycleAndLabels) {
     EXPECT_EQ(sign->Rate(), 18);
     EXPECT_EQ(Child<QLabel>(window, "lblFav")->text(), "NY Giants");
     EXPECT_EQ(Child<QLabel>(window, "lblSpread")->text(), "7");
-    emit sign->finished(sign);
+    emit sign->finished(sign);  // the pause: dark, not the game again
     EXPECT_EQ(sign->Mode(), 0);
-    EXPECT_EQ(sign->Text(), "NY Giants 31 Washington 3");
+    EXPECT_EQ(sign->Rate(), 28);
+    EXPECT_TRUE(sign->Pausing());
+    EXPECT_FALSE(sign->LampLit(4, 0));
 
     Child<QPushButton>(window, "cmdShow")->click();
     EXPECT_TRUE(Child<QLabel>(window, "lblFav")->isVisibleTo(&window));
     EXPECT_EQ(Child<QPushButton>(window, "cmdShow")->text(), "&Hide Spread");
 
-    // An empty week says so at every turn.
+    // An empty week says so once, then shows the blank pause.
     for (int i = 0; i < 8; ++i) emit Child<SpinButton>(window, "SpinButton1")->SpinUp();
     EXPECT_EQ(f.state.CurrentWeek, 10);
+    emit sign->finished(sign);
+    EXPECT_EQ(sign->Text(), "NO GAMES SCHEDULED FOR THIS WEEK");
     for (int turn = 0; turn < 2; ++turn) {
         emit sign->finished(sign);
-        EXPECT_EQ(sign->Text(), "NO GAMES SCHEDULED FOR THIS WEEK");
+        EXPECT_TRUE(sign->Pausing());
         emit sign->finished(sign);
+        EXPECT_EQ(sign->Text(), "  ");
+        EXPECT_EQ(Child<QLabel>(window, "lblFav")->text(), "");
     }
 }
 
