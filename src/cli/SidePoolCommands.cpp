@@ -71,7 +71,7 @@ int SportsBoxCommand(const Args& args, Context& ctx) {
             << "  side (away " << box.AwayTeamText() << "): " << box.LeftDigits() << "\n";
     if (box.HasScore()) {
         const std::string owner = box.WinnerText();
-        if (box.WinnerBox() < 0) ctx.Out << "  winner: " << owner << "\n";
+        if (box.WinnerBox() < 0) ctx.Out << "  winner: none (" << box.DigitsNote() << ")\n";
         else ctx.Out << "  winner: box " << box.WinnerBox() << ", " << (owner.empty() ? "an empty box" : owner) << "\n";
     }
     return 0;

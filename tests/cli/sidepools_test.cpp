@@ -5,6 +5,7 @@
 #include "cli/CliRun.h"
 #include "core/output/TextOutput.h"
 #include "core/pool/fixtures/PoolFixture.h"
+#include "support/PdfText.h"
 #include "core/sidepools/BoxSettings.h"
 #include "core/sidepools/DigitalPool.h"
 #include "core/sidepools/SideFiles.h"
@@ -62,6 +63,39 @@ TEST(SidePoolCli, SportsBoxPrintsToPdfOnly) {
         std::filesystem::remove(pdf);
     }
     EXPECT_EQ(Cli(f, {"report", "sportsbox", "--digits", "--to", "pdf"}).Code, 2);
+}
+
+// The 1997 season as gridmoot-cli imports it: week 1 is Chicago 24 at Green
+// Bay 38 on Monday night, week 21 holds only the Super Bowl, in slot 14.
+TEST(SidePoolCli, SportsBoxOnAnImportedSeason) {
+    const auto shared = test::SharedData();
+    if (shared.empty()) GTEST_SKIP() << "no public NFL data on this machine";
+    SideFixture f;
+    const CliRun imported =
+        Cli(f, {"import-season", (shared / "nfl-scores-1995-1997.csv").string(), "--season", "1997"});
+    ASSERT_EQ(imported.Code, 0) << imported.Err;
+    ASSERT_TRUE(IniFile(f.Dir / "Vask97.ini").Write("Digits", "Top1", "8123456789"));
+    SeasonBoxes boxes{};
+    boxes[0][40] = {FitName("First Place"), 1};
+    boxes[0][48] = {FitName("Last Place"), 2};
+    WriteFile(f.Dir / "SportBox.Dat", EncodeBoxes(boxes));
+
+    const auto pdf = f.Dir / "box.pdf";
+    CliRun r = Cli(f, {"report", "sportsbox", "--week", "1", "--to", "pdf", "--out", pdf.string()});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    std::string text = test::PdfText(pdf);
+    if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
+    EXPECT_NE(text.find("Chicago : 24"), std::string::npos) << text;
+    // Box 48 is named the winner; box 40 stands only among the owners.
+    EXPECT_EQ(test::Occurrences(text, "Last Place"), 2) << text;
+    EXPECT_EQ(test::Occurrences(text, "First Place"), 1) << text;
+    EXPECT_NE(text.find("Digits repeat"), std::string::npos) << text;
+
+    r = Cli(f, {"report", "sportsbox", "--sheet", "--week", "21", "--to", "pdf", "--out", pdf.string()});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    text = test::PdfText(pdf);
+    EXPECT_NE(text.find("Home Team: Green Bay"), std::string::npos) << text;
+    EXPECT_NE(text.find("Away Team: Denver"), std::string::npos) << text;
 }
 
 TEST(SidePoolCli, DrawSavesTheWeeksDigitsOnly) {

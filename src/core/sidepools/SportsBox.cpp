@@ -255,7 +255,7 @@ void SportsBox::Reset() {
 bool SportsBox::DigitsRepeat() const { return !DigitsComplete(TopDigits()) || !DigitsComplete(LeftDigits()); }
 
 int SportsBox::WinnerBox() const {
-    if (!HasScore() || DigitsRepeat()) return -1;
+    if (!HasScore()) return -1;
     const auto row = LeftDigits().rfind(static_cast<char>('0' + Game().AwayScore % 10));
     const auto column = TopDigits().rfind(static_cast<char>('0' + Game().HomeScore % 10));
     if (row == std::string::npos || column == std::string::npos) return -1;
@@ -263,10 +263,18 @@ int SportsBox::WinnerBox() const {
 }
 
 std::string SportsBox::WinnerText() const {
-    if (!HasScore()) return "";
-    if (DigitsRepeat()) return std::string(sbtext::DigitsRepeat);
     const int box = WinnerBox();
     return box < 0 ? "" : OwnerText(box);
+}
+
+std::string SportsBox::DigitsNote() const {
+    if (HasScore()) {
+        const char away = static_cast<char>('0' + Game().AwayScore % 10);
+        const char home = static_cast<char>('0' + Game().HomeScore % 10);
+        if (LeftDigits().find(away) == std::string::npos) return std::string(sbtext::NoRowShows) + away;
+        if (TopDigits().find(home) == std::string::npos) return std::string(sbtext::NoColumnShows) + home;
+    }
+    return DigitsRepeat() ? std::string(sbtext::DigitsRepeat) : "";
 }
 
 Status SportsBox::Save() {
@@ -330,6 +338,11 @@ void SportsBox::PrintCopy(PageSurface& s) const {
     sideText(5, withScore(AwayTeamText(), AwayScoreText()), false);
     sideText(7, "BOX WINNER", true);
     sideText(8, WinnerText(), false);
+    if (const std::string note = DigitsNote(); !note.empty()) {
+        s.Font.Size = 8;
+        sideText(9, note, false);
+        s.Font.Size = 12;
+    }
 
     // Who owns which box, five to a line.
     s.CurrentX = 0;

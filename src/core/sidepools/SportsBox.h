@@ -42,11 +42,15 @@ inline constexpr std::string_view CancelText =
 inline constexpr std::string_view NoNumberTitle = "No Player Number Left";
 inline constexpr std::string_view SaveFailedTitle = "Sports Box Not Saved";
 inline constexpr std::string_view LoadTitle = "The Sports Box";
-// Shown in place of the winner while the week's digits repeat.
-inline constexpr std::string_view DigitsRepeat = "None: digits repeat";
+// Shown beside the winner: repeated digits still name a box, but the user
+// should know why, and that a digit left out can win nothing.
+inline constexpr std::string_view DigitsRepeat = "Digits repeat: the last place counts.";
+inline constexpr std::string_view NoRowShows = "No box wins: no row shows ";
+inline constexpr std::string_view NoColumnShows = "No box wins: no column shows ";
 inline constexpr std::string_view DigitsRepeatHint =
-    "A digit appears twice along the top or down the side, so some row or column has no digit and no box "
-    "can be named the winner. Double click a digit to change it, or randomize the NFL digits.";
+    "A digit appears twice along the top or down the side. The score's digit counts at the last place "
+    "showing it, and a digit shown nowhere wins no box. Double click a digit to change it, or randomize "
+    "the NFL digits.";
 }  // namespace sbtext
 
 // The Sports Box: a 10 x 10 squares pool on one game a week. It keeps the
@@ -124,13 +128,16 @@ public:
     void Reset();
 
     // The winning box of the week (-1 while none): row of the away score's
-    // last digit, column of the home score's. No box wins while the week's
-    // digits repeat.
+    // last digit, column of the home score's. A digit shown twice counts at
+    // its last place; a digit shown nowhere wins no box.
     int WinnerBox() const;
     bool DigitsRepeat() const;
-    // The winner's trimmed name, blank without a score, sbtext::DigitsRepeat
-    // when the digits repeat.
+    // The winner's trimmed name; blank without a score, for an empty box and
+    // when no box wins.
     std::string WinnerText() const;
+    // A note to show beside the winner: why no box wins though the game has a
+    // score, else that the digits repeat; blank when the digits are in order.
+    std::string DigitsNote() const;
 
     bool Changed() const { return boxesChanged_ || playersChanged_; }
     bool PlayersChanged() const { return playersChanged_; }

@@ -23,8 +23,15 @@ bool SportsBoxSheet::SpinWeek(int step) {
 }
 
 int SportsBoxSheet::GameSlot() const {
-    if (const auto chosen = ReadBoxGameSlot(state_.Settings, week_)) return *chosen;
-    return week_ <= 17 ? kMondaySlot : 0;
+    const WeekGames& games = state_.Games[week_ - 1];
+    // Saving the Sports Box writes a game for every week, so a chosen slot
+    // may be one the week never filled.
+    const auto chosen = ReadBoxGameSlot(state_.Settings, week_);
+    if (chosen && games[*chosen].HasGame()) return *chosen;
+    if (games[kMondaySlot].HasGame()) return kMondaySlot;
+    for (int slot = 0; slot < kSlots; ++slot)
+        if (games[slot].HasGame()) return slot;
+    return chosen.value_or(kMondaySlot);  // no game at all: the teams stay blank
 }
 
 // Team 0 (no game in the slot) has a blank name.

@@ -25,8 +25,9 @@ public:
     bool PrintDigits = false;
 
     // The game of the sheet: the one chosen for the week in the Sports Box when
-    // there is one, else the Monday night game (slot 14) for weeks 1 to 17 and
-    // the first game (slot 0) of the play-off weeks 18 to 21.
+    // that slot holds a game, else the Monday night game (slot 14) when there
+    // is one, else the week's first filled slot. Play-off weeks hold their
+    // games in any slot (an imported Super Bowl sits in slot 14 alone).
     int GameSlot() const;
     std::string HomeCity() const;
     std::string AwayCity() const;

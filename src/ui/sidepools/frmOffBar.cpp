@@ -84,7 +84,8 @@ frmOffBar::frmOffBar(UiContext& ctx, QWidget* parent, std::optional<std::uint64_
       lblAwayTeam_(NamedLabel("lblAwayTeam", this)),
       lblHomeSc_(NamedLabel("lblHomeSc", this)),
       lblAwaySc_(NamedLabel("lblAwaySc", this)),
-      lblWinner_(NamedLabel("lblWinner", this)) {
+      lblWinner_(NamedLabel("lblWinner", this)),
+      lblDigitsNote_(NamedLabel("lblDigitsNote", this)) {
     setObjectName("frmOffBar");
     setWindowTitle(Q(sbtext::Caption));
     setModal(true);
@@ -213,6 +214,10 @@ frmOffBar::frmOffBar(UiContext& ctx, QWidget* parent, std::optional<std::uint64_
     game->addWidget(lblAwaySc_, 3, 2);
     game->addWidget(new QLabel("Winner", this), 4, 0);
     game->addWidget(lblWinner_, 4, 1, 1, 2);
+    // Beside the winner, never in its place: repeated or missing digits.
+    lblDigitsNote_->setWordWrap(true);
+    lblDigitsNote_->setToolTip(Q(sbtext::DigitsRepeatHint));
+    game->addWidget(lblDigitsNote_, 5, 0, 1, 3);
 
     auto* schemes = new QGroupBox("Randomize", this);
     auto* schemeLayout = new QVBoxLayout(schemes);
@@ -309,9 +314,9 @@ void frmOffBar::RefreshBoxes() {
         box->setPalette(p);
     }
     lblWinner_->setText(Q(model_->WinnerText()));
-    lblWinner_->setToolTip(model_->HasScore() && model_->DigitsRepeat()
-                               ? Q(sbtext::DigitsRepeatHint)
-                               : QString("The Winner of the Office Sports Box Game."));
+    const std::string note = model_->DigitsNote();
+    lblDigitsNote_->setText(Q(note));
+    lblDigitsNote_->setVisible(!note.empty());
 }
 
 void frmOffBar::DropOnBox(int box, int entry) {

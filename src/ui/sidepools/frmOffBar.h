@@ -63,6 +63,7 @@ private:
     QLabel* lblHomeSc_;
     QLabel* lblAwaySc_;
     QLabel* lblWinner_;
+    QLabel* lblDigitsNote_;
 };
 
 }  // namespace gm::ui

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/data/PoolFile.h"
+#include "core/data/SeasonCsv.h"
 #include "core/data/Settings.h"
 #include "core/output/RecordingSurface.h"
 #include "core/pool/fixtures/PoolFixture.h"
@@ -36,22 +37,32 @@ std::map<int, int> BoxesPerOwner(const SportsBox& box) {
     return owners;
 }
 
-// Week 1 game 15 of the fixture is Dal 27 - Den 20 (home 27, away 20).
+// Week 1 game 15 of the fixture is Dal 27 - Den 20 (home 27, away 20); each
+// case puts its own score there. Box b is owned by "Owner b".
 TEST(SportsBoxWinner, ScoreDigitsChooseTheBox) {
+    const std::string repeat(sbtext::DigitsRepeat);
     struct Case {
         const char* name;
         int home, away;
         std::string top, left;
         int box;
-        std::string text;
+        std::string text, note;
     } cases[] = {
-        {"away 17 home 24, digits in order", 24, 17, "0123456789", "0123456789", 74, "Owner 74"},
-        {"digits shuffled", 24, 17, "9876543210", "1234567890", 65, "Owner 65"},
-        {"a shutout still has a score", 7, 0, "0123456789", "0123456789", 7, "Owner 7"},
-        {"not played (0-0): no winner", 0, 0, "0123456789", "0123456789", -1, ""},
-        {"top digits repeat: no winner", 24, 17, "0123456788", "0123456789", -1, std::string(sbtext::DigitsRepeat)},
-        {"left digits repeat even off the score", 24, 17, "0123456789", "1123456789", -1,
-         std::string(sbtext::DigitsRepeat)},
+        {"away 17 home 24, digits in order", 24, 17, "0123456789", "0123456789", 74, "Owner 74", ""},
+        {"digits shuffled", 24, 17, "9876543210", "1234567890", 65, "Owner 65", ""},
+        {"a shutout still has a score", 7, 0, "0123456789", "0123456789", 7, "Owner 7", ""},
+        {"not played (0-0): no winner", 0, 0, "0123456789", "0123456789", -1, "", ""},
+        // A repeated digit counts at its last place: 8 stands at top 0 and 8.
+        {"top repeats the home digit", 38, 24, "8123456789", "0123456789", 48, "Owner 48", repeat},
+        {"side repeats the away digit", 38, 24, "0123456789", "4123456744", 98, "Owner 98", repeat},
+        {"both repeat", 38, 24, "8123456789", "4123456789", 48, "Owner 48", repeat},
+        {"repeats off the score", 24, 17, "0123456788", "1123456789", 74, "Owner 74", repeat},
+        {"not played, digits repeat", 0, 0, "8123456789", "0123456789", -1, "", repeat},
+        // A digit shown nowhere wins no box.
+        {"no column shows the home digit", 30, 24, "8123456789", "0123456789", -1, "",
+         std::string(sbtext::NoColumnShows) + "0"},
+        {"no row shows the away digit", 38, 20, "0123456789", "1123456789", -1, "",
+         std::string(sbtext::NoRowShows) + "0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -63,7 +74,37 @@ TEST(SportsBoxWinner, ScoreDigitsChooseTheBox) {
         SportsBox box(f.state, 1);
         EXPECT_EQ(box.WinnerBox(), c.box);
         EXPECT_EQ(box.WinnerText(), c.text);
+        EXPECT_EQ(box.DigitsNote(), c.note);
     }
+}
+
+// The 1997 season opened on Monday night: Chicago 24 at Green Bay 38.
+TEST(SportsBoxWinner, RepeatedTopDigitOnTheRealSeasonNamesTheLastPlace) {
+    const auto folder = test::SharedData();
+    if (folder.empty()) GTEST_SKIP() << "no public NFL data on this machine";
+    BoxFixture f(0, "[Digits]\r\nTop1=8123456789\r\n");
+    const SeasonImport season = ImportSeasonCsv(ReadFile(folder / "nfl-scores-1995-1997.csv"), 1997);
+    ASSERT_TRUE(season.Problems.empty());
+    f.state.Games = season.Games;
+    SeasonBoxes boxes{};
+    boxes[0][40] = {FitName("First Place"), 1};
+    boxes[0][48] = {FitName("Last Place"), 2};
+    WriteFile(f.pool.Dir / "SportBox.Dat", EncodeBoxes(boxes));
+    SportsBox box(f.state, 1);
+    ASSERT_EQ(box.AwayTeamText() + " " + box.AwayScoreText() + " at " + box.HomeTeamText() + " " + box.HomeScoreText(),
+              "Chicago 24 at Green Bay 38");
+    EXPECT_EQ(box.WinnerBox(), 48);
+    EXPECT_EQ(box.WinnerText(), "Last Place");
+
+    RecordingSurface surface;
+    ASSERT_TRUE(box.Print(surface, 1));
+    std::vector<std::string> texts;
+    for (const auto& op : surface.Texts()) texts.push_back(op.text);
+    const auto after = std::find(texts.begin(), texts.end(), "BOX WINNER");
+    ASSERT_NE(after, texts.end());
+    ASSERT_GE(texts.end() - after, 3);
+    EXPECT_EQ(after[1], "Last Place");
+    EXPECT_EQ(after[2], sbtext::DigitsRepeat);
 }
 
 TEST(SportsBoxWinner, GameWithoutTeamsShowsNothing) {
@@ -297,7 +338,9 @@ TEST(SportsBoxPrint, GridOwnersAndWinnerOnEachCopy) {
 namespace gm {
 namespace {
 
-TEST(SportsBoxSheet, UsesTheWeeksChosenGameElseMondayOrFirstPlayoffGame) {
+// The fixture fills weeks 1 to 3 (week 1: slots 0, 1 and 14); the play-off
+// weeks are filled here: an imported Super Bowl stands alone in slot 14.
+TEST(SportsBoxSheet, UsesTheWeeksChosenGameElseMondayElseTheFirstGame) {
     struct Case {
         const char* settings;
         int week;
@@ -307,15 +350,27 @@ TEST(SportsBoxSheet, UsesTheWeeksChosenGameElseMondayOrFirstPlayoffGame) {
         {"[GameNumber]\r\nWeek1=1\r\n", 1, 0},
         {"[GameNumber]\r\nWeek 1=2\r\n", 1, 1},
         {"[GameNumber]\r\nWeek1=77\r\n", 1, 14},
-        {"", 17, 14},
-        {"", 18, 0},
+        {"[GameNumber]\r\nWeek1=5\r\n", 1, 14},  // chosen slot holds no game
+        {"", 18, 14},                                // imported wild cards: the last one
+        {"", 19, 0},                                 // play-offs from slot 0, Monday empty
+        {"[GameNumber]\r\nWeek19=15\r\n", 19, 0},  // as saved by the Sports Box's OK
+        {"[GameNumber]\r\nWeek19=3\r\n", 19, 2},
+        {"", 20, 2},                                 // first filled slot
+        {"", 21, 14},
+        {"[GameNumber]\r\nWeek21=1\r\n", 21, 14},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.settings) + " week " + std::to_string(c.week));
         BoxFixture f(0, c.settings);
+        auto& games = f.state.Games;
+        for (int slot : {0, 1, 2, 14}) games[17][slot] = test::FixtureGame(slot + 1, slot + 5, 0, 0);
+        for (int slot : {0, 1, 2, 3}) games[18][slot] = test::FixtureGame(slot + 1, slot + 5, 0, 0);
+        games[19][2] = test::FixtureGame(3, 7, 0, 0);
+        games[20][14] = test::FixtureGame(11, 9, 0, 0);
         f.state.CurrentWeek = c.week;
         SportsBoxSheet sheet(f.state);
         EXPECT_EQ(sheet.GameSlot(), c.slot);
+        EXPECT_FALSE(sheet.HomeCity().empty());
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/data/SeasonCsv.h"
 #include "core/data/Settings.h"
 #include "core/pool/fixtures/PoolFixture.h"
 #include "core/sidepools/SideFiles.h"
@@ -218,6 +219,46 @@ TEST(frmOffBar, PrintsTheBoxOnThePrinter) {
     EXPECT_NE(text.find("Dallas : 27"), std::string::npos) << text;
     EXPECT_NE(text.find("Boxer 1"), std::string::npos) << text;
     EXPECT_NE(text.find("Box Ownership"), std::string::npos) << text;
+}
+
+// Week 1 of 1997, Chicago 24 at Green Bay 38, with 8 at top 0 and 8: the
+// last place counts, so box 48 wins and the note about the digits stands beside it.
+TEST(frmOffBar, RepeatedDigitStillNamesTheWinnerInWindowAndPrintout) {
+    const auto shared = test::SharedData();
+    if (shared.empty()) GTEST_SKIP() << "no public NFL data on this machine";
+    BoxWindows f;
+    const SeasonImport season = ImportSeasonCsv(ReadFile(shared / "nfl-scores-1995-1997.csv"), 1997);
+    ASSERT_TRUE(season.Problems.empty());
+    f.pool.State.Games = season.Games;
+    frmOffBar window(f.ctx, nullptr, 7);
+    window.show();
+    EXPECT_EQ(Child<QLabel>(window, "lblAwayTeam")->text(), "Chicago");
+    EXPECT_EQ(Child<QLabel>(window, "lblHomeSc")->text(), "38");
+    DragEntry(window, 1, Child(window, "lblBox40"));
+    DragEntry(window, 2, Child(window, "lblBox48"));
+    EXPECT_EQ(Child<QLabel>(window, "lblWinner")->text(), "Boxer 2");
+    EXPECT_FALSE(Child<QLabel>(window, "lblDigitsNote")->isVisible());
+
+    Type("8");
+    QTest::mouseDClick(Child(window, "lblTop0"), Qt::LeftButton);
+    ASSERT_EQ(window.Model().TopDigits(), "8123456789");
+    EXPECT_EQ(Child<QLabel>(window, "lblWinner")->text(), "Boxer 2");
+    auto* note = Child<QLabel>(window, "lblDigitsNote");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), QString::fromUtf8(sbtext::DigitsRepeat.data(), sbtext::DigitsRepeat.size()));
+
+    OnModal([](QDialog& copies) {
+        Child<QScrollBar>(copies, "hsbCopies")->setValue(1);
+        Child<QPushButton>(copies, "cmdOK")->click();
+    });
+    Child<QPushButton>(window, "cmdPrint")->click();
+    const std::string text = PdfText(f.pool.Dir / "out.pdf");
+    if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
+    EXPECT_NE(text.find("Green Bay : 38"), std::string::npos) << text;
+    // Once as the winner, once among the owners; the other owner only there.
+    EXPECT_EQ(test::Occurrences(text, "Boxer 2"), 2) << text;
+    EXPECT_EQ(test::Occurrences(text, "Boxer 1"), 1) << text;
+    EXPECT_NE(text.find("Digits repeat"), std::string::npos) << text;
 }
 
 TEST(frmSBPrint, PrintsTheSheetForTheWeekChosen) {
