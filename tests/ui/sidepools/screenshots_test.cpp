@@ -26,6 +26,9 @@ TEST(Screenshots, SidePoolWindows) {
                                                                  {FitName("Cy Young"), 1234}}));
     test::WriteFile(pool.Dir / "Digital.dat", EncodeDigitPlayers({{FitName("Zed"), 8, 0}, {FitName("Amy"), 13, 0}}));
     pool.State.CurrentWeek = 1;
+    // Week 1 is Dallas 27 - Denver 20; a 7 shown twice along the top puts the
+    // digits note beside the winner.
+    test::WriteFile(pool.Dir / "Vask97.ini", "[Digits]\r\nTop1=7123456789\r\n");
     ScriptedPrompter prompts;
     UiContext ctx{pool.State, prompts};
 
