@@ -85,6 +85,7 @@ constexpr const char* kGeneralUsage =
     "\n"
     "  --data DIR   the data folder (default: the program's folder when it holds\n"
     "               Vask97.ini or Pool97.dat, else ~/.local/share/gridmoot)\n"
+    "  --version    print the program's name and version, and exit\n"
     "\n"
     "Commands:\n";
 
@@ -121,6 +122,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         } else {
             rest.push_back(args[i]);
         }
+    }
+    if (!rest.empty() && rest[0] == "--version") {
+        out << "gridmoot-cli (Gridmoot) " << GRIDMOOT_VERSION << "\n";
+        return 0;
     }
     if (rest.empty() || rest[0] == "--help" || rest[0] == "-h" || rest[0] == "help") {
         PrintGeneralUsage(registry, rest.empty() ? err : out);

@@ -1,16 +1,12 @@
 #include <QApplication>
 #include <cstdio>
-#include <cstring>
 
 #include "ui/app/AllWindows.h"
 #include "ui/shell/Program.h"
 
 int main(int argc, char** argv) {
-    // Answered before the window system starts, so it works without a display.
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(gm::ui::kProgramUsage, stdout);
-        return 0;
-    }
+    // Answered before the window system starts, so they work without a display.
+    if (const auto answered = gm::ui::AnswerWithoutWindows(argc, argv, stdout)) return *answered;
     QApplication app(argc, argv);
     gm::ui::WindowRegistry windows;
     gm::ui::RegisterAllWindows(windows);

@@ -118,6 +118,29 @@ TEST(CliHelp, EveryCommandExplainsItself) {
     EXPECT_NE(general.Out.find("export-pool"), std::string::npos);
 }
 
+// The version the build declares: "project(Gridmoot VERSION x.y" in CMakeLists.txt.
+std::string ProjectVersion() {
+    const std::string cmake = ReadFile(std::filesystem::path(GRIDMOOT_SOURCE_DIR) / "CMakeLists.txt");
+    const std::string key = "project(Gridmoot VERSION ";
+    const auto at = cmake.find(key);
+    if (at == std::string::npos) return "?";
+    const auto from = at + key.size();
+    return cmake.substr(from, cmake.find_first_of(" )", from) - from);
+}
+
+// --version names the program and the project's version, wherever --data puts
+// the data folder, and the general help lists it.
+TEST(CliHelp, VersionNamesTheProgramAndItsVersion) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, {"--data", "/no/such/folder", "--version"}}) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.Code, 0);
+        EXPECT_EQ(r.Out, "gridmoot-cli (Gridmoot) " + ProjectVersion() + "\n");
+        EXPECT_TRUE(r.Err.empty()) << r.Err;
+    }
+    EXPECT_NE(Cli({"--help"}).Out.find("\n  --version "), std::string::npos);
+}
+
 TEST(CliPool, ExportListsExactlyTheEntries) {
     TempDir dir;
     // Two records made by hand at the documented offsets.

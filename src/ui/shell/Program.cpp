@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <memory>
+#include <string_view>
 
 #include "core/data/DataFolder.h"
 #include "core/data/FolderLock.h"
@@ -25,6 +26,23 @@ void Report(Prompter& prompts, const std::vector<Status>& problems) {
 }
 
 }  // namespace
+
+const char* ProgramVersionText() { return "gridmoot (Gridmoot) " GRIDMOOT_VERSION "\n"; }
+
+std::optional<int> AnswerWithoutWindows(int argc, const char* const* argv, std::FILE* out) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--version") {
+            std::fputs(ProgramVersionText(), out);
+            return 0;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kProgramUsage, out);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 int RunProgram(QApplication& app, const WindowRegistry& windows) {
     QApplication::setApplicationName("Gridmoot");

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
+#include <optional>
 
 class QApplication;
 
@@ -16,7 +18,18 @@ inline constexpr const char* kProgramUsage =
     "for the folder it lies in); without one, on the program's own folder when it\n"
     "holds Vask97.ini or Pool97.dat, else on ~/.local/share/gridmoot, prepared on\n"
     "the first start.\n"
+    "\n"
+    "  -h, --help   print this text and exit\n"
+    "  --version    print the program's name and version, and exit\n"
+    "\n"
     "gridmoot-cli imports, exports and writes reports without a window.\n";
+
+// The answer to "gridmoot --version": the program's name and the project's version.
+const char* ProgramVersionText();
+
+// Answers --help and --version before the window system starts (so they work
+// without a display): the exit code, or nothing when the program is to run.
+std::optional<int> AnswerWithoutWindows(int argc, const char* const* argv, std::FILE* out);
 
 // Runs the desktop program: prepares the data folder (the first argument, a
 // portable folder beside the program, or the user's own), loads the pool, the

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstdio>
 #include <QKeyEvent>
 #include <QStandardPaths>
 #include <QTimer>
@@ -23,6 +24,37 @@ QWidget* TopLevel(const char* name) {
 }
 
 // The whole start: a fresh folder, the splash, the main window, and closing it.
+// --version and --help are answered from the command line alone, before any
+// window system is asked for; anything else runs the program.
+TEST(Program, VersionAndHelpAreAnsweredWithoutWindows) {
+    const auto answer = [](std::vector<const char*> args) -> std::pair<std::optional<int>, std::string> {
+        args.insert(args.begin(), "gridmoot");
+        std::FILE* out = std::tmpfile();
+        const auto code = AnswerWithoutWindows(static_cast<int>(args.size()), args.data(), out);
+        std::string text(4096, '\0');
+        std::rewind(out);
+        text.resize(std::fread(text.data(), 1, text.size(), out));
+        std::fclose(out);
+        return {code, text};
+    };
+    const std::string cmake = gm::test::ReadFile(std::filesystem::path(GRIDMOOT_SOURCE_DIR) / "CMakeLists.txt");
+    const std::string key = "project(Gridmoot VERSION ";
+    const auto at = cmake.find(key) + key.size();
+    const std::string version = cmake.substr(at, cmake.find_first_of(" )", at) - at);
+
+    for (const auto& args : {std::vector<const char*>{"--version"}, {"/some/folder", "--version"}}) {
+        const auto [code, text] = answer(args);
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(text, "gridmoot (Gridmoot) " + version + "\n");
+    }
+    const auto [helpCode, help] = answer({"--help"});
+    EXPECT_EQ(helpCode, 0);
+    EXPECT_EQ(help.rfind("Usage: gridmoot [DATA_FOLDER]\n", 0), 0u);
+    EXPECT_NE(help.find("\n  --version "), std::string::npos);
+    EXPECT_EQ(answer({"/some/folder"}).first, std::nullopt);
+    EXPECT_EQ(answer({}).first, std::nullopt);
+}
+
 TEST(Program, StartsOnAFreshFolderAndWritesTheWeekAtClose) {
     gm::test::TempDir root;
     const auto folder = root / "pool";
