@@ -31,7 +31,9 @@ std::string HelpNoBrowserText(std::string_view file) {
 
 std::span<const TourStop> QuickTourStops() {
     static constexpr TourStop kTour[] = {
-        {"frmPlayer", "Welcome to Gridmoot. First add the members of your pool here; each member gets a player "
+        {"frmPlayer", "Welcome to Gridmoot. A pool starts with its season: type the games in Edits, NFL Schedule, "
+                      "or read a whole season with gridmoot-cli import-season (Help, Contents, The First Week). "
+                      "Then add the members of your pool, the Vadorurizizs, here; each member gets a player "
                       "number that stays with the name all season."},
         {"frmOptions", "Next set the pool options: straight up or against the spread, how members are ranked, "
                        "confidence points and the tiebreakers."},

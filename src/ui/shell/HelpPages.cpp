@@ -1,5 +1,7 @@
 #include "HelpPages.h"
 
+#include <QPointer>
+#include <QWidget>
 #include <QUrl>
 
 #include "core/shell/Help.h"
@@ -18,9 +20,22 @@ void Open(UiContext& ctx, QWidget* parent, const QString& page, const QString& a
         return;
     }
     QUrl url = QUrl::fromLocalFile(file);
-    if (!anchor.isEmpty()) url.setFragment(anchor);
-    if (!OpenInBrowser(ctx, url.toString()))
-        ctx.Prompts.Tell(parent, PromptIcon::Exclamation, Q(kHelpTitle), Q(HelpNoBrowserText(S(file))));
+    // The message names the page, so that it can be opened by hand; the
+    // window that asked may be gone by the time the opener gives up.
+    const QPointer<QWidget> asker(parent);
+    Prompter& prompts = ctx.Prompts;
+    auto tell = [asker, &prompts, file] {
+        prompts.Tell(asker, PromptIcon::Exclamation, Q(kHelpTitle), Q(HelpNoBrowserText(S(file))));
+    };
+    if (anchor.isEmpty()) {
+        OpenInBrowser(ctx, url.toString(), tell);
+        return;
+    }
+    // Some openers take a file address with a place in the page for a missing
+    // file: the page alone is better than none.
+    const QString whole = url.toString();
+    url.setFragment(anchor);
+    OpenInBrowser(ctx, url.toString(), [&ctx, whole, tell] { OpenInBrowser(ctx, whole, tell); });
 }
 
 }  // namespace

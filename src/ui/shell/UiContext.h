@@ -50,10 +50,15 @@ struct UiContext {
     // process are used (tests set them to see what would have been started).
     std::function<bool(const QString& url)> OpenUrl = nullptr;
     std::function<bool(const QString& program)> StartProgram = nullptr;
+    // Asks for the name of a file to write (a printout to PDF); "" when the
+    // user cancels. When empty, the desktop's save dialog asks.
+    std::function<QString(QWidget* parent, const QString& title, const QString& suggested)> ChooseSaveFile = nullptr;
 };
 
-// Opens a page or file in the desktop's browser or viewer.
-bool OpenInBrowser(UiContext& ctx, const QString& url);
+// Opens a page or file in the desktop's browser or viewer. `failed` runs when
+// no browser shows it: at once, or when the desktop's opener gives up later
+// (xdg-open ends with an error when it finds no browser).
+void OpenInBrowser(UiContext& ctx, const QString& url, std::function<void()> failed);
 // Starts another program detached from this one.
 bool StartDetachedProgram(UiContext& ctx, const QString& program);
 

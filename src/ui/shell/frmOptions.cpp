@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QPointer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -229,8 +230,13 @@ void frmOptions::ViewWebPages() {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kViewWebPagesTitle), Q(HomePageNotWrittenText(S(file))));
         return;
     }
-    if (!OpenInBrowser(ctx_, QUrl::fromLocalFile(file).toString()))
-        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kViewWebPagesTitle), Q(WebPagesNoBrowserText(S(file))));
+    // The message names the page, so that it can be opened by hand; it may
+    // come after this dialog has closed.
+    const QPointer<QWidget> asker(this);
+    Prompter& prompts = ctx_.Prompts;
+    OpenInBrowser(ctx_, QUrl::fromLocalFile(file).toString(), [asker, &prompts, file] {
+        prompts.Tell(asker, PromptIcon::Exclamation, Q(kViewWebPagesTitle), Q(WebPagesNoBrowserText(S(file))));
+    });
 }
 
 }  // namespace gm::ui
