@@ -14,6 +14,7 @@
 #include "core/output/PrintJob.h"
 #include "core/output/WebPage.h"
 #include "ui/display/ChartView.h"
+#include "ui/shell/PrinterChoice.h"
 #include "ui/shell/Prompt.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
@@ -38,20 +39,33 @@ inline void LayOutChartWindow(QDialog* window, ChartView* chart, QLayout* side,
 }
 
 // The chart prints itself on the printer of Printer Setup, one page,
-// landscape; a printer that cannot start is told.
+// landscape; a printer that cannot start is told. With PDF chosen in Printer
+// Setup, or no printer installed, it goes to a PDF file the user names.
 inline void PrintChart(UiContext& ctx, QWidget* window, ChartView& chart, const QString& docName) {
-    QPrinter fallback;
+    QPrinter fallback(QPrinter::HighResolution);
     QPrinter* printer = ctx.Printer ? ctx.Printer : &fallback;
+    QPrinter pdf(QPrinter::HighResolution);
+    QString pdfFile;
+    if (ReadPrinterChoice(ctx.State).Output == PrinterChoice::Kind::Pdf || NoPrinterInstalled(*printer)) {
+        pdfFile = AskForPdfFile(ctx, window, docName.toStdString());
+        if (pdfFile.isEmpty()) return;
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(pdfFile);
+        printer = &pdf;
+    }
     printer->setPageOrientation(QPageLayout::Landscape);
     printer->setDocName(docName);
     QPainter painter;
     if (!painter.begin(printer)) {
-        ctx.Prompts.Tell(window, PromptIcon::Exclamation, Q(kPrintErrorTitle), "The printer could not be started.");
+        ctx.Prompts.Tell(window, PromptIcon::Exclamation, Q(kPrintErrorTitle),
+                         pdfFile.isEmpty() ? QString("The printer could not be started.")
+                                           : "Cannot write \"" + pdfFile + "\".");
         return;
     }
     const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
     chart.PaintOn(painter, QRectF(0, 0, page.width(), page.height()));
-    painter.end();
+    const bool ended = painter.end();
+    if (!pdfFile.isEmpty() && ended) TellPdfWritten(ctx, window, pdfFile);
 }
 
 // The picture `name` goes beside the web pages; `confirmation` is shown only

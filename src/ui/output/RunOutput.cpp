@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <memory>
+#include <optional>
 
 #include "print/QtPageSurface.h"
 #include "ui/output/frmPNFLResults.h"
 #include "ui/shell/Hourglass.h"
+#include "ui/shell/PrinterChoice.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
 
@@ -42,24 +44,50 @@ void PutOnClipboard(const std::string& text) {
 
 namespace {
 
-Status PrintWith(UiContext& ctx, const std::string& jobName, const std::function<Status(PageSurface&)>& job) {
-    Hourglass wait;
-    // The printer chosen in Printer Setup, else the system's default one.
+// The last change of `file`, or none when there is no such file.
+std::optional<fs::file_time_type> Stamp(const QString& file) {
+    std::error_code ec;
+    const auto t = fs::last_write_time(file.toStdString(), ec);
+    if (ec) return std::nullopt;
+    return t;
+}
+
+// Prints on the printer chosen in Printer Setup (else the system's default),
+// or, when Printer Setup chose PDF or no printer is installed, into a PDF file
+// the user names; then says which file was written. Cancelling the file
+// dialog prints nothing and is no error.
+Status PrintWith(UiContext& ctx, QWidget* parent, const std::string& jobName,
+                 const std::function<Status(PageSurface&)>& job) {
     std::unique_ptr<QPrinter> fallback;
     QPrinter* printer = ctx.Printer;
     if (!printer) {
         fallback = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = fallback.get();
     }
-    const auto surface = MakePrinterSurface(*printer, jobName);
-    return job(*surface);
+    if (ReadPrinterChoice(ctx.State).Output == PrinterChoice::Kind::Printer && !NoPrinterInstalled(*printer)) {
+        Hourglass wait;
+        const auto surface = MakePrinterSurface(*printer, jobName);
+        return job(*surface);
+    }
+    const QString file = AskForPdfFile(ctx, parent, jobName);
+    if (file.isEmpty()) return Status::Ok();
+    const auto before = Stamp(file);
+    Status printed;
+    {
+        Hourglass wait;
+        const auto surface = MakePdfSurface(file.toStdString(), jobName);
+        printed = job(*surface);
+    }
+    // A job with nothing to print leaves no file (and an older one as it was).
+    if (const auto after = Stamp(file); printed && after && after != before) TellPdfWritten(ctx, parent, file);
+    return printed;
 }
 
 }  // namespace
 
 bool PrintOnPrinter(UiContext& ctx, QWidget* parent, const std::function<Status(PageSurface&)>& print,
                     const std::string& errorTitle, const std::string& jobName) {
-    const Status status = PrintWith(ctx, jobName, print);
+    const Status status = PrintWith(ctx, parent, jobName, print);
     if (status) return true;
     ShowOutputMessage(ctx, parent, PrintFailure(status, errorTitle));
     return false;
@@ -83,7 +111,7 @@ OutputMessage WindowSink::PutOnClipboard(const ClipboardOutput& clip) {
 }
 
 Status WindowSink::Print(const std::string& jobName, const std::function<Status(PageSurface&)>& job) {
-    return PrintWith(ctx_, jobName, job);
+    return PrintWith(ctx_, parent_, jobName, job);
 }
 
 void DispatchToWindow(UiContext& ctx, QWidget* parent, const Report& report) {

@@ -28,6 +28,7 @@
 #include "ui/shell/frmBgColor.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
+#include "ui/shell/PrinterChoice.h"
 #include "ui/shell/SchemePainter.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
@@ -109,6 +110,9 @@ frmMain::frmMain(UiContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ct
     setObjectName("frmMain");
     setWindowTitle("Gridmoot");
     ctx_.Printer = &printer_;
+    // The printer kept from an earlier Printer Setup, when it is still there.
+    ApplyPrinterChoice(ctx_.State, ReadPrinterChoice(ctx_.State), printer_);
+    UsePaperPrinter(printer_);
 
     backdrop_ = new MainBackdrop(ctx_, this);
     setCentralWidget(backdrop_);
@@ -301,13 +305,22 @@ void frmMain::ChooseSeason(int n) {
 }
 
 void frmMain::PrinterSetup() {
+    // The dialog opens on the kept choice: the printer, or "Print to File (PDF)" in its folder.
+    ApplyPrinterChoice(ctx_.State, ReadPrinterChoice(ctx_.State), printer_);
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle("Printer Setup");
     // This only chooses the printer: its button must not promise a printout.
     for (auto* buttons : dialog.findChildren<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("&OK");
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) KeepPrinterSetup();
+    UsePaperPrinter(printer_);
     ctx_.Printer = &printer_;
+}
+
+void frmMain::KeepPrinterSetup() {
+    if (const Status kept = WritePrinterChoice(ctx_.State, ChoiceFromPrinter(printer_)); !kept)
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, "Printer Setup",
+                          "The printer chosen could not be kept for the next start:\n" + Q(kept.message));
 }
 
 void frmMain::OpenBackgroundColors() {

@@ -55,6 +55,9 @@ public:
     void OpenForm(const std::string& formName, bool hourglass = true);
     void ChooseSeason(int n);
     void PrinterSetup();
+    // Keeps in the settings what Printer Setup left in the printer (a
+    // printer, or PDF files and their folder) for the next start.
+    void KeepPrinterSetup();
     void OpenBackgroundColors();
     void Backup();
     void BackupTo(const QString& folder);
