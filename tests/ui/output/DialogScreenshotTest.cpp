@@ -3,8 +3,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QPrinter>
+#include <QTimer>
 
+#include "core/nfl/NflResults.h"
 #include "core/pool/fixtures/PoolFixture.h"
+#include "ui/output/RunOutput.h"
 #include "ui/output/frmAPrint.h"
 #include "ui/output/frmCompact.h"
 #include "ui/output/frmCopies.h"
@@ -56,6 +61,25 @@ TEST(Screenshots, OutputDialogs) {
         frmCompact d(ctx);
         shoot(d, "compact-one-per-player", {"CkNum"});
     }
+
+    // Printing with no printer: the desktop's own save dialog, answered with its suggestion.
+    QPrinter none;
+    none.setOutputFormat(QPrinter::PdfFormat);
+    ctx.Printer = &none;
+    QTimer::singleShot(300, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return ADD_FAILURE() << "no save dialog";
+        EXPECT_TRUE(dialog->grab().save(folder + "/print-to-file.png"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    pool.State.CurrentWeek = 1;
+    NflResults results(pool.State);
+    pool.State.Output.OutPrinter = true;
+    pool.State.Output.NumCopies = 1;
+    DispatchToWindow(ctx, nullptr, results);
+    ASSERT_EQ(prompts.Asked().size(), 1u);
+    EXPECT_TRUE(prompts.Asked()[0].Text.contains(QString::fromStdString(pool.Dir.path().string())))
+        << prompts.Asked()[0].Text.toStdString();
 }
 
 }  // namespace
