@@ -17,6 +17,7 @@ ConfidenceBox::ConfidenceBox(int row, QWidget* parent) : QLineEdit(parent), row_
     setMaximumWidth(40);
     setAlignment(Qt::AlignRight);
     SelectAllOnFocus(this);  // typing replaces the text
+    connect(this, &QLineEdit::textEdited, this, [this] { typed_ = true; });
 }
 
 void ConfidenceBox::keyPressEvent(QKeyEvent* event) {

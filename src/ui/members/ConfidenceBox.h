@@ -10,7 +10,10 @@ class ConfidenceBox : public QLineEdit {
     Q_OBJECT
 public:
     ConfidenceBox(int row, QWidget* parent);
+    // The user changed the text since the box got the focus (typing, pasting,
+    // an input method: every edit counts).
     bool Typed() const { return typed_; }
+    void ClearTyped() { typed_ = false; }
 
 signals:
     void Left(int row);

@@ -15,6 +15,7 @@
 
 #include "core/entry/EntryBoxes.h"
 #include "ui/members/ConfidenceBox.h"
+#include "ui/members/PickRow.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/Prompt.h"
 #include "ui/shell/QtText.h"
@@ -76,33 +77,17 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     auto* games = new QVBoxLayout;
     games->setSpacing(0);
     for (int g = 0; g < kSlots; ++g) {
-        Row& r = rows_[static_cast<std::size_t>(g)];
-        r.Picture = new QWidget(this);
-        r.Picture->setObjectName(QStringLiteral("Picture1%1").arg(g));
-        r.Away = new QRadioButton(r.Picture);
-        r.Home = new QRadioButton(r.Picture);
-        r.None = new QRadioButton("None", r.Picture);
-        r.Away->setObjectName(QStringLiteral("OpAway%1").arg(g));
-        r.Home->setObjectName(QStringLiteral("OpHome%1").arg(g));
-        r.None->setObjectName(QStringLiteral("OpNone%1").arg(g));
-        r.Away->setMinimumWidth(150);
-        r.Home->setMinimumWidth(150);
-        r.Group = new QButtonGroup(r.Picture);
-        for (QRadioButton* b : {r.Away, r.Home, r.None}) r.Group->addButton(b);
-        r.Points = new ConfidenceBox(g, r.Picture);
-        auto* line = new QHBoxLayout(r.Picture);
-        line->setContentsMargins(0, 1, 0, 1);
-        line->addWidget(r.Away);
-        line->addWidget(new QLabel("at", r.Picture));
-        line->addWidget(r.Home);
-        line->addWidget(r.None);
-        line->addStretch();
-        line->addWidget(r.Points);
-        games->addWidget(r.Picture);
-        connect(r.Points, &ConfidenceBox::Left, this, &frmPicks::OnConfidenceLeft);
+        auto* r = new PickRow(g, this);
+        rows_[static_cast<std::size_t>(g)] = r;
+        games->addWidget(r);
+        connect(r->Points(), &ConfidenceBox::Left, this, &frmPicks::OnConfidenceLeft);
+        // "Available" follows every keystroke, not only the leaving of the box.
+        connect(r->Points(), &QLineEdit::textChanged, this, [this, g](const QString& text) {
+            if (loading_) return;
+            sheet_.Rows[static_cast<std::size_t>(g)].ConfidenceText = S(text);
+            ShowAvailable();
+        });
     }
-    // The tiebreak entry is typed last, after the games.
-    QWidget::setTabOrder(rows_[kSlots - 1].Points, txtMP_);
     auto* monday = new QHBoxLayout;
     auto* lblMonNite = new QLabel("Monday Nite &Game", this);
     lblMonNite->setObjectName("lblMonNite");
@@ -167,6 +152,15 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     auto* cmdOK = Button("cmdOK", "&OK", this);
     auto* cmdCancel = Button("cmdCancel", "&Cancel", this);
     auto* cmdHelp = Button("cmdHelp", "&Help", this);
+    // Tab in reading order: member, week, then each game and its points, the
+    // Monday-night entry, and the buttons.
+    QList<QWidget*> chain{combo_, spin_};
+    for (PickRow* r : rows_) chain << r << r->Points();
+    chain << txtMP_;
+    for (QGroupBox* frame : {frQuikPix, frConfidence_})
+        for (QPushButton* b : frame->findChildren<QPushButton*>()) chain << b;
+    chain << cmdOK << cmdCancel << cmdHelp;
+    for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
     // A mouse press on Cancel must not count as leaving a confidence box.
     cmdCancel->setFocusPolicy(Qt::TabFocus);
     auto* buttons = new QHBoxLayout;
@@ -205,7 +199,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
         frConfidence_->hide();
         lblHeader_->hide();
         for (QLabel* l : notUsed_) l->hide();
-        for (Row& r : rows_) r.Points->hide();
+        for (PickRow* r : rows_) r->Points()->hide();
     }
     for (int member : model_.Order()) combo_->addItem(Q(model_.ChooserName(member)), member);
     week_ = std::clamp(ctx_.State.CurrentWeek, 1, kWeeks);
@@ -233,19 +227,12 @@ void frmPicks::ShowSheet() {
     const bool confidence = model_.Options().ConfidenceOn;
     for (int g = 0; g < kSlots; ++g) {
         const SheetRow& s = sheet_.Rows[static_cast<std::size_t>(g)];
-        Row& r = rows_[static_cast<std::size_t>(g)];
-        r.Picture->setVisible(s.Exists);
-        // Team names are the user's text: an "&" must show, not make an access key.
-        r.Home->setText(Q(s.HomeCaption).replace('&', "&&"));
-        r.Away->setText(Q(s.AwayCaption).replace('&', "&&"));
-        // A stored team that plays in neither side leaves all three unselected.
-        r.Group->setExclusive(false);
-        r.Home->setChecked(s.Choice == PickChoice::Home);
-        r.Away->setChecked(s.Choice == PickChoice::Away);
-        r.None->setChecked(s.Choice == PickChoice::None);
-        r.Group->setExclusive(true);
-        r.Points->setText(Q(s.ConfidenceText));
-        r.Points->setEnabled(confidence && s.Exists);
+        PickRow* r = rows_[static_cast<std::size_t>(g)];
+        r->setVisible(s.Exists);
+        r->SetCaptions(Q(s.AwayCaption), Q(s.HomeCaption));
+        r->SetChoice(s.Choice);
+        r->Points()->setText(Q(s.ConfidenceText));
+        r->Points()->setEnabled(confidence && s.Exists);
     }
     txtMP_->setText(Q(sheet_.TiebreakText));
     ShowAvailable();
@@ -261,16 +248,9 @@ void frmPicks::ShowAvailable() {
 void frmPicks::ReadControls() {
     for (int g = 0; g < kSlots; ++g) {
         SheetRow& s = sheet_.Rows[static_cast<std::size_t>(g)];
-        const Row& r = rows_[static_cast<std::size_t>(g)];
-        if (r.Home->isChecked())
-            s.Choice = PickChoice::Home;
-        else if (r.Away->isChecked())
-            s.Choice = PickChoice::Away;
-        else if (r.None->isChecked())
-            s.Choice = PickChoice::None;
-        else
-            s.Choice = PickChoice::Neither;
-        s.ConfidenceText = S(r.Points->text());
+        const PickRow* r = rows_[static_cast<std::size_t>(g)];
+        s.Choice = r->Choice();
+        s.ConfidenceText = S(r->Points()->text());
     }
     sheet_.TiebreakText = S(txtMP_->text());
 }
@@ -281,8 +261,20 @@ void frmPicks::StoreSheet() {
     model_.Store(sheet_);
 }
 
+bool frmPicks::CheckBoxBeingLeft() {
+    if (correcting_) return false;
+    for (int g = 0; g < kSlots; ++g) {
+        ConfidenceBox* box = rows_[static_cast<std::size_t>(g)]->Points();
+        if (!box->hasFocus() || !box->Typed()) continue;
+        box->ClearTyped();
+        return OnConfidenceLeft(g);
+    }
+    return true;
+}
+
 void frmPicks::OnMemberChosen(int position) {
     if (loading_ || position < 0) return;
+    // The chooser has the focus by now, so a box was left and checked.
     StoreSheet();
     LoadSheet(combo_->itemData(position).toInt(), week_);
 }
@@ -309,6 +301,8 @@ void frmPicks::Spin(int step) {
         QApplication::beep();
         return;
     }
+    // The spin arrows take no focus: the box typed in is checked here.
+    if (!CheckBoxBeingLeft()) return;
     ChangeWeek(next);
 }
 
@@ -325,36 +319,34 @@ void frmPicks::OnConfidenceFill(ConfidenceFill fill) {
     ShowSheet();
 }
 
-void frmPicks::OnConfidenceLeft(int row) {
+bool frmPicks::OnConfidenceLeft(int row) {
     ReadControls();
-    ConfidenceBox* box = rows_[static_cast<std::size_t>(row)].Points;
+    ConfidenceBox* box = rows_[static_cast<std::size_t>(row)]->Points();
     auto correct = [&] {
         box->clear();
         sheet_.Rows[static_cast<std::size_t>(row)].ConfidenceText.clear();
         box->setFocus(Qt::OtherFocusReason);
+        correcting_ = true;
+        QTimer::singleShot(0, this, [this] { correcting_ = false; });
         ShowAvailable();
+        return false;
     };
     if (sheet_.Rows[static_cast<std::size_t>(row)].ConfidenceText.empty()) {
         ShowAvailable();
-        return;
+        return true;
     }
     for (std::size_t i = 0; i < DuplicateRows(sheet_, row).size(); ++i) {
         const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Stop, PromptButtons::YesNo,
                                                 Q(picktext::DuplicateTitle), Q(picktext::DuplicateText));
-        if (a == PromptAnswer::Yes) {
-            correct();
-            return;
-        }
+        if (a == PromptAnswer::Yes) return correct();
     }
     if (OutsideRange(sheet_, row)) {
         const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::YesNo,
                                                 Q(picktext::RangeTitle), Q(RangeQuestion(sheet_.Range)));
-        if (a == PromptAnswer::Yes) {
-            correct();
-            return;
-        }
+        if (a == PromptAnswer::Yes) return correct();
     }
     ShowAvailable();
+    return true;
 }
 
 void frmPicks::OnHelp() {
@@ -380,6 +372,8 @@ void frmPicks::Close(int result) {
 }
 
 void frmPicks::OnOK() {
+    // Enter or Alt+O leave the box without moving the focus.
+    if (!CheckBoxBeingLeft()) return;
     StoreSheet();
     if (Save()) Close(QDialog::Accepted);
 }
@@ -391,6 +385,8 @@ void frmPicks::reject() {
                                                 Q(picktext::CancelTitle), Q(picktext::CancelText));
         if (a == PromptAnswer::Cancel) return;
         if (a == PromptAnswer::Yes) {
+            if (!CheckBoxBeingLeft()) return;
+            StoreSheet();
             if (Save()) Close(QDialog::Accepted);
             return;
         }

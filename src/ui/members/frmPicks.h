@@ -5,19 +5,18 @@
 
 #include "core/members/Selections.h"
 
-class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace gm::ui {
 
 struct UiContext;
 class SpinButton;
 class ConfidenceBox;
+class PickRow;
 
 // The weekly selections window: one member's sheet of one week at a time,
 // over a working copy of every member's sheets that OK saves.
@@ -37,26 +36,22 @@ public slots:
     void OnQuickPick(gm::QuickPick pick);
     void OnConfidenceFill(gm::ConfidenceFill fill);
     // The checks made when the user leaves a confidence box he typed into.
-    void OnConfidenceLeft(int row);
+    // False when he chose to correct the value: the box is emptied and has the focus.
+    bool OnConfidenceLeft(int row);
     void OnHelp();
     void OnOK();
     void reject() override;  // Cancel, Escape and the close box: the close check
 
 private:
-    struct Row {
-        QWidget* Picture = nullptr;
-        QRadioButton* Home = nullptr;
-        QRadioButton* Away = nullptr;
-        QRadioButton* None = nullptr;
-        QButtonGroup* Group = nullptr;
-        ConfidenceBox* Points = nullptr;
-    };
-
     void LoadSheet(int member, int week);
     void ReadControls();  // controls -> sheet_
     void ShowSheet();     // sheet_ -> controls
     void ShowAvailable();
     void StoreSheet();
+    // OK, a week or member switch without the focus moving (a spin arrow, a
+    // key): the box being typed in is checked as if it were left first.
+    // False when the user chose to correct it.
+    bool CheckBoxBeingLeft();
     void ChangeWeek(int week);
     void Spin(int step);  // beeps at either end of the season
     bool Save();
@@ -68,11 +63,15 @@ private:
     Sheet sheet_;
     int week_ = 1;
     bool loading_ = false;
+    // Set from the moment the user chooses to correct a box until the events
+    // of that moment are done: the click on OK that left the box must not
+    // then close the window.
+    bool correcting_ = false;
 
     QComboBox* combo_;
     QLabel* lblWeek_;
     SpinButton* spin_;
-    std::array<Row, kSlots> rows_{};
+    std::array<PickRow*, kSlots> rows_{};
     QLineEdit* txtMP_;
     QLabel* lblTiebreaker_;
     QGroupBox* frConfidence_;

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <functional>
 
 #include "MembersFixture.h"
 #include "core/members/BlockedFolder.h"
@@ -293,6 +295,138 @@ TEST(frmPicks, FailedSaveSaysSoAndKeepsTheWindowWithItsEdits) {
     Click(w, "cmdOK");
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(Byte(f.Pool(), 1, kPicksOffset + BlockOffset(2, 0)), 2);
+}
+
+}  // namespace
+}  // namespace gm::ui
+
+namespace gm::ui {
+namespace {
+
+// The window shown and active, so that key events go where the focus is.
+void ShowActive(QWidget& w) {
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+// Keys go where the focus is, as typing sends them; shortcuts apply.
+QWidget* Target(QWidget& w) {
+    return QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+}
+
+void Key(QWidget& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(Target(w), key, modifiers);
+}
+
+void Type(QWidget& w, const QString& text) {
+    for (QChar c : text) QTest::keyClick(Target(w), c.toLatin1());
+}
+
+std::string Focused() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "(none)";
+}
+
+// A whole week typed from the keyboard alone: each game is one tab stop whose
+// arrows and team letters choose, then its points, row after row.
+TEST(frmPicks, SheetTypedFromTheKeyboardIsSavedAsTyped) {
+    MembersFixture f(Members(), kConfidenceIni);
+    f.state.CurrentPlayer = 1;  // alice: week 3 empty, 13 games, points 3 to 15
+    frmPicks w(f.ctx);
+    ShowActive(w);
+    Child<QWidget>(w, "Combo1")->setFocus(Qt::TabFocusReason);
+    Key(w, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), "SpinButton1");
+    f.prompts.Answer(PromptAnswer::No);  // keep the duplicate typed on game 5
+    for (int g = 0; g < 13; ++g) {
+        Key(w, Qt::Key_Tab);
+        ASSERT_EQ(Focused(), "Picture1" + std::to_string(g));
+        if (g == 4) {
+            Type(w, "ddd");  // Detroit at Denver: Detroit, Denver, Detroit
+        } else if (g == 7) {
+            Key(w, Qt::Key_Right);
+            Type(w, "n");  // Minnesota at Miami: neither starts with n, so "None"
+        } else {
+            Key(w, g % 3 == 1 ? Qt::Key_Left : Qt::Key_Right);  // from "None": home, or away
+            if (g % 3 == 2) Key(w, Qt::Key_Down);               // away, then home
+        }
+        Key(w, Qt::Key_Tab);
+        ASSERT_EQ(Focused(), "Text1" + std::to_string(g));
+        if (g != 7) Type(w, g == 5 ? "3" : QString::number(g + 3));
+        if (g == 5) EXPECT_TRUE(f.prompts.Asked().empty());
+    }
+    Key(w, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), "txtMP");
+    ASSERT_EQ(f.prompts.Asked().size(), 1u);  // asked when Tab left game 5's box
+    EXPECT_EQ(f.prompts.Asked()[0].Title, "Duplicate Value");
+    Type(w, "45");
+    Key(w, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), "cmdFav");  // the buttons follow
+    for (int i = 0; i < 20 && Focused() != "cmdOK"; ++i) Key(w, Qt::Key_Tab);
+    Key(w, Qt::Key_Space);
+    EXPECT_FALSE(w.isVisible());
+
+    const std::string pool = f.Pool();
+    auto pick = [&](int slot) { return Byte(pool, 1, kPicksOffset + BlockOffset(2, slot)); };
+    auto points = [&](int slot) { return Byte(pool, 1, kConfidenceOffset + BlockOffset(2, slot)); };
+    for (int g = 0; g < 13; ++g) {
+        SCOPED_TRACE(g);
+        const int home = 2 * g + 1, away = 2 * g + 2;
+        const int wanted = g == 4 ? away : g == 7 ? 0 : g % 3 == 0 ? away : home;
+        EXPECT_EQ(pick(g), wanted);
+        EXPECT_EQ(points(g), g == 7 ? 0 : g == 5 ? 3 : g + 3);
+    }
+    EXPECT_EQ(Byte(pool, 1, kTiebreakOffset + 2), 45);
+}
+
+// However a confidence box is left, a duplicate is asked about; "Yes" empties
+// the box and brings the focus back, and nothing moves on.
+TEST(frmPicks, DuplicateIsAskedHoweverTheBoxIsLeft) {
+    const std::pair<const char*, std::function<void(frmPicks&)>> ways[] = {
+        {"Tab", [](frmPicks& w) { Key(w, Qt::Key_Tab); }},
+        {"Shift+Tab", [](frmPicks& w) { Key(w, Qt::Key_Backtab, Qt::ShiftModifier); }},
+        {"a click on another game", [](frmPicks& w) { QTest::mouseClick(Child<QWidget>(w, "OpHome4"), Qt::LeftButton); }},
+        {"a click on OK", [](frmPicks& w) { QTest::mouseClick(Child<QWidget>(w, "cmdOK"), Qt::LeftButton); }},
+        // Alt+O and Enter press OK without taking the focus from the box.
+        {"OK pressed from the keyboard", [](frmPicks& w) { Child<QPushButton>(w, "cmdOK")->click(); }},
+        {"the week's spin arrow", [](frmPicks& w) { emit Child<SpinButton>(w, "SpinButton1")->SpinUp(); }},
+    };
+    for (const auto& [name, leave] : ways) {
+        SCOPED_TRACE(name);
+        MembersFixture f(Members(), kConfidenceIni);
+        f.state.CurrentPlayer = 1;
+        const std::string pool = f.Pool();
+        frmPicks w(f.ctx);
+        ShowActive(w);
+        Child<QLineEdit>(w, "Text10")->setText("9");
+        auto* box = Child<QLineEdit>(w, "Text12");
+        box->setFocus(Qt::TabFocusReason);
+        Type(w, "9");
+        f.prompts.Answer(PromptAnswer::Yes);
+        leave(w);
+        ASSERT_EQ(f.prompts.Asked().size(), 1u);
+        EXPECT_EQ(f.prompts.Asked()[0].Title, "Duplicate Value");
+        EXPECT_EQ(box->text(), "");
+        EXPECT_EQ(Focused(), "Text12");
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(Child<QLabel>(w, "lblWeek")->text(), "3");
+        EXPECT_TRUE(f.Pool() == pool);
+    }
+}
+
+TEST(frmPicks, AvailableFollowsEveryKeystroke) {
+    MembersFixture f(Members(), kConfidenceIni);
+    f.state.CurrentPlayer = 1;
+    frmPicks w(f.ctx);
+    ShowActive(w);
+    Child<QLineEdit>(w, "Text10")->setFocus(Qt::TabFocusReason);
+    Type(w, "1");
+    EXPECT_TRUE(Available(w, 12));
+    Type(w, "2");
+    EXPECT_FALSE(Available(w, 12));
+    Key(w, Qt::Key_Backspace);
+    EXPECT_TRUE(Available(w, 12));
+    EXPECT_TRUE(f.prompts.Asked().empty());  // nothing is asked before the box is left
 }
 
 }  // namespace
