@@ -26,6 +26,22 @@ std::string TrimRight(std::string_view s) {
     return last == std::string_view::npos ? std::string() : std::string(s.substr(0, last + 1));
 }
 
+// Windows-1252 text in one letter case, for names that differ only in case.
+std::string FoldedName(std::string_view utf8) {
+    // Compared as stored: cut to the record's 18 characters, blanks trimmed.
+    std::string bytes = Utf8ToCp1252(Trim(FitName(utf8)), nullptr);
+    for (char& c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+            c = static_cast<char>(b + 0x20);
+        else if (b == 0x8A || b == 0x8C || b == 0x8E)  // Š Œ Ž
+            c = static_cast<char>(b + 0x10);
+        else if (b == 0x9F)  // Ÿ
+            c = static_cast<char>(0xFF);
+    }
+    return bytes;
+}
+
 }  // namespace
 
 bool NameLess(std::string_view a, std::string_view b) {
@@ -67,6 +83,14 @@ int MemberList::Insert(MemberEntry entry) {
 int MemberList::Add(std::string_view name) {
     changed_ = true;
     return Insert({std::string(name), nextTag_++});
+}
+
+std::string MemberList::SameNameAs(std::string_view name) const {
+    const std::string wanted = FoldedName(name);
+    if (wanted.empty()) return {};
+    for (const MemberEntry& e : entries_)
+        if (FoldedName(e.Name) == wanted) return Trim(e.Name);
+    return {};
 }
 
 int MemberList::Rename(int position, std::string_view name) {
@@ -121,6 +145,14 @@ Status MemberList::Save(AppState& state, bool* poolSaved) {
 std::string DeleteMemberQuestion(std::string_view name) {
     return "Are you sure you want to delete " + Trim(name) + " ." + "\n" +
            "No record of the player will remain !";
+}
+
+std::string SameNameQuestion(std::string_view typed, std::string_view existing) {
+    const std::string name = Trim(FitName(typed));
+    if (name == existing)
+        return "There is already a member named \"" + name + "\".\nAdd another member with the same name?";
+    return "\"" + name + "\" differs from the member \"" + std::string(existing) +
+           "\" only in letter case.\nAdd \"" + name + "\" as another member?";
 }
 
 std::string UnstorableNameText(std::string_view typed, std::string_view stored) {

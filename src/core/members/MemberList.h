@@ -43,6 +43,9 @@ public:
 
     // Adds a new member's name; returns the position where the list placed it.
     int Add(std::string_view name);
+    // The name of a listed member that `name`, as the pool file would store
+    // it, equals without regard to letter case; empty when there is none.
+    std::string SameNameAs(std::string_view name) const;
     // Replaces the entry's name keeping its tag; the changed flag is set only
     // when the text differs from the entry's trimmed name. Returns the new position.
     int Rename(int position, std::string_view name);
@@ -77,7 +80,11 @@ inline constexpr std::string_view CancelText =
     "The Players File has been changed.\nWould you like to save these changes?";
 inline constexpr std::string_view NameTitle = "Player Name";
 inline constexpr std::string_view SaveFailedTitle = "Players Not Saved";
+inline constexpr std::string_view SameNameTitle = "Name Already In Pool";
 }  // namespace membertext
+
+// Asked before adding a name a member already has, in any letter case.
+std::string SameNameQuestion(std::string_view typed, std::string_view existing);
 
 // The delete confirmation: "Are you sure you want to delete <name> ." ...
 std::string DeleteMemberQuestion(std::string_view name);

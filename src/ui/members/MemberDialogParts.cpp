@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/data/MemberRecord.h"
 #include "ui/shell/PaintBlend.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
@@ -28,6 +29,9 @@ void LayOutNameDialog(QDialog* dialog, const char* formName, const QString& titl
     dialog->setModal(true);
     box->setObjectName(boxName);
     box->setMinimumWidth(240);
+    // The pool file holds 18 characters of a name: the box takes no more, so
+    // nothing is cut unseen at the save.
+    box->setMaxLength(kNameLength);
     SelectAllOnFocus(box);  // the whole name is selected whenever the box gets the focus
     auto* cancel = Button("cmdCancel", leave, dialog);
     auto* label = OpaqueLabel(caption, dialog);

@@ -25,8 +25,11 @@ frmAddPlayer::frmAddPlayer(UiContext& ctx, frmPlayer& owner)
 
 void frmAddPlayer::OnAdd() {
     if (txt_->text().isEmpty()) return;
-    owner_.AddName(txt_->text());
-    txt_->clear();
+    // A name not added stays in the box, selected, to be changed or cleared.
+    if (owner_.AddName(txt_->text()))
+        txt_->clear();
+    else
+        txt_->selectAll();
     txt_->setFocus();
 }
 

@@ -105,8 +105,15 @@ QString frmPlayer::Storable(const QString& name) {
     return Q(stored);
 }
 
-void frmPlayer::AddName(const QString& name) {
+bool frmPlayer::AddName(const QString& name) {
+    if (const std::string existing = list_.SameNameAs(S(name)); !existing.empty()) {
+        const PromptAnswer a =
+            ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNo, Q(membertext::SameNameTitle),
+                             Q(SameNameQuestion(S(name), existing)), PromptAnswer::No);
+        if (a != PromptAnswer::Yes) return false;
+    }
     Refresh(list_.Add(S(Storable(name))));
+    return true;
 }
 
 void frmPlayer::OnAdd() {

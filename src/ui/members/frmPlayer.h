@@ -22,7 +22,10 @@ public:
     const MemberList& List() const { return list_; }
 
     // What the add window does with each name typed.
-    void AddName(const QString& name);
+    // Adds the name to the list; a name a member already has in another
+    // letter case (or the same) is added only when the user says Yes. False
+    // when it was not added.
+    bool AddName(const QString& name);
 
 public slots:
     void OnAdd();

@@ -174,6 +174,32 @@ TEST(MemberList, RefusesToSaveWhenPlayerNumbersRunOut) {
     EXPECT_EQ(f.state.LastPlayerNumber, kMaxMembers);
 }
 
+TEST(MemberList, NamesThatDifferOnlyInLetterCase) {
+    AppState state("/nonexistent");
+    state.Members = {MemberRecord{}, MemberRecord{}};
+    state.Members[0].Name = FitName("Bob Smith");
+    state.Members[1].Name = FitName("Zoë");
+    state.MemberCount = 2;
+    MemberList list(state);
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"bob smith", "Bob Smith"},
+        {"  BOB SMITH ", "Bob Smith"},
+        {"Bob Smith", "Bob Smith"},
+        {"ZOË", "Zoë"},                                    // letters beyond ASCII fold too
+        {"bob smithxxxxxxxxxxxxx", ""},                    // 18 characters kept: not the same name
+        {"Bob Smyth", ""},
+        {"", ""},
+    };
+    for (const auto& [typed, found] : cases) EXPECT_EQ(list.SameNameAs(typed), found) << typed;
+    list.Add("Amy");
+    EXPECT_EQ(list.SameNameAs("AMY"), "Amy");  // names added in this session count
+    EXPECT_EQ(SameNameQuestion("bob smith", "Bob Smith"),
+              "\"bob smith\" differs from the member \"Bob Smith\" only in letter case.\n"
+              "Add \"bob smith\" as another member?");
+    EXPECT_EQ(SameNameQuestion("Amy", "Amy"),
+              "There is already a member named \"Amy\".\nAdd another member with the same name?");
+}
+
 TEST(MemberList, StorableNameAndDeleteQuestion) {
     bool lossless = true;
     EXPECT_EQ(StorableName("Zoë Müller", &lossless), "Zoë Müller");

@@ -159,6 +159,41 @@ TEST(frmPlayer, MembersAddedThenDiscardedWithNoLeaveEverythingAsItWas) {
     EXPECT_FALSE(f.state.MembersChanged);
 }
 
+// The pool file keeps 18 characters of a name: the box takes no more as typed.
+// A name a member already has in another letter case is added only after Yes.
+TEST(frmPlayer, AddBoxTakesEighteenCharactersAndAsksBeforeANameInOtherCase) {
+    MembersFixture f({Bob()}, kIni);
+    frmPlayer w(f.ctx);
+    w.show();
+    test::WhenModalOpens([&](QWidget* add) {
+        auto* box = add->findChild<QLineEdit*>("TxtAddPl");
+        QTest::keyClicks(box, "Bartholomew Cunningham-Rhys");
+        EXPECT_EQ(box->text(), "Bartholomew Cunnin");
+        test::KeyClick(box, Qt::Key_Return);
+        EXPECT_TRUE(f.prompts.Asked().empty());
+
+        QTest::keyClicks(box, "bob");
+        f.prompts.Answer(PromptAnswer::No);
+        test::KeyClick(box, Qt::Key_Return);
+        ASSERT_EQ(f.prompts.Asked().size(), 1u);
+        EXPECT_EQ(f.prompts.Asked()[0].Buttons, PromptButtons::YesNo);
+        EXPECT_EQ(f.prompts.Asked()[0].Text,
+                  "\"bob\" differs from the member \"Bob\" only in letter case.\nAdd \"bob\" as another member?");
+        EXPECT_EQ(box->text(), "bob");  // not added: still there to change
+        f.prompts.Answer(PromptAnswer::Yes);
+        Click(add, "cmdOK");
+        EXPECT_TRUE(box->text().isEmpty());
+        EXPECT_EQ(f.prompts.Asked().size(), 2u);
+        Click(add, "cmdCancel");
+    });
+    Click(&w, "cmdAdd");
+    EXPECT_EQ(Listed(w), (QStringList{"Bartholomew Cunnin", "Bob", "bob"}));
+    Click(&w, "cmdOK");
+    const std::string pool = f.Pool();
+    ASSERT_EQ(pool.size(), 3u * kMemberRecordSize);
+    EXPECT_EQ(pool.substr(0, 18), "Bartholomew Cunnin");
+}
+
 TEST(frmPlayer, AddedMembersSavedWithYesGetTheNextNumbers) {
     MembersFixture f({Bob()}, kIni);
     frmPlayer w(f.ctx);
