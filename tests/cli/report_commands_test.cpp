@@ -162,17 +162,21 @@ TEST(ReportCommand, LoadingWarningsGoToStandardError) {
     EXPECT_FALSE(r.Out.empty());
 }
 
-// The pool's selections belong to the current season: the pool reports refuse
-// an archived one, as the Pool menu does, and write nothing.
+// The pool's selections belong to the current season: the pool reports that
+// grade them refuse an archived one, as the Pool menu does, and write nothing.
+// The Pool StatPak opens there from the menu, and so it is written here too.
 TEST(ReportCommand, PoolReportsRefuseAnArchivedSeason) {
     test::PoolFixture f;
-    for (const char* report : {"standings", "matrix", "allpicks", "statpak", "poolstat", "poolroom"}) {
+    for (const char* report : {"standings", "matrix", "allpicks", "statpak", "poolroom"}) {
         const CliRun r = Cli(f, {"report", report, "--season", "1995", "--to", "web"});
         EXPECT_EQ(r.Code, 2) << report;
         EXPECT_NE(r.Err.find("graded against the current season"), std::string::npos) << r.Err;
         EXPECT_TRUE(r.Out.empty()) << report;
     }
     EXPECT_EQ(Cli(f, {"report", "standings", "--season", "1997"}).Code, 0);
+    const CliRun poolStat = Cli(f, {"report", "poolstat", "--season", "1995"});
+    EXPECT_EQ(poolStat.Code, 0) << poolStat.Err;
+    EXPECT_NE(poolStat.Out.find("Pool Statistics for Week"), std::string::npos) << poolStat.Out;
 }
 
 }  // namespace

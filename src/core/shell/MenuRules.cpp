@@ -25,10 +25,13 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kNeedMemb
 // Pool displays grade the members' selections, which are always for the
 // current season: against an archived season they would grade this year's
 // picks with another year's games. The Top Ten pick sheet prints the pool's
-// standings beside the week's games, so it is one of them.
-constexpr std::array<std::string_view, 12> kGradeSelections{
-    "frmPMatrix", "frmPoolStn",  "frmStats",  "frmPAnalyze", "frmPGraph", "frmPoolRoom",
-    "frmPTape",   "frmPoolStat", "frmOddEnd", "frmExpert",   "frmMatrix", "frmTopTen",
+// standings beside the week's games, so it is one of them. The pool marquee
+// and the Pool StatPak are not: they open on any season shown, as the Pool
+// menu has always let them, and only add up the week's picks against the
+// games of that season.
+constexpr std::array<std::string_view, 10> kGradeSelections{
+    "frmPMatrix", "frmPoolStn", "frmStats",  "frmPAnalyze", "frmPGraph",
+    "frmPoolRoom", "frmOddEnd", "frmExpert", "frmMatrix",   "frmTopTen",
 };
 
 MenuRefusal NoPlayers(std::string_view line) {

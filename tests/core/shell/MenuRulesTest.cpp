@@ -52,6 +52,10 @@ TEST(MenuRules, RefusesOnlyWhatCannotWork) {
         {"frmTopTen", 3, false, 9, "Incorrect NFL Season",
          "You need to have the 1997 NFL season opened\nto view the pool displays. "},
         {"frmStandard", 3, false, 9, nullptr, nullptr},
+        // The pool marquee and the Pool StatPak open on an archived season.
+        {"frmPTape", 3, false, 9, nullptr, nullptr},
+        {"frmPoolStat", 3, false, 9, nullptr, nullptr},
+        {"frmPoolStat", 0, false, 1, nullptr, nullptr},
         // Windows that work with an empty pool, and with an archived season.
         {"frmPoolStn", 0, true, 1, nullptr, nullptr},
         {"frmPMatrix", 0, true, 1, nullptr, nullptr},

@@ -203,11 +203,12 @@ TEST(Walkthrough, UnreadableCurrentSeasonKeepsTheArchivedSeasonShown) {
 
 // The displays that grade selections are refused while an archived season is
 // shown (they would grade this year's picks with another year's games); the
-// NFL displays still open, and the current season brings the pool back.
+// NFL displays, the pool marquee and the Pool StatPak still open, and the
+// current season brings the pool back.
 TEST(Walkthrough, PoolDisplaysWaitForTheCurrentSeason) {
     Program p(WeekOfPlay);
     p.main->Item("SeasonItem0")->trigger();
-    for (const char* item : {"PoolItem0", "PoolItem2", "PoolItem4", "PoolItem10", "ReportItem2"}) {
+    for (const char* item : {"PoolItem0", "PoolItem2", "PoolItem4", "ReportItem2"}) {
         p.prompts.Clear();
         p.main->Item(item)->trigger();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << item;
@@ -217,6 +218,10 @@ TEST(Walkthrough, PoolDisplaysWaitForTheCurrentSeason) {
             << item;
     }
     p.Menu("NFLITEM3", "frmLeague", [](QDialog& w) { Click(w, "cmdClose"); });
+    p.prompts.Clear();
+    p.Menu("PoolItem9", "frmPTape", [](QDialog& w) { Click(w, "cmdOK"); });
+    p.Menu("PoolItem10", "frmPoolStat", [](QDialog& w) { Click(w, "cmdOK"); });
+    EXPECT_TRUE(p.prompts.Asked().empty());
 
     p.main->Item("SeasonItem2")->trigger();
     p.Menu("PoolItem2", "frmPoolStn", [](QDialog& w) { Click(w, "cmdOK"); });
