@@ -42,8 +42,9 @@ ElectronicSign::ElectronicSign(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Even steps: a coarse timer's jitter shows as a stutter in the scrolling.
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &ElectronicSign::Advance);
-    timer_.setInterval(ScrollInterval(rate_));
+    connect(&timer_, &QTimer::timeout, this, &ElectronicSign::Tick);
+    clock_.start();
+    SetInterval(ScrollInterval(rate_));
 }
 
 void ElectronicSign::StopDisplay() {
@@ -55,7 +56,7 @@ void ElectronicSign::Text(const QString& message) {
     text_ = message;
     columns_ = LampColumnsFor(message);
     pausing_ = false;
-    timer_.setInterval(ScrollInterval(rate_));
+    SetInterval(ScrollInterval(rate_));
     Restart();
     UpdateTimer();
     update();
@@ -99,7 +100,7 @@ void ElectronicSign::Rate(int rate) {
         Pause();
         return;
     }
-    timer_.setInterval(ScrollInterval(rate_));
+    SetInterval(ScrollInterval(rate_));
 }
 
 // Rate 0, the pool marquee's, reads at about 24 characters a second; the NFL
@@ -111,7 +112,7 @@ int ElectronicSign::PauseLength(int rate) { return std::max(ScrollInterval(0), 2
 void ElectronicSign::Pause() {
     pausing_ = true;
     Restart();
-    timer_.setInterval(PauseLength(rate_));  // restarts a running timer: the pause counts from now
+    SetInterval(PauseLength(rate_));  // the pause counts from now
     UpdateTimer();
     update();
 }
@@ -131,10 +132,31 @@ void ElectronicSign::Restart() { advanced_ = 0; }
 
 void ElectronicSign::UpdateTimer() {
     if (!stopped_ && active_ && (pausing_ || !columns_.empty())) {
-        if (!timer_.isActive()) timer_.start();
+        if (!timer_.isActive()) {
+            timer_.start();
+            due_ = clock_.elapsed();
+        }
     } else {
         timer_.stop();
     }
+}
+
+void ElectronicSign::SetInterval(int ms) {
+    timer_.setInterval(ms);  // restarts a running timer
+    due_ = clock_.elapsed();
+    ++generation_;
+}
+
+// A tick that comes late (a busy machine) moves the message as many columns
+// as were due, so that the speed the user sees is the speed asked for.
+void ElectronicSign::Tick() {
+    constexpr int kMostStepsATick = 16;
+    const qint64 now = clock_.elapsed();
+    const int interval = std::max(1, timer_.interval());
+    const int due = static_cast<int>(std::clamp<qint64>((now - due_) / interval, 1, kMostStepsATick));
+    due_ = std::min(due_ + qint64(due) * interval, now);
+    const int generation = generation_;
+    for (int i = 0; i < due && generation == generation_ && !stopped_; ++i) Advance();
 }
 
 void ElectronicSign::Advance() {
@@ -142,7 +164,7 @@ void ElectronicSign::Advance() {
         // The pause is over. Unless the owner answers, the last message
         // starts again.
         pausing_ = false;
-        timer_.setInterval(ScrollInterval(rate_));
+        SetInterval(ScrollInterval(rate_));
         Restart();
         emit finished(this);
         update();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -88,6 +89,8 @@ private:
     int Pitch() const;
     void Restart();
     void Pause();
+    void SetInterval(int ms);
+    void Tick();
     void UpdateTimer();
 
     QString text_;
@@ -105,6 +108,9 @@ private:
     int rate_ = 1;
     int mode_ = 0;
     QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 due_ = 0;      // clock time of the last step taken
+    int generation_ = 0;  // counts new messages and pauses: a tick's catching up stops at one
 };
 
 }  // namespace gm::ui

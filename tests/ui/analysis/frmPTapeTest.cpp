@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
+#include <QTest>
 #include <QLabel>
 #include <QPushButton>
 
@@ -72,22 +75,29 @@ TEST(frmPTape, SignCycleLabelsAndWeekSpin) {
     EXPECT_EQ(grid->text(), "Show &Grid");
 }
 
+// Twelve members with names of the full 18 characters, each 10-5 in a week
+// of 15 games.
+void TwelveLongNames(AppState& state) {
+    auto& week1 = state.Games[0];
+    for (int slot = 0; slot < 15; ++slot)
+        week1[static_cast<std::size_t>(slot)] = test::FixtureGame(2 * slot + 1, 2 * slot + 2, 20 + slot, 10);
+    state.Members.clear();
+    for (int m = 0; m < 12; ++m) {
+        MemberRecord member = test::FixtureMember("Maximiliano Barre" + std::string(1, char('A' + m)));
+        for (int slot = 0; slot < 15; ++slot) test::Pick(member, 0, slot, 2 * slot + (slot < 10 ? 1 : 2), slot + 1);
+        member.Tiebreak[0] = static_cast<std::uint8_t>(10 + m);
+        state.Members.push_back(member);
+    }
+    state.MemberCount = 12;
+    state.CurrentWeek = 1;
+}
+
 // A pool of twelve members with the longest names goes round, each line
 // followed by its dark pause, in well under a minute. The time is counted from
 // the steps the sign takes (each step waits StepInterval()), not from a clock.
 TEST(frmPTape, ATwelveMemberPoolGoesRoundInWellUnderAMinute) {
     test::PoolFixture pool;
-    auto& week1 = pool.State.Games[0];
-    for (int slot = 0; slot < 15; ++slot) week1[static_cast<std::size_t>(slot)] = test::FixtureGame(2 * slot + 1, 2 * slot + 2, 20 + slot, 10);
-    pool.State.Members.clear();
-    for (int m = 0; m < 12; ++m) {
-        MemberRecord member = test::FixtureMember("Maximiliano Barre" + std::string(1, char('A' + m)));  // 18
-        for (int slot = 0; slot < 15; ++slot) test::Pick(member, 0, slot, 2 * slot + (slot < 10 ? 1 : 2), slot + 1);
-        member.Tiebreak[0] = static_cast<std::uint8_t>(10 + m);
-        pool.State.Members.push_back(member);
-    }
-    pool.State.MemberCount = 12;
-    pool.State.CurrentWeek = 1;
+    TwelveLongNames(pool.State);
     ScriptedPrompter prompts;
     UiContext ctx{pool.State, prompts};
     frmPTape window(ctx);
@@ -157,6 +167,36 @@ TEST(frmPTape, EmptyPoolShowsNothingAndDoesNotFail) {
     EXPECT_EQ(Label(window, "lblPlayed"), "0");
     EXPECT_EQ(Label(window, "lblRank"), "");
     EXPECT_TRUE(prompts.Asked().empty());
+}
+
+
+// Pictures of the pool marquee running on its own timer, to look at the
+// background and the pacing as a user would.
+TEST(Screenshots, PoolMarqueeRunning) {
+    const QString folder = qEnvironmentVariable("GRIDMOOT_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set GRIDMOOT_SCREENSHOTS to a folder to write pictures";
+    test::PoolFixture pool;
+    TwelveLongNames(pool.State);
+    ScriptedPrompter prompts;
+    UiContext ctx{pool.State, prompts};
+    frmPTape window(ctx);
+    window.show();
+    QElapsedTimer clock;
+    clock.start();
+    QFile log(folder + "/pool-marquee.log");
+    log.open(QIODevice::WriteOnly);
+    QObject::connect(window.Sign(), &ElectronicSign::finished, &window, [&] {
+        log.write(QString("%1 ms rank %2 %3\n")
+                      .arg(clock.elapsed())
+                      .arg(window.findChild<QLabel*>("lblRank")->text())
+                      .arg(window.Sign()->Pausing() ? "pause" : window.Sign()->Text())
+                      .toUtf8());
+    });
+    for (int frame = 0; frame < 12; ++frame) {
+        QTest::qWait(500);
+        window.grab().save(QString("%1/pool-marquee-%2.png").arg(folder).arg(frame, 2, 10, QChar('0')));
+    }
+    QTest::qWait(40000);
 }
 
 }  // namespace
