@@ -2,10 +2,16 @@
 
 #include <algorithm>
 #include <bit>
-#include <type_traits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
+#include <type_traits>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace gm {
 
@@ -53,12 +59,13 @@ Outcome GameOutcome(const GameRecord& game, bool againstSpread) {
     return {game.Played(), game.WinTeam, game.LoseTeam};
 }
 
-// The results of one week in a form the tally loop can compare 16 slots at a
-// time: slot 15 is never graded, so its mask clears any stray selection there.
+// The results of one week graded once, in a form the tally loop compares 16
+// slots at a time: a member's week is then a few masks over its picks.
+// Slot 15 is never graded, so its masks clear any stray selection there.
 struct WeekKey {
     alignas(16) std::array<std::uint8_t, kStoredSlots> Win{};
     alignas(16) std::array<std::uint8_t, kStoredSlots> Lose{};
-    alignas(16) std::array<std::uint8_t, kStoredSlots> Played{};  // 1 when graded
+    alignas(16) std::array<std::uint8_t, kStoredSlots> Graded{};  // 0xFF where the game was played
     alignas(16) std::array<std::uint8_t, kStoredSlots> Mask{};    // 0xFF for slots 0 to 14
 };
 
@@ -66,7 +73,7 @@ WeekKey MakeWeekKey(const WeekGames& week, bool againstSpread) {
     WeekKey k;
     for (int g = 0; g < kSlots; ++g) {
         const Outcome o = GameOutcome(week[g], againstSpread);
-        k.Played[g] = o.Played ? 1 : 0;
+        k.Graded[g] = o.Played ? 0xFF : 0;
         k.Win[g] = static_cast<std::uint8_t>(o.Win);
         k.Lose[g] = static_cast<std::uint8_t>(o.Lose);
         k.Mask[g] = 0xFF;
@@ -82,34 +89,96 @@ struct Tally {
     bool Played = false;
 };
 
-// Adds one week of one member. Written without branches on the selections so
-// that the compiler can compare all 16 slots at once.
-inline void AddWeek(Tally& t, const std::array<std::uint8_t, kStoredSlots>& picks,
-                    const std::array<std::uint8_t, kStoredSlots>& confidence, const WeekKey& k) {
-    int wins = 0;
-    int losses = 0;
-    int ties = 0;
-    int half = 0;
-    int any = 0;
-    for (int g = 0; g < kStoredSlots; ++g) {
-        const int p = picks[g] & k.Mask[g];
-        const int picked = p != 0;
-        const int graded = picked & k.Played[g];
-        const int win = graded & (p == k.Win[g]);
-        const int loss = graded & (win ^ 1) & (p == k.Lose[g]);
-        const int tie = graded & ((win | loss) ^ 1);
-        wins += win;
-        losses += loss;
-        ties += tie;
-        half += confidence[g] * (2 * win + tie);
-        any |= picked;
+#if defined(__SSE2__)
+
+// Weeks added up lane by lane: a byte per slot counts its wins, losses and
+// ties (at most 22 weeks, so no lane overflows), confidence points in halves
+// in two 64-bit sums; everything is added across the lanes once at the end.
+class WeekAdder {
+public:
+    void Add(const std::array<std::uint8_t, kStoredSlots>& picks,
+             const std::array<std::uint8_t, kStoredSlots>& confidence, const WeekKey& k) {
+        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(picks.data()));
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(confidence.data()));
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i picked = _mm_andnot_si128(_mm_cmpeq_epi8(p, zero), Load(k.Mask));
+        const __m128i graded = _mm_and_si128(picked, Load(k.Graded));
+        const __m128i win = _mm_and_si128(_mm_cmpeq_epi8(p, Load(k.Win)), graded);
+        const __m128i loss = _mm_andnot_si128(win, _mm_and_si128(_mm_cmpeq_epi8(p, Load(k.Lose)), graded));
+        const __m128i tie = _mm_andnot_si128(_mm_or_si128(win, loss), graded);
+        wins_ = _mm_sub_epi8(wins_, win);  // a set lane is -1
+        losses_ = _mm_sub_epi8(losses_, loss);
+        ties_ = _mm_sub_epi8(ties_, tie);
+        const __m128i winPoints = _mm_sad_epu8(_mm_and_si128(c, win), zero);
+        const __m128i tiePoints = _mm_sad_epu8(_mm_and_si128(c, tie), zero);
+        half_ = _mm_add_epi64(half_, _mm_add_epi64(_mm_add_epi64(winPoints, winPoints), tiePoints));
+        any_ = _mm_or_si128(any_, picked);
     }
-    t.Wins += wins;
-    t.Losses += losses;
-    t.Ties += ties;
-    t.HalfPoints += half;
-    t.Played = t.Played || any != 0;
-}
+
+    Tally Result() const {
+        Tally t;
+        t.Wins = Sum(_mm_sad_epu8(wins_, _mm_setzero_si128()));
+        t.Losses = Sum(_mm_sad_epu8(losses_, _mm_setzero_si128()));
+        t.Ties = Sum(_mm_sad_epu8(ties_, _mm_setzero_si128()));
+        t.HalfPoints = Sum(half_);
+        t.Played = _mm_movemask_epi8(any_) != 0;
+        return t;
+    }
+
+private:
+    static __m128i Load(const std::array<std::uint8_t, kStoredSlots>& a) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(a.data()));
+    }
+    static int Sum(__m128i two) {
+        return _mm_cvtsi128_si32(two) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(two, two));
+    }
+
+    __m128i wins_ = _mm_setzero_si128();
+    __m128i losses_ = _mm_setzero_si128();
+    __m128i ties_ = _mm_setzero_si128();
+    __m128i half_ = _mm_setzero_si128();
+    __m128i any_ = _mm_setzero_si128();
+};
+
+#else
+
+// Written without branches on the selections so that the compiler can
+// compare all 16 slots at once.
+class WeekAdder {
+public:
+    void Add(const std::array<std::uint8_t, kStoredSlots>& picks,
+             const std::array<std::uint8_t, kStoredSlots>& confidence, const WeekKey& k) {
+        int wins = 0;
+        int losses = 0;
+        int ties = 0;
+        int half = 0;
+        int any = 0;
+        for (int g = 0; g < kStoredSlots; ++g) {
+            const int p = picks[g] & k.Mask[g];
+            const int picked = p != 0;
+            const int graded = picked & (k.Graded[g] & 1);
+            const int win = graded & (p == k.Win[g]);
+            const int loss = graded & (win ^ 1) & (p == k.Lose[g]);
+            const int tie = graded & ((win | loss) ^ 1);
+            wins += win;
+            losses += loss;
+            ties += tie;
+            half += confidence[g] * (2 * win + tie);
+            any |= picked;
+        }
+        t_.Wins += wins;
+        t_.Losses += losses;
+        t_.Ties += ties;
+        t_.HalfPoints += half;
+        t_.Played = t_.Played || any != 0;
+    }
+    Tally Result() const { return t_; }
+
+private:
+    Tally t_;
+};
+
+#endif
 
 bool ValidWeek(int week) { return week >= 0 && week < kWeeks; }
 
@@ -149,6 +218,27 @@ std::vector<StandingsRow> NewRows(int memberCount) {
     return rows;
 }
 
+namespace {
+
+void SetRange(StandingsRow& row, const Tally& t) {
+    row.RangeWins = static_cast<std::int16_t>(t.Wins);
+    row.RangeLosses = static_cast<std::int16_t>(t.Losses);
+    row.RangeTies = static_cast<std::int16_t>(t.Ties);
+    row.RangePoints = static_cast<float>(t.HalfPoints) / 2.0f;
+    row.PlayedRange = t.Played;
+}
+
+void SetWeek(StandingsRow& row, const Tally& t, const MemberRecord& member, int week, int mondayResult) {
+    row.WeekWins = static_cast<std::uint8_t>(t.Wins);
+    row.WeekLosses = static_cast<std::uint8_t>(t.Losses);
+    row.WeekTies = static_cast<std::uint8_t>(t.Ties);
+    row.WeekPoints = static_cast<float>(t.HalfPoints) / 2.0f;
+    row.PlayedWeek = t.Played;
+    if (t.Played) row.TiebreakDiff[week] = static_cast<std::uint16_t>(std::abs(member.Tiebreak[week] - mondayResult));
+}
+
+}  // namespace
+
 int TallyRange(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<const MemberRecord> members,
                const GradingRules& rules, int firstWeek, int lastWeek) {
     firstWeek = std::max(firstWeek, 0);
@@ -158,13 +248,10 @@ int TallyRange(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<
     int played = 0;
     for (StandingsRow& row : rows) {
         const MemberRecord& m = members[static_cast<std::size_t>(row.MemberIndex)];
-        Tally t;
-        for (int w = firstWeek; w <= lastWeek; ++w) AddWeek(t, m.Picks[w], m.Confidence[w], keys[w]);
-        row.RangeWins = static_cast<std::int16_t>(t.Wins);
-        row.RangeLosses = static_cast<std::int16_t>(t.Losses);
-        row.RangeTies = static_cast<std::int16_t>(t.Ties);
-        row.RangePoints = static_cast<float>(t.HalfPoints) / 2.0f;
-        row.PlayedRange = t.Played;
+        WeekAdder range;
+        for (int w = firstWeek; w <= lastWeek; ++w) range.Add(m.Picks[w], m.Confidence[w], keys[w]);
+        const Tally t = range.Result();
+        SetRange(row, t);
         played += t.Played ? 1 : 0;
     }
     return played;
@@ -178,17 +265,38 @@ int TallyWeek(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<c
     int played = 0;
     for (StandingsRow& row : rows) {
         const MemberRecord& member = members[static_cast<std::size_t>(row.MemberIndex)];
-        Tally t;
-        AddWeek(t, member.Picks[week], member.Confidence[week], key);
-        row.WeekWins = static_cast<std::uint8_t>(t.Wins);
-        row.WeekLosses = static_cast<std::uint8_t>(t.Losses);
-        row.WeekTies = static_cast<std::uint8_t>(t.Ties);
-        row.WeekPoints = static_cast<float>(t.HalfPoints) / 2.0f;
-        row.PlayedWeek = t.Played;
-        if (t.Played) {
-            row.TiebreakDiff[week] = static_cast<std::uint16_t>(std::abs(member.Tiebreak[week] - m));
-            ++played;
-        }
+        WeekAdder adder;
+        adder.Add(member.Picks[week], member.Confidence[week], key);
+        const Tally t = adder.Result();
+        SetWeek(row, t, member, week, m);
+        played += t.Played ? 1 : 0;
+    }
+    return played;
+}
+
+PlayedCounts TallyRangeAndWeek(std::span<StandingsRow> rows, const SeasonGrid& games,
+                               std::span<const MemberRecord> members, const GradingRules& rules, int firstWeek,
+                               int lastWeek, int week) {
+    if (!ValidWeek(week)) return {TallyRange(rows, games, members, rules, firstWeek, lastWeek), 0};
+    firstWeek = std::max(firstWeek, 0);
+    lastWeek = std::min(lastWeek, kWeeks - 1);
+    std::array<WeekKey, kWeeks> keys;
+    for (int w = firstWeek; w <= lastWeek; ++w) keys[w] = MakeWeekKey(games[w], rules.AgainstSpread);
+    const WeekKey weekKey = MakeWeekKey(games[week], rules.AgainstSpread);
+    const int monday = MondayResult(games[week][kMondaySlot], rules.MondayTotalPoints);
+    PlayedCounts played;
+    for (StandingsRow& row : rows) {
+        const MemberRecord& m = members[static_cast<std::size_t>(row.MemberIndex)];
+        WeekAdder range;
+        for (int w = firstWeek; w <= lastWeek; ++w) range.Add(m.Picks[w], m.Confidence[w], keys[w]);
+        WeekAdder one;
+        one.Add(m.Picks[week], m.Confidence[week], weekKey);
+        const Tally r = range.Result();
+        const Tally t = one.Result();
+        SetRange(row, r);
+        SetWeek(row, t, m, week, monday);
+        played.Range += r.Played ? 1 : 0;
+        played.Week += t.Played ? 1 : 0;
     }
     return played;
 }
@@ -257,64 +365,62 @@ std::uint32_t OrderBits(T v, bool descending) {
     return descending ? ~bits : bits;
 }
 
-constexpr std::size_t kMaxSortKeys = 4;
-
-// One row's keys, most significant first, and its place before the sort:
-// comparing the place last makes any sort stable.
-struct SortEntry {
-    std::array<std::uint32_t, kMaxSortKeys> Keys{};
-    std::uint32_t Place = 0;
-};
-
-// Puts the rows in the order of the entries' places, in place (one cycle at a time).
-void Permute(std::span<StandingsRow> rows, std::span<SortEntry> order) {
+// Puts the rows in the order given: rows[i] becomes the row that was at
+// from[i]; in place, one cycle at a time (`from` is used up).
+void Permute(std::span<StandingsRow> rows, std::vector<std::uint32_t>& from) {
     constexpr std::uint32_t kDone = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (order[i].Place == kDone || order[i].Place == i) continue;
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        if (from[i] == kDone || from[i] == i) continue;
         StandingsRow held = std::move(rows[i]);
         std::size_t at = i;
         for (;;) {
-            const std::size_t from = order[at].Place;
-            order[at].Place = kDone;
-            if (from == i) {
+            const std::size_t source = from[at];
+            from[at] = kDone;
+            if (source == i) {
                 rows[at] = std::move(held);
                 break;
             }
-            rows[at] = std::move(rows[from]);
-            at = from;
+            rows[at] = std::move(rows[source]);
+            at = source;
         }
     }
 }
 
-// Several stable sorts applied one after the other (`applied` in that order)
-// give the order of one stable sort on the last key first, its ties broken by
-// the earlier keys, then by the rows' order before: so one pass on compact
-// keys does the work of all of them, and the rows move once.
+// Several stable sorts applied one after the other are one least-significant-
+// digit-first radix sort: each key's bytes, lowest first, distributed stably
+// in one pass each. Equal keys cost nothing (members of a real pool tie
+// often), a byte every row shares is skipped, and the rows move once.
 void SortInSequence(std::span<StandingsRow> rows, std::span<const SortKey> applied, int week) {
-    if (applied.empty() || rows.size() < 2) return;
-    if (applied.size() > kMaxSortKeys) {
-        SortInSequence(rows, applied.first(applied.size() - kMaxSortKeys), week);
-        applied = applied.last(kMaxSortKeys);
-    }
-    std::vector<SortEntry> order(rows.size());
-    std::size_t k = 0;
-    for (auto it = applied.rbegin(); it != applied.rend(); ++it, ++k) {
-        WithKey(*it, week, [&](auto project, bool descending) {
-            for (std::size_t i = 0; i < rows.size(); ++i) order[i].Keys[k] = OrderBits(project(rows[i]), descending);
+    const std::size_t n = rows.size();
+    if (applied.empty() || n < 2) return;
+    std::vector<std::uint32_t> order(n);  // row indexes in the order so far
+    std::vector<std::uint32_t> spare(n);
+    std::vector<std::uint32_t> bits(n);  // the key of each row, by row index
+    std::iota(order.begin(), order.end(), 0u);
+    bool moved = false;
+    for (const SortKey key : applied) {
+        WithKey(key, week, [&](auto project, bool descending) {
+            for (std::size_t i = 0; i < n; ++i) bits[i] = OrderBits(project(rows[i]), descending);
         });
+        std::array<std::array<std::uint32_t, 256>, 4> counts{};
+        for (const std::uint32_t v : bits) {
+            ++counts[0][v & 0xFF];
+            ++counts[1][(v >> 8) & 0xFF];
+            ++counts[2][(v >> 16) & 0xFF];
+            ++counts[3][v >> 24];
+        }
+        for (int d = 0; d < 4; ++d) {
+            const int shift = 8 * d;
+            auto& at = counts[static_cast<std::size_t>(d)];
+            if (at[(bits[0] >> shift) & 0xFF] == n) continue;  // one value: the pass would change nothing
+            std::uint32_t start = 0;
+            for (std::uint32_t& c : at) start += std::exchange(c, start);
+            for (const std::uint32_t r : order) spare[at[(bits[r] >> shift) & 0xFF]++] = r;
+            order.swap(spare);
+            moved = true;
+        }
     }
-    bool sorted = true;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i].Place = static_cast<std::uint32_t>(i);
-        if (i > 0 && order[i].Keys < order[i - 1].Keys) sorted = false;
-    }
-    if (sorted) return;  // already in order: a stable sort would change nothing
-    std::sort(order.begin(), order.end(), [](const SortEntry& a, const SortEntry& b) {
-        for (std::size_t i = 0; i < kMaxSortKeys; ++i)
-            if (a.Keys[i] != b.Keys[i]) return a.Keys[i] < b.Keys[i];
-        return a.Place < b.Place;
-    });
-    Permute(rows, order);
+    if (moved) Permute(rows, order);
 }
 
 }  // namespace

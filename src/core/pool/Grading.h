@@ -80,6 +80,16 @@ int TallyRange(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<
 int TallyWeek(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<const MemberRecord> members,
               const GradingRules& rules, int week);
 
+// Both tallies in one walk over the members, as the standings need them:
+// the same rows as TallyRange then TallyWeek.
+struct PlayedCounts {
+    int Range = 0;
+    int Week = 0;
+};
+PlayedCounts TallyRangeAndWeek(std::span<StandingsRow> rows, const SeasonGrid& games,
+                               std::span<const MemberRecord> members, const GradingRules& rules, int firstWeek,
+                               int lastWeek, int week);
+
 // (wins + ties / 2) / games * 100 in single precision; 0 when no game counted.
 float WinningPct(int wins, int losses, int ties);
 void ComputePercentages(std::span<StandingsRow> rows);

@@ -1,6 +1,9 @@
 #include "PoolStandings.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
 
 #include "core/output/PrintJob.h"
 #include "core/pool/PoolText.h"
@@ -26,6 +29,70 @@ inline void Prefetch(const void* p) {
 
 PoolSortKind SortKind(const std::string& sort) { return ParsePoolSort(sort); }
 
+// A line written into a fixed buffer and handed to its string in one copy:
+// the largest pool writes 32,767 lines of a dozen columns each. Every line
+// fits with room to spare (at most a name of 18 four-byte characters and
+// twelve numbers of 20 digits).
+class LineBuffer {
+public:
+    // Right-aligned in `width` characters, as AppendNumber and AppendFixed1.
+    void Number(std::size_t width, long long value) {
+        char digits[24];
+        Right(width, digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    }
+    void Fixed1(std::size_t width, double value) {
+        const long long tenths = std::llround(value * 10.0);
+        const long long magnitude = tenths < 0 ? -tenths : tenths;
+        char digits[32];
+        char* p = digits;
+        if (tenths < 0) *p++ = '-';
+        p = std::to_chars(p, digits + sizeof digits, magnitude / 10).ptr;
+        *p++ = '.';
+        *p++ = static_cast<char>('0' + magnitude % 10);
+        Right(width, digits, p);
+    }
+    void Ascii(std::size_t width, std::string_view text) { Right(width, text.data(), text.data() + text.size()); }
+    void Char(char c) { *at_++ = c; }
+    // The 18-character name field, as AppendName writes it.
+    void Name(const MemberRecord& m) {
+        std::string fitted;
+        const bool plain = m.Name.size() == static_cast<std::size_t>(kNameLength) &&
+                           std::all_of(m.Name.begin(), m.Name.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (!plain) fitted = FitName(m.Name);
+        const std::string& name = plain ? m.Name : fitted;
+        std::memcpy(at_, name.data(), name.size());
+        at_ += name.size();
+    }
+    void CopyTo(std::string& line) const { line.assign(buffer_, static_cast<std::size_t>(at_ - buffer_)); }
+
+private:
+    void Right(std::size_t width, const char* begin, const char* end) {
+        const auto len = static_cast<std::size_t>(end - begin);
+        if (len < width) {
+            std::memset(at_, ' ', width - len);
+            at_ += width - len;
+        }
+        std::memcpy(at_, begin, len);
+        at_ += len;
+    }
+
+    char buffer_[512];
+    char* at_ = buffer_;
+};
+
+// The end week's W, L, T, points or percentage and tiebreak columns.
+void WeekColumns(LineBuffer& b, const StandingsRow& r, std::size_t winsWidth, bool points, bool monday, int week) {
+    b.Number(winsWidth, r.WeekWins);
+    b.Number(3, r.WeekLosses);
+    b.Number(3, r.WeekTies);
+    b.Fixed1(8, points ? r.WeekPoints : r.WeekPct);
+    if (monday)
+        b.Number(4, r.TiebreakDiff[static_cast<std::size_t>(week)]);
+    else
+        b.Ascii(5, "N/A");
+}
+
 }  // namespace
 
 PoolStandings::PoolStandings(AppState& state) : state_(state) {
@@ -35,23 +102,38 @@ PoolStandings::PoolStandings(AppState& state) : state_(state) {
     startLabel_ = N(start_);
     if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
     state_.StandingsSort = std::string(ToString(ParsePoolSort(state_.PoolSort)));
-    Compute(TiebreakForm::A);
     view_ = View::OneWeek;
-    OrderForView();
+    Recompute(TiebreakForm::A);
 }
 
 void PoolStandings::Compute(TiebreakForm form) {
+    stale_.reset();
+    ComputeRows(form);
+}
+
+void PoolStandings::Recompute(TiebreakForm form) { stale_ = form; }
+
+void PoolStandings::Refresh() const {
+    if (!stale_) return;
+    const TiebreakForm form = *stale_;
+    stale_.reset();
+    ComputeRows(form);
+    OrderForView();
+}
+
+void PoolStandings::ComputeRows(TiebreakForm form) const {
     rows_ = NewRows(state_.MemberCount);
     const GradingRules rules = GradingRules::From(state_);
     const std::span<const MemberRecord> members(state_.Members.data(),
                                                  static_cast<std::size_t>(state_.MemberCount));
-    playedRange_ = TallyRange(rows_, state_.Games, members, rules, start_ - 1, end_ - 1);
-    playedWeek_ = TallyWeek(rows_, state_.Games, members, rules, end_ - 1);
+    const PlayedCounts played = TallyRangeAndWeek(rows_, state_.Games, members, rules, start_ - 1, end_ - 1, end_ - 1);
+    playedRange_ = played.Range;
+    playedWeek_ = played.Week;
     ComputePercentages(rows_);
     SeasonOrder(rows_, OrderOptions::From(state_, SortKind(state_.StandingsSort)), end_ - 1, form);
 }
 
-void PoolStandings::OrderForView() {
+void PoolStandings::OrderForView() const {
     if (byName_)
         SortRows(rows_, SortKey::MemberIndex);
     else if (view_ == View::Season)
@@ -66,8 +148,7 @@ bool PoolStandings::SpinEnd(int step) {
     end_ = week;
     endLabel_ = gm::WeekLabel(week, true);
     state_.CurrentWeek = week;
-    Compute(TiebreakForm::B);
-    OrderForView();
+    Recompute(TiebreakForm::B);
     return true;
 }
 
@@ -76,8 +157,7 @@ bool PoolStandings::SpinStart(int step) {
     if (week < kFirstWeek || week > kLastWeek) return false;
     start_ = week;
     startLabel_ = gm::WeekLabel(week, true);
-    Compute(TiebreakForm::B);
-    OrderForView();
+    Recompute(TiebreakForm::B);
     return true;
 }
 
@@ -101,11 +181,11 @@ void PoolStandings::ChooseSort(const std::string& choice) {
     } else {
         return;
     }
-    Compute(TiebreakForm::B);
-    OrderForView();
+    Recompute(TiebreakForm::B);
 }
 
 void PoolStandings::SetView(View view) {
+    Refresh();  // the rows as ordered for the view shown until now
     view_ = view;
     OrderForView();
 }
@@ -116,8 +196,7 @@ void PoolStandings::AfterStatPak(int weekBefore) {
     if (state_.CurrentWeek == weekBefore) return;
     end_ = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
     endLabel_ = N(end_);
-    Compute(UsesPointSpreads(state_.PointSpreads) ? TiebreakForm::A : TiebreakForm::B);
-    OrderForView();
+    Recompute(UsesPointSpreads(state_.PointSpreads) ? TiebreakForm::A : TiebreakForm::B);
 }
 
 std::string PoolStandings::Heading() const {
@@ -134,58 +213,58 @@ bool PoolStandings::Listed(const StandingsRow& row) const {
     return view_ == View::Season ? row.PlayedRange : row.PlayedWeek;
 }
 
-void PoolStandings::AppendWeekColumns(std::string& line, const StandingsRow& r, std::size_t winsWidth) const {
-    AppendNumber(line, winsWidth, r.WeekWins);
-    AppendNumber(line, 3, r.WeekLosses);
-    AppendNumber(line, 3, r.WeekTies);
-    AppendFixed1(line, 8, state_.StandingsSort == "Confidence" ? r.WeekPoints : r.WeekPct);
-    if (UsesSecondaryMonday(state_.SecondaryTB))
-        AppendNumber(line, 4, r.TiebreakDiff[static_cast<std::size_t>(end_ - 1)]);
+void PoolStandings::LineInto(std::string& line, const StandingsRow& r) const {
+    if (view_ == View::Season)
+        SeasonLine(line, r);
     else
-        AppendPad(line, 5, "N/A");
+        WeekLine(line, r);
 }
 
-std::string PoolStandings::SeasonLine(const StandingsRow& r) const {
+void PoolStandings::SeasonLine(std::string& line, const StandingsRow& r) const {
     const bool points = state_.StandingsSort == "Confidence";
-    std::string line;
-    line.reserve(kLineReserve);
-    AppendNumber(line, 3, r.SeasonRank);
-    line += ' ';
-    AppendName(line, state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
-    line += ' ';
-    AppendNumber(line, 5, r.RangeWins);
-    AppendNumber(line, 5, r.RangeLosses);
-    AppendNumber(line, 4, r.RangeTies);
-    AppendFixed1(line, 9, points ? r.RangePoints : r.RangePct);
-    AppendWeekColumns(line, r, 5);
-    return line;
+    LineBuffer b;
+    b.Number(3, r.SeasonRank);
+    b.Char(' ');
+    b.Name(state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
+    b.Char(' ');
+    b.Number(5, r.RangeWins);
+    b.Number(5, r.RangeLosses);
+    b.Number(4, r.RangeTies);
+    b.Fixed1(9, points ? r.RangePoints : r.RangePct);
+    WeekColumns(b, r, 5, points, UsesSecondaryMonday(state_.SecondaryTB), end_ - 1);
+    b.CopyTo(line);
 }
 
-std::string PoolStandings::WeekLine(const StandingsRow& r) const {
+void PoolStandings::WeekLine(std::string& line, const StandingsRow& r) const {
     const bool points = state_.StandingsSort == "Confidence";
     const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
-    std::string line;
-    line.reserve(kLineReserve);
-    AppendName(line, state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
-    line += ' ';
-    AppendWeekColumns(line, r, 3);
-    AppendNumber(line, monday ? 6 : 5, r.RangeWins);
-    AppendNumber(line, 5, r.RangeLosses);
-    AppendNumber(line, 4, r.RangeTies);
-    AppendFixed1(line, points ? 9 : 8, points ? r.RangePoints : r.RangePct);
-    AppendNumber(line, points ? 5 : 6, r.SeasonRank);
-    return line;
+    LineBuffer b;
+    b.Name(state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
+    b.Char(' ');
+    WeekColumns(b, r, 3, points, monday, end_ - 1);
+    b.Number(monday ? 6 : 5, r.RangeWins);
+    b.Number(5, r.RangeLosses);
+    b.Number(4, r.RangeTies);
+    b.Fixed1(points ? 9 : 8, points ? r.RangePoints : r.RangePct);
+    b.Number(points ? 5 : 6, r.SeasonRank);
+    b.CopyTo(line);
 }
 
 std::vector<std::string> PoolStandings::Lines() const {
+    Refresh();
     std::vector<std::string> lines;
     lines.reserve(rows_.size());
-    for (const StandingsRow& r : rows_)
-        if (Listed(r)) lines.push_back(view_ == View::Season ? SeasonLine(r) : WeekLine(r));
+    for (const StandingsRow& r : rows_) {
+        if (!Listed(r)) continue;
+        std::string& line = lines.emplace_back();
+        line.reserve(kLineReserve);
+        LineInto(line, r);
+    }
     return lines;
 }
 
 std::vector<int> PoolStandings::ListedMembers() const {
+    Refresh();
     std::vector<int> members;
     for (const StandingsRow& r : rows_)
         if (Listed(r)) members.push_back(r.MemberIndex);
@@ -200,7 +279,7 @@ std::string PoolStandings::ActiveText() const {
 }
 
 std::string PoolStandings::ActiveNumText() const {
-    return N(view_ == View::Season ? playedRange_ : playedWeek_);
+    return N(view_ == View::Season ? PlayedRangeCount() : PlayedWeekCount());
 }
 
 std::string PoolStandings::LeftLabel() const {
@@ -247,6 +326,7 @@ TextFileOutput PoolStandings::TextFile() const {
     TextFileOutput out;
     out.FileName = "PStnd" + endLabel_ + ".txt";
     out.ConfirmTitle = "Player Standings Text File";
+    Refresh();
     out.Lines.reserve(rows_.size() + 8);
     ForEachTextLine([&](std::string_view line) { out.Lines.emplace_back(line); });
     return out;
@@ -259,6 +339,7 @@ void PoolStandings::ForEachTextLine(const std::function<void(std::string_view)>&
     emit("");
     emit(Heading());
     emit("");
+    Refresh();
     std::string line;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         // Rows in ranked order reach the member table at random: fetch the
@@ -268,7 +349,7 @@ void PoolStandings::ForEachTextLine(const std::function<void(std::string_view)>&
             Prefetch(state_.Members[static_cast<std::size_t>(rows_[i + 8].MemberIndex)].Name.data());
         const StandingsRow& r = rows_[i];
         if (!Listed(r)) continue;
-        line = view_ == View::Season ? SeasonLine(r) : WeekLine(r);
+        LineInto(line, r);
         emit(line);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,9 +63,18 @@ public:
     // Character columns where the left and right column groups of the
     // current view's lines begin: where the two group labels belong.
     std::pair<int, int> GroupColumns() const;
-    int PlayedWeekCount() const { return playedWeek_; }
-    int PlayedRangeCount() const { return playedRange_; }
-    const std::vector<StandingsRow>& Rows() const { return rows_; }
+    int PlayedWeekCount() const {
+        Refresh();
+        return playedWeek_;
+    }
+    int PlayedRangeCount() const {
+        Refresh();
+        return playedRange_;
+    }
+    const std::vector<StandingsRow>& Rows() const {
+        Refresh();
+        return rows_;
+    }
 
     // The four lines above the column heading in every output.
     std::vector<std::string> OutputHeader() const;
@@ -83,11 +93,19 @@ public:
 
 private:
     bool Listed(const StandingsRow& row) const;
-    std::string SeasonLine(const StandingsRow& row) const;
-    std::string WeekLine(const StandingsRow& row) const;
-    // The end week's W, L, T, points or percentage and tiebreak columns.
-    void AppendWeekColumns(std::string& line, const StandingsRow& row, std::size_t winsWidth) const;
-    void OrderForView();
+    // The line of a row of the current view, written over `line` (whose
+    // storage the long outputs reuse from line to line).
+    void LineInto(std::string& line, const StandingsRow& row) const;
+    void SeasonLine(std::string& line, const StandingsRow& row) const;
+    void WeekLine(std::string& line, const StandingsRow& row) const;
+    // Every change re-creates the rows from scratch, so only the last one
+    // before they are read matters: changes mark them stale (with the
+    // tiebreaker form to use) and the first read computes and orders them.
+    // A command line spinning the end week from 1 to 17 grades once, not 17 times.
+    void Recompute(TiebreakForm form);
+    void Refresh() const;
+    void ComputeRows(TiebreakForm form) const;
+    void OrderForView() const;
 
     AppState& state_;
     int start_ = 1;
@@ -97,9 +115,10 @@ private:
     bool byName_ = false;
     bool showAll_ = false;
     View view_ = View::OneWeek;
-    std::vector<StandingsRow> rows_;
-    int playedWeek_ = 0;
-    int playedRange_ = 0;
+    mutable std::optional<TiebreakForm> stale_;
+    mutable std::vector<StandingsRow> rows_;
+    mutable int playedWeek_ = 0;
+    mutable int playedRange_ = 0;
 };
 
 }  // namespace gm

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -56,12 +57,30 @@ inline void AppendPad(std::string& out, std::size_t n, std::string_view s) {
     out.append(s);
 }
 
+namespace detail {
+// Appends s right-aligned in n characters in one append (the long reports
+// write a few hundred thousand columns).
+inline void AppendRightAligned(std::string& out, std::size_t n, const char* s, std::size_t len) {
+    if (len >= n) {
+        out.append(s, len);
+        return;
+    }
+    char buf[64];
+    if (n > sizeof buf) {
+        out.append(n - len, ' ');
+        out.append(s, len);
+        return;
+    }
+    std::memset(buf, ' ', n - len);
+    std::memcpy(buf + (n - len), s, len);
+    out.append(buf, n);
+}
+}  // namespace detail
+
 inline void AppendNumber(std::string& out, std::size_t n, long long value) {
     char buf[24];
     const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
-    const auto len = static_cast<std::size_t>(end - buf);
-    if (len < n) out.append(n - len, ' ');
-    out.append(buf, len);
+    detail::AppendRightAligned(out, n, buf, static_cast<std::size_t>(end - buf));
 }
 
 // "#0.0" right-aligned in n: the same text as Format1, halves away from zero.
@@ -74,9 +93,7 @@ inline void AppendFixed1(std::string& out, std::size_t n, double value) {
     p = std::to_chars(p, buf + sizeof buf, magnitude / 10).ptr;
     *p++ = '.';
     *p++ = static_cast<char>('0' + magnitude % 10);
-    const auto len = static_cast<std::size_t>(p - buf);
-    if (len < n) out.append(n - len, ' ');
-    out.append(buf, len);
+    detail::AppendRightAligned(out, n, buf, static_cast<std::size_t>(p - buf));
 }
 
 // Team abbreviations in capitals (the home team in the heading rows).

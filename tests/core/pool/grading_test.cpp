@@ -168,6 +168,71 @@ TEST(TallyWeek, AgreesWithGradingEachSelection) {
     }
 }
 
+// A range tally is the sum of its weeks; the standings' single walk fills
+// the same rows as the two tallies, for ranges inside, around and after the
+// week, and an empty range.
+TEST(TallyRangeAndWeek, SameRowsAsTallyRangeThenTallyWeek) {
+    std::mt19937 rng(23);
+    SeasonGrid games{};
+    for (int w = 0; w < kWeeks; ++w)
+        for (int g = 0; g < kSlots; ++g) {
+            const int home = 1 + static_cast<int>(rng() % 29);
+            const bool played = w < 15 && rng() % 8 != 0;
+            games[w][g] = FixtureGame(home, home + 1, played ? static_cast<int>(rng() % 5) * 7 : 0,
+                                      played ? static_cast<int>(rng() % 5) * 7 : 0, 0, static_cast<float>(rng() % 3) * 3.5f);
+        }
+    GradeAgainstSpread(games);
+    std::vector<MemberRecord> members(50);
+    for (MemberRecord& m : members)
+        for (int w = 0; w < kWeeks; ++w) {
+            if (rng() % 5 == 0) continue;  // a week without selections
+            for (int g = 0; g < kStoredSlots; ++g) {
+                m.Picks[w][g] = static_cast<std::uint8_t>(rng() % 4 == 0 ? 0 : rng() % 32);
+                m.Confidence[w][g] = static_cast<std::uint8_t>(rng() % 256);
+            }
+            m.Tiebreak[w] = static_cast<std::uint8_t>(rng() % 100);
+        }
+    struct Case {
+        int first, last, week;
+    } cases[] = {{0, 16, 16}, {0, 20, 20}, {4, 11, 2}, {12, 3, 3}, {20, 20, 20}, {2, 9, 14}};
+    for (const Case& c : cases) {
+        for (bool spread : {true, false}) {
+            const GradingRules rules{spread, !spread};
+            auto expected = NewRows(50);
+            const int range = TallyRange(expected, games, members, rules, c.first, c.last);
+            const int week = TallyWeek(expected, games, members, rules, c.week);
+            // The range is the sum of its weeks, each tallied alone.
+            std::vector<int> wins(50), losses(50), ties(50);
+            std::vector<float> points(50);
+            for (int w = c.first; w <= c.last; ++w) {
+                auto one = NewRows(50);
+                TallyWeek(one, games, members, rules, w);
+                for (std::size_t i = 0; i < one.size(); ++i)
+                    wins[i] += one[i].WeekWins, losses[i] += one[i].WeekLosses, ties[i] += one[i].WeekTies,
+                        points[i] += one[i].WeekPoints;
+            }
+            for (std::size_t i = 0; i < expected.size(); ++i)
+                EXPECT_TRUE(expected[i].RangeWins == wins[i] && expected[i].RangeLosses == losses[i] &&
+                            expected[i].RangeTies == ties[i] && expected[i].RangePoints == points[i])
+                    << "member " << i << " weeks " << c.first << "-" << c.last;
+            auto rows = NewRows(50);
+            const PlayedCounts played = TallyRangeAndWeek(rows, games, members, rules, c.first, c.last, c.week);
+            EXPECT_EQ(played.Range, range);
+            EXPECT_EQ(played.Week, week);
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const StandingsRow& a = rows[i];
+                const StandingsRow& b = expected[i];
+                EXPECT_TRUE(a.RangeWins == b.RangeWins && a.RangeLosses == b.RangeLosses && a.RangeTies == b.RangeTies &&
+                            a.RangePoints == b.RangePoints && a.PlayedRange == b.PlayedRange &&
+                            a.WeekWins == b.WeekWins && a.WeekLosses == b.WeekLosses && a.WeekTies == b.WeekTies &&
+                            a.WeekPoints == b.WeekPoints && a.PlayedWeek == b.PlayedWeek &&
+                            a.TiebreakDiff == b.TiebreakDiff)
+                    << "member " << i << " weeks " << c.first << "-" << c.last << " week " << c.week;
+            }
+        }
+    }
+}
+
 TEST(WinningPct, Examples) {
     EXPECT_EQ(Format1(WinningPct(9, 5, 1)), "63.3");
     EXPECT_EQ(Format1(WinningPct(0, 0, 0)), "0.0");

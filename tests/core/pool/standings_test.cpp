@@ -129,6 +129,30 @@ TEST(PoolStandings, OpeningUsesBothTiebreakersAChangeOnlyTheFirst) {
     EXPECT_EQ(names(s), (Lines{"  1 Far ", "  1 Near"}));
 }
 
+// The rows are worked out when first read after a change: the counts follow
+// a spin at once, and switching to the season view starts from the one-week
+// order, so members sharing a rank stay in that order (nearest Monday entry
+// first), not in member order.
+TEST(PoolStandings, SeasonViewKeepsTheWeekOrderOfTiedMembers) {
+    test::PoolFixture f("TBMethod=Wins\r\nSecondaryTB=Monday\r\n");
+    MemberRecord& al = f.State.Members[0];
+    MemberRecord& cathy = f.State.Members[2];
+    cathy.Picks = al.Picks;
+    cathy.Confidence = al.Confidence;
+    cathy.Tiebreak = al.Tiebreak;
+    cathy.Tiebreak[1] = 26;  // week 2's Monday game ended 13-13: Al is 4 off, Cathy exact
+    PoolStandings s(f.State);
+    ASSERT_TRUE(s.SpinEnd(-1));
+    EXPECT_EQ(s.ActiveNumText(), "3");
+    EXPECT_EQ(s.PlayedRangeCount(), 3);
+    s.SetView(PoolStandings::View::Season);
+    const Lines lines = s.Lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(0, 12), "  1 Cathy   ");
+    EXPECT_EQ(lines[1].substr(0, 12), "  1 Al Adams");
+    EXPECT_EQ(s.ListedMembers(), (std::vector<int>{2, 0, 1}));
+}
+
 TEST(PoolStandings, OutputHeaderLines) {
     struct Case {
         std::string options;
