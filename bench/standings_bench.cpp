@@ -57,11 +57,11 @@ using gm::bench::FullPool;
 using gm::bench::kLargestPool;
 using gm::bench::kOfficePool;
 
-// One pool per size, written and loaded once.
-FullPool& Pool(int members) {
-    static std::map<int, std::unique_ptr<FullPool>> pools;
-    auto& pool = pools[members];
-    if (!pool) pool = std::make_unique<FullPool>(members, "bench-pool");
+// One pool per size and kind, written and loaded once.
+FullPool& Pool(int members, gm::bench::PoolKind kind = gm::bench::PoolKind::Differing) {
+    static std::map<std::pair<int, gm::bench::PoolKind>, std::unique_ptr<FullPool>> pools;
+    auto& pool = pools[{members, kind}];
+    if (!pool) pool = std::make_unique<FullPool>(members, "bench-pool", kind);
     return *pool;
 }
 
@@ -93,7 +93,7 @@ void BM_ReadPoolFileAndChecksum(benchmark::State& st) {
     FullPool& pool = Pool(static_cast<int>(st.range(0)));
     for (auto _ : st) {
         std::string bytes;
-        gm::ReadFileBytes(pool.folder.Path() / "Pool97.dat", bytes);
+        if (!gm::ReadFileBytes(pool.folder.Path() / "Pool97.dat", bytes)) st.SkipWithError("pool file unread");
         std::uint64_t sum = 0;
         for (unsigned char c : bytes) sum += c;
         benchmark::DoNotOptimize(sum);
@@ -106,8 +106,7 @@ void BM_LoadPool(benchmark::State& st) {
     FullPool& pool = Pool(static_cast<int>(st.range(0)));
     gm::AppState state(pool.folder.Path());
     for (auto _ : st) {
-        gm::LoadPool(state);
-        if (state.MemberCount != st.range(0)) st.SkipWithError("not every member loaded");
+        if (!gm::LoadPool(state) || state.MemberCount != st.range(0)) st.SkipWithError("not every member loaded");
     }
 }
 
@@ -121,6 +120,32 @@ void BM_FullStandings(benchmark::State& st) {
         standings.SetView(gm::PoolStandings::View::Season);
         if (TextLines(standings) != static_cast<std::size_t>(st.range(0)) + 7) st.SkipWithError("members missing");
     });
+}
+
+// What `gridmoot-cli report standings --start 1 --end 17 --view season`
+// does after loading, in a new folder (the window opens on week 1): open the
+// standings, move the end week to 17 a week at a time, the season view, and
+// every line of its text. One benchmark per option set and kind of pool, on
+// the largest pool.
+void StandingsCommand(benchmark::State& st, gm::bench::PoolKind kind, const gm::bench::OptionSet& options) {
+    FullPool& pool = Pool(kLargestPool, kind);
+    gm::AppState& state = pool.state;
+    options.Apply(state);
+    long long peakAbove = 0;
+    for (auto _ : st) {
+        state.CurrentWeek = 1;
+        const long long before = g_live.load();
+        g_peak = before;
+        gm::PoolStandings standings(state);
+        while (standings.EndWeek() < 17) standings.SpinEnd(1);
+        standings.SetView(gm::PoolStandings::View::Season);
+        std::size_t bytes = 0;
+        standings.ForEachTextLine([&](std::string_view line) { bytes += line.size(); });
+        benchmark::DoNotOptimize(bytes);
+        peakAbove = std::max(peakAbove, g_peak.load() - before);
+    }
+    gm::bench::UseBenchOptions(state);
+    st.counters["x_file"] = static_cast<double>(peakAbove) / static_cast<double>(pool.fileSize);
 }
 
 // The player matrix on week 21 with the confidence rows: its list and its text file.
@@ -197,4 +222,18 @@ BENCHMARK(BM_PlayerStatPak)->Apply(Sizes);
 BENCHMARK(BM_PoolStatPak)->Apply(Sizes);
 BENCHMARK(BM_PoolRoom)->Apply(Sizes);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    using gm::bench::PoolKind;
+    for (const PoolKind kind : {PoolKind::Differing, PoolKind::Repeating}) {
+        for (const gm::bench::OptionSet& options : gm::bench::AllOptionSets()) {
+            const std::string name = std::string("BM_StandingsCommand/") +
+                                     (kind == PoolKind::Repeating ? "repeating/" : "differing/") + options.Label();
+            benchmark::RegisterBenchmark(name.c_str(), StandingsCommand, kind, options)->Unit(benchmark::kMillisecond);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
