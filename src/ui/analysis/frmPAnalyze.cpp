@@ -30,18 +30,27 @@ constexpr PlayerCategory kShown[kPlayerCategories] = {
     PlayerCategory::NfcRoad,      PlayerCategory::NfcFavorites, PlayerCategory::NfcUnderdogs,
 };
 
+// Teams shown at once in each team list at the window's opening size.
+constexpr int kTeamRows = 18;
+
 constexpr const char* kResultNames[kPlayerCategories] = {
     "lblOverall", "lblAFCHome", "lblAFCRoad", "lblAFCFav", "lblAFCUnd",
     "lblNFCHome", "lblNFCRoad", "lblNFCFav",  "lblNFCUnd",
 };
 
-QListWidget* RecordList(const char* name, int rows, QWidget* parent) {
+// A team list shows at least `rows` lines and grows with the window; a
+// division list is exactly as tall as its six lines.
+QListWidget* RecordList(const char* name, int rows, bool grows, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     UseFixedPitch(list);
     const QFontMetrics metrics(list->font());
     list->setMinimumWidth(metrics.horizontalAdvance(QString(32, 'W')));
-    list->setFixedHeight(metrics.lineSpacing() * rows + 2 * list->frameWidth() + 4);
+    const int height = metrics.lineSpacing() * rows + 2 * list->frameWidth() + 4;
+    if (grows)
+        list->setMinimumHeight(height);
+    else
+        list->setFixedHeight(height);
     return list;
 }
 
@@ -51,16 +60,16 @@ QLabel* FixedLabel(const char* name, QWidget* parent) {
     return label;
 }
 
-// One frame: the team list and the division list under their headings.
+// One frame: the team list and the division list under their headings; the
+// team list takes the frame's spare height.
 QGroupBox* RecordFrame(const QString& title, QListWidget* teams, QListWidget* divisions, QLabel* teamHeading,
                        QLabel* divisionHeading, QWidget* parent) {
     auto* frame = new QGroupBox(title, parent);
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(teamHeading);
-    layout->addWidget(teams);
+    layout->addWidget(teams, 1);
     layout->addWidget(divisionHeading);
     layout->addWidget(divisions);
-    layout->addStretch(1);
     return frame;
 }
 
@@ -73,10 +82,10 @@ frmPAnalyze::frmPAnalyze(UiContext& ctx, QWidget* parent)
       CboPlayer_(new QComboBox(this)),
       lblStart_(Named("lblStart", this)),
       lblEnd_(Named("lblEnd", this)),
-      cboTeamOA_(RecordList("cboTeamOA", 12, this)),
-      cboDivOA_(RecordList("cboDivOA", 6, this)),
-      cboTeamON_(RecordList("cboTeamON", 12, this)),
-      cboDivON_(RecordList("cboDivON", 6, this)),
+      cboTeamOA_(RecordList("cboTeamOA", kTeamRows, true, this)),
+      cboDivOA_(RecordList("cboDivOA", 6, false, this)),
+      cboTeamON_(RecordList("cboTeamON", kTeamRows, true, this)),
+      cboDivON_(RecordList("cboDivON", 6, false, this)),
       lblWonLoss_(FixedLabel("lblWonLoss", this)) {
     setObjectName("frmPAnalyze");
     setWindowTitle("The Player Analyst");
@@ -123,21 +132,25 @@ frmPAnalyze::frmPAnalyze(UiContext& ctx, QWidget* parent)
         RecordFrame("In Games Involving...", cboTeamOA_, cboDivOA_, teamHeadingOA, divHeadingOA, this);
     auto* bettingOn = RecordFrame("When Betting On...", cboTeamON_, cboDivON_, teamHeadingON, divHeadingON, this);
 
+    // The overall record on top, then the AFC categories beside the NFC ones.
     auto* conferences = new QGroupBox("Conferences", this);
     auto* grid = new QGridLayout(conferences);
     lblWonLoss_->setText(Q(model_->CategoryHeading()));
+    auto* headingNFC = FixedLabel("lblWonLossNFC", conferences);
+    headingNFC->setText(lblWonLoss_->text());
     grid->addWidget(lblWonLoss_, 0, 1);
+    grid->addWidget(headingNFC, 0, 4);
     for (int i = 0; i < kPlayerCategories; ++i) {
         auto* caption = new QLabel(Q(PlayerCategoryCaption(kShown[i])), conferences);
         results_[static_cast<std::size_t>(i)] = FixedLabel(kResultNames[i], conferences);
-        // A little room between the overall record and the groups under it.
-        const int row = 1 + i + (i >= 1 ? 1 : 0) + (i >= 5 ? 1 : 0);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(results_[static_cast<std::size_t>(i)], row, 1);
+        const int row = i == 0 ? 1 : 3 + (i - 1) % 4;
+        const int column = i >= 5 ? 3 : 0;
+        grid->addWidget(caption, row, column);
+        grid->addWidget(results_[static_cast<std::size_t>(i)], row, column + 1);
     }
-    grid->setRowMinimumHeight(2, 8);
-    grid->setRowMinimumHeight(7, 8);
-    grid->setRowStretch(grid->rowCount(), 1);
+    grid->setRowMinimumHeight(2, 8);  // a little room under the overall record
+    grid->setColumnMinimumWidth(2, 16);
+    grid->setColumnStretch(5, 1);
 
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdHelp = Button("cmdHelp", "&Help", this);
@@ -149,20 +162,17 @@ frmPAnalyze::frmPAnalyze(UiContext& ctx, QWidget* parent)
     buttons->addWidget(cmdHelp);
     buttons->addWidget(cmdOK);
 
-    auto* right = new QHBoxLayout;
-    right->addWidget(conferences, 1);
-    right->addLayout(buttons);
-    auto* rightColumn = new QVBoxLayout;
-    rightColumn->addWidget(bettingOn);
-    rightColumn->addLayout(right);
-
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(involving);
-    middle->addLayout(rightColumn);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(involving);
+    lists->addWidget(bettingOn);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(conferences, 1);
+    bottom->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addLayout(middle, 1);
+    layout->addLayout(lists, 1);
+    layout->addLayout(bottom);
 
     for (const auto& name : model_->MemberChoices()) CboPlayer_->addItem(Q(name));
     CboPlayer_->setCurrentIndex(model_->Member());

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/nfl/DivisionLists.h"
 #include "ui/nfl/NflWindowParts.h"
@@ -23,6 +25,35 @@ namespace gm::ui {
 namespace {
 
 constexpr int kEmblemMs = 1500;
+constexpr int kPlaces = 15;
+
+// Keeps a list's rows sharing out its height, so fifteen places fill a list
+// as tall as the column of choices beside it.
+class ShareOutRows : public QObject {
+public:
+    ShareOutRows(QListWidget* list, int rows) : QObject(list), list_(list), rows_(rows) {
+        list->viewport()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize && watched == list_->viewport()) {
+            const QSize size = list_->viewport()->size();
+            list_->setGridSize(QSize(size.width(), std::max(1, size.height() / rows_)));
+            FitItems(list_);
+        }
+        return false;
+    }
+
+    // Each line as tall as its share, its text in the middle of it.
+    static void FitItems(QListWidget* list) {
+        if (!list->gridSize().isValid()) return;
+        for (int row = 0; row < list->count(); ++row) list->item(row)->setSizeHint(list->gridSize());
+    }
+
+private:
+    QListWidget* list_;
+    int rows_;
+};
 
 QListWidget* RankList(const char* name, const char* frameName, QWidget* parent, QGroupBox** frame) {
     auto* heading = new HeadingFrame(Q(PointsStandings::Caption()), parent);
@@ -33,7 +64,11 @@ QListWidget* RankList(const char* name, const char* frameName, QWidget* parent, 
     UseFixedPitch(list);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FitUnderCaption(heading, list, 15, 31);
+    FitUnderCaption(heading, list, kPlaces, 31);
+    // At least the fifteen places; taller with the window, the rows spread out.
+    list->setMinimumHeight(list->maximumHeight());
+    list->setMaximumHeight(QWIDGETSIZE_MAX);
+    new ShareOutRows(list, kPlaces);
     *frame = heading;
     return list;
 }
@@ -123,7 +158,9 @@ void frmPFPA::Redisplay() {
         for (std::size_t row = 0; row < lines.size(); ++row) {
             auto* item = new QListWidgetItem(Q(lines[row]), list);
             item->setData(Qt::UserRole, data[row]);
+            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
+        ShareOutRows::FitItems(list);
     }
 }
 

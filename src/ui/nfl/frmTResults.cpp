@@ -37,7 +37,7 @@ frmTResults::frmTResults(UiContext& ctx, QWidget* parent)
       Combo1_(new QComboBox(this)),
       TFrame_(new QGroupBox(this)),
       lstTResults_(new QListWidget(this)),
-      ckPSResults_(new QCheckBox("Show &PS Results", this)),
+      ckPSResults_(new QCheckBox("&Show PS Results", this)),
       lblHome_(Named("lblHome", this)),
       lblAway_(Named("lblAway", this)),
       lblPS_(Named("lblPS", this)),
@@ -60,7 +60,9 @@ frmTResults::frmTResults(UiContext& ctx, QWidget* parent)
     lstTResults_->setTextElideMode(Qt::ElideNone);  // the narrow list cuts the spread column off
 
     auto* teamCaption = new QLabel("&Team", this);
+    teamCaption->setObjectName("lblTeam");
     teamCaption->setBuddy(Combo1_);
+    teamCaption->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);  // the combo box gives way first
     const auto names = model_->TeamChoices();
     for (std::size_t i = 0; i < names.size(); ++i) Combo1_->addItem(Q(names[i]), static_cast<int>(i) + 1);
     auto* top = new QHBoxLayout;
@@ -71,6 +73,9 @@ frmTResults::frmTResults(UiContext& ctx, QWidget* parent)
 
     auto* frameLayout = new QVBoxLayout(TFrame_);
     frameLayout->addWidget(lstTResults_);
+    // The frame keeps to the list's width, so it narrows when the spread
+    // column goes; any spare width goes to the totals beside it.
+    TFrame_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
 
     // Records and points beside the list, each under its caption.
     auto* totals = new QGridLayout;
@@ -108,6 +113,7 @@ frmTResults::frmTResults(UiContext& ctx, QWidget* parent)
     auto* middle = new QHBoxLayout;
     middle->addWidget(TFrame_);
     middle->addLayout(totals);
+    middle->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(middle, 1);
@@ -160,6 +166,8 @@ void frmTResults::ShowSpreadColumn(bool show) {
     const int width = QFontMetrics(lstTResults_->font()).horizontalAdvance(QString(chars, QLatin1Char('0'))) +
                       2 * lstTResults_->frameWidth() + lstTResults_->verticalScrollBar()->sizeHint().width() + 8;
     lstTResults_->setFixedWidth(width);
+    // The window follows the list, once the layout has taken the new width.
+    if (layout()) layout()->activate();
     adjustSize();
 }
 

@@ -11,6 +11,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QGroupBox>
+#include <QTest>
 #include <QTimer>
 
 #include "core/pool/fixtures/PoolFixture.h"
@@ -109,6 +112,25 @@ TEST(frmPAnalyze, OpensOnTheFirstMemberAndFollowsTheBoxAndSpins) {
     EXPECT_TRUE(opened.endsWith("panalyze.html")) << opened.toStdString();
 }
 
+// Both team lists show most of the teams at once, and both frames are filled
+// down to their division lists.
+TEST(frmPAnalyze, TeamListsShowMostTeamsAndFillTheirFrames) {
+    WindowFixture f;
+    frmPAnalyze window(f.ctx);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const auto& [teams, divisions] : {std::pair{"cboTeamOA", "cboDivOA"}, std::pair{"cboTeamON", "cboDivON"}}) {
+        SCOPED_TRACE(teams);
+        auto* list = Child<QListWidget>(window, teams);
+        EXPECT_GE(list->viewport()->height() / list->visualItemRect(list->item(0)).height(), 17);
+        auto* divisionList = Child<QListWidget>(window, divisions);
+        auto* frame = qobject_cast<QGroupBox*>(divisionList->parent());
+        ASSERT_TRUE(frame);
+        EXPECT_LT(frame->height() - divisionList->geometry().bottom(), 30);
+        EXPECT_EQ(divisionList->verticalScrollBar()->maximum(), 0);  // all six divisions
+    }
+}
+
 TEST(frmPAnalyze, PrintWritesTheChosenDestinationOnly) {
     WindowFixture f;
     f.pool.State.Output.NumCopies = 3;  // left over from another display
@@ -143,6 +165,23 @@ TEST(frmPAnalyze, PrintWritesTheChosenDestinationOnly) {
     EXPECT_NE(text.find("Tallbrook Office Football Pools"), std::string::npos);
     EXPECT_EQ(text.find('\f'), text.rfind('\f'));  // one page
     EXPECT_FALSE(f.pool.State.Output.OutPrinter);
+}
+
+}  // namespace
+}  // namespace gm::ui
+
+namespace gm::ui {
+namespace {
+
+// A picture of the window as it opens, for a person to look at; runs only
+// when GRIDMOOT_SCREENSHOTS names a folder.
+TEST(Screenshots, PlayerAnalyst) {
+    const QString folder = qEnvironmentVariable("GRIDMOOT_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "set GRIDMOOT_SCREENSHOTS to a folder to write pictures";
+    WindowFixture f("PoolSort=Confidence\r\n");
+    frmPAnalyze window(f.ctx);
+    window.show();
+    EXPECT_TRUE(window.grab().save(folder + "/panalyze.png"));
 }
 
 }  // namespace

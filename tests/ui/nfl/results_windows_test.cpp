@@ -154,6 +154,31 @@ TEST(frmTResults, OpensOnResultsTeamChoosesTeamsAndTogglesTheSpreadColumn) {
     EXPECT_EQ(f.state.ResultsTeam, 0);
 }
 
+// With or without the spread column the frame keeps to its list, even in a
+// window made wider, and the team caption shows whole.
+TEST(frmTResults, TheFrameKeepsToItsListAndTheTeamCaptionShowsWhole) {
+    ResultsWindowFixture f;
+    frmTResults window(f.ctx);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* frame = window.findChild<QGroupBox*>("TFrame");
+    auto* list = window.findChild<QListWidget*>("lstTResults");
+    auto* caption = window.findChild<QLabel*>("lblTeam");
+    ASSERT_TRUE(caption);
+    for (const bool spread : {true, false}) {
+        SCOPED_TRACE(spread ? "with the spread column" : "without it");
+        window.findChild<QCheckBox*>("ckPSResults")->setChecked(spread);
+        QTest::qWait(50);
+        for (const int wider : {0, 300}) {
+            window.resize(window.sizeHint().width() + wider, window.height());
+            QTest::qWait(50);
+            EXPECT_LE(frame->width(), list->width() + 40) << "window wider by " << wider;
+            EXPECT_GE(caption->width(), caption->sizeHint().width());
+            EXPECT_GE(frame->width(), frame->minimumSizeHint().width());  // its heading whole
+        }
+    }
+}
+
 TEST(frmTResults, EscapeClosesAndResetsTheTeam) {
     ResultsWindowFixture f;
     f.state.ResultsTeam = 5;
@@ -181,6 +206,7 @@ TEST(Screenshots, ResultsWindows) {
     team.show();
     EXPECT_TRUE(team.grab().save(folder + "/tresults.png"));
     team.findChild<QCheckBox*>("ckPSResults")->click();
+    QTest::qWait(200);  // the window narrows once the window system has resized it
     EXPECT_TRUE(team.grab().save(folder + "/tresults-nospread.png"));
 }
 

@@ -292,6 +292,29 @@ TEST(frmPFPA, ListsOptionsAndTheEmblemTimer) {
     EXPECT_FALSE(timer->isActive());
 }
 
+// The two lists fill their frames beside the taller column of choices, and
+// their fifteen lines fill the lists, at the opening size and a taller one.
+TEST(frmPFPA, ListsFillTheirFrames) {
+    WindowFixture f;
+    frmPFPA window(f.ctx);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const int taller : {0, 200}) {
+        window.resize(window.width(), window.sizeHint().height() + taller);
+        QTest::qWait(50);
+        for (const char* name : {"lstTop15", "lstBot15"}) {
+            SCOPED_TRACE(std::string(name) + " in a window taller by " + std::to_string(taller));
+            auto* list = window.findChild<QListWidget*>(name);
+            auto* frame = qobject_cast<QWidget*>(list->parent());
+            const int caption = frame->contentsRect().top();
+            EXPECT_LT(frame->height() - caption - list->height(), 40);  // no empty band above or below
+            const int row = list->visualItemRect(list->item(0)).height();
+            EXPECT_GE(list->visualItemRect(list->item(14)).bottom(), list->viewport()->height() - row);
+            EXPECT_LT(list->visualItemRect(list->item(14)).bottom(), list->viewport()->height() + 1);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace gm::ui
 
