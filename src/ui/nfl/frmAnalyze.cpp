@@ -68,7 +68,7 @@ frmAnalyze::frmAnalyze(UiContext& ctx, QWidget* parent)
                                                                : GameFilter::All);
                                ShowTables();
                            });
-    auto* ckPSpread = new QCheckBox("vs. Point &Spread", this);
+    auto* ckPSpread = new QCheckBox("&vs. Point Spread", this);
     ckPSpread->setObjectName("ckPSpread");
     connect(ckPSpread, &QCheckBox::toggled, this, [this](bool on) {
         model_->SetSpread(on);

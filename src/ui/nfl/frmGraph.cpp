@@ -47,7 +47,7 @@ frmGraph::frmGraph(UiContext& ctx, QWidget* parent)
     auto* totals = new QGridLayout;
     auto* winsCaption = new QLabel("Total &Wins", this);
     winsCaption->setBuddy(TxtWins_);
-    auto* lossesCaption = new QLabel("Total L&osses", this);
+    auto* lossesCaption = new QLabel("Total Lo&sses", this);
     lossesCaption->setBuddy(TxtLosses_);
     totals->addWidget(winsCaption, 0, 0);
     totals->addWidget(TxtWins_, 0, 1);

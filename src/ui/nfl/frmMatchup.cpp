@@ -32,7 +32,7 @@ frmMatchup::frmMatchup(UiContext& ctx, const Matchup& matchup, QWidget* parent)
     List1_->setMinimumHeight(metrics.lineSpacing() * (kMatchupLineCount + 1) + 12);
 
     auto* cmdAway = Button("cmdAway", "&Away Team", this);
-    auto* cmdHome = Button("cmdHome", "H&ome Team", this);
+    auto* cmdHome = Button("cmdHome", "&Home Team", this);
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdOK = Button("cmdOK", "&OK", this);
     cmdOK->setDefault(true);
