@@ -19,6 +19,7 @@
 
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
+#include "core/sample/SamplePool.h"
 #include "core/shell/Backup.h"
 #include "core/shell/Help.h"
 #include "core/shell/MenuRules.h"
@@ -108,7 +109,8 @@ void MainBackdrop::paintEvent(QPaintEvent*) {
 
 frmMain::frmMain(UiContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
     setObjectName("frmMain");
-    setWindowTitle("Gridmoot");
+    // The sample says so, so that nobody takes it for their own pool.
+    setWindowTitle(IsSampleFolder(ctx_.State.DataFolder) ? "Gridmoot - Sample Pool" : "Gridmoot");
     ctx_.Printer = &printer_;
     // The printer kept from an earlier Printer Setup, when it is still there.
     ApplyPrinterChoice(ctx_.State, ReadPrinterChoice(ctx_.State), printer_);

@@ -7,6 +7,7 @@
 
 #include "core/data/DataFolder.h"
 #include "core/data/FolderLock.h"
+#include "core/sample/SamplePool.h"
 #include "core/shell/Startup.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/InstallPaths.h"
@@ -44,27 +45,63 @@ std::optional<int> AnswerWithoutWindows(int argc, const char* const* argv, std::
     return std::nullopt;
 }
 
+namespace {
+
+std::vector<fs::path> ShippedPaths(const char* what) {
+    std::vector<fs::path> out;
+    for (const QString& f : ShippedFolders(what)) out.emplace_back(f.toStdString());
+    return out;
+}
+
+bool OpenSample(const fs::path& folder, bool reset, Prompter& prompts) {
+    if (IsSampleFolder(folder) && !reset) return true;
+    FolderLock lock;
+    if (lock.Take(folder) == FolderLock::Outcome::Busy) {
+        prompts.Tell(nullptr, PromptIcon::Exclamation, Q(kFolderInUseTitle), Q(FolderInUseText(folder)));
+        return false;
+    }
+    Hourglass wait;
+    const Status made = MakeSamplePool(folder, ShippedPaths("seasons"), ShippedPaths("sample"));
+    if (made) return true;
+    prompts.Tell(nullptr, PromptIcon::Stop, "Gridmoot", Q("The sample pool could not be made.\n\n" + made.message));
+    return false;
+}
+
+}  // namespace
+
 int RunProgram(QApplication& app, const WindowRegistry& windows) {
     QApplication::setApplicationName("Gridmoot");
     const QStringList args = app.arguments();
     QString given;
+    bool sample = false;
+    bool reset = false;
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") {
             std::fputs(kProgramUsage, stdout);
             return 0;
         }
+        if (args[i] == "--sample") sample = true;
+        if (args[i] == "--reset") reset = true;
         if (!args[i].startsWith('-') && given.isEmpty()) given = args[i];
+    }
+    if (reset && !sample) {
+        std::fputs("gridmoot: --reset goes with --sample (it makes the sample pool afresh)\n", stderr);
+        return 2;
+    }
+    MessageBoxPrompter prompts;
+    if (sample) {
+        // The sample lives beside the user's own folder and never touches it.
+        const fs::path folder = SampleFolderBeside(UserDataFolder());
+        if (!OpenSample(folder, reset, prompts)) return 1;
+        return RunOnFolder(folder, windows, prompts);
     }
     const fs::path folder = ResolveDataFolder(FolderOfArgument(given.toStdString()),
                                               QCoreApplication::applicationDirPath().toStdString());
-    MessageBoxPrompter prompts;
     return RunOnFolder(folder, windows, prompts);
 }
 
 int RunOnFolder(const std::filesystem::path& folder, const WindowRegistry& windows, Prompter& prompts) {
-    std::vector<fs::path> shipped;
-    for (const QString& f : ShippedFolders("seasons")) shipped.emplace_back(f.toStdString());
-    const std::vector<Status> prepared = PrepareDataFolder(folder, shipped);
+    const std::vector<Status> prepared = PrepareDataFolder(folder, ShippedPaths("seasons"));
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         Report(prompts, prepared);

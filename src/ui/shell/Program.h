@@ -13,12 +13,17 @@ class Prompter;
 
 // The answer to "gridmoot --help".
 inline constexpr const char* kProgramUsage =
-    "Usage: gridmoot [DATA_FOLDER]\n\n"
+    "Usage: gridmoot [DATA_FOLDER]\n"
+    "       gridmoot --sample [--reset]\n\n"
     "Starts Gridmoot on the pool kept in DATA_FOLDER (a file given instead stands\n"
     "for the folder it lies in); without one, on the program's own folder when it\n"
     "holds Vask97.ini or Pool97.dat, else on ~/.local/share/gridmoot, prepared on\n"
     "the first start.\n"
     "\n"
+    "  --sample     open the sample pool (the 1997 season played through week 8,\n"
+    "               twelve members with their picks), made on first use in\n"
+    "               ~/.local/share/gridmoot-sample; your own pool is not touched\n"
+    "  --reset      with --sample: make the sample afresh\n"
     "  -h, --help   print this text and exit\n"
     "  --version    print the program's name and version, and exit\n"
     "\n"
