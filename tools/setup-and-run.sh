@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what Gridmoot needs, builds it and starts the desktop program.
-# Usage: tools/setup-and-run.sh [DATA_FOLDER]
+# Usage: tools/setup-and-run.sh [DATA_FOLDER]   or   tools/setup-and-run.sh --sample [--reset]
 # Without a folder the program uses its per-user data folder
-# (~/.local/share/gridmoot), which it prepares on the first start.
+# (~/.local/share/gridmoot), which it prepares on the first start; --sample
+# opens the sample pool beside it instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
