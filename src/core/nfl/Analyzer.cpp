@@ -20,43 +20,6 @@ void BuildCategory(TeamTable& table, const SeasonGrid& games, WeekRange range, c
     CountRecords(table, games, range, count);
 }
 
-namespace {
-void Build(TeamTable& t, const SeasonGrid& g, WeekRange r, Role role, Venue venue, GameFilter filter, bool spread) {
-    BuildCategory(t, g, r, {role, venue, filter, spread});
-}
-}  // namespace
-
-void BuildNonDivOverall(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Any, Venue::Overall, GameFilter::NonDivision, false);
-}
-void BuildNonDivHome(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Any, Venue::Home, GameFilter::NonDivision, false);
-}
-void BuildNonDivAway(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Any, Venue::Road, GameFilter::NonDivision, false);
-}
-void BuildNonConfHome(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Any, Venue::Home, GameFilter::NonConference, false);
-}
-void BuildFavOverallNS(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Favorite, Venue::Overall, GameFilter::All, false);
-}
-void BuildFavOverall(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Favorite, Venue::Overall, GameFilter::All, true);
-}
-void BuildNonDivFavOverallNS(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Favorite, Venue::Overall, GameFilter::NonDivision, false);
-}
-void BuildNonDivFavOverall(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Favorite, Venue::Overall, GameFilter::NonDivision, true);
-}
-void BuildNonConFavOverallNS(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Favorite, Venue::Overall, GameFilter::NonConference, false);
-}
-void BuildNonConFavOverall(TeamTable& t, const SeasonGrid& g, WeekRange r) {
-    Build(t, g, r, Role::Favorite, Venue::Overall, GameFilter::NonConference, true);
-}
-
 // ---- Records, groups and percentages -----------------------------------------
 
 float WinPct(int wins, int losses, int ties) {

@@ -30,17 +30,24 @@ struct Category {
 // games without a spread.
 void BuildCategory(TeamTable& table, const SeasonGrid& games, WeekRange range, const Category& category);
 
-// The analyzer's named categories.
-void BuildNonDivOverall(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildNonDivHome(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildNonDivAway(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildNonConfHome(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildFavOverallNS(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildFavOverall(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildNonDivFavOverallNS(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildNonDivFavOverall(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildNonConFavOverallNS(TeamTable& t, const SeasonGrid& g, WeekRange r);
-void BuildNonConFavOverall(TeamTable& t, const SeasonGrid& g, WeekRange r);
+// The analyzer's named categories: all games, or the favourites' alone,
+// outside the division or conference; "NS" (no spread) counts straight up.
+struct NamedCategory {
+    std::string_view Name;
+    Category Counted;
+};
+inline constexpr std::array<NamedCategory, 10> kNamedCategories{{
+    {"NonDivOverall", {Role::Any, Venue::Overall, GameFilter::NonDivision, false}},
+    {"NonDivHome", {Role::Any, Venue::Home, GameFilter::NonDivision, false}},
+    {"NonDivAway", {Role::Any, Venue::Road, GameFilter::NonDivision, false}},
+    {"NonConfHome", {Role::Any, Venue::Home, GameFilter::NonConference, false}},
+    {"FavOverallNS", {Role::Favorite, Venue::Overall, GameFilter::All, false}},
+    {"FavOverall", {Role::Favorite, Venue::Overall, GameFilter::All, true}},
+    {"NonDivFavOverallNS", {Role::Favorite, Venue::Overall, GameFilter::NonDivision, false}},
+    {"NonDivFavOverall", {Role::Favorite, Venue::Overall, GameFilter::NonDivision, true}},
+    {"NonConFavOverallNS", {Role::Favorite, Venue::Overall, GameFilter::NonConference, false}},
+    {"NonConFavOverall", {Role::Favorite, Venue::Overall, GameFilter::NonConference, true}},
+}};
 
 // ---- Records, groups and percentages -----------------------------------------
 

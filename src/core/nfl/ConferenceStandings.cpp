@@ -2,7 +2,7 @@
 
 namespace gm {
 
-ConferenceStandings::ConferenceStandings(AppState& state) : DivisionStandings(state, true), week_(state.CurrentWeek) {
+ConferenceStandings::ConferenceStandings(AppState& state) : WeekStandings(state, true) {
     Rebuild();
 }
 
@@ -11,26 +11,9 @@ void ConferenceStandings::SetConference(Conference conference) {
     Rebuild();
 }
 
-void ConferenceStandings::SetLast3(bool last3) {
-    last3_ = last3;
-    Rebuild();
-}
-
-void ConferenceStandings::SetSpread(bool spread) {
-    spread_ = spread;
-    Rebuild();
-}
-
-bool ConferenceStandings::SpinWeek(int step) {
-    if (!week_.Step(step)) return false;
-    state_.CurrentWeek = week_.Week();
-    Rebuild();
-    return true;
-}
-
 void ConferenceStandings::Rebuild() {
     const RecordCount how{Venue::Overall, spread_ ? Judge::Spread : Judge::StraightUp, Role::Any, true};
-    Recount([&](TeamTable& t) { CountRecords(t, state_.Games, SetWeekRange(week_.Week(), last3_), how); }, !spread_);
+    Recount([&](TeamTable& t) { CountRecords(t, state_.Games, Range(), how); }, !spread_);
 }
 
 std::vector<std::string> ConferenceStandings::HeadingLines(Writer writer) const {

@@ -8,20 +8,15 @@ namespace gm {
 // division, conference and inter-conference records, straight up or against
 // the spread. Its writers print both conferences. The week spin moves
 // CurrentWeek with it.
-class ConferenceStandings : public DivisionStandings {
+class ConferenceStandings : public WeekStandings {
 public:
     // Opens on CurrentWeek, NFC, season totals, straight up.
     explicit ConferenceStandings(AppState& state);
 
     void SetConference(Conference conference);
-    void SetLast3(bool last3);
-    void SetSpread(bool spread);
-    bool SpinWeek(int step);
+    void SetSpread(bool spread) { Change(spread_, spread); }
 
-    bool Last3() const { return last3_; }
     bool Spread() const { return spread_; }
-    int Week() const { return week_.Week(); }
-    const std::string& WeekText() const { return week_.Label(); }
 
     std::string ReportTitle() const override { return " NFL  Conference Standings"; }
 
@@ -30,10 +25,8 @@ protected:
     StandingsOutputStyle Style() const override;
 
 private:
-    void Rebuild();
+    void Rebuild() override;
 
-    SpunWeek week_;
-    bool last3_ = false;
     bool spread_ = false;
 };
 

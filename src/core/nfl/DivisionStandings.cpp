@@ -17,6 +17,13 @@ bool SpunWeek::Step(int step) {
     return true;
 }
 
+bool WeekStandings::SpinWeek(int step) {
+    if (!week_.Step(step)) return false;
+    state_.CurrentWeek = week_.Week();
+    Rebuild();
+    return true;
+}
+
 std::string_view VenueWords(Venue venue) {
     switch (venue) {
         case Venue::Overall: return "Overall";

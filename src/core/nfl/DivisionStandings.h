@@ -116,4 +116,34 @@ private:
     std::array<std::vector<int>, kDivisionCount> order_{};
 };
 
+// The standings shown to one week, for the season or its last three weeks,
+// whose week spin moves CurrentWeek with it (league, conference and
+// favourite/underdog). A change of any setting counts again.
+class WeekStandings : public DivisionStandings {
+public:
+    void SetLast3(bool last3) { Change(last3_, last3); }
+    // Refused (false) beyond weeks 1 and 21; moves CurrentWeek and counts again.
+    bool SpinWeek(int step);
+
+    bool Last3() const { return last3_; }
+    int Week() const { return week_.Week(); }
+    const std::string& WeekText() const { return week_.Label(); }
+    WeekRange Range() const { return SetWeekRange(week_.Week(), last3_); }
+
+protected:
+    // Opens on CurrentWeek; the display counts once its own settings are made.
+    WeekStandings(AppState& state, bool conferenceLayout)
+        : DivisionStandings(state, conferenceLayout), week_(state.CurrentWeek) {}
+
+    virtual void Rebuild() = 0;
+    template <typename T>
+    void Change(T& setting, T value) {
+        setting = value;
+        Rebuild();
+    }
+
+    SpunWeek week_;
+    bool last3_ = false;
+};
+
 }  // namespace gm

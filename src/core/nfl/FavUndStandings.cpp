@@ -2,7 +2,7 @@
 
 namespace gm {
 
-FavUndStandings::FavUndStandings(AppState& state) : DivisionStandings(state, true), week_(state.CurrentWeek) {
+FavUndStandings::FavUndStandings(AppState& state) : WeekStandings(state, true) {
     Rebuild();
 }
 
@@ -16,28 +16,11 @@ void FavUndStandings::SetConference(Conference conference) {
     Rebuild();
 }
 
-void FavUndStandings::SetScope(Venue scope) {
-    scope_ = scope;
-    Rebuild();
-}
-
-void FavUndStandings::SetLast3(bool last3) {
-    last3_ = last3;
-    Rebuild();
-}
-
-bool FavUndStandings::SpinWeek(int step) {
-    if (!week_.Step(step)) return false;
-    state_.CurrentWeek = week_.Week();
-    Rebuild();
-    return true;
-}
-
 void FavUndStandings::Rebuild() {
     // Every record here is against the spread, so no points; equal wins keep
     // team-number order whatever the losses.
     const RecordCount how{scope_, Judge::Spread, role_, true};
-    Recount([&](TeamTable& t) { CountRecords(t, state_.Games, SetWeekRange(week_.Week(), last3_), how); }, false,
+    Recount([&](TeamTable& t) { CountRecords(t, state_.Games, Range(), how); }, false,
             false);
 }
 

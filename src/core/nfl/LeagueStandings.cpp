@@ -2,30 +2,8 @@
 
 namespace gm {
 
-LeagueStandings::LeagueStandings(AppState& state) : DivisionStandings(state, false), week_(state.CurrentWeek) {
+LeagueStandings::LeagueStandings(AppState& state) : WeekStandings(state, false) {
     Rebuild();
-}
-
-void LeagueStandings::SetScope(Venue scope) {
-    scope_ = scope;
-    Rebuild();
-}
-
-void LeagueStandings::SetLast3(bool last3) {
-    last3_ = last3;
-    Rebuild();
-}
-
-void LeagueStandings::SetSpread(bool spread) {
-    spread_ = spread;
-    Rebuild();
-}
-
-bool LeagueStandings::SpinWeek(int step) {
-    if (!week_.Step(step)) return false;
-    state_.CurrentWeek = week_.Week();
-    Rebuild();
-    return true;
 }
 
 void LeagueStandings::Rebuild() {

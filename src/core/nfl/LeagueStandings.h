@@ -7,23 +7,16 @@ namespace gm {
 // "NFL League Standings": all six divisions, overall, at home or on the road,
 // straight up or against the spread, for the season to the week shown or its
 // last three weeks. The week spin moves CurrentWeek with it.
-class LeagueStandings : public DivisionStandings {
+class LeagueStandings : public WeekStandings {
 public:
     // Opens on CurrentWeek, overall, season totals, straight up.
     explicit LeagueStandings(AppState& state);
 
-    void SetScope(Venue scope);
-    void SetLast3(bool last3);
-    void SetSpread(bool spread);
-    // Refused (false) beyond weeks 1 and 21; moves CurrentWeek and counts again.
-    bool SpinWeek(int step);
+    void SetScope(Venue scope) { Change(scope_, scope); }
+    void SetSpread(bool spread) { Change(spread_, spread); }
 
     Venue Scope() const { return scope_; }
-    bool Last3() const { return last3_; }
     bool Spread() const { return spread_; }
-    int Week() const { return week_.Week(); }
-    const std::string& WeekText() const { return week_.Label(); }
-    WeekRange Range() const { return SetWeekRange(week_.Week(), last3_); }
 
     std::string ReportTitle() const override { return "NFL League Standings"; }
 
@@ -32,11 +25,9 @@ protected:
     StandingsOutputStyle Style() const override;
 
 private:
-    void Rebuild();
+    void Rebuild() override;
 
-    SpunWeek week_;
     Venue scope_ = Venue::Overall;
-    bool last3_ = false;
     bool spread_ = false;
 };
 

@@ -11,9 +11,6 @@ using namespace pooltext;
 
 namespace {
 
-constexpr int kFirstWeek = 1;
-constexpr int kLastWeek = kWeeks;
-
 // "####0.0": at least one digit before the point, like "#0.0".
 void AppendPoints(std::string& line, std::size_t width, std::int64_t halfPoints) {
     AppendPad(line, width, Format1(static_cast<double>(halfPoints) / 2.0));
@@ -27,16 +24,13 @@ float PoolPct(std::int64_t wins, std::int64_t losses, std::int64_t ties) {
 }
 
 PoolStatPak::PoolStatPak(AppState& state) : state_(state) {
-    const int open = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
-    weekLabel_ = gm::WeekLabel(open, false);
     if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
     scratch_ = NewRows(std::max(state_.MemberCount, 0));
-    while (week_ < open) AddWeek();
-    state_.CurrentWeek = week_;
+    shown_.Open(state_.CurrentWeek, [this](int week) { AddWeek(week); });
 }
 
-void PoolStatPak::AddWeek() {
-    const int index = week_;
+void PoolStatPak::AddWeek(int week) {
+    const int index = week - 1;
     const std::span<const MemberRecord> members(state_.Members.data(), scratch_.size());
     for (StandingsRow& r : scratch_) r.TiebreakDiff[static_cast<std::size_t>(index)] = 0;
     TallyWeek(scratch_, state_.Games, members, GradingRules::From(state_), index);
@@ -63,7 +57,6 @@ void PoolStatPak::AddWeek() {
     f.Pct = PoolPct(f.Wins, f.Losses, f.Ties);
     f.SeasonPct = PoolPct(f.SeasonWins, f.SeasonLosses, f.SeasonTies);
     weeks_.push_back(f);
-    ++week_;
 }
 
 void PoolStatPak::RemoveWeek() {
@@ -74,17 +67,13 @@ void PoolStatPak::RemoveWeek() {
     totals_.Ties -= f.Ties;
     totals_.HalfPoints -= f.HalfPoints;
     weeks_.pop_back();
-    --week_;
 }
 
 bool PoolStatPak::Spin(int step) {
-    if (!MoveLastWeek(week_, step, [this] { AddWeek(); }, [this] { RemoveWeek(); })) return false;
-    weekLabel_ = gm::WeekLabel(week_, true);
-    state_.CurrentWeek = week_;
-    return true;
+    return shown_.Spin(step, state_.CurrentWeek, [this](int week) { AddWeek(week); }, [this] { RemoveWeek(); });
 }
 
-std::string PoolStatPak::PoolWeekText() const { return "Week " + N(week_); }
+std::string PoolStatPak::PoolWeekText() const { return "Week " + N(Week()); }
 
 bool PoolStatPak::ConfidenceMode() const { return ParsePoolSort(state_.PoolSort) == PoolSortKind::Confidence; }
 
@@ -121,12 +110,12 @@ std::string PoolStatPak::Line(int week) const {
 }
 
 std::vector<std::string> PoolStatPak::Lines() const {
-    return WeekByWeekLines(week_, [this](int w) { return Line(w); });
+    return WeekByWeekLines(Week(), [this](int w) { return Line(w); });
 }
 
 PoolStatAverages PoolStatPak::Averages() const {
-    if (week_ < 1) return {};
-    const PoolStatWeek& f = WeekFigures(week_);
+    if (Week() < 1) return {};
+    const PoolStatWeek& f = WeekFigures(Week());
     PoolStatAverages a;
     a.Wins = AverageOf(static_cast<double>(f.Wins), f.Players);
     a.Losses = AverageOf(static_cast<double>(f.Losses), f.Players);
@@ -138,10 +127,10 @@ PoolStatAverages PoolStatPak::Averages() const {
 
 StatPakPage PoolStatPak::Page(bool printed) const {
     StatPakPage page;
-    page.Title = (printed ? "Pool StatPak for Week: " : "Pool Statistics for Week ") + N(week_);
+    page.Title = (printed ? "Pool StatPak for Week: " : "Pool Statistics for Week ") + N(Week());
     page.Heading = Heading();
     page.Lines = Lines();
-    page.AveragesTitle = (printed ? "Player Averages for Week: " : "Player Averages for Week ") + N(week_);
+    page.AveragesTitle = (printed ? "Player Averages for Week: " : "Player Averages for Week ") + N(Week());
     const PoolStatAverages a = Averages();
     page.Averages = {
         {{printed ? "Avg. Wins: " : "Avg Wins: ", a.Wins}, {"Avg Losses: ", a.Losses}},
@@ -166,9 +155,9 @@ TextFileOutput PoolStatPak::TextFile() const {
 
 ClipboardOutput PoolStatPak::Clipboard() const {
     StatPakPage page = Page(false);
-    page.Title = "Pool StatPak for Week " + N(week_);
+    page.Title = "Pool StatPak for Week " + N(Week());
     return {ClipboardText(StatPakClipboardLines(page)),
-            OutputMessage::Confirm("The Pool StatPak", "The Pool StatPak for Week " + N(week_) + " is on the Clipboard.")};
+            OutputMessage::Confirm("The Pool StatPak", "The Pool StatPak for Week " + N(Week()) + " is on the Clipboard.")};
 }
 
 WebPageOutput PoolStatPak::WebPage() const {

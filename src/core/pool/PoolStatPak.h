@@ -56,8 +56,8 @@ public:
 
     // Spin control: refused (false) beyond weeks 1 and 21; CurrentWeek follows.
     bool Spin(int step);
-    int Week() const { return week_; }
-    const std::string& WeekLabel() const { return weekLabel_; }
+    int Week() const { return shown_.Week(); }
+    const std::string& WeekLabel() const { return shown_.Label(); }
     std::string PoolWeekText() const;  // lblPoolWeek
 
     bool ConfidenceMode() const;
@@ -76,14 +76,13 @@ public:
     void PrintCopy(PageSurface& surface, int copyIndex) const override;
 
 private:
-    void AddWeek();
+    void AddWeek(int week);
     void RemoveWeek();
     std::string Line(int week) const;
     StatPakPage Page(bool printed) const;
 
     AppState& state_;
-    int week_ = 0;
-    std::string weekLabel_;
+    StatPakWeeks shown_;
     PoolStatTotals totals_;
     std::vector<PoolStatWeek> weeks_;  // [week - 1]
     std::vector<StandingsRow> scratch_;

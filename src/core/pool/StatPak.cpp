@@ -12,9 +12,6 @@ using namespace pooltext;
 
 namespace {
 
-constexpr int kFirstWeek = 1;
-constexpr int kLastWeek = kWeeks;
-
 // The key members are ranked by: wins, percentage or confidence points.
 std::uint32_t RankKey(PoolSortKind sort, std::int32_t wins, float pct, std::int64_t halfPoints) {
     switch (sort) {
@@ -30,14 +27,11 @@ std::uint32_t RankKey(PoolSortKind sort, std::int32_t wins, float pct, std::int6
 StatPak::StatPak(AppState& state)
     : state_(state),
       sort_(ParsePoolSort(state.StatPakFromStandings ? state.StandingsSort : state.PoolSort)) {
-    const int open = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
-    weekLabel_ = gm::WeekLabel(open, false);
     if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
     const int count = std::max(state_.MemberCount, 0);
     totals_.assign(static_cast<std::size_t>(count), StatPakTotals{});
     scratch_ = NewRows(count);
-    while (week_ < open) AddWeek();
-    state_.CurrentWeek = week_;
+    shown_.Open(state_.CurrentWeek, [this](int week) { AddWeek(week); });
     if (!(state_.StatPakFromStandings && SelectMember(state_.CurrentPlayer))) SelectMember(0);
 }
 
@@ -50,8 +44,7 @@ void StatPak::Close() {
     state_.StatPakFromStandings = false;
 }
 
-void StatPak::AddWeek() {
-    const int week = week_ + 1;
+void StatPak::AddWeek(int week) {
     const int index = week - 1;
     const std::span<const MemberRecord> members(state_.Members.data(), totals_.size());
     for (StandingsRow& r : scratch_) r.TiebreakDiff[static_cast<std::size_t>(index)] = 0;
@@ -92,7 +85,6 @@ void StatPak::AddWeek() {
     CompetitionRanks(seasonKey, ranks);
     for (std::size_t m = 0; m < ranks.size(); ++m) figures[m].SeasonRank = ranks[m];
     weeks_.push_back(std::move(figures));
-    week_ = week;
 }
 
 void StatPak::RemoveWeek() {
@@ -109,14 +101,10 @@ void StatPak::RemoveWeek() {
         t.WeeksPlayed -= f.Played ? 1 : 0;
     }
     weeks_.pop_back();
-    --week_;
 }
 
 bool StatPak::Spin(int step) {
-    if (!MoveLastWeek(week_, step, [this] { AddWeek(); }, [this] { RemoveWeek(); })) return false;
-    weekLabel_ = gm::WeekLabel(week_, true);
-    state_.CurrentWeek = week_;
-    return true;
+    return shown_.Spin(step, state_.CurrentWeek, [this](int week) { AddWeek(week); }, [this] { RemoveWeek(); });
 }
 
 std::vector<std::pair<std::string, int>> StatPak::MemberChoices() const {
@@ -186,7 +174,7 @@ std::string StatPak::Line(int member, int week) const {
 
 std::vector<std::string> StatPak::LinesFor(int member) const {
     if (member < 0 || member >= static_cast<int>(totals_.size())) return {};
-    return WeekByWeekLines(week_, [&](int w) { return Line(member, w); });
+    return WeekByWeekLines(Week(), [&](int w) { return Line(member, w); });
 }
 
 StatPakAverages StatPak::AveragesFor(int member) const {
@@ -194,17 +182,17 @@ StatPakAverages StatPak::AveragesFor(int member) const {
     const StatPakTotals& t = totals_[static_cast<std::size_t>(member)];
     long long weekRanks = 0;
     long long seasonRanks = 0;
-    for (int w = 1; w <= week_; ++w) {
+    for (int w = 1; w <= Week(); ++w) {
         weekRanks += WeekOf(member, w).WeekRank;
         seasonRanks += WeekOf(member, w).SeasonRank;
     }
     StatPakAverages a;
     a.Wins = AverageOf(t.Wins, t.WeeksPlayed);
     a.Losses = AverageOf(t.Losses, t.WeeksPlayed);
-    a.Pct = Format2(week_ > 0 ? WeekOf(member, week_).SeasonPct : 0.0f);
+    a.Pct = Format2(Week() > 0 ? WeekOf(member, Week()).SeasonPct : 0.0f);
     a.Tb = UsesSecondaryMonday(state_.SecondaryTB) ? AverageOf(t.DiffTotal, t.WeeksPlayed) : " N/A";
-    a.WRank = AverageOf(static_cast<double>(weekRanks), week_);
-    a.SRank = AverageOf(static_cast<double>(seasonRanks), week_);
+    a.WRank = AverageOf(static_cast<double>(weekRanks), Week());
+    a.SRank = AverageOf(static_cast<double>(seasonRanks), Week());
     a.CPts = AverageOf(static_cast<double>(t.HalfPoints) / 2.0, t.WeeksPlayed);
     return a;
 }
@@ -261,9 +249,10 @@ WebPageOutput StatPak::WebPage() const {
     return page;
 }
 
-void StatPak::PrintCopy(PageSurface& surface, int copyIndex) const {
-    const int member = state_.Output.OnePerPlayer ? copyIndex : selected_;
-    PrintStatPak(surface, Page(member, true));
+Status StatPak::Print(PageSurface& surface, PrintCopies copies) const {
+    return RunPrintJob(surface, copies.Count, [&](PageSurface& s, int copy) {
+        PrintStatPak(s, Page(copies.OnePerPlayer ? copy : selected_, true));
+    });
 }
 
 }  // namespace gm

@@ -71,8 +71,8 @@ public:
 
     // Spin control: refused (false) beyond weeks 1 and 21; CurrentWeek follows.
     bool Spin(int step);
-    int Week() const { return week_; }
-    const std::string& WeekLabel() const { return weekLabel_; }
+    int Week() const { return shown_.Week(); }
+    const std::string& WeekLabel() const { return shown_.Label(); }
 
     // The member chooser: names in member (alphabetical) order, each with its
     // record index.
@@ -100,10 +100,10 @@ public:
     TextFileOutput TextFile() const override;
     ClipboardOutput Clipboard() const override;
     WebPageOutput WebPage() const override;
-    void PrintCopy(PageSurface& surface, int copyIndex) const override;
+    Status Print(PageSurface& surface, PrintCopies copies) const override;
 
 private:
-    void AddWeek();
+    void AddWeek(int week);
     void RemoveWeek();
     std::string Line(int member, int week) const;
     StatPakPage Page(int member, bool printed) const;
@@ -111,8 +111,7 @@ private:
 
     AppState& state_;
     PoolSortKind sort_;
-    int week_ = 0;  // weeks computed: 1 to week_
-    std::string weekLabel_;
+    StatPakWeeks shown_;
     int selected_ = -1;
     bool closed_ = false;
     std::vector<StatPakTotals> totals_;           // per member

@@ -1,6 +1,9 @@
 #include "StatPakText.h"
 
+#include <algorithm>
+
 #include "core/data/GameRecord.h"
+#include "core/data/WeekLabel.h"
 #include "core/output/PrintJob.h"
 #include "core/output/TextOutput.h"
 #include "core/pool/Grading.h"
@@ -70,11 +73,20 @@ std::vector<std::string> WeekByWeekLines(int last, const std::function<std::stri
     return lines;
 }
 
-bool MoveLastWeek(int week, int step, const std::function<void()>& add, const std::function<void()>& remove) {
-    const int target = week + step;
+void StatPakWeeks::Open(int& currentWeek, const Add& add) {
+    const int open = std::clamp(currentWeek, 1, kWeeks);
+    label_ = WeekLabel(open, false);
+    while (week_ < open) add(++week_);
+    currentWeek = week_;
+}
+
+bool StatPakWeeks::Spin(int step, int& currentWeek, const Add& add, const Remove& remove) {
+    const int target = week_ + step;
     if (step == 0 || target < 1 || target > kWeeks) return false;
-    for (; week < target; ++week) add();
-    for (; week > target; --week) remove();
+    while (week_ < target) add(++week_);
+    for (; week_ > target; --week_) remove();
+    label_ = WeekLabel(week_, true);
+    currentWeek = week_;
     return true;
 }
 

@@ -48,10 +48,27 @@ void PrintStatPak(PageSurface& surface, const StatPakPage& page);
 // The week lines of weeks 1 to `last`, the post-season line before week 18.
 std::vector<std::string> WeekByWeekLines(int last, const std::function<std::string(int week)>& line);
 
-// A spin of the week shown: from weeks 1 to `week` computed, moves to week +
-// step one week at a time, adding each new week or removing the last one.
-// Refused (false, nothing called) beyond weeks 1 and 21.
-bool MoveLastWeek(int week, int step, const std::function<void()>& add, const std::function<void()>& remove);
+// The weeks a StatPak has computed, 1 to Week(), and the spin that moves the
+// last of them one week at a time: each new week is added, each dropped one
+// removed, so a step costs one week's tally. CurrentWeek follows.
+class StatPakWeeks {
+public:
+    using Add = std::function<void(int week)>;
+    using Remove = std::function<void()>;
+
+    // Computes weeks 1 to `currentWeek` (kept within 1 to 21) and sets it to the last.
+    void Open(int& currentWeek, const Add& add);
+    // Refused (false, nothing called) beyond weeks 1 and 21.
+    bool Spin(int step, int& currentWeek, const Add& add, const Remove& remove);
+
+    int Week() const { return week_; }
+    // The week label: a sign blank once a spin has rewritten it.
+    const std::string& Label() const { return label_; }
+
+private:
+    int week_ = 0;
+    std::string label_;
+};
 
 // "#0.00" or 0.00 when there is nothing to divide by.
 std::string AverageOf(double sum, long long count);

@@ -77,31 +77,6 @@ TEST(CategoryCounter, EachRoleLocationAndRestriction) {
     }
 }
 
-// The named builders are the counter with fixed settings.
-TEST(CategoryCounter, NamedBuildersMatchTheirCategory) {
-    using Builder = void (*)(TeamTable&, const SeasonGrid&, WeekRange);
-    const std::vector<std::pair<Builder, Category>> cases{
-        {BuildNonDivOverall, {Role::Any, Venue::Overall, GameFilter::NonDivision, false}},
-        {BuildNonDivHome, {Role::Any, Venue::Home, GameFilter::NonDivision, false}},
-        {BuildNonDivAway, {Role::Any, Venue::Road, GameFilter::NonDivision, false}},
-        {BuildNonConfHome, {Role::Any, Venue::Home, GameFilter::NonConference, false}},
-        {BuildFavOverallNS, {Role::Favorite, Venue::Overall, GameFilter::All, false}},
-        {BuildFavOverall, {Role::Favorite, Venue::Overall, GameFilter::All, true}},
-        {BuildNonDivFavOverallNS, {Role::Favorite, Venue::Overall, GameFilter::NonDivision, false}},
-        {BuildNonDivFavOverall, {Role::Favorite, Venue::Overall, GameFilter::NonDivision, true}},
-        {BuildNonConFavOverallNS, {Role::Favorite, Venue::Overall, GameFilter::NonConference, false}},
-        {BuildNonConFavOverall, {Role::Favorite, Venue::Overall, GameFilter::NonConference, true}},
-    };
-    const SeasonGrid season = RealSeason1997();
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        SCOPED_TRACE(i);
-        TeamTable named = NewTeamTable(), counted = NewTeamTable();
-        cases[i].first(named, season, {0, 16});
-        BuildCategory(counted, season, {0, 16}, cases[i].second);
-        EXPECT_EQ(named, counted);
-    }
-}
-
 TEST(CategoryCounter, WinningPercentage) {
     EXPECT_FLOAT_EQ(WinPct(0, 0, 0), 0.0f);
     EXPECT_FLOAT_EQ(WinPct(3, 1, 0), 75.0f);
