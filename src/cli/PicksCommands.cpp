@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "Cli.h"
+#include "OutTarget.h"
 #include "core/data/AppState.h"
 #include "core/data/FileIO.h"
 #include "core/data/PoolFile.h"
@@ -153,7 +154,7 @@ int ExportPicks(const Args& args, Context& ctx) {
         ctx.Err << "gridmoot-cli export-picks: " << s.message << "\n";
         return 1;
     }
-    if (const auto out = args.Option("--out")) {
+    if (const auto out = args.Option("--out"); out && !IsStandardOutput(*out)) {
         if (Status s = WriteFileAtomic(fs::absolute(*out), text); !s) {
             ctx.Err << "gridmoot-cli export-picks: " << s.message << "\n";
             return 1;
@@ -200,7 +201,7 @@ void RegisterPicksCommands(Registry& r) {
                      kFormatHelp +
                      "\n"
                      "  --week N     the week to write (1 to 21)\n"
-                     "  --out FILE   write to FILE instead of standard output\n",
+                     "  --out FILE   write to FILE; without it, or with -, to standard output\n",
                  {"--week", "--out"},
                  {},
                  ExportPicks});

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 
 #include "Cli.h"
+#include "OutTarget.h"
 #include "ReportRegistry.h"
 #include "core/data/AppState.h"
 #include "core/data/FileIO.h"
@@ -28,7 +29,7 @@ namespace {
 const std::vector<ReportOption>& CommonOptions() {
     static const std::vector<ReportOption> options{
         {"--to", "text|clipboard-text|web|pdf", "what to write (default text)"},
-        {"--out", "PATH", "write to PATH instead of standard output or the data folder"},
+        {"--out", "PATH", "write to PATH instead of standard output or the data folder; - for standard output"},
         {"--file", "", "with --to text: write the report's text file into TxtFiles"},
         {"--copies", "N", "with --to pdf: copies of the printout, 1 to 200 (default 1)"},
         {"--one-per-player", "", "with --to pdf: one copy per pool member"},
@@ -120,7 +121,11 @@ bool IsAscii(std::string_view text) {
 // The command line's destinations: standard output, files, PDF.
 class CliSink : public OutputSink {
 public:
-    CliSink(Context& ctx, const Args& args) : ctx_(ctx), out_(args.Option("--out")), file_(args.Flag("--file")) {}
+    CliSink(Context& ctx, const Args& args)
+        : ctx_(ctx),
+          out_(args.Option("--out")),
+          toStandardOutput_(out_ && IsStandardOutput(*out_)),
+          file_(args.Flag("--file")) {}
 
     int ExitCode() const { return code_; }
 
@@ -131,7 +136,8 @@ public:
             code_ = 1;
             return;
         }
-        ctx_.Out << m.Text << "\n";
+        // Standard output carries the report itself then; what is said goes beside it.
+        (toStandardOutput_ ? ctx_.Err : ctx_.Out) << m.Text << "\n";
     }
 
     OutputMessage SaveTextFile(const AppState& state, const TextFileOutput& file) override {
@@ -144,7 +150,7 @@ public:
     // To standard output line by line: the same bytes as the text file,
     // without holding a large report's lines, or their text, all at once.
     OutputMessage SaveReportText(const AppState& state, const Report& report) override {
-        if (out_ || file_) return OutputSink::SaveReportText(state, report);
+        if (!toStandardOutput_ && (out_ || file_)) return OutputSink::SaveReportText(state, report);
         report.ForEachTextLine([this](std::string_view line) { WriteLine(line); });
         return OutputMessage::Silent();
     }
@@ -166,11 +172,16 @@ public:
         const auto app = GuiForPrinting();
         Status s;
         {
-            const auto surface = MakePdfSurface(pdf_, jobName);
+            const auto surface = toStandardOutput_ ? MakePdfSurface(
+                                                         [this](std::string_view pdf) {
+                                                             return WriteOut(ctx_.Out, *out_, pdf);
+                                                         },
+                                                         jobName)
+                                                   : MakePdfSurface(pdf_, jobName);
             s = job(*surface);
         }
-        if (s) ctx_.Out << "Wrote " << pdf_.string() << "\n";
-        else code_ = 1;
+        if (!s) code_ = 1;
+        else if (!toStandardOutput_) ctx_.Out << "Wrote " << pdf_.string() << "\n";
         return s;
     }
 
@@ -183,13 +194,15 @@ private:
         ctx_.Out.write("\r\n", 2);
     }
 
-    OutputMessage WriteBytes(const fs::path& path, const std::string& bytes) {
-        if (Status s = WriteFileAtomic(path, bytes); !s) return OutputMessage::Failure("", s.message);
-        return OutputMessage::Confirm("", "Wrote " + path.string());
+    OutputMessage WriteBytes(const std::string& path, const std::string& bytes) {
+        if (Status s = WriteOut(ctx_.Out, path, bytes); !s) return OutputMessage::Failure("", s.message);
+        if (toStandardOutput_) return OutputMessage::Silent();
+        return OutputMessage::Confirm("", "Wrote " + path);
     }
 
     Context& ctx_;
     std::optional<std::string> out_;
+    bool toStandardOutput_;
     bool file_;
     fs::path pdf_;
     int code_ = 0;

@@ -1,5 +1,7 @@
 #include "QtPageSurface.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -170,15 +172,13 @@ private:
     bool pendingPage_ = false;
 };
 
-// A PDF written to a temporary file beside the target and renamed over it when
-// the job ends, so a failed job leaves the previous file whole.
+// A PDF made in memory and handed over whole when the job ends, so a failed
+// job delivers nothing: to a file that leaves the previous one whole, and to
+// a pipe or standard output it sends no half document.
 class PdfPageSurface final : public PageSurface {
 public:
-    PdfPageSurface(std::filesystem::path file, const std::string& jobName)
-        : file_(std::move(file)),
-          temp_(file_.parent_path() / (file_.filename().string() + ".part")),
-          writer_(QString::fromStdString(temp_.string())),
-          inner_(writer_, nullptr, jobName) {
+    PdfPageSurface(PdfDelivery deliver, const std::string& jobName)
+        : deliver_(std::move(deliver)), buffer_(&bytes_), writer_(OpenBuffer(buffer_)), inner_(writer_, nullptr, jobName) {
         writer_.setPageSize(QPageSize(QPageSize::Letter));
         writer_.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
         writer_.setResolution(1200);
@@ -187,10 +187,8 @@ public:
     }
     ~PdfPageSurface() override {
         if (finished_) return;
-        // An unfinished job: close the painter first, then drop its file.
+        // An unfinished job: close the painter, and deliver nothing.
         inner_.Abort();
-        std::error_code ec;
-        std::filesystem::remove(temp_, ec);
     }
 
     void PrintLine(std::string_view text) override {
@@ -220,24 +218,17 @@ public:
 
     void EndDoc() override {
         inner_.EndDoc();
-        std::error_code ec;
-        if (!std::filesystem::exists(temp_, ec)) {
-            // Nothing was printed: no file, and any older one stays as it was.
-            finished_ = true;
-            return;
-        }
-        // On disk before it takes the target's name, like every other file the program writes.
-        if (const gm::Status placed = gm::ReplaceFile(temp_, file_); !placed) {
-            std::filesystem::remove(temp_, ec);
-            throw PrintError(placed.message);
+        // Nothing was printed: nothing is delivered, and any older file stays as it was.
+        if (!bytes_.isEmpty()) {
+            if (const gm::Status delivered = deliver_(std::string_view(bytes_.constData(), bytes_.size())); !delivered)
+                throw PrintError(delivered.message);
         }
         finished_ = true;
     }
 
     void Abort() override {
         inner_.Abort();
-        std::error_code ec;
-        std::filesystem::remove(temp_, ec);
+        bytes_.clear();
     }
 
 private:
@@ -253,8 +244,14 @@ private:
         CurrentY = inner_.CurrentY;
     }
 
-    std::filesystem::path file_;
-    std::filesystem::path temp_;
+    static QBuffer* OpenBuffer(QBuffer& buffer) {
+        buffer.open(QIODevice::WriteOnly);
+        return &buffer;
+    }
+
+    PdfDelivery deliver_;
+    QByteArray bytes_;
+    QBuffer buffer_;
     QPdfWriter writer_;
     QtPageSurface inner_;
     bool finished_ = false;
@@ -276,7 +273,13 @@ std::unique_ptr<PageSurface> MakePrinterSurface(QPrinter& printer, const std::st
 }
 
 std::unique_ptr<PageSurface> MakePdfSurface(const std::filesystem::path& file, const std::string& jobName) {
-    return std::make_unique<PdfPageSurface>(file, jobName);
+    // Through the one writer: a link's file is replaced, a pipe or device written.
+    return std::make_unique<PdfPageSurface>([file](std::string_view pdf) { return WriteFileAtomic(file, pdf); },
+                                            jobName);
+}
+
+std::unique_ptr<PageSurface> MakePdfSurface(PdfDelivery deliver, const std::string& jobName) {
+    return std::make_unique<PdfPageSurface>(std::move(deliver), jobName);
 }
 
 }  // namespace gm

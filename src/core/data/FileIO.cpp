@@ -102,6 +102,54 @@ std::string FileErrorText(std::string_view verb, const fs::path& file, std::stri
     return text;
 }
 
+Status ResolveSaveTarget(const fs::path& file, SaveTarget& target) {
+    const auto loop = [&] {
+        return Status::Error(FileErrorText("write", file,
+                                           std::make_error_code(std::errc::too_many_symbolic_link_levels).message() +
+                                               " (the links lead round in a circle)"));
+    };
+    // What the path finally is, as the system sees it. A pipe or device is
+    // opened by the name given: the system's own links to them
+    // ("/dev/stdout", "/proc/self/fd/1") name no file a walk could follow.
+    std::error_code ec;
+    const fs::file_status final = fs::status(file, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        if (ec == std::errc::too_many_symbolic_link_levels) return loop();
+        return Status::Error(FileErrorText("write", file, ec.message()));
+    }
+    if (final.type() == fs::file_type::directory) {
+        target = {file, SaveTarget::Kind::Folder};
+        return Status::Ok();
+    }
+    if (final.type() != fs::file_type::not_found && final.type() != fs::file_type::regular) {
+        target = {file, SaveTarget::Kind::Special};
+        return Status::Ok();
+    }
+    // A file, or nothing yet: the links are walked to the name to replace or create.
+    constexpr int kMaxLinks = 40;  // as many as the system follows
+    fs::path at = file;
+    for (int links = 0;; ++links) {
+        const fs::file_status st = fs::symlink_status(at, ec);
+        if (st.type() == fs::file_type::not_found) {
+            target = {at, SaveTarget::Kind::Missing};
+            return Status::Ok();
+        }
+        if (ec) return Status::Error(FileErrorText("write", file, ec.message()));
+        if (st.type() != fs::file_type::symlink) {
+            target.File = at;
+            target.What = st.type() == fs::file_type::regular     ? SaveTarget::Kind::Regular
+                          : st.type() == fs::file_type::directory ? SaveTarget::Kind::Folder
+                                                                  : SaveTarget::Kind::Special;
+            return Status::Ok();
+        }
+        if (links == kMaxLinks) return loop();
+        const fs::path next = fs::read_symlink(at, ec);
+        if (ec) return Status::Error(FileErrorText("write", file, ec.message()));
+        // A relative link names a file beside the link, not beside the caller.
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+}
+
 fs::path FindFile(const fs::path& folder, std::string_view name) {
     std::error_code ec;
     const fs::path exact = folder / std::string(name);
@@ -170,9 +218,42 @@ std::string SyncFolderFailure(const fs::path& file, int err) {
                                             " (the folder could not be flushed: the new contents may not be on disk)");
 }
 
-}  // namespace
+// Writes all of `bytes` to `fd`; 0 or an errno value.
+int WriteAll(int fd, const fs::path& file, std::string_view bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        ssize_t n = -1;
+        if (const int err = Step(SaveStep::Write, file, [&] {
+                n = ::write(fd, bytes.data() + done, bytes.size() - done);
+                return n >= 0 ? 0 : errno;
+            }); err != 0) {
+            if (err == EINTR) continue;
+            return err;
+        }
+        if (n == 0) return ENOSPC;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
 
-Status WriteFileAtomic(const fs::path& file, std::string_view bytes) {
+// A pipe, device or socket: there is no file to keep whole, and a rename
+// would put a plain file in its place (and its reader would get nothing).
+Status WriteInPlace(const fs::path& file, std::string_view bytes) {
+    int fd = -1;
+    // A pipe's open waits for its reader, as a shell's redirection does.
+    if (const int err = Step(SaveStep::OpenTarget, file, [&] {
+            do fd = ::open(file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+            while (fd < 0 && errno == EINTR);
+            return fd >= 0 ? 0 : errno;
+        }); err != 0)
+        return Status::Error(FileErrorText("write", file, std::strerror(err)));
+    int err = WriteAll(fd, file, bytes);
+    if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
+    if (err != 0) return Status::Error(FileErrorText("write", file, std::strerror(err)));
+    return Status::Ok();
+}
+
+// Temporary, flush, rename over `file` (already resolved), folder flush.
+Status WriteReplacing(const fs::path& file, std::string_view bytes) {
     if (Status s = CheckReplaceable(file); !s) return s;
     int folder = -1;
     if (const int err = OpenFolder(file, folder); err != 0)
@@ -197,18 +278,7 @@ Status WriteFileAtomic(const fs::path& file, std::string_view bytes) {
     std::error_code ec;
     if (const fs::file_status old = fs::status(file, ec); fs::is_regular_file(old))
         (void)::fchmod(fd, static_cast<mode_t>(old.permissions() & fs::perms::mask));
-    for (std::size_t done = 0; done < bytes.size();) {
-        ssize_t n = -1;
-        if (const int err = Step(SaveStep::Write, file, [&] {
-                n = ::write(fd, bytes.data() + done, bytes.size() - done);
-                return n >= 0 ? 0 : errno;
-            }); err != 0) {
-            if (err == EINTR) continue;
-            return fail(err);
-        }
-        if (n == 0) return fail(ENOSPC);
-        done += static_cast<std::size_t>(n);
-    }
+    if (const int err = WriteAll(fd, file, bytes); err != 0) return fail(err);
     if (const int err = Step(SaveStep::SyncFile, file, [&] { return ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno; });
         err != 0)
         return fail(err);
@@ -227,7 +297,14 @@ Status WriteFileAtomic(const fs::path& file, std::string_view bytes) {
     return Status::Ok();
 }
 
-Status ReplaceFile(const fs::path& from, const fs::path& to) {
+bool SameFolder(const fs::path& a, const fs::path& b) {
+    const auto folderOf = [](const fs::path& p) { return p.parent_path().empty() ? fs::path(".") : p.parent_path(); };
+    std::error_code ec;
+    return fs::equivalent(folderOf(a), folderOf(b), ec);
+}
+
+// Renames `from` over `to` (resolved, in the same folder) once both are on disk.
+Status RenameInto(const fs::path& from, const fs::path& to) {
     int folder = -1;
     if (const int err = OpenFolder(to, folder); err != 0)
         return Status::Error(FileErrorText("replace", to, std::strerror(err)));
@@ -251,6 +328,43 @@ Status ReplaceFile(const fs::path& from, const fs::path& to) {
     const int synced = SyncFolder(folder, to);
     ::close(folder);
     if (synced != 0) return Status::Error(SyncFolderFailure(to, synced));
+    return Status::Ok();
+}
+
+}  // namespace
+
+Status WriteFileAtomic(const fs::path& file, std::string_view bytes) {
+    SaveTarget target;
+    if (Status s = ResolveSaveTarget(file, target); !s) return s;
+    switch (target.What) {
+    case SaveTarget::Kind::Folder:
+        return Status::Error(FileErrorText("write", target.File, std::strerror(EISDIR)));
+    case SaveTarget::Kind::Special:
+        return WriteInPlace(target.File, bytes);
+    case SaveTarget::Kind::Missing:
+    case SaveTarget::Kind::Regular:
+        break;
+    }
+    return WriteReplacing(target.File, bytes);
+}
+
+Status ReplaceFile(const fs::path& from, const fs::path& to) {
+    SaveTarget target;
+    if (Status s = ResolveSaveTarget(to, target); !s) return s;
+    if (target.What == SaveTarget::Kind::Folder)
+        return Status::Error(FileErrorText("replace", target.File, std::strerror(EISDIR)));
+    std::error_code ec;
+    if (target.What != SaveTarget::Kind::Special && fs::is_regular_file(fs::symlink_status(from, ec)) &&
+        SameFolder(from, target.File))
+        return RenameInto(from, target.File);
+    // Elsewhere (a linked file in another folder, perhaps on another disk, or
+    // a pipe): the contents go there by the one writer, and `from` is done with.
+    std::string bytes;
+    bool missing = false;
+    if (Status s = ReadFileBytes(from, bytes, &missing); !s) return s;
+    if (missing) return Status::Error(FileErrorText("read", from, std::strerror(ENOENT)));
+    if (Status s = WriteFileAtomic(target.File, bytes); !s) return s;
+    ::unlink(from.c_str());
     return Status::Ok();
 }
 

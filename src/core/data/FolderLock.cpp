@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace gm {
@@ -31,11 +32,21 @@ void FolderLock::Release() {
 FolderLock::Outcome FolderLock::Take(const std::filesystem::path& folder, std::string* reason) {
     Release();
     const std::string path = (folder / kFileName).string();
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // The lock file is opened where it is, never replaced: through a link the
+    // linked file is locked (a dangling link creates it), and a pipe in its
+    // place is not waited on.
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
     // In a folder that cannot be written, an existing lock file still serves.
-    if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && errno != ELOOP && errno != EISDIR) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         if (reason) *reason = std::strerror(errno);
+        return Outcome::Failed;
+    }
+    // A folder of that name would take the lock too; it is not one.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        if (reason) *reason = std::strerror(EISDIR);
         return Outcome::Failed;
     }
     int rc;

@@ -117,7 +117,12 @@ Status LoadPoolBytes(AppState& state, std::string_view bytes, std::string_view f
 Status SavePool(const AppState& state) {
     const fs::path file = state.File(kPoolFileName);
     std::string bytes;
-    if (Status s = ReadFileBytes(file, bytes); !s) return s;
+    // A pipe or device has no bytes of its own to keep, and reading a pipe
+    // would wait for a writer that is this very save.
+    SaveTarget resolved;
+    if (Status s = ResolveSaveTarget(file, resolved); !s) return s;
+    if (resolved.What != SaveTarget::Kind::Special)
+        if (Status s = ReadFileBytes(file, bytes); !s) return s;
     const std::string records =
         EncodePool(std::span(state.Members.data(),
                              std::min(state.Members.size(), static_cast<std::size_t>(std::max(state.MemberCount, 0)))));
@@ -130,6 +135,19 @@ Status RebuildPool(AppState& state, std::span<const MemberRecord> records) {
     const fs::path temp = state.File(kPoolTempFileName);
     const fs::path target = state.File(kPoolFileName);
     if (Status s = CheckReplaceable(target); !s) return s;
+    SaveTarget resolved;
+    if (Status s = ResolveSaveTarget(target, resolved); !s) return s;
+    if (resolved.What == SaveTarget::Kind::Folder)
+        return Status::Error(FileErrorText("replace", resolved.File, std::strerror(EISDIR)));
+    if (resolved.What == SaveTarget::Kind::Special) {
+        // A pipe or device in the pool file's place takes the records as they
+        // are; there is no file to replace, and reading it back would give
+        // other bytes (or wait for a writer), so the table is the records.
+        const std::string bytes = EncodePool(records);
+        if (Status s = WriteFileAtomic(target, bytes); !s) return s;
+        state.MembersChanged = false;
+        return LoadPoolBytes(state, bytes, target.filename().string());
+    }
     if (Status s = WriteFileAtomic(temp, EncodePool(records)); !s) {
         // The user knows the pool file, not its temporary twin: name the pool file.
         std::error_code ec;

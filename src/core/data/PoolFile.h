@@ -24,7 +24,9 @@ Status LoadPoolBytes(AppState& state, std::string_view bytes, std::string_view f
 Status SavePool(const AppState& state);
 
 // Replaces the pool file by exactly these records (written to "Temp.dat" and
-// moved over "Pool97.dat"), then reloads it.
+// moved over "Pool97.dat"), then reloads it. When "Pool97.dat" is a link, the
+// file it points to is replaced and the link stays; a pipe or device there
+// is written directly and the table becomes the records.
 Status RebuildPool(AppState& state, std::span<const MemberRecord> records);
 
 // Hands out the next player number (LastPlayerNumber + 1). Returns 0 when the
