@@ -9,7 +9,8 @@
 namespace gm::cli {
 
 // "--out -" is standard output, as with most command-line tools, whatever
-// is written: text, a web page or a printout.
+// is written: text, a web page or a printout. So is a name of the file
+// standard output already goes to ("/dev/stdout").
 bool IsStandardOutput(std::string_view out);
 
 // Writes `bytes` where --out says: to `standardOutput` for "-", else to the

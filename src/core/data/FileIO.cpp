@@ -96,7 +96,10 @@ std::string FileErrorText(std::string_view verb, const fs::path& file, std::stri
     text += " \"";
     text += file.filename().string();
     text += "\" in ";
-    text += file.parent_path().string();
+    // A name given relative to the working folder still says which folder.
+    std::error_code ec;
+    const fs::path whole = file.is_relative() ? fs::absolute(file, ec) : file;
+    text += (ec ? file : whole).parent_path().string();
     text += ": ";
     text += reason;
     return text;
