@@ -7,10 +7,11 @@
 #include "core/pool/StatPak.h"
 
 namespace gm::cli {
-namespace {
 
-std::unique_ptr<Report> Standings(AppState& state, const ReportArgs& args) {
-    auto model = std::make_unique<PoolStandings>(state);
+// The standings: on the member table, or (given) on each member's graded
+// weeks, which the report command reads from the pool file in its place.
+std::unique_ptr<Report> StandingsOf(AppState& state, const ReportArgs& args, std::shared_ptr<const GradedPool> graded) {
+    auto model = graded ? std::make_unique<PoolStandings>(state, std::move(graded)) : std::make_unique<PoolStandings>(state);
     const int end = args.Week("--end", model->EndWeek());
     const int start = args.Week("--start", 1);
     SpinTo(model->EndWeek(), end, [&](int step) { return model->SpinEnd(step); });
@@ -24,6 +25,10 @@ std::unique_ptr<Report> Standings(AppState& state, const ReportArgs& args) {
     model->SetShowAll(args.Flag("--show-all"));
     return model;
 }
+
+namespace {
+
+std::unique_ptr<Report> Standings(AppState& state, const ReportArgs& args) { return StandingsOf(state, args, nullptr); }
 
 std::unique_ptr<Report> Matrix(AppState& state, const ReportArgs& args) {
     auto model = std::make_unique<PlayerMatrix>(state);

@@ -12,6 +12,7 @@
 #include "core/data/AppState.h"
 #include "core/data/FileIO.h"
 #include "core/data/PoolFile.h"
+#include "core/data/PoolScan.h"
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
 #include "core/data/TextCodec.h"
@@ -19,10 +20,14 @@
 #include "core/output/Report.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
+#include "core/pool/GradedPool.h"
 #include "core/shell/MenuRules.h"
 #include "print/QtPageSurface.h"
 
 namespace gm::cli {
+
+std::unique_ptr<Report> StandingsOf(AppState& state, const ReportArgs& args, std::shared_ptr<const GradedPool> graded);
+
 namespace {
 
 // Options every report takes: where its output goes.
@@ -74,8 +79,10 @@ std::string GeneralUsage(const ReportRegistry& reports) {
 }
 
 // Start-up's loading, without a window: settings, team names, season, pool.
-// Warnings (records that could not be read) go to standard error.
-std::optional<AppState> LoadState(const Args& args, Context& ctx, const std::string& command) {
+// Warnings (records that could not be read) go to standard error. Given a
+// graded pool, the pool file is read into it in place of the member table.
+std::optional<AppState> LoadState(const Args& args, Context& ctx, const std::string& command,
+                                  std::shared_ptr<GradedPool>* graded = nullptr) {
     AppState state(ctx.DataFolder);
     ReadSettings(state, 1LL << 24);
     LoadTeamTables(state);
@@ -98,6 +105,15 @@ std::optional<AppState> LoadState(const Args& args, Context& ctx, const std::str
         return true;
     };
     if (!report(loaded)) return std::nullopt;
+    if (graded) {
+        *graded = std::make_shared<GradedPool>(state);
+        std::error_code ec;
+        const auto size = fs::file_size(state.File(kPoolFileName), ec);
+        if (!ec) (*graded)->Reserve(std::min<std::size_t>(size / kMemberRecordSize, kMaxMembers));
+        if (!report(ScanPool(state, [&](std::span<const MemberRecord> block) { (*graded)->Add(block); })))
+            return std::nullopt;
+        return state;
+    }
     if (!report(LoadPool(state))) return std::nullopt;
     return state;
 }
@@ -240,12 +256,16 @@ int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
     try {
         const std::string to = reportArgs.Choice("--to", {"text", "clipboard-text", "web", "pdf"}, "text");
         const int copies = reportArgs.Number("--copies", 1, 200, 1);
-        state = LoadState(args, ctx, "report");
+        // The standings need each member's graded weeks, not every selection:
+        // a large pool's in a fraction of the member table's memory.
+        std::shared_ptr<GradedPool> graded;
+        const bool standings = entry.Name == "standings";
+        state = LoadState(args, ctx, "report", standings ? &graded : nullptr);
         if (!state) return 1;
         if (!state->CurrentSeasonOpen && GradesSelections(entry.Window))
             reportArgs.Refuse("the pool's selections are graded against the current season; --season " +
                               state->SeasonYear + " shows the NFL displays only");
-        report = entry.Make(*state, reportArgs);
+        report = standings ? StandingsOf(*state, reportArgs, std::move(graded)) : entry.Make(*state, reportArgs);
         const ReportWriters has = report->Writers();
         auto& request = state->Output;
         request.OutTextFile = to == "text";

@@ -54,13 +54,13 @@ public:
     void Ascii(std::size_t width, std::string_view text) { Right(width, text.data(), text.data() + text.size()); }
     void Char(char c) { *at_++ = c; }
     // The 18-character name field, as AppendName writes it.
-    void Name(const MemberRecord& m) {
+    void Name(std::string_view stored) {
         std::string fitted;
-        const bool plain = m.Name.size() == static_cast<std::size_t>(kNameLength) &&
-                           std::all_of(m.Name.begin(), m.Name.end(),
+        const bool plain = stored.size() == static_cast<std::size_t>(kNameLength) &&
+                           std::all_of(stored.begin(), stored.end(),
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        if (!plain) fitted = FitName(m.Name);
-        const std::string& name = plain ? m.Name : fitted;
+        if (!plain) fitted = FitName(stored);
+        const std::string_view name = plain ? stored : std::string_view(fitted);
         std::memcpy(at_, name.data(), name.size());
         at_ += name.size();
     }
@@ -95,7 +95,10 @@ void WeekColumns(LineBuffer& b, const StandingsRow& r, std::size_t winsWidth, bo
 
 }  // namespace
 
-PoolStandings::PoolStandings(AppState& state) : state_(state) {
+PoolStandings::PoolStandings(AppState& state) : PoolStandings(state, nullptr) {}
+
+PoolStandings::PoolStandings(AppState& state, std::shared_ptr<const GradedPool> graded)
+    : state_(state), graded_(std::move(graded)) {
     end_ = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
     start_ = 1;
     endLabel_ = N(end_);
@@ -122,11 +125,13 @@ void PoolStandings::Refresh() const {
 }
 
 void PoolStandings::ComputeRows(TiebreakForm form) const {
-    rows_ = NewRows(state_.MemberCount);
+    rows_ = NewRows(graded_ ? graded_->Count() : state_.MemberCount);
     const GradingRules rules = GradingRules::From(state_);
     const std::span<const MemberRecord> members(state_.Members.data(),
-                                                 static_cast<std::size_t>(state_.MemberCount));
-    const PlayedCounts played = TallyRangeAndWeek(rows_, state_.Games, members, rules, start_ - 1, end_ - 1, end_ - 1);
+                                                 graded_ ? 0 : static_cast<std::size_t>(state_.MemberCount));
+    const PlayedCounts played =
+        graded_ ? graded_->Tally(rows_, start_ - 1, end_ - 1, end_ - 1)
+                : TallyRangeAndWeek(rows_, state_.Games, members, rules, start_ - 1, end_ - 1, end_ - 1);
     playedRange_ = played.Range;
     playedWeek_ = played.Week;
     ComputePercentages(rows_);
@@ -213,6 +218,11 @@ bool PoolStandings::Listed(const StandingsRow& row) const {
     return view_ == View::Season ? row.PlayedRange : row.PlayedWeek;
 }
 
+std::string_view PoolStandings::MemberName(int member) const {
+    if (graded_) return graded_->Name(member);
+    return state_.Members[static_cast<std::size_t>(member)].Name;
+}
+
 void PoolStandings::LineInto(std::string& line, const StandingsRow& r) const {
     if (view_ == View::Season)
         SeasonLine(line, r);
@@ -225,7 +235,7 @@ void PoolStandings::SeasonLine(std::string& line, const StandingsRow& r) const {
     LineBuffer b;
     b.Number(3, r.SeasonRank);
     b.Char(' ');
-    b.Name(state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
+    b.Name(MemberName(r.MemberIndex));
     b.Char(' ');
     b.Number(5, r.RangeWins);
     b.Number(5, r.RangeLosses);
@@ -239,7 +249,7 @@ void PoolStandings::WeekLine(std::string& line, const StandingsRow& r) const {
     const bool points = state_.StandingsSort == "Confidence";
     const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
     LineBuffer b;
-    b.Name(state_.Members[static_cast<std::size_t>(r.MemberIndex)]);
+    b.Name(MemberName(r.MemberIndex));
     b.Char(' ');
     WeekColumns(b, r, 3, points, monday, end_ - 1);
     b.Number(monday ? 6 : 5, r.RangeWins);
@@ -344,9 +354,13 @@ void PoolStandings::ForEachTextLine(const std::function<void(std::string_view)>&
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         // Rows in ranked order reach the member table at random: fetch the
         // records a few lines ahead, then their names.
-        if (i + 16 < rows_.size()) Prefetch(&state_.Members[static_cast<std::size_t>(rows_[i + 16].MemberIndex)]);
-        if (i + 8 < rows_.size())
-            Prefetch(state_.Members[static_cast<std::size_t>(rows_[i + 8].MemberIndex)].Name.data());
+        if (graded_) {
+            if (i + 8 < rows_.size()) Prefetch(MemberName(rows_[i + 8].MemberIndex).data());
+        } else {
+            if (i + 16 < rows_.size()) Prefetch(&state_.Members[static_cast<std::size_t>(rows_[i + 16].MemberIndex)]);
+            if (i + 8 < rows_.size())
+                Prefetch(state_.Members[static_cast<std::size_t>(rows_[i + 8].MemberIndex)].Name.data());
+        }
         const StandingsRow& r = rows_[i];
         if (!Listed(r)) continue;
         LineInto(line, r);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "core/output/Report.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
+#include "core/pool/GradedPool.h"
 #include "core/pool/Grading.h"
 
 namespace gm {
@@ -25,6 +27,10 @@ public:
     // Opens on weeks 1 to CurrentWeek, sorted by the "PoolSort" option,
     // one-week view. Grades against the spread first when spreads are on.
     explicit PoolStandings(AppState& state);
+    // The same display tallied from each member's graded weeks (made on this
+    // state's rules and results) instead of the member table, which need not
+    // be loaded: a large pool's standings in a fraction of its memory.
+    PoolStandings(AppState& state, std::shared_ptr<const GradedPool> graded);
 
     // Spin controls: refused (false, nothing changes) beyond weeks 1 and 21.
     // The end week moves CurrentWeek with it. Both recompute.
@@ -106,8 +112,10 @@ private:
     void Refresh() const;
     void ComputeRows(TiebreakForm form) const;
     void OrderForView() const;
+    std::string_view MemberName(int member) const;
 
     AppState& state_;
+    std::shared_ptr<const GradedPool> graded_;
     int start_ = 1;
     int end_ = 1;
     std::string startLabel_;
