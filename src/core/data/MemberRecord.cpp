@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "TextCodec.h"
 
 namespace gm {
@@ -38,6 +42,39 @@ MemberBytes EncodeMember(const MemberRecord& m, bool* lossless) {
     return b;
 }
 
+namespace {
+
+// The Picks or Confidence block of a record (stored slot by slot) into the
+// member's [week][slot] table.
+void UnblockWeeks(const std::uint8_t* block, WeekSlotBytes& out) {
+#if defined(__SSE2__)
+    static_assert(kStoredSlots == 16 && kStoredWeeks >= 16 && kStoredWeeks <= 32);
+    // Two 16 x 16 transposes, of weeks 0 to 15 and of the last 16 weeks (the
+    // weeks in both are written twice, the same bytes). Each step interleaves
+    // rows i and i + 8, which rotates a byte's (row, column) bits by one;
+    // four steps swap rows and columns.
+    for (const int first : {0, kStoredWeeks - 16}) {
+        __m128i v[16];
+        for (int g = 0; g < 16; ++g)
+            v[g] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + BlockOffset(first, g)));
+        for (int step = 0; step < 4; ++step) {
+            __m128i o[16];
+            for (int i = 0; i < 8; ++i) {
+                o[2 * i] = _mm_unpacklo_epi8(v[i], v[i + 8]);
+                o[2 * i + 1] = _mm_unpackhi_epi8(v[i], v[i + 8]);
+            }
+            for (int i = 0; i < 16; ++i) v[i] = o[i];
+        }
+        for (int w = 0; w < 16; ++w) _mm_storeu_si128(reinterpret_cast<__m128i*>(out[first + w].data()), v[w]);
+    }
+#else
+    for (int g = 0; g < kStoredSlots; ++g)
+        for (int w = 0; w < kStoredWeeks; ++w) out[w][g] = block[BlockOffset(w, g)];
+#endif
+}
+
+}  // namespace
+
 void DecodeMemberInto(std::span<const std::uint8_t, kMemberRecordSize> b, MemberRecord& m) {
     const std::string_view name(reinterpret_cast<const char*>(b.data()), kNameLength);
     // Plain ASCII is the same in both encodings: copied into the name's own storage.
@@ -45,12 +82,8 @@ void DecodeMemberInto(std::span<const std::uint8_t, kMemberRecordSize> b, Member
         m.Name.assign(name);
     else
         m.Name = Cp1252ToUtf8(name);
-    for (int g = 0; g < kStoredSlots; ++g) {
-        for (int w = 0; w < kStoredWeeks; ++w) {
-            m.Picks[w][g] = b[kPicksOffset + BlockOffset(w, g)];
-            m.Confidence[w][g] = b[kConfidenceOffset + BlockOffset(w, g)];
-        }
-    }
+    UnblockWeeks(b.data() + kPicksOffset, m.Picks);
+    UnblockWeeks(b.data() + kConfidenceOffset, m.Confidence);
     m.PlayerNumber = static_cast<std::int16_t>(
         static_cast<std::uint16_t>(b[kPlayerNumberOffset] | (b[kPlayerNumberOffset + 1] << 8)));
     std::memcpy(m.Tiebreak.data(), b.data() + kTiebreakOffset, kStoredWeeks);
