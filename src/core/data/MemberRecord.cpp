@@ -55,16 +55,21 @@ void UnblockWeeks(const std::uint8_t* block, WeekSlotBytes& out) {
     // four steps swap rows and columns.
     for (const int first : {0, kStoredWeeks - 16}) {
         __m128i v[16];
+#pragma GCC unroll 16
         for (int g = 0; g < 16; ++g)
             v[g] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + BlockOffset(first, g)));
+#pragma GCC unroll 4
         for (int step = 0; step < 4; ++step) {
             __m128i o[16];
+#pragma GCC unroll 8
             for (int i = 0; i < 8; ++i) {
                 o[2 * i] = _mm_unpacklo_epi8(v[i], v[i + 8]);
                 o[2 * i + 1] = _mm_unpackhi_epi8(v[i], v[i + 8]);
             }
+#pragma GCC unroll 16
             for (int i = 0; i < 16; ++i) v[i] = o[i];
         }
+#pragma GCC unroll 16
         for (int w = 0; w < 16; ++w) _mm_storeu_si128(reinterpret_cast<__m128i*>(out[first + w].data()), v[w]);
     }
 #else

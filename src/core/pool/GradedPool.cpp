@@ -1,7 +1,6 @@
 #include "GradedPool.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace gm {
 
@@ -22,19 +21,23 @@ void GradedPool::Add(std::span<const MemberRecord> members) {
         names_ += m.Name;
         nameStart_.push_back(static_cast<std::uint32_t>(names_.size()));
     }
-    // Each week graded by the engine itself over the block's members.
+    // Each week graded by the engine itself over the block's members. The
+    // rows are reused from week to week and block to block: a week's tally
+    // writes every field read here but the Monday difference, which is read
+    // only when the member played (when the tally writes it).
+    if (scratch_.size() < members.size()) scratch_ = NewRows(static_cast<int>(members.size()));
+    const std::span<StandingsRow> rows(scratch_.data(), members.size());
     for (int w = 0; w < kWeeks; ++w) {
-        scratch_ = NewRows(static_cast<int>(members.size()));
-        TallyWeek(scratch_, games_, members, rules_, w);
+        TallyWeek(rows, games_, members, rules_, w);
         for (std::size_t i = 0; i < members.size(); ++i) {
-            const StandingsRow& r = scratch_[i];
+            const StandingsRow& r = rows[i];
             Week& out = weeks_[first + i][static_cast<std::size_t>(w)];
             out.Wins = r.WeekWins;
             out.Losses = r.WeekLosses;
             out.Ties = r.WeekTies;
             out.Played = r.PlayedWeek;
-            out.HalfPoints = static_cast<std::uint16_t>(std::lround(r.WeekPoints * 2.0f));
-            out.TiebreakDiff = r.TiebreakDiff[static_cast<std::size_t>(w)];
+            out.HalfPoints = static_cast<std::uint16_t>(r.WeekPoints * 2.0f);  // halves: exact
+            out.TiebreakDiff = r.PlayedWeek ? r.TiebreakDiff[static_cast<std::size_t>(w)] : 0;
         }
     }
 }
