@@ -84,34 +84,30 @@ std::unique_ptr<Report> PlayerGraphReport(AppState& state, const ReportArgs& arg
 
 // The pool analysis displays.
 void RegisterAnalysisReports(ReportRegistry& r) {
-    r.Add({"poolanalyst",
+    r.Add({Display::PoolAnalyst,
            "the Pool Analyst: every member's record in the games of a team group or one team",
            {{"--week", "N", "the last week counted (default: the current week)"},
             {"--group", "all|nfc|nfc-east|nfc-central|nfc-west|afc|afc-east|afc-central|afc-west",
              "the team group (default: all)"},
             {"--team", "N|ABBR", "one team instead of a group, by number or city abbreviation"},
             {"--betting-on", "", "count only selections of the group's teams (default: games involving them)"}},
-           Analyst,
-           "frmOddEnd"});
-    r.Add({"experts",
+           Analyst});
+    r.Add({Display::PoolExperts,
            "the Pool Experts: each game's best member in games of its two teams, and the week's record",
            {{"--week", "N", "the week, from 4 to 21 (default: the current week)"}},
-           Experts,
-           "frmExpert"});
-    r.Add({"playeranalyst",
+           Experts});
+    r.Add({Display::PlayerAnalyst,
            "the Player Analyst: one member's record by team, division, conference, favourite and underdog",
            {{"--member", "NAME|NUMBER", "the member, by name or player number (required)"},
             {"--start", "N", "first week (default 1)"},
             {"--end", "N", "last week (default: the current week)"}},
-           PlayerAnalystReport,
-           "frmPAnalyze"});
-    r.Add({"playergraph",
+           PlayerAnalystReport});
+    r.Add({Display::PlayerGraphs,
            "a member's weeks against the pool's average (printout only: --to pdf)",
            {{"--member", "NAME|NUMBER", "the member, by name or player number (required)"},
             {"--method", "wins|points|pct", "wins, confidence points or winning percentage (default pct)"},
             {"--line", "", "a line chart instead of bars"}},
-           PlayerGraphReport,
-           "frmPGraph"});
+           PlayerGraphReport});
 }
 
 }  // namespace gm::cli

@@ -152,36 +152,36 @@ std::unique_ptr<Report> AnalyzerReport(AppState& state, const ReportArgs& args) 
 
 // The NFL displays.
 void RegisterNflReports(ReportRegistry& r) {
-    r.Add({"results",
+    r.Add({Display::WeeklyResults,
            "the weekly NFL results: winner first, home team in capitals, point spreads",
            {kWeekShown},
            Results});
-    r.Add({"team",
+    r.Add({Display::TeamResults,
            "one team's season week by week: opponent, score, record and result against the spread",
            {{"--team", "N|ABBR", "the team: its number (1 to 30), city abbreviation or city (required)"},
             {"--no-spread", "", "leave out the column of results against the spread"}},
            Team});
-    r.Add({"league",
+    r.Add({Display::LeagueStandings,
            "the league standings: all six divisions",
            {kWeekShown, kScope, kLast3, kSpread},
            League});
-    r.Add({"conference",
+    r.Add({Display::ConferenceStandings,
            "the conference standings with division, conference and inter-conference records",
            {kWeekShown, kConference, kLast3, kSpread},
            ConferenceReport});
-    r.Add({"favund",
+    r.Add({Display::FavoriteUnderdog,
            "records against the spread as favourites or as underdogs",
            {kWeekShown,
             {"--role", "favorite|underdog", "games as the favourite (default) or as the underdog"},
             kConference, kScope, kLast3},
            FavUnd});
-    r.Add({"whoshot",
+    r.Add({Display::WhosHot,
            "who's hot, who's not: the conference standings between two weeks",
            {{"--start", "N", "first week (default: the current week)"},
             {"--end", "N", "last week (default: the current week)"},
             kConference, kSpread},
            WhosHotReport});
-    r.Add({"points",
+    r.Add({Display::PointsForAgainst,
            "points for / points against: the teams ranked by points scored or allowed",
            {{"--start", "N", "first week (default 1)"},
             {"--end", "N", "last week (default: the current week)"},
@@ -190,18 +190,18 @@ void RegisterNflReports(ReportRegistry& r) {
             {"--average", "", "points per game instead of totals"},
             {"--by-conference", "", "NFC teams in the first list, AFC in the second"}},
            Points});
-    r.Add({"matchup",
+    r.Add({Display::Matchups,
            "this week's matchups: the two teams of a game compared category by category",
            {{"--week", "N", "the week of the game (default: the current week); earlier weeks are counted"},
             {"--game", "N", "the game's place in the week, 1 to 15 (15 = Monday night; required)"}},
            MatchupReport});
-    r.Add({"graph",
+    r.Add({Display::NflGraphs,
            "the league graph: wins and losses of each week (printout only: --to pdf)",
            {{"--method", "favorites|underdogs|spread|straight", "the games counted (default straight)"},
             {"--location", "home|road|all", "home teams, road teams or all (default all)"},
             {"--line", "", "a line chart instead of bars"}},
            Graph});
-    r.Add({"analyzer",
+    r.Add({Display::NflAnalyzer,
            "the NFL Analyzer: a handicapping category against a benchmark",
            {{"--start", "N", "first week (default 1)"},
             {"--end", "N", "last week (default: the current week)"},

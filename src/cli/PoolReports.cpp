@@ -108,48 +108,42 @@ std::unique_ptr<Report> Room(AppState& state, const ReportArgs& args) {
 }  // namespace
 
 void RegisterPoolReports(ReportRegistry& r) {
-    r.Add({"standings",
+    r.Add({Display::PoolStandings,
            "the pool standings for one week or a range of weeks",
            {{"--start", "N", "first week of the range (default 1)"},
             {"--end", "N", "last week of the range, the week shown (default: the current week)"},
             {"--view", "week|season", "one week beside the season (default) or season totals"},
             {"--sort", "wins|pct|points|names", "order of the members (default: the PoolSort option)"},
             {"--show-all", "", "list members who did not play too"}},
-           Standings,
-           "frmPoolStn"});
-    r.Add({"matrix",
+           Standings});
+    r.Add({Display::PlayerMatrix,
            "every member's selections for one week (the player matrix)",
            {{"--week", "N", "the week (default: the current week)"},
             {"--confidence", "", "show the confidence rows"},
             {"--active-only", "", "only members who played the week"}},
-           Matrix,
-           "frmPMatrix"});
-    r.Add({"allpicks",
+           Matrix});
+    r.Add({Display::AllPicks,
            "the all-picks report: every member's selections with the season standing",
            {{"--week", "N", "the week (default: the current week)"},
             {"--teams", "city|name", "teams by city or by team name (default: the saved choice)"},
             {"--players", "active|entire", "members who played, or the entire pool (default: the saved choice)"},
             {"--order", "standing|names", "by standing or alphabetical (default: the saved choice)"}},
-           AllPicks,
-           "frmMatrix"});
-    r.Add({"statpak",
+           AllPicks});
+    r.Add({Display::PlayerStatPak,
            "the Player StatPak: one member's season week by week",
            {{"--member", "NAME|NUMBER", "the member, by name or player number (default: the first member)"},
             {"--week", "N", "the last week shown (default: the current week)"}},
-           PlayerStatPak,
-           "frmStats"});
-    r.Add({"poolstat",
+           PlayerStatPak});
+    r.Add({Display::PoolStatPak,
            "the Pool StatPak: the whole pool week by week",
            {{"--week", "N", "the last week shown (default: the current week)"}},
-           PoolStat,
-           "frmPoolStat"});
-    r.Add({"poolroom",
+           PoolStat});
+    r.Add({Display::PoolRoom,
            "the Pool Room: each week's best and worst, the hottest members, the Monday-night leaders",
            {{"--week", "N", "the week (default: the current week)"},
             {"--start", "N", "first week of the hottest members' range (default: the week)"},
             {"--end", "N", "last week of that range (default: the week)"}},
-           Room,
-           "frmPoolRoom"});
+           Room});
 }
 
 }  // namespace gm::cli

@@ -10,6 +10,7 @@
 
 #include "core/data/AppState.h"
 #include "core/output/Report.h"
+#include "core/shell/Displays.h"
 
 namespace gm::cli {
 
@@ -65,18 +66,22 @@ int FindMember(const AppState& state, const ReportArgs& args, std::string wanted
 // One report of `gridmoot-cli report`: its name, a one-line description, its
 // own options and how to build its model from them.
 struct ReportEntry {
-    std::string Name;
+    // The display the report mirrors; its name comes from the display's row
+    // in the catalogue, and its menu's season rule applies.
+    Display Window;
     std::string Summary;
     std::vector<ReportOption> Options;
     // Builds the display's model on the loaded state with the options applied.
     std::function<std::unique_ptr<Report>(AppState&, const ReportArgs&)> Make;
-    // The window the report mirrors ("frmPoolStn"); its menu's season rule applies.
-    std::string Window = {};
+    std::string Name = {};
 };
 
 class ReportRegistry {
 public:
-    void Add(ReportEntry entry) { entries_.push_back(std::move(entry)); }
+    void Add(ReportEntry entry) {
+        entry.Name = std::string(CliName(entry.Window));
+        entries_.push_back(std::move(entry));
+    }
     const ReportEntry* Find(const std::string& name) const;
     const std::vector<ReportEntry>& Entries() const { return entries_; }
 

@@ -22,7 +22,7 @@ SheetStyle StyleOf(const std::string& word) {
 std::unique_ptr<Report> PickSheetReport(AppState& state, const ReportArgs& args) {
     const SheetStyle style =
         StyleOf(args.Choice("--style", {"standard", "compact", "tearoff", "topten", "noexcuse"}, "standard"));
-    if (!state.CurrentSeasonOpen && GradesSelections(SheetFormName(style)))
+    if (!state.CurrentSeasonOpen && GradesSelections(SheetDisplay(style)))
         args.Refuse(
             "--style topten prints the pool's standings, graded against the current season; --season " +
             state.SeasonYear + " prints the other styles only");
@@ -53,7 +53,7 @@ std::unique_ptr<Report> EzEntryReport(AppState& state, const ReportArgs& args) {
 
 // The pick sheets and entry sheets.
 void RegisterSheetReports(ReportRegistry& r) {
-    r.Add({"picksheet",
+    r.Add({Display::StandardSheet,
            "the week's pick sheets in one of five styles (compact and noexcuse: printout only)",
            {{"--style", "standard|compact|tearoff|topten|noexcuse", "the sheet's style (default standard)"},
             {"--week", "N", "the week (default: the current week)"},
@@ -62,7 +62,7 @@ void RegisterSheetReports(ReportRegistry& r) {
             {"--team", "city|name", "city names or team names (default: stored)"},
             {"--names", "", "with --one-per-player: each sheet carries its member's name"}},
            PickSheetReport});
-    r.Add({"ezentry",
+    r.Add({Display::EzEntrySheet,
            "the EZ Entry NFL sheet: two weeks of spread and score blanks on one page (printout only)",
            {{"--week", "N", "the first of the two weeks (default: the current week; 21 gives 20 and 21)"}},
            EzEntryReport});

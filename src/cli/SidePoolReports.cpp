@@ -34,13 +34,13 @@ std::unique_ptr<Report> Digital(AppState& state, const ReportArgs& args) {
 
 // The side pools.
 void RegisterSidePoolReports(ReportRegistry& r) {
-    r.Add({"sportsbox",
+    r.Add({Display::SportsBox,
            "the Sports Box of a week with its owners and winner, or its selection sheet (printout only)",
            {{"--week", "N", "the week (default: the current week)"},
             {"--sheet", "", "the empty selection sheet instead"},
             {"--digits", "", "with --sheet: the digits 0 to 9 beside the grid"}},
            SportsBoxReport});
-    r.Add({"digital",
+    r.Add({Display::DigitalPool,
            "the Digital Pool: the digits each team and player has used through a week",
            {{"--week", "N", "the week (default: the current week)"},
             {"--mode", "teams|players|both", "list teams, players or both (default teams)"},

@@ -103,20 +103,15 @@ std::string_view SheetTitle(SheetStyle style) {
     return "";
 }
 
-std::string_view SheetFormName(SheetStyle style) {
+Display SheetDisplay(SheetStyle style) {
     switch (style) {
-        case SheetStyle::Standard:
-            return "frmStandard";
-        case SheetStyle::Compact:
-            return "frmCompact";
-        case SheetStyle::Tearoff:
-            return "frmTearoff";
-        case SheetStyle::TopTen:
-            return "frmTopTen";
-        case SheetStyle::NoExcuse:
-            return "frmNoExcuse";
+        case SheetStyle::Standard: return Display::StandardSheet;
+        case SheetStyle::Compact: return Display::CompactSheet;
+        case SheetStyle::Tearoff: return Display::TearoffSheet;
+        case SheetStyle::TopTen: return Display::TopTenSheet;
+        case SheetStyle::NoExcuse: return Display::NoExcuseSheet;
     }
-    return "";
+    return Display::StandardSheet;
 }
 
 bool SheetHasText(SheetStyle style) {

@@ -13,6 +13,7 @@
 #include "core/data/AppState.h"
 #include "core/nfl/TeamRecords.h"
 #include "core/output/Report.h"
+#include "core/shell/Displays.h"
 
 namespace gm {
 
@@ -73,8 +74,8 @@ std::string RecordText(const TeamRecord& record, int blanks);
 
 // The title, text file and writers of each style.
 std::string_view SheetTitle(SheetStyle style);
-// The name of the style's dialog, as the menu opens it ("frmTopTen", ...).
-std::string_view SheetFormName(SheetStyle style);
+// The style's dialog, as the menu opens it.
+Display SheetDisplay(SheetStyle style);
 bool SheetHasText(SheetStyle style);
 
 // The texts of the dialogs' refusals.

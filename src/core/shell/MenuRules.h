@@ -2,9 +2,9 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/data/AppState.h"
+#include "core/shell/Displays.h"
 
 namespace gm {
 
@@ -14,15 +14,15 @@ struct MenuRefusal {
     std::string Text;
 };
 
-// Whether the window grades the members' selections (and so needs the
+// Whether the display grades the members' selections (and so needs the
 // current season shown).
-bool GradesSelections(std::string_view formName);
+bool GradesSelections(Display display);
 
-// The one rule deciding whether the window `formName` can open with the pool
-// and season as they are: selections need members and the current season;
-// several pool displays need at least one member; the displays that grade
-// selections need the current season; the Pool Experts also need three weeks
-// of history. No refusal for any other window.
-std::optional<MenuRefusal> CheckMenuCommand(const AppState& state, std::string_view formName);
+// The one rule deciding whether `display` can open with the pool and season
+// as they are (its OpenRule in the catalogue): selections need members and
+// the current season; several pool displays need at least one member; the
+// displays that grade selections need the current season; the Pool Experts
+// also need three weeks of history. No refusal for any other window.
+std::optional<MenuRefusal> CheckMenuCommand(const AppState& state, Display display);
 
 }  // namespace gm

@@ -9,11 +9,11 @@
 namespace gm::ui {
 
 void RegisterAnalysisWindows(WindowRegistry& registry) {
-    registry.Add("frmOddEnd", OpenModal<frmOddEnd>);
-    registry.Add("frmExpert", OpenModal<frmExpert>);
-    registry.Add("frmPAnalyze", OpenModal<frmPAnalyze>);
-    registry.Add("frmPGraph", OpenModal<frmPGraph>);
-    registry.Add("frmPTape", OpenModal<frmPTape>);
+    registry.Add(Display::PoolAnalyst, OpenModal<frmOddEnd>);
+    registry.Add(Display::PoolExperts, OpenModal<frmExpert>);
+    registry.Add(Display::PlayerAnalyst, OpenModal<frmPAnalyze>);
+    registry.Add(Display::PlayerGraphs, OpenModal<frmPGraph>);
+    registry.Add(Display::PoolMarquee, OpenModal<frmPTape>);
 }
 
 }  // namespace gm::ui

@@ -22,8 +22,6 @@ namespace gm::ui {
 
 namespace {
 
-constexpr int kHelpTopic = help::PoolExperts;
-
 QLabel* Label(const QString& name, QWidget* parent, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -141,7 +139,7 @@ frmExpert::frmExpert(UiContext& ctx, QWidget* parent)
     connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
     connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmExpert::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, kHelpTopic); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::PoolExperts); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     adjustSize();

@@ -27,8 +27,6 @@ namespace gm::ui {
 
 namespace {
 
-constexpr int kHelpTopic = help::PoolAnalyst;
-
 // The group captions with their access keys, in option order.
 constexpr const char* kGroupCaptions[PoolAnalyst::kGroupCount] = {
     "&All Teams", "&NFC Teams", "NFC &East", "NFC &Central", "NFC &West",
@@ -160,7 +158,7 @@ frmOddEnd::frmOddEnd(UiContext& ctx, QWidget* parent)
     connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
     connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmOddEnd::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, kHelpTopic); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::PoolAnalyst); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     adjustSize();

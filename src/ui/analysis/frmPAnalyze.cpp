@@ -187,7 +187,7 @@ frmPAnalyze::frmPAnalyze(UiContext& ctx, QWidget* parent)
     connect(spinEnd, &SpinButton::SpinUp, this, [this] { Spin(true, +1); });
     connect(spinEnd, &SpinButton::SpinDown, this, [this] { Spin(true, -1); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmPAnalyze::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PlayerAnalyst); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::PlayerAnalyst); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     setTabOrder(CboPlayer_, spinStart);

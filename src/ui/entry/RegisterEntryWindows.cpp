@@ -9,14 +9,14 @@
 namespace gm::ui {
 
 void RegisterEntryWindows(WindowRegistry& registry) {
-    registry.Add("frmNFLCity", OpenModal<frmNFLCity>);
-    registry.Add("frmSchedule", [](UiContext& ctx, QWidget* parent) {
+    registry.Add(Display::NflTeams, OpenModal<frmNFLCity>);
+    registry.Add(Display::NflSchedule, [](UiContext& ctx, QWidget* parent) {
         OpenModal<frmSchedule>(ctx, parent);
         // The season is read again from its file, saved or not.
         RereadSeasonAfterEditing(ctx, parent);
     });
-    registry.Add("frmSpreads", OpenModal<frmSpreads>);
-    registry.Add("frmScores", OpenModal<frmScores>);
+    registry.Add(Display::PointSpreads, OpenModal<frmSpreads>);
+    registry.Add(Display::Scores, OpenModal<frmScores>);
 }
 
 }  // namespace gm::ui

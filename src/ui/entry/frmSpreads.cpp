@@ -38,7 +38,7 @@ void frmSpreads::done(int result) {
 }
 
 void frmSpreads::ShowHelp() {
-    ui::ShowHelp(ctx_, this, help::Spreads);
+    ui::ShowHelp(ctx_, this, Display::PointSpreads);
 }
 
 }  // namespace gm::ui

@@ -5,10 +5,10 @@
 namespace gm::ui {
 
 void RegisterMemberWindows(WindowRegistry& registry) {
-    registry.Add("frmPlayer", OpenModal<frmPlayer>);
+    registry.Add(Display::Members, OpenModal<frmPlayer>);
     // The main window refuses the selections window without members or with
     // an archived season open; this only opens it.
-    registry.Add("frmPicks", OpenModal<frmPicks>);
+    registry.Add(Display::Selections, OpenModal<frmPicks>);
 }
 
 }  // namespace gm::ui

@@ -14,12 +14,12 @@
 namespace gm::ui {
 
 void OpenTeamResults(UiContext& ctx, QWidget* parent, int itemData) {
-    if (!ctx.Windows || !ctx.Windows->Has("frmTResults")) return;
+    if (!ctx.Windows || !ctx.Windows->Has(Display::TeamResults)) return;
     {
         Hourglass wait;
         ctx.State.ResultsTeam = itemData;
     }
-    ctx.Windows->Open("frmTResults", ctx, parent);
+    ctx.Windows->Open(Display::TeamResults, ctx, parent);
 }
 
 DivisionLists::DivisionLists(UiContext& ctx, const DivisionStandings& model, QWidget* parent)

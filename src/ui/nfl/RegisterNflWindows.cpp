@@ -15,17 +15,17 @@
 namespace gm::ui {
 
 void RegisterNflWindows(WindowRegistry& registry) {
-    registry.Add("frmNFLResults", OpenModal<frmNFLResults>);
-    registry.Add("frmTResults", OpenModal<frmTResults>);
-    registry.Add("frmLeague", OpenModal<frmLeague>);
-    registry.Add("frmConference", OpenModal<frmConference>);
-    registry.Add("frmWhosHot", OpenModal<frmWhosHot>);
-    registry.Add("frmFavUnd", OpenModal<frmFavUnd>);
-    registry.Add("frmPFPA", OpenModal<frmPFPA>);
-    registry.Add("frmThisWeek", OpenModal<frmThisWeek>);
-    registry.Add("frmGraph", OpenModal<frmGraph>);
-    registry.Add("frmNFLDisp", OpenModal<frmNFLDisp>);
-    registry.Add("frmAnalyze", OpenModal<frmAnalyze>);
+    registry.Add(Display::WeeklyResults, OpenModal<frmNFLResults>);
+    registry.Add(Display::TeamResults, OpenModal<frmTResults>);
+    registry.Add(Display::LeagueStandings, OpenModal<frmLeague>);
+    registry.Add(Display::ConferenceStandings, OpenModal<frmConference>);
+    registry.Add(Display::WhosHot, OpenModal<frmWhosHot>);
+    registry.Add(Display::FavoriteUnderdog, OpenModal<frmFavUnd>);
+    registry.Add(Display::PointsForAgainst, OpenModal<frmPFPA>);
+    registry.Add(Display::Matchups, OpenModal<frmThisWeek>);
+    registry.Add(Display::NflGraphs, OpenModal<frmGraph>);
+    registry.Add(Display::NflMarquee, OpenModal<frmNFLDisp>);
+    registry.Add(Display::NflAnalyzer, OpenModal<frmAnalyze>);
 }
 
 }  // namespace gm::ui

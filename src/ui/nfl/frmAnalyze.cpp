@@ -182,7 +182,7 @@ frmAnalyze::frmAnalyze(UiContext& ctx, QWidget* parent)
     connect(cmdExpand_, &QPushButton::clicked, this, &frmAnalyze::ToggleExpand);
     connect(cmdMarquee_, &QPushButton::clicked, this, &frmAnalyze::ToggleMarquee);
     connect(cmdGrid_, &QPushButton::clicked, this, [this] { ToggleSignGrid(*sign_, cmdGrid_); });
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::Contents); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelpContents(ctx_, this); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmAnalyze::OnPrint);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -104,7 +104,7 @@ frmNFLResults::frmNFLResults(UiContext& ctx, QWidget* parent)
     connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
     connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmNFLResults::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::NflResults); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::WeeklyResults); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     ShowWeekResults();

@@ -131,7 +131,7 @@ frmTResults::frmTResults(UiContext& ctx, QWidget* parent)
     });
     connect(ckPSResults_, &QCheckBox::toggled, this, &frmTResults::ShowSpreadColumn);
     connect(cmdPrint, &QPushButton::clicked, this, &frmTResults::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::NflResults); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::TeamResults); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     setTabOrder(Combo1_, ckPSResults_);

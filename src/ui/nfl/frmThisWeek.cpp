@@ -70,7 +70,7 @@ frmThisWeek::frmThisWeek(UiContext& ctx, QWidget* parent)
     connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
     connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
     connect(cmdView, &QPushButton::clicked, this, &frmThisWeek::OnView);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::Matchups); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::Matchups); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     ShowGames();

@@ -61,7 +61,7 @@ PickSheetDialog::PickSheetDialog(UiContext& ctx, SheetStyle style, QWidget* pare
       copies_(new CopyCountBox(
           PrinterOnly() ? "Select # of Picksheets to print" : "Select # of Copies If Printing", "0",
           {"lblSelect", "hsbNumCopies", "lblNumCopies", "CkNum"}, this)) {
-    setObjectName(Q(SheetFormName(style)));
+    setObjectName(Q(WindowName(SheetDisplay(style))));
     setWindowTitle(Q(SheetTitle(style)).trimmed());
     setModal(true);
     copies_->OnePerPlayerBox()->setText("One Pe&r Player");
@@ -147,7 +147,7 @@ PickSheetDialog::PickSheetDialog(UiContext& ctx, SheetStyle style, QWidget* pare
     for (int i = 0; i < 3; ++i)
         if (opOutput_[i]) connect(opOutput_[i], &QRadioButton::clicked, this, [this, i] { ChooseDestination(i); });
     connect(cmdOK, &QPushButton::clicked, this, &PickSheetDialog::OnOK);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PickSheets); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, SheetDisplay(style_)); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // Tab runs down the choices in reading order, the comment last before OK.

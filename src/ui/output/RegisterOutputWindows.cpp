@@ -10,12 +10,12 @@
 namespace gm::ui {
 
 void RegisterOutputWindows(WindowRegistry& registry) {
-    registry.Add("frmStandard", OpenModal<frmStandard>);
-    registry.Add("frmCompact", OpenModal<frmCompact>);
-    registry.Add("frmTearoff", OpenModal<frmTearoff>);
-    registry.Add("frmTopTen", OpenModal<frmTopTen>);
-    registry.Add("frmNoExcuse", OpenModal<frmNoExcuse>);
-    registry.Add("frmEzEntry", OpenModal<frmEzEntry>);
+    registry.Add(Display::StandardSheet, OpenModal<frmStandard>);
+    registry.Add(Display::CompactSheet, OpenModal<frmCompact>);
+    registry.Add(Display::TearoffSheet, OpenModal<frmTearoff>);
+    registry.Add(Display::TopTenSheet, OpenModal<frmTopTen>);
+    registry.Add(Display::NoExcuseSheet, OpenModal<frmNoExcuse>);
+    registry.Add(Display::EzEntrySheet, OpenModal<frmEzEntry>);
 }
 
 }  // namespace gm::ui

@@ -10,12 +10,12 @@
 namespace gm::ui {
 
 void RegisterPoolWindows(WindowRegistry& registry) {
-    registry.Add("frmPoolStn", OpenModal<frmPoolStn>);
-    registry.Add("frmPMatrix", OpenModal<frmPMatrix>);
-    registry.Add("frmMatrix", OpenModal<frmMatrix>);
-    registry.Add("frmStats", OpenModal<frmStats>);
-    registry.Add("frmPoolStat", OpenModal<frmPoolStat>);
-    registry.Add("frmPoolRoom", OpenModal<frmPoolRoom>);
+    registry.Add(Display::PoolStandings, OpenModal<frmPoolStn>);
+    registry.Add(Display::PlayerMatrix, OpenModal<frmPMatrix>);
+    registry.Add(Display::AllPicks, OpenModal<frmMatrix>);
+    registry.Add(Display::PlayerStatPak, OpenModal<frmStats>);
+    registry.Add(Display::PoolStatPak, OpenModal<frmPoolStat>);
+    registry.Add(Display::PoolRoom, OpenModal<frmPoolRoom>);
 }
 
 }  // namespace gm::ui

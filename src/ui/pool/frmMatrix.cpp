@@ -23,12 +23,6 @@
 
 namespace gm::ui {
 
-namespace {
-
-constexpr int kHelpTopic = 6;
-
-}  // namespace
-
 frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),
@@ -117,7 +111,7 @@ frmMatrix::frmMatrix(UiContext& ctx, QWidget* parent)
     connect(OpOutput_[1], &QRadioButton::toggled, frCopies_, &QWidget::setVisible);
     connect(cmdOK, &QPushButton::clicked, this, &frmMatrix::OnOK);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, kHelpTopic); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::AllPicks); });
 
     adjustSize();
     CenterForm(this);

@@ -121,14 +121,14 @@ void frmPMatrix::Spin(int step) {
 
 void frmPMatrix::OnListDoubleClick(int row) {
     const int member = model_->MemberAtLine(row);
-    if (member < 0 || !ctx_.Windows || !ctx_.Windows->Has("frmPicks")) return;
+    if (member < 0 || !ctx_.Windows || !ctx_.Windows->Has(Display::Selections)) return;
     // The same rule as the Edits menu: no selections for an archived season.
-    if (const auto refusal = CheckMenuCommand(ctx_.State, "frmPicks")) {
+    if (const auto refusal = CheckMenuCommand(ctx_.State, Display::Selections)) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(refusal->Title), Q(refusal->Text));
         return;
     }
     ctx_.State.CurrentPlayer = member;
-    ctx_.Windows->Open("frmPicks", ctx_, this);  // its opener shows the hourglass while it loads
+    ctx_.Windows->Open(Display::Selections, ctx_, this);  // its opener shows the hourglass while it loads
     model_->FollowCurrentWeek();
     Rebuild();
 }

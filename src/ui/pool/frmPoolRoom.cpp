@@ -164,7 +164,7 @@ frmPoolRoom::frmPoolRoom(UiContext& ctx, QWidget* parent)
     connect(cmdBestMN, &QPushButton::clicked, this, get(&PoolRoom::FillMondayRecord));
     connect(cmdBestTB, &QPushButton::clicked, this, get(&PoolRoom::FillTiebreakAverage));
     connect(cmdPrint, &QPushButton::clicked, this, &frmPoolRoom::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PoolRoom); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::PoolRoom); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     CenterAbove(this, 150);

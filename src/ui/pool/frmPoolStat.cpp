@@ -77,7 +77,7 @@ frmPoolStat::frmPoolStat(UiContext& ctx, QWidget* parent)
 
     OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmPoolStat::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PoolStatPak); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::PoolStatPak); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     CenterAbove(this, 200);  // as the Player StatPak

@@ -23,10 +23,6 @@
 
 namespace gm::ui {
 
-namespace {
-constexpr int kHelpTopic = 4;
-}
-
 frmPoolStn::frmPoolStn(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),
@@ -162,7 +158,7 @@ frmPoolStn::frmPoolStn(UiContext& ctx, QWidget* parent)
     });
     new ActivateLine(lstPlayer_, [this](int row) { OnListDoubleClick(row); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmPoolStn::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, kHelpTopic); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::PoolStandings); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     adjustSize();
@@ -205,11 +201,11 @@ void frmPoolStn::Spin(bool endWeek, int step) {
 void frmPoolStn::OnListDoubleClick(int row) {
     const auto members = model_->ListedMembers();
     if (row < 0 || row >= static_cast<int>(members.size())) return;
-    if (!ctx_.Windows || !ctx_.Windows->Has("frmStats")) return;
+    if (!ctx_.Windows || !ctx_.Windows->Has(Display::PlayerStatPak)) return;
     const int weekBefore = ctx_.State.CurrentWeek;
     ctx_.State.CurrentPlayer = members[static_cast<std::size_t>(row)];
     ctx_.State.StatPakFromStandings = true;
-    ctx_.Windows->Open("frmStats", ctx_, this);  // its opener shows the hourglass while it loads
+    ctx_.Windows->Open(Display::PlayerStatPak, ctx_, this);  // its opener shows the hourglass while it loads
     ctx_.State.StatPakFromStandings = false;
     model_->AfterStatPak(weekBefore);
     Redisplay();

@@ -94,7 +94,7 @@ frmStats::frmStats(UiContext& ctx, QWidget* parent)
     });
     OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmStats::OnPrint);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::PlayerStatPak); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::PlayerStatPak); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     CenterAbove(this, 200);

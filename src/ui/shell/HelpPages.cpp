@@ -1,8 +1,8 @@
 #include "HelpPages.h"
 
 #include <QPointer>
-#include <QWidget>
 #include <QUrl>
+#include <QWidget>
 
 #include "core/shell/Help.h"
 #include "ui/shell/InstallPaths.h"
@@ -14,7 +14,7 @@ namespace {
 
 void Open(UiContext& ctx, QWidget* parent, const QString& page, const QString& anchor) {
     QString file = FindShippedFile("docs", page);
-    if (file.isEmpty()) file = FindShippedFile("docs", Q(HelpPage(help::Contents)));
+    if (file.isEmpty()) file = FindShippedFile("docs", Q(kHelpContentsPage));
     if (file.isEmpty()) {
         ctx.Prompts.Tell(parent, PromptIcon::Exclamation, Q(kHelpTitle), Q(kHelpMissingText));
         return;
@@ -40,10 +40,16 @@ void Open(UiContext& ctx, QWidget* parent, const QString& page, const QString& a
 
 }  // namespace
 
-void ShowHelp(UiContext& ctx, QWidget* parent, int topic) {
-    Open(ctx, parent, Q(HelpPage(topic)), {});
+void ShowHelp(UiContext& ctx, QWidget* parent, Display display) {
+    Open(ctx, parent, Q(HelpPage(display)), {});
 }
 
-void ShowHelpIndex(UiContext& ctx, QWidget* parent) { Open(ctx, parent, Q(HelpPage(help::Contents)), "topics"); }
+void ShowHelpContents(UiContext& ctx, QWidget* parent) {
+    Open(ctx, parent, Q(kHelpContentsPage), {});
+}
+
+void ShowHelpIndex(UiContext& ctx, QWidget* parent) {
+    Open(ctx, parent, Q(kHelpContentsPage), "topics");
+}
 
 }  // namespace gm::ui

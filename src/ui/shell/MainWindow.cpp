@@ -140,13 +140,12 @@ QAction* frmMain::AddItem(QMenu* menu, const QString& array, int index, const QS
     return a;
 }
 
-QAction* frmMain::AddForm(QMenu* menu, const QString& array, int index, const QString& caption,
-                          const std::string& form, bool hourglass) {
-    QAction* a = AddItem(menu, array, index, caption);
-    const bool known = ctx_.Windows && ctx_.Windows->Has(form);
+QAction* frmMain::AddForm(QMenu* menu, const QString& array, int index, Display display, bool hourglass) {
+    QAction* a = AddItem(menu, array, index, Q(DisplayCaption(display)));
+    const bool known = ctx_.Windows && ctx_.Windows->Has(display);
     a->setEnabled(known);
-    a->setProperty("form", QString::fromStdString(form));
-    connect(a, &QAction::triggered, this, [this, form, hourglass] { OpenForm(form, hourglass); });
+    a->setProperty("form", Q(WindowName(display)));
+    connect(a, &QAction::triggered, this, [this, display, hourglass] { OpenForm(display, hourglass); });
     return a;
 }
 
@@ -166,62 +165,62 @@ void frmMain::BuildMenus() {
 
     QMenu* edits = bar->addMenu("&Edits");
     edits->setObjectName("mnuEdits");
-    AddForm(edits, "EditItem", 0, "NFL &Teams", "frmNFLCity");
-    AddForm(edits, "EditItem", 1, "&NFL Schedule", "frmSchedule");
-    AddForm(edits, "EditItem", 2, "N&FL Point Spreads", "frmSpreads");
-    AddForm(edits, "EditItem", 3, "NF&L Scores", "frmScores");
+    AddForm(edits, "EditItem", 0, Display::NflTeams);
+    AddForm(edits, "EditItem", 1, Display::NflSchedule);
+    AddForm(edits, "EditItem", 2, Display::PointSpreads);
+    AddForm(edits, "EditItem", 3, Display::Scores);
     AddSeparator(edits, "EditItem", 4);
-    AddForm(edits, "EditItem", 5, "Pool &Members", "frmPlayer");
-    AddForm(edits, "EditItem", 6, "Pool &Selections", "frmPicks");
+    AddForm(edits, "EditItem", 5, Display::Members);
+    AddForm(edits, "EditItem", 6, Display::Selections);
 
     QMenu* nfl = bar->addMenu("&NFL Displays");
     nfl->setObjectName("mnuNFL");
-    AddForm(nfl, "NFLITEM", 0, "Weekly &Results", "frmNFLResults");
-    AddForm(nfl, "NFLITEM", 1, "&Team Results", "frmTResults");
+    AddForm(nfl, "NFLITEM", 0, Display::WeeklyResults);
+    AddForm(nfl, "NFLITEM", 1, Display::TeamResults);
     AddSeparator(nfl, "NFLITEM", 2);
-    AddForm(nfl, "NFLITEM", 3, "&League Standings", "frmLeague");
-    AddForm(nfl, "NFLITEM", 4, "&Conference Standings", "frmConference");
+    AddForm(nfl, "NFLITEM", 3, Display::LeagueStandings);
+    AddForm(nfl, "NFLITEM", 4, Display::ConferenceStandings);
     AddSeparator(nfl, "NFLITEM", 5);
-    AddForm(nfl, "NFLITEM", 6, "&Who's Hot Who's Not", "frmWhosHot");
-    AddForm(nfl, "NFLITEM", 7, "Favorite/&Underdog", "frmFavUnd");
-    AddForm(nfl, "NFLITEM", 8, "This Weeks &Matchups", "frmThisWeek");
-    AddForm(nfl, "NFLITEM", 9, "&Points For/ Points Against", "frmPFPA");
+    AddForm(nfl, "NFLITEM", 6, Display::WhosHot);
+    AddForm(nfl, "NFLITEM", 7, Display::FavoriteUnderdog);
+    AddForm(nfl, "NFLITEM", 8, Display::Matchups);
+    AddForm(nfl, "NFLITEM", 9, Display::PointsForAgainst);
     AddSeparator(nfl, "NFLITEM", 10);
-    AddForm(nfl, "NFLITEM", 11, "NFL &Graphs", "frmGraph");
-    AddForm(nfl, "NFLITEM", 12, "NFL Marque&e", "frmNFLDisp");
+    AddForm(nfl, "NFLITEM", 11, Display::NflGraphs);
+    AddForm(nfl, "NFLITEM", 12, Display::NflMarquee);
     AddSeparator(nfl, "NFLITEM", 13);
-    AddForm(nfl, "NFLITEM", 14, "The NFL &Analyzer", "frmAnalyze");
+    AddForm(nfl, "NFLITEM", 14, Display::NflAnalyzer);
 
     QMenu* pool = bar->addMenu("&Pool Displays");
     pool->setObjectName("mnuPool");
-    AddForm(pool, "PoolItem", 0, "Player Matri&x", "frmPMatrix");
+    AddForm(pool, "PoolItem", 0, Display::PlayerMatrix);
     AddSeparator(pool, "PoolItem", 1);
-    AddForm(pool, "PoolItem", 2, "Pool &Standings", "frmPoolStn");
+    AddForm(pool, "PoolItem", 2, Display::PoolStandings);
     AddSeparator(pool, "PoolItem", 3);
-    AddForm(pool, "PoolItem", 4, "Player StatPa&k", "frmStats");
-    AddForm(pool, "PoolItem", 5, "The Player &Analyst", "frmPAnalyze");
-    AddForm(pool, "PoolItem", 6, "Player &Graphs", "frmPGraph");
+    AddForm(pool, "PoolItem", 4, Display::PlayerStatPak);
+    AddForm(pool, "PoolItem", 5, Display::PlayerAnalyst);
+    AddForm(pool, "PoolItem", 6, Display::PlayerGraphs);
     AddSeparator(pool, "PoolItem", 7);
-    AddForm(pool, "PoolItem", 8, "&The Pool Room", "frmPoolRoom");
-    AddForm(pool, "PoolItem", 9, "The Pool &Marquee", "frmPTape");
-    AddForm(pool, "PoolItem", 10, "The P&ool StatPak", "frmPoolStat");
-    AddForm(pool, "PoolItem", 11, "The &Pool Analyst", "frmOddEnd");
-    AddForm(pool, "PoolItem", 12, "The Pool E&xperts", "frmExpert");
+    AddForm(pool, "PoolItem", 8, Display::PoolRoom);
+    AddForm(pool, "PoolItem", 9, Display::PoolMarquee);
+    AddForm(pool, "PoolItem", 10, Display::PoolStatPak);
+    AddForm(pool, "PoolItem", 11, Display::PoolAnalyst);
+    AddForm(pool, "PoolItem", 12, Display::PoolExperts);
     AddSeparator(pool, "PoolItem", 13);
-    AddForm(pool, "PoolItem", 14, "Sports &Box", "frmOffBar");
+    AddForm(pool, "PoolItem", 14, Display::SportsBox);
     QMenu* digital = pool->addMenu("&Digital Pool");
     digital->menuAction()->setObjectName("PoolItem15");
-    const QAction* d0 = AddForm(digital, "DigitItem", 0, "&Edit Players", "frmDPlayer");
-    const QAction* d1 = AddForm(digital, "DigitItem", 1, "&Open Digital Pool", "frmDPool");
+    const QAction* d0 = AddForm(digital, "DigitItem", 0, Display::DigitalPlayers);
+    const QAction* d1 = AddForm(digital, "DigitItem", 1, Display::DigitalPool);
     digital->menuAction()->setEnabled(d0->isEnabled() || d1->isEnabled());
 
     QMenu* options = bar->addMenu("&Options");
     options->setObjectName("mnuOptions");
-    AddForm(options, "OptionItem", 0, "&Pool Options", "frmOptions");
+    AddForm(options, "OptionItem", 0, Display::PoolOptions);
     AddSeparator(options, "OptionItem", 1);
     connect(AddItem(options, "OptionItem", 2, "Printer &Setup"), &QAction::triggered, this, &frmMain::PrinterSetup);
     AddSeparator(options, "OptionItem", 3);
-    connect(AddItem(options, "OptionItem", 4, "&Background Colors"), &QAction::triggered, this,
+    connect(AddItem(options, "OptionItem", 4, Q(DisplayCaption(Display::BackgroundColors))), &QAction::triggered, this,
             &frmMain::OpenBackgroundColors);
     AddSeparator(options, "OptionItem", 5);
     // There is no diskette drive to name: the user picks the folder.
@@ -241,24 +240,24 @@ void frmMain::BuildMenus() {
     reports->setObjectName("mnuReports");
     QMenu* picks = reports->addMenu("&Pick Sheets");
     picks->menuAction()->setObjectName("ReportItem0");
-    const char* sheetCaptions[] = {"&Standard", "&Compact", "&Tear-off", "T&opTen", "&No Excuse"};
-    const char* sheetForms[] = {"frmStandard", "frmCompact", "frmTearoff", "frmTopTen", "frmNoExcuse"};
+    const Display sheets[] = {Display::StandardSheet, Display::CompactSheet, Display::TearoffSheet,
+                              Display::TopTenSheet, Display::NoExcuseSheet};
     bool anySheet = false;
-    for (int i = 0; i < 5; ++i) anySheet |= AddForm(picks, "PiksheetItem", i, sheetCaptions[i], sheetForms[i])->isEnabled();
+    for (int i = 0; i < 5; ++i) anySheet |= AddForm(picks, "PiksheetItem", i, sheets[i])->isEnabled();
     picks->menuAction()->setEnabled(anySheet);
     AddSeparator(reports, "ReportItem", 1);
-    AddForm(reports, "ReportItem", 2, "&All-Picks Report", "frmMatrix");
+    AddForm(reports, "ReportItem", 2, Display::AllPicks);
     AddSeparator(reports, "ReportItem", 3);
-    AddForm(reports, "ReportItem", 4, "&Sport Box ", "frmSBPrint", false);
+    AddForm(reports, "ReportItem", 4, Display::SportsBoxSheet, false);
     AddSeparator(reports, "ReportItem", 5);
-    AddForm(reports, "ReportItem", 6, "&EZ Entry NFL Sheet", "frmEzEntry");
+    AddForm(reports, "ReportItem", 6, Display::EzEntrySheet);
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    connect(AddItem(help, "HelpItem", 0, "&Contents"), &QAction::triggered, this, [this] { ShowHelp(ctx_, this, 0); });
+    connect(AddItem(help, "HelpItem", 0, "&Contents"), &QAction::triggered, this, [this] { ShowHelpContents(ctx_, this); });
     connect(AddItem(help, "HelpItem", 1, "&Search"), &QAction::triggered, this, [this] { ShowHelpIndex(ctx_, this); });
     AddSeparator(help, "HelpItem", 2);
-    AddForm(help, "HelpItem", 3, "&About", "frmAbout");
+    AddForm(help, "HelpItem", 3, Display::About);
     AddSeparator(help, "HelpItem", 9);
     connect(AddItem(help, "HelpItem", 10, "&Quick Tour"), &QAction::triggered, this, &frmMain::QuickTour);
     AddSeparator(help, "HelpItem", 11);
@@ -268,9 +267,9 @@ void frmMain::BuildMenus() {
     Item("EditItem2")->setEnabled(Item("EditItem2")->isEnabled() && ctx_.State.CurrentSeasonOpen);
 }
 
-void frmMain::OpenForm(const std::string& formName, bool hourglass) {
-    if (!ctx_.Windows || !ctx_.Windows->Has(formName)) return;
-    if (const auto refusal = CheckMenuCommand(ctx_.State, formName)) {
+void frmMain::OpenForm(Display display, bool hourglass) {
+    if (!ctx_.Windows || !ctx_.Windows->Has(display)) return;
+    if (const auto refusal = CheckMenuCommand(ctx_.State, display)) {
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(refusal->Title), Q(refusal->Text));
         return;
     }
@@ -286,7 +285,7 @@ void frmMain::OpenForm(const std::string& formName, bool hourglass) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         QTimer::singleShot(0, this, stopWaiting);
     }
-    ctx_.Windows->Open(formName, ctx_, this);
+    ctx_.Windows->Open(display, ctx_, this);
     stopWaiting();
     backdrop_->update();
 }
@@ -298,7 +297,7 @@ void frmMain::ChooseSeason(int n) {
         result = SelectSeason(ctx_.State, static_cast<SeasonChoice>(n));
     }
     QAction* spreads = Item("EditItem2");
-    spreads->setEnabled(result.SpreadsEnabled && ctx_.Windows && ctx_.Windows->Has("frmSpreads"));
+    spreads->setEnabled(result.SpreadsEnabled && ctx_.Windows && ctx_.Windows->Has(Display::PointSpreads));
     if (!result.Load.ok() || result.Load.isWarning())
         ctx_.Prompts.Tell(this, result.Load.ok() ? PromptIcon::Exclamation : PromptIcon::Stop, Q(result.Title),
                           Q(result.Load.message));
@@ -373,9 +372,8 @@ void frmMain::RunTool(DesktopTool tool) {
 
 void frmMain::QuickTour() {
     for (const TourStop& stop : QuickTourStops()) {
-        const std::string form(stop.Form);
         // A stop whose menu item is off now (the spreads of an archived season) is passed by.
-        const QString name = QString::fromStdString(form);
+        const QString name = Q(WindowName(stop.Form));
         bool available = false;
         for (const QAction* a : findChildren<QAction*>())
             if (a->property("form").toString() == name) available = a->isEnabled();
@@ -383,7 +381,7 @@ void frmMain::QuickTour() {
         if (ctx_.Prompts.Ask(this, PromptIcon::Information, PromptButtons::OkCancel, Q(kQuickTourTitle),
                              Q(stop.Text)) == PromptAnswer::Cancel)
             return;
-        OpenForm(form);
+        OpenForm(stop.Form);
     }
 }
 

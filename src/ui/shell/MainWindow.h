@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <string>
 
+#include "core/shell/Displays.h"
 #include "core/shell/Tools.h"
 
 class QAction;
@@ -52,7 +53,7 @@ public:
     MainBackdrop* Backdrop() const { return backdrop_; }
 
     // What the menu items do.
-    void OpenForm(const std::string& formName, bool hourglass = true);
+    void OpenForm(Display display, bool hourglass = true);
     void ChooseSeason(int n);
     void PrinterSetup();
     // Keeps in the settings what Printer Setup left in the printer (a
@@ -70,8 +71,8 @@ protected:
 private:
     void BuildMenus();
     QAction* AddItem(QMenu* menu, const QString& array, int index, const QString& caption);
-    QAction* AddForm(QMenu* menu, const QString& array, int index, const QString& caption, const std::string& form,
-                     bool hourglass = true);
+    // The display's menu item, with its caption from the catalogue.
+    QAction* AddForm(QMenu* menu, const QString& array, int index, Display display, bool hourglass = true);
     void AddSeparator(QMenu* menu, const QString& array, int index);
     void Shutdown();
 

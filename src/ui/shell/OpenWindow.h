@@ -9,7 +9,7 @@ namespace gm::ui {
 
 // The usual opener of a registered window: it is built under the hourglass
 // (loading may read files and grade the pool), then runs modally.
-// Use as `registry.Add("frmXxx", OpenModal<frmXxx>);`.
+// Use as `registry.Add(Display::Xxx, OpenModal<frmXxx>);`.
 template <typename Window>
 void OpenModal(UiContext& ctx, QWidget* parent) {
     std::unique_ptr<Window> window;

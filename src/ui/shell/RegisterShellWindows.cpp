@@ -7,9 +7,9 @@
 namespace gm::ui {
 
 void RegisterShellWindows(WindowRegistry& registry) {
-    registry.Add("frmOptions", OpenModal<frmOptions>);
-    registry.Add("frmBgColor", OpenModal<frmBgColor>);
-    registry.Add("frmAbout", OpenModal<frmAbout>);
+    registry.Add(Display::PoolOptions, OpenModal<frmOptions>);
+    registry.Add(Display::BackgroundColors, OpenModal<frmBgColor>);
+    registry.Add(Display::About, OpenModal<frmAbout>);
 }
 
 }  // namespace gm::ui

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/data/AppState.h"
+#include "core/shell/Displays.h"
 #include "ui/shell/Prompt.h"
 
 class QPrinter;
@@ -19,21 +20,21 @@ struct UiContext;
 // Opens one window of the program (modally) on behalf of a menu command.
 using WindowOpener = std::function<void(UiContext&, QWidget* parent)>;
 
-// Windows known to the main window, by their form name ("frmPoolStn"). A menu
-// item whose window is not registered stays disabled.
+// Windows known to the main window, by their display (core/shell/Displays.h).
+// A menu item whose window is not registered stays disabled.
 class WindowRegistry {
 public:
-    void Add(const std::string& formName, WindowOpener opener) { openers_[formName] = std::move(opener); }
-    bool Has(const std::string& formName) const { return openers_.count(formName) != 0; }
-    bool Open(const std::string& formName, UiContext& ctx, QWidget* parent) const {
-        const auto it = openers_.find(formName);
+    void Add(Display display, WindowOpener opener) { openers_[display] = std::move(opener); }
+    bool Has(Display display) const { return openers_.count(display) != 0; }
+    bool Open(Display display, UiContext& ctx, QWidget* parent) const {
+        const auto it = openers_.find(display);
         if (it == openers_.end()) return false;
         it->second(ctx, parent);
         return true;
     }
 
 private:
-    std::map<std::string, WindowOpener> openers_;
+    std::map<Display, WindowOpener> openers_;
 };
 
 // What every window is given: the shared program state, the prompt interface,

@@ -140,7 +140,7 @@ frmOptions::frmOptions(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(
     connect(txtTitle_, &QLineEdit::textEdited, this, [this](const QString& t) { controls_.txtTitle = t.toStdString(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::OkClicked);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::reject);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::Options); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::PoolOptions); });
     connect(cmdCreate, &QPushButton::clicked, this, &frmOptions::UpdateHomePage);
     connect(cmdView, &QPushButton::clicked, this, &frmOptions::ViewWebPages);
 

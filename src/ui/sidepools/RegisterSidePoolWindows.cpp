@@ -8,10 +8,10 @@
 namespace gm::ui {
 
 void RegisterSidePoolWindows(WindowRegistry& registry) {
-    registry.Add("frmOffBar", OpenModal<frmOffBar>);
-    registry.Add("frmSBPrint", OpenModal<frmSBPrint>);
-    registry.Add("frmDPlayer", OpenModal<frmDPlayer>);
-    registry.Add("frmDPool", OpenModal<frmDPool>);
+    registry.Add(Display::SportsBox, OpenModal<frmOffBar>);
+    registry.Add(Display::SportsBoxSheet, OpenModal<frmSBPrint>);
+    registry.Add(Display::DigitalPlayers, OpenModal<frmDPlayer>);
+    registry.Add(Display::DigitalPool, OpenModal<frmDPool>);
 }
 
 }  // namespace gm::ui

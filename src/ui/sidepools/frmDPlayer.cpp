@@ -88,7 +88,7 @@ frmDPlayer::frmDPlayer(UiContext& ctx, QWidget* parent)
     connect(cmdCancelUpdate_, &QPushButton::clicked, this, &frmDPlayer::OnCancelUpdate);
     connect(cmdOK, &QPushButton::clicked, this, &frmDPlayer::OnOK);
     connect(cmdCancel, &QPushButton::clicked, this, &frmDPlayer::reject);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::DigitalPool); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::DigitalPlayers); });
     connect(lstPlayer_, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
     connect(lstPlayer_, &QListWidget::itemDoubleClicked, this, [this] { OnEdit(); });
     connect(TxtAddPl_, &QLineEdit::textChanged, this, [this] { UpdateButtons(); });

@@ -95,7 +95,7 @@ frmDPool::frmDPool(UiContext& ctx, QWidget* parent)
     });
     connect(cmdPrint, &QPushButton::clicked, this, &frmDPool::OnPrint);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::DigitalPool); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::DigitalPool); });
 
     model_->SetMode(DigitalPool::Mode::Teams);
     Redisplay();

@@ -271,7 +271,7 @@ frmOffBar::frmOffBar(UiContext& ctx, QWidget* parent, std::optional<std::uint64_
     connect(cmdPrint, &QPushButton::clicked, this, &frmOffBar::OnPrint);
     connect(cmdOK, &QPushButton::clicked, this, &frmOffBar::OnOK);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOffBar::reject);
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, help::SportsBox); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelp(ctx_, this, Display::SportsBox); });
     connect(weekSpin, &SpinButton::SpinUp, this, [this] { SpinWeek(+1); });
     connect(weekSpin, &SpinButton::SpinDown, this, [this] { SpinWeek(-1); });
     connect(gameSpin, &SpinButton::SpinUp, this, [this] { SpinGame(+1); });

@@ -103,8 +103,8 @@ struct EntryWindows : ::testing::Test {
 TEST_F(EntryWindows, AllFourWindowsAreRegistered) {
     WindowRegistry registry;
     RegisterEntryWindows(registry);
-    for (const char* form : {"frmNFLCity", "frmSchedule", "frmSpreads", "frmScores"})
-        EXPECT_TRUE(registry.Has(form)) << form;
+    for (Display d : {Display::NflTeams, Display::NflSchedule, Display::PointSpreads, Display::Scores})
+        EXPECT_TRUE(registry.Has(d)) << WindowName(d);
 }
 
 TEST_F(EntryWindows, ScheduleOpenerReadsTheCurrentSeasonAgain) {
@@ -123,7 +123,7 @@ TEST_F(EntryWindows, ScheduleOpenerReadsTheCurrentSeasonAgain) {
             opened = true;
             w->reject();
         });
-        registry.Open("frmSchedule", ctx, nullptr);
+        registry.Open(Display::NflSchedule, ctx, nullptr);
         EXPECT_TRUE(opened);
         // An archived season stays as it is in memory.
         EXPECT_EQ(state.Games[0][0].HomeTeam, current ? kMiami : kDallas) << current;

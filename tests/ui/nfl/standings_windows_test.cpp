@@ -40,7 +40,7 @@ struct WindowFixture {
         std::filesystem::create_directory(dir / "Webpages");
         ctx.Windows = &registry;
         // The team results window stands in as a recorder.
-        registry.Add("frmTResults", [this](UiContext& c, QWidget*) { opened.push_back(c.State.ResultsTeam); });
+        registry.Add(Display::TeamResults, [this](UiContext& c, QWidget*) { opened.push_back(c.State.ResultsTeam); });
     }
     test::TempDir dir;
     AppState state;

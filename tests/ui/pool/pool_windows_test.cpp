@@ -94,7 +94,7 @@ TEST(frmPoolStn, DoubleClickOpensTheStatPakAndFollowsItsWeek) {
     WindowFixture f;
     WindowRegistry registry;
     int opened = -1;
-    registry.Add("frmStats", [&](UiContext& ctx, QWidget*) {
+    registry.Add(Display::PlayerStatPak, [&](UiContext& ctx, QWidget*) {
         opened = ctx.State.CurrentPlayer;
         EXPECT_TRUE(ctx.State.StatPakFromStandings);
         ctx.State.CurrentWeek = 1;
@@ -112,8 +112,8 @@ TEST(PoolWindows, EnterOnALineOpensItsWindowAndKeepsTheListOpen) {
     WindowFixture f;
     WindowRegistry registry;
     int opened = -1;
-    registry.Add("frmStats", [&](UiContext& ctx, QWidget*) { opened = ctx.State.CurrentPlayer; });
-    registry.Add("frmPicks", [&](UiContext& ctx, QWidget*) { opened = ctx.State.CurrentPlayer; });
+    registry.Add(Display::PlayerStatPak, [&](UiContext& ctx, QWidget*) { opened = ctx.State.CurrentPlayer; });
+    registry.Add(Display::Selections, [&](UiContext& ctx, QWidget*) { opened = ctx.State.CurrentPlayer; });
     f.ctx.Windows = &registry;
     const auto press = [&](QDialog& window, int row) {
         window.show();
@@ -137,7 +137,7 @@ TEST(frmPMatrix, ChecksSpinHintAndDoubleClick) {
     WindowFixture f;
     WindowRegistry registry;
     int opened = -1;
-    registry.Add("frmPicks", [&](UiContext& ctx, QWidget*) { opened = ctx.State.CurrentPlayer; });
+    registry.Add(Display::Selections, [&](UiContext& ctx, QWidget*) { opened = ctx.State.CurrentPlayer; });
     f.ctx.Windows = &registry;
     frmPMatrix window(f.ctx);
     EXPECT_TRUE(window.findChild<QCheckBox*>("ckShowAll")->isChecked());

@@ -45,9 +45,9 @@ TEST(Splash, AKeyOrAClickEndsItAtOnce) {
 
 TEST(QuickTour, OpensTheAvailableWindowsUntilCancelled) {
     test::ShellFixture f;
-    f.Stand("frmPlayer");
-    f.Stand("frmPoolStn");
-    f.Stand("frmNFLDisp");
+    f.Stand(Display::Members);
+    f.Stand(Display::PoolStandings);
+    f.Stand(Display::NflMarquee);
     frmMain w(*f.ctx);
     f.prompts.Answer(PromptAnswer::Ok);
     f.prompts.Answer(PromptAnswer::Cancel);

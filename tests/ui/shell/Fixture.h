@@ -38,8 +38,9 @@ struct ShellFixture {
         };
     }
 
-    void Stand(const std::string& form) {
-        windows.Add(form, [this, form](UiContext&, QWidget*) { ++opened[form]; });
+    // A stand-in window that counts its openings under the window's name.
+    void Stand(Display display) {
+        windows.Add(display, [this, display](UiContext&, QWidget*) { ++opened[std::string(WindowName(display))]; });
     }
 
     std::string Settings() const { return gm::test::ReadFile(state->Settings.path()); }

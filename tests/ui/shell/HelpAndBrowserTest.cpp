@@ -16,18 +16,21 @@ namespace {
 
 const std::filesystem::path kDocs = std::filesystem::path(GRIDMOOT_SOURCE_DIR) / "docs";
 
-// Every topic opens the page it names, and that page is there (a missing page
-// would quietly open the contents instead).
-TEST(HelpPages, EveryTopicOpensItsOwnPageAndThePageExists) {
+// Every display's help opens the page its row names, and that page is there
+// (a missing page would quietly open the contents instead).
+TEST(HelpPages, EveryDisplayOpensItsOwnPageAndThePageExists) {
     test::ShellFixture f;
-    for (int topic = 0; topic <= 300; ++topic) {
+    for (const DisplayRow& row : AllDisplays()) {
         f.urls.clear();
-        ShowHelp(*f.ctx, nullptr, topic);
-        const std::string page(HelpPage(topic));
-        ASSERT_EQ(f.urls.size(), 1u) << topic;
-        EXPECT_TRUE(f.urls[0].endsWith("/docs/" + QString::fromStdString(page))) << topic << " " << page;
-        EXPECT_TRUE(std::filesystem::is_regular_file(kDocs / page)) << page;
+        ShowHelp(*f.ctx, nullptr, row.Id);
+        const std::string page(row.HelpPage);
+        ASSERT_EQ(f.urls.size(), 1u) << row.Window;
+        EXPECT_TRUE(f.urls[0].endsWith("/docs/" + QString::fromStdString(page))) << row.Window << " " << page;
     }
+    f.urls.clear();
+    ShowHelpContents(*f.ctx, nullptr);
+    ASSERT_EQ(f.urls.size(), 1u);
+    EXPECT_TRUE(f.urls[0].endsWith("/docs/index.html"));
     EXPECT_TRUE(f.prompts.Asked().empty());
 }
 
@@ -47,7 +50,7 @@ TEST(HelpPages, TheFirstDayStartsWithTheSeason) {
         EXPECT_NE(page.find(step), std::string::npos) << step;
 
     test::ShellFixture f;
-    f.Stand("frmPlayer");
+    f.Stand(Display::Members);
     frmMain w(*f.ctx);
     f.prompts.Answer(PromptAnswer::Ok);
     f.prompts.Answer(PromptAnswer::Cancel);
@@ -88,7 +91,7 @@ TEST(Browser, AnOpenerThatGivesUpIsToldWithThePagesPath) {
     FakeOpener opener(3, 3);
     test::ShellFixture f;
     f.ctx->OpenUrl = nullptr;  // the desktop's own way
-    ShowHelp(*f.ctx, nullptr, help::Options);
+    ShowHelp(*f.ctx, nullptr, Display::PoolOptions);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.prompts.Asked().empty(); }, 10000));
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Gridmoot Help");
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);

@@ -24,8 +24,8 @@ QString Caption(const frmMain& w, const QString& item) {
 
 TEST(MainWindow, MenusCarryTheirCaptionsAndFollowTheRegistry) {
     test::ShellFixture f;
-    f.Stand("frmPoolStn");
-    f.Stand("frmSchedule");
+    f.Stand(Display::PoolStandings);
+    f.Stand(Display::NflSchedule);
     frmMain w(*f.ctx);
 
     QStringList menus;
@@ -123,7 +123,7 @@ TEST(MainWindow, AClickedSchemeShowsAfterCancel) {
 
 TEST(MainWindow, SeasonSwitchChangesTeamsAndTheSpreadItem) {
     test::ShellFixture f;
-    f.Stand("frmSpreads");
+    f.Stand(Display::PointSpreads);
     ASSERT_TRUE(gm::WriteSetting(f.state->Settings, {"Team Location", "3", "", 16}, "Charm City").ok());
     gm::LoadTeamTables(*f.state);
     frmMain w(*f.ctx);
@@ -152,8 +152,8 @@ TEST(MainWindow, SeasonSwitchChangesTeamsAndTheSpreadItem) {
 
 TEST(MainWindow, RefusalsComeBeforeTheWindow) {
     test::ShellFixture f;
-    f.Stand("frmPicks");
-    f.Stand("frmExpert");
+    f.Stand(Display::Selections);
+    f.Stand(Display::PoolExperts);
     frmMain w(*f.ctx);
 
     w.Item("EditItem6")->trigger();
@@ -186,7 +186,9 @@ TEST(MainWindow, QuickTourVisitsTheWindowsInOrderWithTheMenusRefusals) {
     test::ShellFixture f;
     std::vector<std::string> visits;
     for (const auto& form : order)
-        f.windows.Add(form, [&visits, form](UiContext&, QWidget*) { visits.push_back(form); });
+        for (const DisplayRow& row : AllDisplays())
+            if (row.Window == form)
+                f.windows.Add(row.Id, [&visits, form](UiContext&, QWidget*) { visits.push_back(form); });
     frmMain w(*f.ctx);
     ASSERT_EQ(f.state->MemberCount, 0);
 
