@@ -1,6 +1,5 @@
 #include "frmPTape.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -75,16 +74,17 @@ frmPTape::frmPTape(UiContext& ctx, QWidget* parent)
     lblWeek_->setText(Q(model_->WeekText()));
     ShowLabels();
 
-    sign_ = new ElectronicSign;
-    SetupPoolMarqueeSign(*sign_, picDisplay, cmdGrid_, {lblSort_, lblTB_, lblPlayed_, lblRank_}, ScreenColors(ctx));
+    SetupPoolMarqueeSign(*Sign(), picDisplay, cmdGrid_, {lblSort_, lblTB_, lblPlayed_, lblRank_}, ScreenColors(ctx));
     painted_ = lblSort_->autoFillBackground();
     if (painted_)
         UseLightCaptions({title, weekCaption, lblWeek_, captions[0], captions[1], captions[2], captions[3]});
 
-    connect(sign_, &ElectronicSign::finished, this, &frmPTape::finished);
-    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
-    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
-    connect(cmdGrid_, &QPushButton::clicked, this, [this] { ToggleSignGrid(*sign_, cmdGrid_); });
+    marquee_.Cycle(this, [this] { return model_->Finished(); }, [this] { lblRank_->setText(Q(model_->RankText())); });
+    marquee_.Connect(this, cmdGrid_, spin, [this](int step) { return model_->Spin(step); },
+                     [this] {
+                         lblWeek_->setText(Q(model_->WeekText()));
+                         ShowLabels();
+                     });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     cmdOK->setFocus();
@@ -92,23 +92,7 @@ frmPTape::frmPTape(UiContext& ctx, QWidget* parent)
     CenterForm(this);
 }
 
-frmPTape::~frmPTape() {
-    if (sign_) sign_->StopDisplay();
-}
-
-void frmPTape::finished(ElectronicSign*) {
-    ShowSignStep(*sign_, model_->Finished());
-    lblRank_->setText(Q(model_->RankText()));
-}
-
-void frmPTape::Spin(int step) {
-    if (!model_->Spin(step)) {
-        QApplication::beep();
-        return;
-    }
-    lblWeek_->setText(Q(model_->WeekText()));
-    ShowLabels();
-}
+frmPTape::~frmPTape() = default;
 
 void frmPTape::ShowLabels() {
     lblSort_->setText(Q(model_->SortText()));

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/analysis/PoolMarquee.h"
+#include "ui/shell/MarqueeParts.h"
 
 class QLabel;
 class QPushButton;
@@ -22,22 +23,17 @@ public:
     ~frmPTape() override;
 
     const PoolMarquee& Model() const { return *model_; }
-    ElectronicSign* Sign() const { return sign_; }
-
-public slots:
-    // The sign's "finished" call: the next step of the cycle.
-    void finished(gm::ui::ElectronicSign* sign);
+    ElectronicSign* Sign() const { return marquee_.Sign(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Spin(int step);
     void ShowLabels();
 
     UiContext& ctx_;
     std::unique_ptr<PoolMarquee> model_;
-    ElectronicSign* sign_ = nullptr;
+    MarqueeSign marquee_;
     QLabel* lblWeek_;
     QLabel* lblSort_;
     QLabel* lblTB_;

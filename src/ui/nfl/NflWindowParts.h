@@ -2,6 +2,7 @@
 
 // Pieces the NFL standings windows share.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFont>
@@ -60,6 +61,33 @@ inline QCheckBox* ToggleBox(const char* name, const QString& caption, QWidget* w
     box->setObjectName(name);
     QObject::connect(box, &QCheckBox::toggled, window, toggled);
     return box;
+}
+
+// The Last 3 Weeks box (ckLast3) of the league, conference and
+// favourite/underdog windows: a toggle counts again and shows the lists.
+inline QCheckBox* Last3Box(QWidget* window, WeekStandings& model, const std::function<void()>& redisplay) {
+    return ToggleBox("ckLast3", "&Last 3 Weeks", window, [&model, redisplay](bool on) {
+        model.SetLast3(on);
+        redisplay();
+    });
+}
+
+// Their week frame: the week label over SpinButton1. A step the model refuses
+// beeps; one it takes shows the lists again.
+inline QGroupBox* StandingsWeekFrame(QWidget* window, QLabel* label, WeekStandings& model,
+                                     const std::function<void()>& redisplay) {
+    auto* spin = new SpinButton(window);
+    spin->setObjectName("SpinButton1");
+    const auto step = [&model, redisplay](int by) {
+        if (!model.SpinWeek(by)) {
+            QApplication::beep();
+            return;
+        }
+        redisplay();
+    };
+    QObject::connect(spin, &SpinButton::SpinUp, window, [step] { step(+1); });
+    QObject::connect(spin, &SpinButton::SpinDown, window, [step] { step(-1); });
+    return WeekFrame("&WEEK", label, spin, window);
 }
 
 // The options OpOverall, OpHome and OpRoad of the window's games frame:

@@ -170,18 +170,19 @@ frmAnalyze::frmAnalyze(UiContext& ctx, QWidget* parent)
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
 
-    sign_ = new ElectronicSign;
-    SetupAnalyzerSign(*sign_, picDisplay_, Q(model_->SignMessage()), cmdGrid_, {}, ScreenColors(ctx));
+    SetupAnalyzerSign(*Sign(), picDisplay_, Q(model_->SignMessage()), cmdGrid_, {}, ScreenColors(ctx));
 
     connect(spinStart, &SpinButton::SpinUp, this, [this] { SpinWeek(false, +1); });
     connect(spinStart, &SpinButton::SpinDown, this, [this] { SpinWeek(false, -1); });
     connect(spinEnd, &SpinButton::SpinUp, this, [this] { SpinWeek(true, +1); });
     connect(spinEnd, &SpinButton::SpinDown, this, [this] { SpinWeek(true, -1); });
-    connect(MSpin_, &SpinButton::SpinUp, this, [this] { SpinMarquee(+1); });
-    connect(MSpin_, &SpinButton::SpinDown, this, [this] { SpinMarquee(-1); });
     connect(cmdExpand_, &QPushButton::clicked, this, &frmAnalyze::ToggleExpand);
     connect(cmdMarquee_, &QPushButton::clicked, this, &frmAnalyze::ToggleMarquee);
-    connect(cmdGrid_, &QPushButton::clicked, this, [this] { ToggleSignGrid(*sign_, cmdGrid_); });
+    marquee_.Connect(this, cmdGrid_, MSpin_, [this](int step) { return model_->SpinMarquee(step); },
+                     [this] {
+                         lblMWeek_->setText(Q(model_->MarqueeText()));
+                         Sign()->Text(Q(model_->SignMessage()));
+                     });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { ShowHelpContents(ctx_, this); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmAnalyze::OnPrint);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -193,9 +194,7 @@ frmAnalyze::frmAnalyze(UiContext& ctx, QWidget* parent)
     CenterForm(this);
 }
 
-frmAnalyze::~frmAnalyze() {
-    if (sign_) sign_->StopDisplay();
-}
+frmAnalyze::~frmAnalyze() = default;
 
 void frmAnalyze::ShowTables() {
     lblStWeek_->setText(Q(model_->StartText()));
@@ -218,15 +217,6 @@ void frmAnalyze::SpinWeek(bool end, int step) {
         return;
     }
     ShowTables();
-}
-
-void frmAnalyze::SpinMarquee(int step) {
-    if (!model_->SpinMarquee(step)) {
-        QApplication::beep();
-        return;
-    }
-    lblMWeek_->setText(Q(model_->MarqueeText()));
-    sign_->Text(Q(model_->SignMessage()));
 }
 
 bool frmAnalyze::CheckChange(int box) {

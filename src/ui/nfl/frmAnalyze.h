@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/nfl/Analyzer.h"
+#include "ui/shell/MarqueeParts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,7 +18,6 @@ class QWidget;
 namespace gm::ui {
 
 class ElectronicSign;
-class SpinButton;
 struct UiContext;
 
 // "The   NFL   Analyzer": records in a handicapping category over a week
@@ -29,7 +29,7 @@ public:
     ~frmAnalyze() override;
 
     const Analyzer& Model() const { return *model_; }
-    ElectronicSign* Sign() const { return sign_; }
+    ElectronicSign* Sign() const { return marquee_.Sign(); }
 
 public slots:
     void OnPrint();
@@ -38,14 +38,13 @@ private:
     void ShowTables();
     void ShowList();
     void SpinWeek(bool end, int step);
-    void SpinMarquee(int step);
     bool CheckChange(int box);
     void ToggleExpand();
     void ToggleMarquee();
 
     UiContext& ctx_;
     std::unique_ptr<Analyzer> model_;
-    ElectronicSign* sign_ = nullptr;
+    MarqueeSign marquee_;
     QWidget* picDisplay_;
     QLabel* lblStWeek_;
     QLabel* lblEndWeek_;

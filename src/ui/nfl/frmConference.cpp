@@ -1,6 +1,5 @@
 #include "frmConference.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -28,17 +27,12 @@ frmConference::frmConference(UiContext& ctx, QWidget* parent)
 
     lists_ = new DivisionLists(ctx_, *model_, this);
     auto* conference = OptionFrame("Conference", {{"OpNFC", "&NFC"}, {"OpAFC", "&AFC"}}, this);
-    auto* ckLast3 = ToggleBox("ckLast3", "&Last 3 Weeks", this, [this](bool on) {
-        model_->SetLast3(on);
-        Redisplay();
-    });
+    auto* ckLast3 = Last3Box(this, *model_, [this] { Redisplay(); });
     auto* ckPSpread = ToggleBox("ckPSpread", "vs. Point &Spread", this, [this](bool on) {
         model_->SetSpread(on);
         Redisplay();
     });
-    auto* spin = new SpinButton(this);
-    spin->setObjectName("SpinButton1");
-    auto* week = WeekFrame("&WEEK", lblWeek_, spin, this);
+    auto* week = StandingsWeekFrame(this, lblWeek_, *model_, [this] { Redisplay(); });
     auto* cmdHint = Button("cmdHint", "&Hint", this);
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdClose = Button("cmdClose", "&Close", this);
@@ -51,7 +45,6 @@ frmConference::frmConference(UiContext& ctx, QWidget* parent)
         model_->SetConference(on ? Conference::NFC : Conference::AFC);
         Redisplay();
     });
-    OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdHint, &QPushButton::clicked, this, &frmConference::OnHint);
     connect(cmdPrint, &QPushButton::clicked, this, &frmConference::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -66,14 +59,6 @@ void frmConference::Redisplay() {
     lblWeek_->setText(Q(model_->WeekText()));
     badges_.Show(model_->ShownConference());
     lists_->Refresh();
-}
-
-void frmConference::Spin(int step) {
-    if (!model_->SpinWeek(step)) {
-        QApplication::beep();
-        return;
-    }
-    Redisplay();
 }
 
 void frmConference::OnHint() {

@@ -28,7 +28,6 @@ public slots:
 
 private:
     void Redisplay();
-    void Spin(int step);
 
     UiContext& ctx_;
     std::unique_ptr<ConferenceStandings> model_;

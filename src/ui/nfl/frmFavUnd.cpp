@@ -1,6 +1,5 @@
 #include "frmFavUnd.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -29,13 +28,8 @@ frmFavUnd::frmFavUnd(UiContext& ctx, QWidget* parent)
     auto* role = OptionFrame("Records", {{"OpFav", "As &Favorites"}, {"OpUnd", "As &Underdogs"}}, this);
     auto* conference = OptionFrame("Conference", {{"OpNFC", "&NFC"}, {"OpAFC", "&AFC"}}, this);
     auto* scope = OptionFrame("Games", {{"OpOverall", "&Overall"}, {"OpHome", "At Ho&me"}, {"OpRoad", "On &Road"}}, this);
-    auto* ckLast3 = ToggleBox("ckLast3", "&Last 3 Weeks", this, [this](bool on) {
-        model_->SetLast3(on);
-        Redisplay();
-    });
-    auto* spin = new SpinButton(this);
-    spin->setObjectName("SpinButton1");
-    auto* week = WeekFrame("&WEEK", lblWeek_, spin, this);
+    auto* ckLast3 = Last3Box(this, *model_, [this] { Redisplay(); });
+    auto* week = StandingsWeekFrame(this, lblWeek_, *model_, [this] { Redisplay(); });
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdClose = Button("cmdClose", "&Close", this);
     LayOutStandings(this, {lists_}, {badges_.row, week, role, conference, scope, ckLast3},
@@ -55,7 +49,6 @@ frmFavUnd::frmFavUnd(UiContext& ctx, QWidget* parent)
         model_->SetScope(venue);
         Redisplay();
     });
-    OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdPrint, &QPushButton::clicked, this, &frmFavUnd::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -68,14 +61,6 @@ void frmFavUnd::Redisplay() {
     lblWeek_->setText(Q(model_->WeekText()));
     badges_.Show(model_->ShownConference());
     lists_->Refresh();
-}
-
-void frmFavUnd::Spin(int step) {
-    if (!model_->SpinWeek(step)) {
-        QApplication::beep();
-        return;
-    }
-    Redisplay();
 }
 
 void frmFavUnd::OnPrint() { RunReport(ctx_, this, *model_); }

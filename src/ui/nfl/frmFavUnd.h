@@ -27,7 +27,6 @@ public slots:
 
 private:
     void Redisplay();
-    void Spin(int step);
 
     UiContext& ctx_;
     std::unique_ptr<FavUndStandings> model_;

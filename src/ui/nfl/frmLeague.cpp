@@ -1,6 +1,5 @@
 #include "frmLeague.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -24,17 +23,12 @@ frmLeague::frmLeague(UiContext& ctx, QWidget* parent)
 
     lists_ = new DivisionLists(ctx_, *model_, this);
     auto* scope = OptionFrame("Standings", {{"OpOverall", "&Overall"}, {"OpHome", "At Ho&me"}, {"OpRoad", "On &Road"}}, this);
-    auto* ckLast3 = ToggleBox("ckLast3", "&Last 3 Weeks", this, [this](bool on) {
-        model_->SetLast3(on);
-        Redisplay();
-    });
+    auto* ckLast3 = Last3Box(this, *model_, [this] { Redisplay(); });
     auto* ckPSpread = ToggleBox("ckPSpread", "vs. Point &Spread", this, [this](bool on) {
         model_->SetSpread(on);
         Redisplay();
     });
-    auto* spin = new SpinButton(this);
-    spin->setObjectName("SpinButton1");
-    auto* week = WeekFrame("&WEEK", lblWeek_, spin, this);
+    auto* week = StandingsWeekFrame(this, lblWeek_, *model_, [this] { Redisplay(); });
     auto* cmdHint = Button("cmdHint", "&Hint", this);
     auto* cmdPrint = Button("cmdPrint", "&Print", this);
     auto* cmdClose = Button("cmdClose", "&Close", this);
@@ -44,7 +38,6 @@ frmLeague::frmLeague(UiContext& ctx, QWidget* parent)
         model_->SetScope(venue);
         Redisplay();
     });
-    OnSpin(spin, this, [this](int step) { Spin(step); });
     connect(cmdHint, &QPushButton::clicked, this, &frmLeague::OnHint);
     connect(cmdPrint, &QPushButton::clicked, this, &frmLeague::OnPrint);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -58,14 +51,6 @@ frmLeague::frmLeague(UiContext& ctx, QWidget* parent)
 void frmLeague::Redisplay() {
     lblWeek_->setText(Q(model_->WeekText()));
     lists_->Refresh();
-}
-
-void frmLeague::Spin(int step) {
-    if (!model_->SpinWeek(step)) {
-        QApplication::beep();
-        return;
-    }
-    Redisplay();
 }
 
 void frmLeague::OnHint() {

@@ -29,7 +29,6 @@ public slots:
 
 private:
     void Redisplay();
-    void Spin(int step);
 
     UiContext& ctx_;
     std::unique_ptr<LeagueStandings> model_;

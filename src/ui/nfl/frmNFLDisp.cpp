@@ -1,6 +1,5 @@
 #include "frmNFLDisp.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -73,17 +72,19 @@ frmNFLDisp::frmNFLDisp(UiContext& ctx, QWidget* parent)
     for (QWidget* w : std::initializer_list<QWidget*>{lblFav_, lblSpread_, lblFavCaption_, lblSpreadCaption_})
         w->setVisible(false);
 
-    sign_ = new ElectronicSign;
-    SetupMarqueeSign(*sign_, picDisplay, cmdGrid_, {lblFav_, lblSpread_, lblFavCaption_, lblSpreadCaption_},
+    SetupMarqueeSign(*Sign(), picDisplay, cmdGrid_, {lblFav_, lblSpread_, lblFavCaption_, lblSpreadCaption_},
                      ScreenColors(ctx));
     painted_ = lblFav_->autoFillBackground();
     if (painted_) UseLightCaptions({title, weekCaption, lblWeek_});
 
-    connect(sign_, &ElectronicSign::finished, this, &frmNFLDisp::finished);
-    connect(spin, &SpinButton::SpinUp, this, [this] { Spin(+1); });
-    connect(spin, &SpinButton::SpinDown, this, [this] { Spin(-1); });
+    marquee_.Cycle(this, [this] { return model_->Finished(); },
+                   [this] {
+                       lblFav_->setText(Q(model_->Favorite()));
+                       lblSpread_->setText(Q(model_->Spread()));
+                   });
+    marquee_.Connect(this, cmdGrid_, spin, [this](int step) { return model_->Spin(step); },
+                     [this] { lblWeek_->setText(Q(model_->WeekText())); });
     connect(cmdShow_, &QPushButton::clicked, this, &frmNFLDisp::ToggleSpread);
-    connect(cmdGrid_, &QPushButton::clicked, this, [this] { ToggleSignGrid(*sign_, cmdGrid_); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     cmdOK->setFocus();
@@ -91,23 +92,7 @@ frmNFLDisp::frmNFLDisp(UiContext& ctx, QWidget* parent)
     CenterForm(this);
 }
 
-frmNFLDisp::~frmNFLDisp() {
-    if (sign_) sign_->StopDisplay();
-}
-
-void frmNFLDisp::finished(ElectronicSign*) {
-    ShowSignStep(*sign_, model_->Finished());
-    lblFav_->setText(Q(model_->Favorite()));
-    lblSpread_->setText(Q(model_->Spread()));
-}
-
-void frmNFLDisp::Spin(int step) {
-    if (!model_->Spin(step)) {
-        QApplication::beep();
-        return;
-    }
-    lblWeek_->setText(Q(model_->WeekText()));
-}
+frmNFLDisp::~frmNFLDisp() = default;
 
 void frmNFLDisp::ToggleSpread() {
     const bool show = !lblFav_->isVisibleTo(this);

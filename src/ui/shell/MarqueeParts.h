@@ -1,15 +1,22 @@
 #pragma once
 
-// What the marquee windows (the NFL's and the pool's) open with.
+// What the marquee windows (the NFL's, the pool's and the analyzer's sign)
+// open with.
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 
+#include "core/nfl/Marquee.h"
 #include "ui/shell/SpinButton.h"
 
+class QAbstractButton;
+
 namespace gm::ui {
+
+class ElectronicSign;
 
 struct MarqueeParts {
     QLabel* Title;        // lblTitle: large, bold, centred
@@ -40,5 +47,29 @@ inline MarqueeParts MakeMarqueeParts(QWidget* window, const QString& title, QLab
     week->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(" 21 "));
     return parts;
 }
+
+// A marquee window's sign with its grid button and week spin. The window holds
+// it as a member, so the sign stops as the window goes, before the panel the
+// lamps are drawn in is deleted.
+class MarqueeSign {
+public:
+    MarqueeSign();
+    ~MarqueeSign();
+    MarqueeSign(const MarqueeSign&) = delete;
+    MarqueeSign& operator=(const MarqueeSign&) = delete;
+
+    ElectronicSign* Sign() const { return sign_; }
+
+    // The grid button flips the grid. A spin step asks `step` whether the
+    // model's week moved: refused, it beeps; moved, `moved` shows it.
+    void Connect(QWidget* window, QAbstractButton* gridButton, SpinButton* spin, std::function<bool(int)> step,
+                 std::function<void()> moved) const;
+    // Each time the message has passed: the model's `next` step on the sign,
+    // then `shown` brings the window's labels along.
+    void Cycle(QWidget* window, std::function<SignStep()> next, std::function<void()> shown) const;
+
+private:
+    ElectronicSign* sign_;  // drawn in, and owned by, the window's panel once set up
+};
 
 }  // namespace gm::ui
