@@ -252,6 +252,7 @@ int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
     const ReportArgs reportArgs(args, entry.Name);
     std::unique_ptr<Report> report;
     std::optional<AppState> state;
+    OutputRequest request;
     CliSink sink(ctx, args);
     try {
         const std::string to = reportArgs.Choice("--to", {"text", "clipboard-text", "web", "pdf"}, "text");
@@ -267,7 +268,6 @@ int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
                               state->SeasonYear + " shows the NFL displays only");
         report = standings ? StandingsOf(*state, reportArgs, std::move(graded)) : entry.Make(*state, reportArgs);
         const ReportWriters has = report->Writers();
-        auto& request = state->Output;
         request.OutTextFile = to == "text";
         request.OutClipboard = to == "clipboard-text";
         request.OutWebPage = to == "web";
@@ -289,7 +289,7 @@ int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
         ctx.Err << e.what() << "\n";
         return 2;
     }
-    DispatchReport(*state, *report, sink);
+    DispatchReport(*state, *report, request, sink);
     return sink.ExitCode();
 }
 

@@ -352,7 +352,7 @@ ClipboardOutput PlayerAnalyst::Clipboard() const {
             OutputMessage::Confirm("The Player Analyst", name + "'s Handicapping Statistics are now on the Clipboard")};
 }
 
-Status PlayerAnalyst::Print(PageSurface& surface, int) const {
+Status PlayerAnalyst::Print(PageSurface& surface, PrintCopies) const {
     return RunPrintJob(surface, 1, [this](PageSurface& s, int copy) { PrintCopy(s, copy); });
 }
 

@@ -115,7 +115,7 @@ public:
     ClipboardOutput Clipboard() const override;
     void PrintCopy(PageSurface& surface, int copyIndex) const override;
     // Always one copy, whatever the copy count says.
-    Status Print(PageSurface& surface, int copies) const override;
+    Status Print(PageSurface& surface, PrintCopies copies) const override;
 
     std::vector<std::string> TextLines() const;
     std::vector<std::string> ClipboardLines() const;

@@ -167,7 +167,7 @@ std::string PlayerGraph::PictureConfirmation() const {
            " season record against the rest of the pool.";
 }
 
-Status PlayerGraph::Print(PageSurface& surface, int copies) const {
+Status PlayerGraph::Print(PageSurface& surface, PrintCopies copies) const {
     surface.SetOrientation(2);
     return Report::Print(surface, copies);
 }

@@ -93,9 +93,11 @@ public:
 
     std::string ReportTitle() const override { return "Player Graphs"; }
     ReportWriters Writers() const override { return {false, false, true, false}; }
+    // The spooler (and a PDF file) names the member's graph.
+    std::string PrintJobName() const override { return ChartTitle(); }
     void PrintCopy(PageSurface& surface, int copyIndex) const override;
     // Landscape, then the copies.
-    Status Print(PageSurface& surface, int copies) const override;
+    Status Print(PageSurface& surface, PrintCopies copies) const override;
 
 private:
     void Compute();

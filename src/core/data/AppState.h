@@ -22,17 +22,6 @@ inline constexpr std::string_view kCurrentSeasonWritten = "1997.nfl";
 inline constexpr std::string_view kWebFolder = "Webpages";
 inline constexpr std::string_view kTextFolder = "TxtFiles";
 
-// Where a display's output goes; set by the "Send Output To" dialog and
-// cleared by the display after writing.
-struct OutputRequest {
-    bool OutPrinter = false;
-    bool OutTextFile = false;
-    bool OutClipboard = false;
-    bool OutWebPage = false;
-    bool OnePerPlayer = false;
-    int NumCopies = 0;
-};
-
 // Everything the windows and commands share: the season, the pool, the pool
 // options and the few program-wide counters. One instance per run, passed by
 // reference; nothing else holds mutable shared state.
@@ -83,8 +72,6 @@ struct AppState {
     // NFL displays: the team the team-results window opens on (team number - 1);
     // set by the standings windows before they open it, back to 0 when it closes.
     int ResultsTeam = 0;
-
-    OutputRequest Output;
 };
 
 }  // namespace gm

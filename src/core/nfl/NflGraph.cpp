@@ -104,7 +104,7 @@ std::string NflGraph::SeriesCaption() const {
     return std::string(methods[static_cast<std::size_t>(method_)]) + "  " + std::string(where);
 }
 
-Status NflGraph::Print(PageSurface& surface, int copies) const {
+Status NflGraph::Print(PageSurface& surface, PrintCopies copies) const {
     surface.SetOrientation(2);
     return Report::Print(surface, copies);
 }

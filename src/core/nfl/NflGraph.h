@@ -37,8 +37,9 @@ inline constexpr std::string_view kGraphHintText =
     "By going back to the Main Menu\r\nand opening up a previous season\r\nyou will see the entire graph filled.";
 
 // The league graph: the tallies of the chosen method and location, bar or
-// line, with the season totals. It prints the chart itself (no output
-// dialog); the print routine here draws it for the command line.
+// line, with the season totals. The print routine here is the chart on paper
+// for the window's Print button (one copy, no output dialog) and the command
+// line alike.
 class NflGraph : public Report {
 public:
     // Opens on "NFL - No Spreads", "All", bar chart.
@@ -74,7 +75,7 @@ public:
     ReportWriters Writers() const override { return {false, false, true, false}; }
     void PrintCopy(PageSurface& surface, int copyIndex) const override;
     // Landscape, then the copies.
-    Status Print(PageSurface& surface, int copies) const override;
+    Status Print(PageSurface& surface, PrintCopies copies) const override;
 
 private:
     void Rebuild();

@@ -78,8 +78,6 @@ ResultRow WeekResultRow(const GameRecord& g, const TeamTables& teams) {
 }
 
 NflResults::NflResults(AppState& state) : state_(state) {
-    auto& out = state_.Output;
-    out.OutPrinter = out.OutTextFile = out.OutClipboard = out.OutWebPage = false;
     week_ = std::clamp(state_.CurrentWeek, 1, kWeeks);
     weekLabel_ = WeekLabel(week_, false);
     ShowWeekResults();

@@ -4,8 +4,8 @@
 
 namespace gm {
 
-int CopiesToPrint(const AppState& state) {
-    return CopiesToPrint(state.MemberCount, state.Output.NumCopies, state.Output.OnePerPlayer);
+int CopiesToPrint(const AppState& state, const OutputRequest& request) {
+    return CopiesToPrint(state.MemberCount, request.NumCopies, request.OnePerPlayer);
 }
 
 int CopiesToPrint(int memberCount, int count, bool onePerPlayer) {

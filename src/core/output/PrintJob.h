@@ -8,6 +8,7 @@
 #include "core/data/AppState.h"
 #include "core/data/Status.h"
 #include "core/output/OutputMessage.h"
+#include "core/output/OutputRequest.h"
 #include "core/output/PageSurface.h"
 
 namespace gm {
@@ -19,7 +20,7 @@ inline constexpr std::string_view kPrintErrorTitleSheets = "Unable to Print, Ple
 
 // Copies of a printout: one per pool member with "One Per Player", otherwise
 // the count chosen in the dialog.
-int CopiesToPrint(const AppState& state);
+int CopiesToPrint(const AppState& state, const OutputRequest& request);
 int CopiesToPrint(int memberCount, int count, bool onePerPlayer);
 
 // The output dialogs refuse OK until they know where the output goes and,

@@ -4,8 +4,8 @@ namespace gm {
 
 void Report::PrintCopy(PageSurface&, int) const {}
 
-Status Report::Print(PageSurface& surface, int copies) const {
-    return RunPrintJob(surface, copies, [this](PageSurface& s, int copy) { PrintCopy(s, copy); });
+Status Report::Print(PageSurface& surface, PrintCopies copies) const {
+    return RunPrintJob(surface, copies.Count, [this](PageSurface& s, int copy) { PrintCopy(s, copy); });
 }
 
 void Report::ForEachTextLine(const std::function<void(std::string_view)>& line) const {
@@ -24,8 +24,7 @@ OutputMessage OutputSink::SaveWebPage(const AppState& state, const WebPageOutput
     return WriteWebPage(state, page);
 }
 
-bool DispatchReport(AppState& state, const Report& report, OutputSink& sink) {
-    auto& out = state.Output;
+bool DispatchReport(const AppState& state, const Report& report, const OutputRequest& out, OutputSink& sink) {
     const ReportWriters has = report.Writers();
     bool ok = true;
     const auto tell = [&](const OutputMessage& message) {
@@ -35,13 +34,12 @@ bool DispatchReport(AppState& state, const Report& report, OutputSink& sink) {
     if (out.OutTextFile && has.TextFile) tell(sink.SaveReportText(state, report));
     if (out.OutClipboard && has.Clipboard) tell(sink.PutOnClipboard(report.Clipboard()));
     if (out.OutPrinter && has.Printer) {
-        const int copies = CopiesToPrint(state);
+        const PrintCopies copies(CopiesToPrint(state, out), out.OnePerPlayer);
         const Status printed =
             sink.Print(report.PrintJobName(), [&](PageSurface& surface) { return report.Print(surface, copies); });
         if (!printed) tell(PrintFailure(printed, report.PrintErrorTitle()));
     }
     if (out.OutWebPage && has.WebPage) tell(sink.SaveWebPage(state, report.WebPage()));
-    out.OutPrinter = out.OutTextFile = out.OutClipboard = out.OutWebPage = false;
     return ok;
 }
 

@@ -7,6 +7,7 @@
 #include "core/data/AppState.h"
 #include "core/data/Status.h"
 #include "core/output/OutputMessage.h"
+#include "core/output/OutputRequest.h"
 #include "core/output/PageSurface.h"
 #include "core/output/PrintJob.h"
 #include "core/output/TextOutput.h"
@@ -20,6 +21,14 @@ struct ReportWriters {
     bool Clipboard = false;
     bool Printer = false;
     bool WebPage = false;
+};
+
+// The copies of one print job, and whether copy k is member k's ("One Per
+// Player"): displays that print a member's page take it from here.
+struct PrintCopies {
+    PrintCopies(int count, bool onePerPlayer = false) : Count(count), OnePerPlayer(onePerPlayer) {}
+    int Count;
+    bool OnePerPlayer;
 };
 
 // What one display can write, whichever destination the user picks. Every
@@ -47,7 +56,7 @@ public:
     // Per Player" take it as the member index).
     virtual void PrintCopy(PageSurface& surface, int copyIndex) const;
     // The whole job: RunPrintJob over PrintCopy.
-    virtual Status Print(PageSurface& surface, int copies) const;
+    virtual Status Print(PageSurface& surface, PrintCopies copies) const;
     // Name of the job in the print spooler (default: the title).
     virtual std::string PrintJobName() const { return ReportTitle(); }
     // Title of the message box when printing fails.
@@ -79,12 +88,12 @@ public:
     virtual Status Print(const std::string& jobName, const std::function<Status(PageSurface&)>& job) = 0;
 };
 
-// The Print button of every display, after "Send Output To": calls the
-// writers the output request asks for in the order text file, clipboard,
-// printer, web page, tells each writer's message through the sink, then
-// clears the four destination flags (not OnePerPlayer and NumCopies).
-// Printing makes CopiesToPrint(state) copies; a failed job is told under
-// the report's print error title. Returns false when any writer failed.
-bool DispatchReport(AppState& state, const Report& report, OutputSink& sink);
+// Every printout of every display, after "Send Output To" or a window's own
+// choice: calls the writers `request` asks for in the order text file,
+// clipboard, printer, web page and tells each writer's message through the
+// sink. Printing makes CopiesToPrint(state, request) copies; a failed job is
+// told under the report's print error title. Returns false when any writer
+// failed.
+bool DispatchReport(const AppState& state, const Report& report, const OutputRequest& request, OutputSink& sink);
 
 }  // namespace gm

@@ -75,13 +75,13 @@ void EzEntrySheet::PrintWeek(PageSurface& s, int week) const {
     }
 }
 
-Status EzEntrySheet::Print(PageSurface& surface, int copies) const {
+Status EzEntrySheet::Print(PageSurface& surface, PrintCopies copies) const {
     try {
         surface.SetOrientation(1);
     } catch (const std::exception& e) {
         return Status::Error(e.what());
     }
-    return RunPrintJob(surface, copies, [this](PageSurface& s, int) {
+    return RunPrintJob(surface, copies.Count, [this](PageSurface& s, int) {
         s.CurrentX = 720;
         s.CurrentY = 40;
         PrintWeek(s, FirstWeek());

@@ -26,7 +26,7 @@ public:
 
     std::string ReportTitle() const override { return " The EzEntry NFL Sheet "; }
     ReportWriters Writers() const override { return {false, false, true, false}; }
-    Status Print(PageSurface& surface, int copies) const override;
+    Status Print(PageSurface& surface, PrintCopies copies) const override;
     std::string PrintJobName() const override;
     std::string PrintErrorTitle() const override { return std::string(kPrintErrorTitleSheets); }
 

@@ -120,7 +120,7 @@ public:
     ReportWriters Writers() const override;
     TextFileOutput TextFile() const override;
     ClipboardOutput Clipboard() const override;
-    Status Print(PageSurface& surface, int copies) const override;
+    Status Print(PageSurface& surface, PrintCopies copies) const override;
     std::string PrintJobName() const override;
     std::string PrintErrorTitle() const override { return std::string(kPrintErrorTitleSheets); }
 

@@ -255,7 +255,8 @@ void PickSheet::PrintStandingsHalf(PageSurface& s) const {
     PrintCenteredOn(s, centre, kPrintedBanner);
 }
 
-Status PickSheet::Print(PageSurface& surface, int copies) const {
+Status PickSheet::Print(PageSurface& surface, PrintCopies request) const {
+    const int copies = request.Count;
     const bool landscape = style_ == SheetStyle::Compact || style_ == SheetStyle::NoExcuse;
     try {
         surface.SetOrientation(landscape ? 2 : 1);

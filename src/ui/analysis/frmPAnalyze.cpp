@@ -224,11 +224,13 @@ void frmPAnalyze::Redisplay() {
 }
 
 void frmPAnalyze::OnPrint() {
+    OutputRequest request;
     {
         frmAPrint choose(ctx_, this);
         choose.exec();
+        request = choose.Request();
     }
-    DispatchToWindow(ctx_, this, *model_);
+    DispatchToWindow(ctx_, this, *model_, request);
 }
 
 }  // namespace gm::ui

@@ -12,6 +12,7 @@
 #include "core/output/WebPage.h"
 #include "ui/display/ChartView.h"
 #include "ui/output/ChartOutput.h"
+#include "ui/output/RunOutput.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/OptionFrames.h"
 #include "ui/shell/UiContext.h"
@@ -121,7 +122,8 @@ bool frmPGraph::MemberChosen() {
 }
 
 void frmPGraph::OnPrint() {
-    if (MemberChosen()) PrintChart(ctx_, this, *Graph1_, Q(model_->ChartTitle()));
+    // The model's drawing of the chart, as gridmoot-cli prints it; one copy.
+    if (MemberChosen()) DispatchToWindow(ctx_, this, *model_, OutputRequest::Printer());
 }
 
 void frmPGraph::OnSavePicture() {

@@ -11,6 +11,7 @@
 #include "core/output/WebPage.h"
 #include "ui/display/ChartView.h"
 #include "ui/output/ChartOutput.h"
+#include "ui/output/RunOutput.h"
 #include "ui/pool/PoolUi.h"
 #include "ui/shell/OptionFrames.h"
 #include "ui/shell/UiContext.h"
@@ -97,9 +98,9 @@ void frmGraph::Draw() {
     TxtLosses_->setText(QString::number(model_->Losses()));
 }
 
-void frmGraph::OnPrint() {
-    PrintChart(ctx_, this, *Graph1_, Q(model_->ChartTitle()));
-}
+// The printout is the model's drawing of the chart, the one gridmoot-cli
+// prints; one copy, no output dialog.
+void frmGraph::OnPrint() { DispatchToWindow(ctx_, this, *model_, OutputRequest::Printer()); }
 
 void frmGraph::OnSavePicture() {
     const std::string name = model_->PictureFileName();

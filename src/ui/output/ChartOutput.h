@@ -1,20 +1,17 @@
 #pragma once
 
-// What the graph windows do with their chart: lay it out, print it, save it as
-// a picture. Header only: the windows that include it link the chart module.
+// What the graph windows do with their chart: lay it out and save it as a
+// picture (their printout is the model's, through the dispatch). Header only:
+// the windows that include it link the chart module.
 
 #include <QBoxLayout>
 #include <QDialog>
-#include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <initializer_list>
 #include <string>
 
-#include "core/output/PrintJob.h"
 #include "core/output/WebPage.h"
 #include "ui/display/ChartView.h"
-#include "ui/shell/PrinterChoice.h"
 #include "ui/shell/Prompt.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/UiContext.h"
@@ -36,36 +33,6 @@ inline void LayOutChartWindow(QDialog* window, ChartView* chart, QLayout* side,
     auto* layout = new QVBoxLayout(window);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
-}
-
-// The chart prints itself on the printer of Printer Setup, one page,
-// landscape; a printer that cannot start is told. With PDF chosen in Printer
-// Setup, or no printer installed, it goes to a PDF file the user names.
-inline void PrintChart(UiContext& ctx, QWidget* window, ChartView& chart, const QString& docName) {
-    QPrinter fallback(QPrinter::HighResolution);
-    QPrinter* printer = ctx.Printer ? ctx.Printer : &fallback;
-    QPrinter pdf(QPrinter::HighResolution);
-    QString pdfFile;
-    if (ReadPrinterChoice(ctx.State).Output == PrinterChoice::Kind::Pdf || NoPrinterInstalled(*printer)) {
-        pdfFile = AskForPdfFile(ctx, window, docName.toStdString());
-        if (pdfFile.isEmpty()) return;
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(pdfFile);
-        printer = &pdf;
-    }
-    printer->setPageOrientation(QPageLayout::Landscape);
-    printer->setDocName(docName);
-    QPainter painter;
-    if (!painter.begin(printer)) {
-        ctx.Prompts.Tell(window, PromptIcon::Exclamation, Q(kPrintErrorTitle),
-                         pdfFile.isEmpty() ? QString("The printer could not be started.")
-                                           : "Cannot write \"" + pdfFile + "\".");
-        return;
-    }
-    const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
-    chart.PaintOn(painter, QRectF(0, 0, page.width(), page.height()));
-    const bool ended = painter.end();
-    if (!pdfFile.isEmpty() && ended) TellPdfWritten(ctx, window, pdfFile);
 }
 
 // The picture `name` goes beside the web pages; `confirmation` is shown only

@@ -271,14 +271,14 @@ void PickSheetDialog::OnOK() {
     } else if (!text && !clipboard) {
         return Refuse(kIncompleteTitle, kNoDestinationSheetText);
     }
-    auto& request = state.Output;
+    OutputRequest request;
     request.OutTextFile = text;
     request.OutClipboard = clipboard;
     request.OutPrinter = printer;
     request.OutWebPage = false;
     request.NumCopies = count;
     request.OnePerPlayer = onePerPlayer;
-    DispatchToWindow(ctx_, this, *model_);
+    DispatchToWindow(ctx_, this, *model_, request);
     accept();
 }
 

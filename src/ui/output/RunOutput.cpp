@@ -85,14 +85,6 @@ Status PrintWith(UiContext& ctx, QWidget* parent, const std::string& jobName,
 
 }  // namespace
 
-bool PrintOnPrinter(UiContext& ctx, QWidget* parent, const std::function<Status(PageSurface&)>& print,
-                    const std::string& errorTitle, const std::string& jobName) {
-    const Status status = PrintWith(ctx, parent, jobName, print);
-    if (status) return true;
-    ShowOutputMessage(ctx, parent, PrintFailure(status, errorTitle));
-    return false;
-}
-
 void WindowSink::Tell(const OutputMessage& message) { ShowOutputMessage(ctx_, parent_, message); }
 
 OutputMessage WindowSink::SaveTextFile(const AppState& state, const TextFileOutput& file) {
@@ -114,17 +106,19 @@ Status WindowSink::Print(const std::string& jobName, const std::function<Status(
     return PrintWith(ctx_, parent_, jobName, job);
 }
 
-void DispatchToWindow(UiContext& ctx, QWidget* parent, const Report& report) {
+bool DispatchToWindow(UiContext& ctx, QWidget* parent, const Report& report, const OutputRequest& request) {
     WindowSink sink(ctx, parent);
-    DispatchReport(ctx.State, report, sink);
+    return DispatchReport(ctx.State, report, request, sink);
 }
 
 void RunReport(UiContext& ctx, QWidget* parent, const Report& report) {
+    OutputRequest request;
     {
         frmPNFLResults dialog(ctx, parent);
         dialog.exec();
+        request = dialog.Request();
     }
-    DispatchToWindow(ctx, parent, report);
+    DispatchToWindow(ctx, parent, report, request);
 }
 
 }  // namespace gm::ui

@@ -37,16 +37,11 @@ private:
 // modally, then dispatches the report to what the user chose.
 void RunReport(UiContext& ctx, QWidget* parent, const Report& report);
 
-// The dispatch alone, for windows with their own choice of destination
-// (they set ctx.State.Output first).
-void DispatchToWindow(UiContext& ctx, QWidget* parent, const Report& report);
-
-// Prints through the printer of the context and reports a failure in the
-// message box with `errorTitle`. For print routines outside the dialog (pick
-// sheets, Sports Box sheets). Returns true when the job went through.
-bool PrintOnPrinter(UiContext& ctx, QWidget* parent, const std::function<Status(PageSurface&)>& print,
-                    const std::string& errorTitle = std::string(kPrintErrorTitle),
-                    const std::string& jobName = "Gridmoot");
+// The dispatch alone, for windows with their own choice of destination (the
+// pick-sheet dialogs, the Sports Box's copies) or none (the graphs and sheets
+// that only print). Every printout of a window goes through here. Returns
+// false when a writer failed (and said so).
+bool DispatchToWindow(UiContext& ctx, QWidget* parent, const Report& report, const OutputRequest& request);
 
 // Clears the clipboard and puts the text (UTF-8) on it as plain text.
 void PutOnClipboard(const std::string& text);

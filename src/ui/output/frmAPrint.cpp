@@ -9,7 +9,7 @@
 
 namespace gm::ui {
 
-frmAPrint::frmAPrint(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+frmAPrint::frmAPrint(UiContext&, QWidget* parent) : QDialog(parent) {
     setObjectName("frmAPrint");
     setWindowTitle(tr("Print Options"));
     setModal(true);
@@ -27,16 +27,15 @@ frmAPrint::frmAPrint(UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ct
 }
 
 void frmAPrint::OnOK() {
-    auto& out = ctx_.State.Output;
-    if (opText_->isChecked()) out.OutTextFile = true;
-    if (opPrinter_->isChecked()) out.OutPrinter = true;
-    if (opClipboard_->isChecked()) out.OutClipboard = true;
+    request_ = {};
+    request_.OutTextFile = opText_->isChecked();
+    request_.OutPrinter = opPrinter_->isChecked();
+    request_.OutClipboard = opClipboard_->isChecked();
     accept();  // closes even with nothing chosen
 }
 
 void frmAPrint::OnCancel() {
-    auto& out = ctx_.State.Output;
-    out.OutTextFile = out.OutPrinter = out.OutClipboard = false;
+    request_ = {};
     QDialog::reject();
 }
 

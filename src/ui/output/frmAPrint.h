@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "core/output/OutputRequest.h"
+
 class QRadioButton;
 
 namespace gm::ui {
@@ -9,11 +11,14 @@ namespace gm::ui {
 struct UiContext;
 
 // The three-destination variant of the Player Analyst: Text File, Printer,
-// Clipboard; no copies. Controls: OpText, OpPrinter, OpClipboard, cmdOK, cmdCancel.
+// Clipboard; no copies. Request() is what OK chose. Controls: OpText, OpPrinter, OpClipboard, cmdOK, cmdCancel.
 class frmAPrint : public QDialog {
     Q_OBJECT
 public:
     explicit frmAPrint(UiContext& ctx, QWidget* parent = nullptr);
+
+    // What OK chose; nothing after Cancel.
+    const OutputRequest& Request() const { return request_; }
 
 public slots:
     void OnOK();
@@ -21,7 +26,7 @@ public slots:
     void reject() override;  // Escape and the close box cancel
 
 private:
-    UiContext& ctx_;
+    OutputRequest request_;
     QRadioButton* opText_;
     QRadioButton* opPrinter_;
     QRadioButton* opClipboard_;

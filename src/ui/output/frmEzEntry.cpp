@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/output/PrintJob.h"
 #include "ui/output/RunOutput.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/SpinButton.h"
@@ -93,10 +92,7 @@ void frmEzEntry::Spin(int step) {
 }
 
 void frmEzEntry::OnPrint() {
-    const bool printed = PrintOnPrinter(
-        ctx_, this, [this](PageSurface& surface) { return model_->Print(surface, 1); },
-        std::string(kPrintErrorTitleSheets), model_->PrintJobName());
-    if (printed) accept();
+    if (DispatchToWindow(ctx_, this, *model_, OutputRequest::Printer())) accept();
 }
 
 }  // namespace gm::ui

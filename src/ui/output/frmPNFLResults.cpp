@@ -36,7 +36,7 @@ frmPNFLResults::frmPNFLResults(UiContext& ctx, QWidget* parent) : QDialog(parent
 }
 
 void frmPNFLResults::OnOK() {
-    auto& out = ctx_.State.Output;
+    OutputRequest out;
     if (opText_->isChecked()) {
         out.OutTextFile = true;
     } else if (opPrinter_->isChecked()) {
@@ -54,13 +54,12 @@ void frmPNFLResults::OnOK() {
     } else {
         return;  // nothing chosen: stay open
     }
+    request_ = out;
     accept();
 }
 
 void frmPNFLResults::OnCancel() {
-    auto& out = ctx_.State.Output;
-    out.OutPrinter = out.OutTextFile = out.OutClipboard = out.OutWebPage = false;
-    out.OnePerPlayer = false;
+    request_ = {};
     QDialog::reject();
 }
 

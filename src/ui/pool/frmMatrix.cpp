@@ -148,13 +148,13 @@ void frmMatrix::OnOK() {
     model_->EntirePool = OpEntire_->isChecked();
     model_->ByStanding = OpSort_[0]->isChecked();
 
-    auto& request = ctx_.State.Output;
+    OutputRequest request;
     request.OutTextFile = text;
     request.OutPrinter = printer;
     request.OutWebPage = web;
     request.NumCopies = count;
     request.OnePerPlayer = onePerPlayer;
-    DispatchToWindow(ctx_, this, *model_);
+    DispatchToWindow(ctx_, this, *model_, request);
     if (const Status saved = model_->SaveChoices(); !saved)
         ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kAllPicksTitle), Q(saved.message));
     accept();

@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "core/output/PrintJob.h"
+#include "core/sidepools/SportsBoxReports.h"
 #include "core/shell/Help.h"
 #include "ui/output/frmCopies.h"
 #include "ui/output/RunOutput.h"
@@ -414,10 +414,7 @@ void frmOffBar::OnPrint() {
     frmCopies copies(ctx_, this);
     copies.exec();
     if (!copies.GoToPrinter()) return;
-    const int count = copies.Copies();
-    PrintOnPrinter(
-        ctx_, this, [&](PageSurface& surface) { return model_->Print(surface, count); }, std::string(kPrintErrorTitle),
-        "Sports Box");
+    DispatchToWindow(ctx_, this, SportsBoxPrintout(*model_), OutputRequest::Printer(copies.Copies()));
 }
 
 bool frmOffBar::Save() {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/output/PrintJob.h"
+#include "core/sidepools/SportsBoxReports.h"
 #include "ui/output/RunOutput.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
@@ -78,9 +78,7 @@ void frmSBPrint::Spin(int step) {
 void frmSBPrint::OnPrint() {
     // The check box is read as Print is pressed.
     sheet_.PrintDigits = ckDigits_->isChecked();
-    PrintOnPrinter(
-        ctx_, this, [this](PageSurface& surface) { return sheet_.Print(surface); }, std::string(kPrintErrorTitle),
-        std::string(SportsBoxSheet::Title));
+    DispatchToWindow(ctx_, this, SportsBoxSheetPrintout(sheet_), OutputRequest::Printer());
     accept();
 }
 

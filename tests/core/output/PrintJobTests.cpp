@@ -13,10 +13,10 @@ TEST(PrintJob, CopiesFollowOnePerPlayer) {
     test::TempDir dir;
     AppState state(dir.path());
     state.MemberCount = 12;
-    state.Output.NumCopies = 3;
-    EXPECT_EQ(CopiesToPrint(state), 3);
-    state.Output.OnePerPlayer = true;
-    EXPECT_EQ(CopiesToPrint(state), 12);
+    OutputRequest request = OutputRequest::Printer(3);
+    EXPECT_EQ(CopiesToPrint(state, request), 3);
+    request.OnePerPlayer = true;
+    EXPECT_EQ(CopiesToPrint(state, request), 12);
 }
 
 TEST(PrintJob, ANoughtCountIsMissingUnlessOnePerPlayer) {

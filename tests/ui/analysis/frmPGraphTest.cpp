@@ -110,8 +110,11 @@ TEST(frmPGraph, PrintsAndSavesThePictureUnderASafeName) {
     Child<QPushButton>(window, "cmdPrint")->click();
     ASSERT_TRUE(std::filesystem::exists(printer.File()));
     const std::string text = printer.Text();
-    // The name as typed, in the title and the legend: not read as markup.
+    // The model's chart on paper, as `report playergraph` prints it: the name
+    // as typed, in the title and the legend (not read as markup), and the
+    // averages underneath.
     if (!text.empty()) {
+        EXPECT_NE(text.find("Player Avg."), std::string::npos) << text;
         const auto title = text.find("<b>Bob & Al</b>");
         ASSERT_NE(title, std::string::npos) << text;
         EXPECT_NE(text.find("<b>Bob & Al</b>", title + 1), std::string::npos) << text;

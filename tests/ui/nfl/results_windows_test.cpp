@@ -76,7 +76,6 @@ TEST(frmNFLResults, ShowsTheWeekSpinsAndWritesItsTextFile) {
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "NFL Results Text File");
     EXPECT_EQ(f.prompts.Asked()[0].Text, "A text file named NFLWk 1.txt was created.");
-    EXPECT_FALSE(f.state.Output.OutTextFile);
 
     // The clipboard gets the same text and no message.
     ChooseOutput("OpClipboard");

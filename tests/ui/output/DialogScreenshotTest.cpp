@@ -74,9 +74,7 @@ TEST(Screenshots, OutputDialogs) {
     });
     pool.State.CurrentWeek = 1;
     NflResults results(pool.State);
-    pool.State.Output.OutPrinter = true;
-    pool.State.Output.NumCopies = 1;
-    DispatchToWindow(ctx, nullptr, results);
+    DispatchToWindow(ctx, nullptr, results, OutputRequest::Printer());
     ASSERT_EQ(prompts.Asked().size(), 1u);
     EXPECT_TRUE(prompts.Asked()[0].Text.contains(QString::fromStdString(pool.Dir.path().string())))
         << prompts.Asked()[0].Text.toStdString();

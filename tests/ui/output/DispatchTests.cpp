@@ -37,9 +37,12 @@ struct Fixture {
     struct Recorder : Report {
         Fixture& f;
         ReportWriters has{true, true, true, true};
+        std::string errorTitle{kPrintErrorTitle};
+        Status printed = Status::Ok();
         explicit Recorder(Fixture& fx) : f(fx) {}
         std::string ReportTitle() const override { return "Recorder"; }
         ReportWriters Writers() const override { return has; }
+        std::string PrintErrorTitle() const override { return errorTitle; }
         TextFileOutput TextFile() const override {
             f.calls.push_back("file");
             return {"Points.txt", {"line"}, "PF/PA  Text File", ""};
@@ -50,9 +53,10 @@ struct Fixture {
                 "Jos\xC3\xA9\r\n",
                 OutputMessage::Confirm("Player Standings", "Player Standings are now on the Clipboard")};
         }
-        Status Print(PageSurface& s, int copies) const override {
-            f.calls.push_back("printer " + std::to_string(copies));
-            return RunPrintJob(s, copies,
+        Status Print(PageSurface& s, PrintCopies copies) const override {
+            f.calls.push_back("printer " + std::to_string(copies.Count) + (copies.OnePerPlayer ? " per player" : ""));
+            if (!printed) return printed;
+            return RunPrintJob(s, copies.Count,
                                [](PageSurface& p, int copy) { p.PrintLine("copy " + std::to_string(copy)); });
         }
         WebPageOutput WebPage() const override {
@@ -62,19 +66,19 @@ struct Fixture {
     };
 };
 
-TEST(DispatchReport, WritersRunInOrderAndTheDestinationsAreCleared) {
+TEST(DispatchReport, WritersRunInOrderWithTheCopiesAsked) {
     Fixture f;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString((f.dir / "printed.pdf").string()));
     f.ctx.Printer = &printer;
     f.state.MemberCount = 12;
-    f.state.Output = {true, true, true, true, true, 3};  // one per player: 12 copies, not 3
+    const OutputRequest request{true, true, true, true, true, 3};  // one per player: 12 copies, not 3
 
     Fixture::Recorder report(f);
-    DispatchToWindow(f.ctx, nullptr, report);
+    EXPECT_TRUE(DispatchToWindow(f.ctx, nullptr, report, request));
 
-    EXPECT_EQ(f.calls, (std::vector<std::string>{"file", "clipboard", "printer 12", "web"}));
+    EXPECT_EQ(f.calls, (std::vector<std::string>{"file", "clipboard", "printer 12 per player", "web"}));
     std::vector<QString> titles;
     for (const auto& r : f.prompts.Asked()) titles.push_back(r.Title);
     EXPECT_EQ(titles, (std::vector<QString>{"PF/PA  Text File", "Player Standings", "Web"}));
@@ -85,22 +89,17 @@ TEST(DispatchReport, WritersRunInOrderAndTheDestinationsAreCleared) {
     if (sheets != -1) {
         EXPECT_EQ(sheets, 12);  // one sheet a copy, no empty sheet at the end
     }
-
-    const OutputRequest& out = f.state.Output;
-    EXPECT_FALSE(out.OutPrinter || out.OutTextFile || out.OutClipboard || out.OutWebPage);
-    EXPECT_TRUE(out.OnePerPlayer);  // kept for the next printout
-    EXPECT_EQ(out.NumCopies, 3);
 }
 
 TEST(DispatchReport, ADisplayWithoutTheWriterProducesNothing) {
     Fixture f;
-    f.state.Output.OutWebPage = true;
     Fixture::Recorder report(f);
     report.has.WebPage = false;
-    DispatchToWindow(f.ctx, nullptr, report);
+    OutputRequest request;
+    request.OutWebPage = true;
+    EXPECT_TRUE(DispatchToWindow(f.ctx, nullptr, report, request));
     EXPECT_TRUE(f.calls.empty());
     EXPECT_TRUE(f.prompts.Asked().empty());
-    EXPECT_FALSE(f.state.Output.OutWebPage);
 }
 
 TEST(DispatchReport, PrinterFailureShowsTheSystemsDescription) {
@@ -109,11 +108,9 @@ TEST(DispatchReport, PrinterFailureShowsTheSystemsDescription) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString((f.dir / "no-such-folder" / "x.pdf").string()));
     f.ctx.Printer = &printer;
-    f.state.Output.OutPrinter = true;
-    f.state.Output.NumCopies = 2;
 
     Fixture::Recorder report(f);
-    DispatchToWindow(f.ctx, nullptr, report);
+    EXPECT_FALSE(DispatchToWindow(f.ctx, nullptr, report, OutputRequest::Printer(2)));
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Icon, PromptIcon::Exclamation);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Unable To Print, Please Check Your Printer");
@@ -121,9 +118,9 @@ TEST(DispatchReport, PrinterFailureShowsTheSystemsDescription) {
 
     // Sheets of other kinds name the printer in their own words.
     f.prompts.Clear();
-    EXPECT_FALSE(PrintOnPrinter(
-        f.ctx, nullptr, [](PageSurface&) { return Status::Error("Out of paper"); },
-        std::string(kPrintErrorTitleSheets)));
+    report.errorTitle = kPrintErrorTitleSheets;
+    report.printed = Status::Error("Out of paper");
+    EXPECT_FALSE(DispatchToWindow(f.ctx, nullptr, report, OutputRequest::Printer()));
     ASSERT_EQ(f.prompts.Asked().size(), 1u);
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Unable to Print, Please check your Printer");
     EXPECT_EQ(f.prompts.Asked()[0].Text, "Out of paper");

@@ -55,16 +55,17 @@ TEST(SendOutputTo, OkNeedsADestinationAndACopyCountForThePrinter) {
     ok->click();  // printer with a count of 0
     EXPECT_TRUE(IncompleteDataShown(f.prompts, "copies"));
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_FALSE(f.state.Output.OutPrinter);
+    EXPECT_FALSE(dialog.Request().OutPrinter);
 
     Find<QScrollBar>(dialog, "hsbCopies")->setValue(3);
     EXPECT_EQ(Find<QLabel>(dialog, "lblCopies")->text(), "3");
     ok->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(f.state.Output.OutPrinter);
-    EXPECT_EQ(f.state.Output.NumCopies, 3);
-    EXPECT_FALSE(f.state.Output.OnePerPlayer);
-    EXPECT_FALSE(f.state.Output.OutTextFile || f.state.Output.OutClipboard || f.state.Output.OutWebPage);
+    const OutputRequest& out = dialog.Request();
+    EXPECT_TRUE(out.OutPrinter);
+    EXPECT_EQ(out.NumCopies, 3);
+    EXPECT_FALSE(out.OnePerPlayer);
+    EXPECT_FALSE(out.OutTextFile || out.OutClipboard || out.OutWebPage);
 }
 
 TEST(SendOutputTo, EachDestinationSetsOnlyItsFlag) {
@@ -80,7 +81,7 @@ TEST(SendOutputTo, EachDestinationSetsOnlyItsFlag) {
         Find<QRadioButton>(dialog, c.option)->click();
         Find<QPushButton>(dialog, "cmdOK")->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.option;
-        const OutputRequest& out = f.state.Output;
+        const OutputRequest& out = dialog.Request();
         EXPECT_EQ(out.OutTextFile + out.OutClipboard + out.OutWebPage + out.OutPrinter, 1) << c.option;
         EXPECT_TRUE(out.*c.flag) << c.option;
     }
@@ -123,9 +124,9 @@ TEST(SendOutputTo, CopyControlsShowOnlyForThePrinterAndOnePerPlayerHidesTheCount
     one->click();
     Find<QPushButton>(dialog, "cmdOK")->click();  // one per player needs no count
     EXPECT_TRUE(f.prompts.Asked().empty());
-    EXPECT_TRUE(f.state.Output.OutPrinter);
-    EXPECT_TRUE(f.state.Output.OnePerPlayer);
-    EXPECT_EQ(f.state.Output.NumCopies, 0);
+    EXPECT_TRUE(dialog.Request().OutPrinter);
+    EXPECT_TRUE(dialog.Request().OnePerPlayer);
+    EXPECT_EQ(dialog.Request().NumCopies, 0);
 }
 
 // Hidden controls give their room back: the dialogs close up around what is
@@ -191,21 +192,20 @@ TEST(CopyCount, KeyboardSetsTheCountInBothDialogs) {
     }
 }
 
-TEST(SendOutputTo, CancelAndEscapeClearTheRequest) {
+TEST(SendOutputTo, CancelAndEscapeAskForNothing) {
     for (bool escape : {false, true}) {
         Fixture f;
-        f.state.Output = {true, true, true, true, true, 7};
         frmPNFLResults dialog(f.ctx);
-        Find<QRadioButton>(dialog, "OpText")->click();
+        Find<QRadioButton>(dialog, "OpPrinter")->click();
+        Find<QCheckBox>(dialog, "ckOnePerPlayer")->click();
         if (escape) {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QApplication::sendEvent(&dialog, &key);
         }
         if (!escape) Find<QPushButton>(dialog, "cmdCancel")->click();
-        const OutputRequest& out = f.state.Output;
+        const OutputRequest& out = dialog.Request();
         EXPECT_FALSE(out.OutPrinter || out.OutTextFile || out.OutClipboard || out.OutWebPage ||
                      out.OnePerPlayer);
-        EXPECT_EQ(out.NumCopies, 7);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
 }
@@ -217,18 +217,21 @@ TEST(ThreeDestinations, OkWithoutChoiceClosesAndCancelClears) {
         EXPECT_EQ(dialog.findChild<QRadioButton*>("OpWeb"), nullptr);
         Find<QPushButton>(dialog, "cmdOK")->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_FALSE(f.state.Output.OutPrinter || f.state.Output.OutTextFile || f.state.Output.OutClipboard);
+        const OutputRequest& out = dialog.Request();
+        EXPECT_FALSE(out.OutPrinter || out.OutTextFile || out.OutClipboard);
     }
     {
         frmAPrint dialog(f.ctx);
         Find<QRadioButton>(dialog, "OpClipboard")->click();
         Find<QPushButton>(dialog, "cmdOK")->click();
-        EXPECT_TRUE(f.state.Output.OutClipboard);
+        EXPECT_TRUE(dialog.Request().OutClipboard);
+        EXPECT_FALSE(dialog.Request().OutPrinter || dialog.Request().OutTextFile);
     }
     {
         frmAPrint dialog(f.ctx);
+        Find<QRadioButton>(dialog, "OpClipboard")->click();
         Find<QPushButton>(dialog, "cmdCancel")->click();
-        EXPECT_FALSE(f.state.Output.OutClipboard);
+        EXPECT_FALSE(dialog.Request().OutClipboard);
     }
 }
 

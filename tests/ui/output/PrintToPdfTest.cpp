@@ -68,7 +68,6 @@ TEST(PrintToPdf, WithoutAPrinterThePrintoutGoesToTheFileTheUserNamesAndSaysWhere
     EXPECT_EQ(said.Icon, PromptIcon::Information);
     EXPECT_EQ(said.Title, "Print to File");
     EXPECT_TRUE(said.Text.contains(f.asked[0].Suggested)) << said.Text.toStdString();
-    EXPECT_FALSE(f.pool.State.Output.OutPrinter);
 }
 
 TEST(PrintToPdf, CancellingTheFileDialogPrintsNothingAndSaysNothing) {
@@ -118,10 +117,8 @@ TEST(PrintToPdf, PdfChosenInPrinterSetupIsKeptAcrossARestart) {
     UiContext ctx{restarted, prompts};
     ctx.ChooseSaveFile = f.ctx.ChooseSaveFile;
     const test::PdfPrinter printer(ctx, f.pool.Dir / "paper.pdf");  // a printer that would print
-    restarted.Output.NumCopies = 1;
     NflResults results(restarted);
-    restarted.Output.OutPrinter = true;
-    DispatchToWindow(ctx, nullptr, results);
+    DispatchToWindow(ctx, nullptr, results, OutputRequest::Printer());
 
     ASSERT_EQ(f.asked.size(), 1u);
     EXPECT_EQ(P(f.asked[0].Suggested).parent_path(), folder);

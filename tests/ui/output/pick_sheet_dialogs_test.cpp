@@ -179,7 +179,6 @@ TEST(PickSheetDialogs, TextFileStoresTheChoicesAndCloses) {
     EXPECT_EQ(f.prompts.Asked()[0].Title, "Tear-Off Sheet Text File");
     EXPECT_EQ(f.prompts.Asked()[0].Text, "A text file named Pksht2.txt was created.");
     EXPECT_EQ(f.pool.State.CurrentWeek, 2);
-    EXPECT_FALSE(f.pool.State.Output.OutTextFile);
 
     // The choices are in the settings file for next time.
     AppState reread(f.pool.Dir.path());
