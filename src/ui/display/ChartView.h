@@ -91,9 +91,6 @@ public:
         }
     }
 
-    // Draws the chart over `target` of a painter already begun (a printer page).
-    void PaintOn(QPainter& painter, const QRectF& target) { render(&painter, target); }
-
     // Writes the chart as a picture (format from the file's extension) through
     // the program's one atomic save; true only when the whole file is on disk.
     bool SaveImage(const QString& path, QString* error = nullptr) {
