@@ -483,7 +483,10 @@ Outcome PicksCsv(std::string_view bytes, bool deep) {
                 return Fail("a pick of a team that does not play in its game was taken");
             if (points == 0) continue;
             if (pick == 0) return Fail("confidence points on a game without a pick were taken");
-            if (used[points]) return Fail("the same confidence points on two games of a week were taken");
+            // Kept as the selections window keeps them after "No", but never silently.
+            if (used[points] && result.Warnings.empty())
+                return Fail("the same confidence points on two games of a week were taken without a warning");
+            if (points > 99) return Fail("confidence points above 99 were taken");
             used[points] = true;
         }
     }
