@@ -129,8 +129,10 @@ std::string ProjectVersion() {
 // --version names the program and the project's version, wherever --data puts
 // the data folder, and the general help lists it.
 TEST(CliHelp, VersionNamesTheProgramAndItsVersion) {
+    TempDir dir;
+    const std::string missing = (dir / "no-such-folder").string();
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--version"}, {"--data", "/no/such/folder", "--version"}}) {
+         {std::vector<std::string>{"--version"}, {"--data", missing, "--version"}}) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.Code, 0);
         EXPECT_EQ(r.Out, "gridmoot-cli (Gridmoot) " + ProjectVersion() + "\n");

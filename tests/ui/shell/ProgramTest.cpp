@@ -42,7 +42,9 @@ TEST(Program, VersionAndHelpAreAnsweredWithoutWindows) {
     const auto at = cmake.find(key) + key.size();
     const std::string version = cmake.substr(at, cmake.find_first_of(" )", at) - at);
 
-    for (const auto& args : {std::vector<const char*>{"--version"}, {"/some/folder", "--version"}}) {
+    gm::test::TempDir dir;
+    const std::string folder = (dir / "pool").string();
+    for (const auto& args : {std::vector<const char*>{"--version"}, {folder.c_str(), "--version"}}) {
         const auto [code, text] = answer(args);
         EXPECT_EQ(code, 0);
         EXPECT_EQ(text, "gridmoot (Gridmoot) " + version + "\n");
@@ -51,7 +53,7 @@ TEST(Program, VersionAndHelpAreAnsweredWithoutWindows) {
     EXPECT_EQ(helpCode, 0);
     EXPECT_EQ(help.rfind("Usage: gridmoot [DATA_FOLDER]\n", 0), 0u);
     EXPECT_NE(help.find("\n  --version "), std::string::npos);
-    EXPECT_EQ(answer({"/some/folder"}).first, std::nullopt);
+    EXPECT_EQ(answer({folder.c_str()}).first, std::nullopt);
     EXPECT_EQ(answer({}).first, std::nullopt);
 }
 
