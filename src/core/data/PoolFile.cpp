@@ -39,12 +39,7 @@ void AppendRecords(std::vector<MemberRecord>& members, const std::uint8_t* data,
 
 Status Loaded(AppState& state, std::size_t records, std::string_view fileName) {
     state.MemberCount = static_cast<int>(state.Members.size());
-    if (records > state.Members.size()) {
-        return Status::Warning("The pool file \"" + std::string(fileName) + "\" holds " + std::to_string(records) +
-                               " members; only the first " + std::to_string(kMaxMembers) +
-                               " could be loaded. The others stay in the file unchanged.");
-    }
-    return Status::Ok();
+    return PoolOverflowWarning(fileName, records);
 }
 
 // Asks the system to back a large member table with large pages where it
@@ -69,37 +64,51 @@ constexpr std::size_t kRecordsPerRead = 256;
 
 }  // namespace
 
+Status PoolOverflowWarning(std::string_view fileName, std::size_t records) {
+    if (records <= static_cast<std::size_t>(kMaxMembers)) return Status::Ok();
+    return Status::Warning("The pool file \"" + std::string(fileName) + "\" holds " + std::to_string(records) +
+                           " members; only the first " + std::to_string(kMaxMembers) +
+                           " could be loaded. The others stay in the file unchanged.");
+}
+
+Status ReadPoolRecords(const fs::path& file,
+                       const std::function<void(const std::uint8_t* records, std::size_t count)>& whole) {
+    std::error_code ec;
+    if (!fs::exists(file, ec)) return TouchFile(file);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
+    if (!f) return Status::Error(FileErrorText("read", file, std::strerror(errno)));
+    std::vector<std::uint8_t> block(kRecordsPerRead * kMemberRecordSize);
+    std::size_t held = 0;  // bytes in the block, an incomplete record at most after handing on
+    for (;;) {
+        const std::size_t n = std::fread(block.data() + held, 1, block.size() - held, f.get());
+        held += n;
+        const std::size_t count = held / kMemberRecordSize;
+        if (count > 0) whole(block.data(), count);
+        const std::size_t used = count * kMemberRecordSize;
+        std::memmove(block.data(), block.data() + used, held - used);
+        held -= used;
+        if (n == 0) break;
+    }
+    if (std::ferror(f.get())) return Status::Error(FileErrorText("read", file, std::strerror(errno)));
+    return Status::Ok();
+}
+
 Status LoadPool(AppState& state) {
     state.Members.clear();
     state.MemberCount = 0;
     const fs::path file = state.File(kPoolFileName);
     std::error_code ec;
-    if (!fs::exists(file, ec)) return TouchFile(file);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), &std::fclose);
-    if (!f) return Status::Error(FileErrorText("read", file, std::strerror(errno)));
     if (const auto size = fs::file_size(file, ec); !ec) {
         state.Members.reserve(static_cast<std::size_t>(
             std::min<std::uintmax_t>(size / kMemberRecordSize, static_cast<std::uintmax_t>(kMaxMembers))));
         PreferLargePages(state.Members.data(), state.Members.capacity() * sizeof(MemberRecord));
     }
-
-    std::vector<std::uint8_t> block(kRecordsPerRead * kMemberRecordSize);
-    std::size_t held = 0;  // bytes in the block, an incomplete record at most after decoding
     std::size_t records = 0;
-    for (;;) {
-        const std::size_t n = std::fread(block.data() + held, 1, block.size() - held, f.get());
-        held += n;
-        const std::size_t whole = held / kMemberRecordSize;
-        AppendRecords(state.Members, block.data(), whole, records);
-        const std::size_t used = whole * kMemberRecordSize;
-        std::memmove(block.data(), block.data() + used, held - used);
-        held -= used;
-        if (n == 0) break;
-    }
-    if (std::ferror(f.get())) {
-        const int err = errno;
+    const Status read = ReadPoolRecords(
+        file, [&](const std::uint8_t* data, std::size_t count) { AppendRecords(state.Members, data, count, records); });
+    if (!read || read.isWarning()) {
         state.Members.clear();
-        return Status::Error(FileErrorText("read", file, std::strerror(err)));
+        return read;
     }
     return Loaded(state, records, file.filename().string());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +18,13 @@ std::string EncodePool(std::span<const MemberRecord> members);
 // with more records than the member count can hold loads the first 32,767 and
 // reports the rest as a warning (they stay in the file untouched).
 Status LoadPool(AppState& state);
+// The reading under LoadPool and ScanPool: the pool file's whole records,
+// handed to `whole` a block of at most a few hundred at a time, in file order
+// (an incomplete last record is left out). A missing file is created empty.
+Status ReadPoolRecords(const fs::path& file,
+                       const std::function<void(const std::uint8_t* records, std::size_t count)>& whole);
+// The warning of a pool file holding more records than the member count can.
+Status PoolOverflowWarning(std::string_view fileName, std::size_t records);
 // The same from the pool file's bytes (LoadPool reads the file and calls it).
 Status LoadPoolBytes(AppState& state, std::string_view bytes, std::string_view fileName = kPoolFileName);
 
