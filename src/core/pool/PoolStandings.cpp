@@ -41,15 +41,8 @@ public:
         Right(width, digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
     }
     void Fixed1(std::size_t width, double value) {
-        const long long tenths = std::llround(value * 10.0);
-        const long long magnitude = tenths < 0 ? -tenths : tenths;
         char digits[32];
-        char* p = digits;
-        if (tenths < 0) *p++ = '-';
-        p = std::to_chars(p, digits + sizeof digits, magnitude / 10).ptr;
-        *p++ = '.';
-        *p++ = static_cast<char>('0' + magnitude % 10);
-        Right(width, digits, p);
+        Right(width, digits, WriteFixed1(digits, value));
     }
     void Ascii(std::size_t width, std::string_view text) { Right(width, text.data(), text.data() + text.size()); }
     void Char(char c) { *at_++ = c; }

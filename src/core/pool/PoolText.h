@@ -83,17 +83,24 @@ inline void AppendNumber(std::string& out, std::size_t n, long long value) {
     detail::AppendRightAligned(out, n, buf, static_cast<std::size_t>(end - buf));
 }
 
-// "#0.0" right-aligned in n: the same text as Format1, halves away from zero.
-inline void AppendFixed1(std::string& out, std::size_t n, double value) {
+// "#0.0" written at `buf` (32 characters at most): the same text as Format1,
+// halves away from zero. Returns the end.
+inline char* WriteFixed1(char (&buf)[32], double value) {
     const long long tenths = std::llround(value * 10.0);
     const long long magnitude = tenths < 0 ? -tenths : tenths;
-    char buf[32];
     char* p = buf;
     if (tenths < 0) *p++ = '-';
     p = std::to_chars(p, buf + sizeof buf, magnitude / 10).ptr;
     *p++ = '.';
     *p++ = static_cast<char>('0' + magnitude % 10);
-    detail::AppendRightAligned(out, n, buf, static_cast<std::size_t>(p - buf));
+    return p;
+}
+
+// "#0.0" right-aligned in n.
+inline void AppendFixed1(std::string& out, std::size_t n, double value) {
+    char buf[32];
+    const char* end = WriteFixed1(buf, value);
+    detail::AppendRightAligned(out, n, buf, static_cast<std::size_t>(end - buf));
 }
 
 // Team abbreviations in capitals (the home team in the heading rows).
