@@ -14,13 +14,7 @@ namespace {
 using test::Program;
 
 TEST(AccessKeys, NoTwoCaptionsOfOneWindowShareALetter) {
-    Program p([](const gm::test::TempDir& dir) {
-        std::string season(7245, '\0');
-        season.replace(0, 23, test::Game{23, 8, 17, 24, 24, 17, 3.5f, 0, 8, 23, 0, 0, 2, 2, 1, 1}.Bytes());
-        gm::test::WriteFile(dir / "1997.NFL", season);
-        gm::test::WriteFile(dir / "Pool97.dat", test::MemberBytes("amy", 1, {8, 0, 0}, {1, 0, 0}, 45));
-        gm::test::WriteFile(dir / "Vask97.ini", "[GridMoot]\r\nCurrentWeek=4\r\n");
-    });
+    Program p(test::SeedAWeekOfPlay);
     // Both letters are the documented captions of the Pool menu.
     const QStringList documented = {"frmMain &Pool Displays alt+x: Player Matri&x, The Pool E&xperts"};
     QStringList duplicates;

@@ -15,14 +15,7 @@ namespace {
 using test::Program;
 
 TEST(Walkthrough, EveryEnabledCommandOpensAndClosesLeavingTheFilesAlone) {
-    Program p([](const gm::test::TempDir& dir) {
-        std::string season(7245, '\0');
-        season.replace(0, 23, test::Game{23, 8, 17, 24, 24, 17, 3.5f, 0, 8, 23, 0, 0, 2, 2, 1, 1}.Bytes());
-        gm::test::WriteFile(dir / "1997.NFL", season);
-        gm::test::WriteFile(dir / "Pool97.dat", test::MemberBytes("amy", 1, {8, 0, 0}, {1, 0, 0}, 45));
-        // Week 4, so that the Pool Experts have their three weeks of history.
-        gm::test::WriteFile(dir / "Vask97.ini", "[GridMoot]\r\nCurrentWeek=4\r\n");
-    });
+    Program p(test::SeedAWeekOfPlay);
     const auto before = p.Files();
 
     // Whatever window a command opens is closed as the user would with Escape.

@@ -181,4 +181,15 @@ inline std::string MemberBytes(const std::string& name, int number, std::array<i
     return r + tiebreaks;
 }
 
+// A folder holding a week of play: one game of week 1 (Philadelphia at
+// Dallas, scored), one member who picked it, and the pool on week 4 so that
+// the Pool Experts have their three weeks of history; every menu item is open.
+inline void SeedAWeekOfPlay(const gm::test::TempDir& dir) {
+    std::string season(7245, '\0');
+    season.replace(0, 23, Game{23, 8, 17, 24, 24, 17, 3.5f, 0, 8, 23, 0, 0, 2, 2, 1, 1}.Bytes());
+    gm::test::WriteFile(dir / "1997.NFL", season);
+    gm::test::WriteFile(dir / "Pool97.dat", MemberBytes("amy", 1, {8, 0, 0}, {1, 0, 0}, 45));
+    gm::test::WriteFile(dir / "Vask97.ini", "[GridMoot]\r\nCurrentWeek=4\r\n");
+}
+
 }  // namespace gm::ui::test
