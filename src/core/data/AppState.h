@@ -8,6 +8,7 @@
 #include "FileIO.h"
 #include "GameRecord.h"
 #include "IniFile.h"
+#include "League.h"
 #include "MemberRecord.h"
 #include "Teams.h"
 
@@ -34,9 +35,16 @@ struct AppState {
 
     fs::path File(std::string_view name) const { return FindFile(DataFolder, name); }
 
-    // Season.
+    // Season. Its league says how many teams, weeks and games it has; a data
+    // folder holds one league's season and never changes league.
     SeasonGrid Games{};
     TeamTables Teams = TeamTables::Defaults();
+    const gm::League& League() const { return *league_; }
+    // Switches the league and puts its built-in team names in place.
+    void SetLeague(const gm::League& league) {
+        league_ = &league;
+        Teams = TeamTables::Defaults(league);
+    }
     bool CurrentSeasonOpen = false;
     std::string SeasonYear = "1997";
     std::string SeasonFileName;
@@ -72,6 +80,9 @@ struct AppState {
     // NFL displays: the team the team-results window opens on (team number - 1);
     // set by the standings windows before they open it, back to 0 when it closes.
     int ResultsTeam = 0;
+
+private:
+    const gm::League* league_ = &League1997();
 };
 
 }  // namespace gm

@@ -6,11 +6,18 @@
 
 namespace gm {
 
+// The 1997 league's season: its files and displays use these directly.
 inline constexpr int kWeeks = 21;         // week index 0 to 20; shown as 1 to 21
 inline constexpr int kSlots = 15;         // game slot 0 to 14
-inline constexpr int kSlotsInTable = 16;  // slot 15 always empty, for readers that step past the last game
 inline constexpr int kMondaySlot = 14;    // the last game of a week is the Monday-night game
 inline constexpr int kTeams = 30;         // team numbers 1 to 30, 0 = no team
+
+// The largest season of any league (today's: 22 weeks of up to 16 games, 32
+// teams); the season grid and the team tables are this big for either league.
+inline constexpr int kMaxWeeks = 22;
+inline constexpr int kMaxSlots = 16;
+inline constexpr int kMaxTeams = 32;
+inline constexpr int kSlotsInTable = kMaxSlots + 1;  // the last slot always empty, for readers that step past the last game
 inline constexpr int kGameRecordSize = 23;
 inline constexpr int kSeasonFileSize = kWeeks * kSlots * kGameRecordSize;  // 7,245 bytes
 
@@ -35,6 +42,10 @@ struct GameRecord {
     std::uint8_t AwayDivision = 0;
     std::uint8_t HomeDivision = 0;
     std::uint8_t Spare = 0;
+    // Kick-off (seasons of today's league; 0 when unknown): date as
+    // YYYYMMDD and time as HHMM, 24-hour US Eastern. Not part of the 23-byte record.
+    std::uint32_t KickoffDate = 0;
+    std::uint16_t KickoffTime = 0;
 
     // A slot holds a game only when both teams are set.
     bool HasGame() const { return HomeTeam != 0 && AwayTeam != 0; }
@@ -49,7 +60,8 @@ using GameBytes = std::array<std::uint8_t, kGameRecordSize>;
 GameBytes EncodeGame(const GameRecord& game);
 GameRecord DecodeGame(std::span<const std::uint8_t, kGameRecordSize> bytes);
 
-// The season grid: week index 0 to 20 by slot 0 to 15.
+// The season grid: week index by slot, big enough for either league; the 1997
+// league uses weeks 0 to 20 and slots 0 to 14.
 using WeekGames = std::array<GameRecord, kSlotsInTable>;
 using SeasonGrid = std::array<WeekGames, kWeeks>;
 

@@ -65,27 +65,27 @@ void ReadSettingsFrom(AppState& s, std::string_view ini, long long screenColors)
 
 namespace {
 
-void LoadTable(const IniFile& ini, std::string_view section, std::size_t longest,
-               std::array<std::string, kTeams + 1>& table, std::string_view DefaultTeam::*column) {
-    const auto& defaults = DefaultTeams();
-    for (int n = 0; n <= kTeams; ++n)
-        table[n] = ini.Read(section, std::to_string(n), defaults[n].*column, longest + 1);
+void LoadTable(const AppState& s, std::string_view section, std::size_t longest,
+               std::array<std::string, kMaxTeams + 1>& table, std::string_view DefaultTeam::*column) {
+    const League& league = s.League();
+    for (int n = 0; n <= league.Teams; ++n)
+        table[n] = s.Settings.Read(section, std::to_string(n), league.TeamTable[n].*column, longest + 1);
 }
 
 }  // namespace
 
 void LoadTeamName(AppState& s) {
-    LoadTable(s.Settings, keys::TeamNameSection, keys::TeamNameLongest, s.Teams.TeamName, &DefaultTeam::Name);
+    LoadTable(s, keys::TeamNameSection, keys::TeamNameLongest, s.Teams.TeamName, &DefaultTeam::Name);
 }
 void LoadTeamCity(AppState& s) {
-    LoadTable(s.Settings, keys::TeamCitySection, keys::TeamNameLongest, s.Teams.TeamCity, &DefaultTeam::City);
+    LoadTable(s, keys::TeamCitySection, keys::TeamNameLongest, s.Teams.TeamCity, &DefaultTeam::City);
 }
 void LoadTeamNameAbbr(AppState& s) {
-    LoadTable(s.Settings, keys::TeamNameAbbrSection, keys::TeamAbbrLongest, s.Teams.TeamNameAbbr,
+    LoadTable(s, keys::TeamNameAbbrSection, keys::TeamAbbrLongest, s.Teams.TeamNameAbbr,
               &DefaultTeam::NameAbbr);
 }
 void LoadTeamCityAbbr(AppState& s) {
-    LoadTable(s.Settings, keys::TeamCityAbbrSection, keys::TeamAbbrLongest, s.Teams.TeamCityAbbr,
+    LoadTable(s, keys::TeamCityAbbrSection, keys::TeamAbbrLongest, s.Teams.TeamCityAbbr,
               &DefaultTeam::CityAbbr);
 }
 

@@ -7,7 +7,7 @@ namespace gm {
 
 namespace {
 
-std::array<std::string, kTeams + 1>& Table(TeamTables& t, int field) {
+std::array<std::string, kMaxTeams + 1>& Table(TeamTables& t, int field) {
     switch (field) {
         case kCityField:
             return t.TeamCity;
