@@ -17,7 +17,30 @@ bool SameId(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Day of the week of a Gregorian date, 0 = Sunday (Sakamoto's method).
+int Weekday(int y, int m, int d) {
+    static const int offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    if (m < 3) y -= 1;
+    return (y + y / 4 - y / 100 + y / 400 + offsets[m - 1] + d) % 7;
+}
+
 }  // namespace
+
+std::string KickoffLabel(const GameRecord& game) {
+    if (game.KickoffDate == 0) return {};
+    const int y = static_cast<int>(game.KickoffDate / 10000);
+    const int m = static_cast<int>(game.KickoffDate / 100 % 100);
+    const int d = static_cast<int>(game.KickoffDate % 100);
+    if (m < 1 || m > 12 || d < 1 || d > 31) return {};
+    static const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    std::string out = std::string(days[Weekday(y, m, d)]) + " " + std::to_string(m) + "/" + std::to_string(d);
+    const int hour = game.KickoffTime / 100;
+    const int minute = game.KickoffTime % 100;
+    if (hour > 23 || minute > 59) return out;
+    const int h12 = hour % 12 == 0 ? 12 : hour % 12;
+    out += " " + std::to_string(h12) + ":" + (minute < 10 ? "0" : "") + std::to_string(minute) + (hour < 12 ? " AM" : " PM");
+    return out;
+}
 
 int League::Conference(int team) const { return ValidTeam(team) ? TeamTable[static_cast<std::size_t>(team)].Conference : 0; }
 

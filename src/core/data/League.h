@@ -53,6 +53,10 @@ struct League {
     bool operator==(const League& other) const { return Kind == other.Kind; }
 };
 
+// A game's kick-off as displays show it: "Thu 9/5 8:20 PM"; empty when the
+// game has none (every 1997 game).
+std::string KickoffLabel(const GameRecord& game);
+
 const League& League1997();
 const League& LeagueToday();
 const League& LeagueFor(LeagueKind kind);
