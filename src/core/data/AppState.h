@@ -20,6 +20,8 @@ inline constexpr std::string_view kPoolFileName = "Pool97.dat";
 inline constexpr std::string_view kPoolTempFileName = "Temp.dat";
 inline constexpr std::string_view kCurrentSeasonRead = "1997.NFL";
 inline constexpr std::string_view kCurrentSeasonWritten = "1997.nfl";
+// The season file of a folder of today's league (a header, then its games).
+inline constexpr std::string_view kTodaySeasonFileName = "Season.gms";
 inline constexpr std::string_view kWebFolder = "Webpages";
 inline constexpr std::string_view kTextFolder = "TxtFiles";
 

@@ -61,9 +61,9 @@ GameBytes EncodeGame(const GameRecord& game);
 GameRecord DecodeGame(std::span<const std::uint8_t, kGameRecordSize> bytes);
 
 // The season grid: week index by slot, big enough for either league; the 1997
-// league uses weeks 0 to 20 and slots 0 to 14.
+// league uses weeks 0 to 20 and slots 0 to 14, today's weeks 0 to 21 and slots 0 to 15.
 using WeekGames = std::array<GameRecord, kSlotsInTable>;
-using SeasonGrid = std::array<WeekGames, kWeeks>;
+using SeasonGrid = std::array<WeekGames, kMaxWeeks>;
 
 // Sets WinTeam, LoseTeam, WinScore and LoseScore from the two scores, the way
 // score entry does: the higher score wins; on a tie (and 0-0) no team wins and

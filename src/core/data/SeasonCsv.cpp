@@ -9,6 +9,7 @@
 #include <bit>
 #include <map>
 #include <optional>
+#include <tuple>
 
 #include "Csv.h"
 #include "Teams.h"
@@ -236,6 +237,158 @@ void ImportScoresAndLines(const std::vector<std::string_view>& lines, int season
     }
 }
 
+// "2024-09-05" as YYYYMMDD.
+std::optional<std::uint32_t> ParseIsoDate(std::string_view s) {
+    s = Trim(s);
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-') return std::nullopt;
+    const auto y = ParseInt(s.substr(0, 4));
+    const auto m = ParseInt(s.substr(5, 2));
+    const auto d = ParseInt(s.substr(8, 2));
+    if (!y || !m || !d || *y < 1900 || *m < 1 || *m > 12 || *d < 1) return std::nullopt;
+    static const int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (*y % 4 == 0 && *y % 100 != 0) || *y % 400 == 0;
+    if (*d > days[*m - 1] || (*m == 2 && *d == 29 && !leap)) return std::nullopt;
+    return static_cast<std::uint32_t>(*y * 10000 + *m * 100 + *d);
+}
+
+// "20:20" (24-hour) as HHMM.
+std::optional<std::uint16_t> ParseClock(std::string_view s) {
+    s = Trim(s);
+    const auto colon = s.find(':');
+    if (colon == std::string_view::npos || colon == 0 || colon > 2 || s.size() != colon + 3) return std::nullopt;
+    const auto h = ParseInt(s.substr(0, colon));
+    const auto m = ParseInt(s.substr(colon + 1));
+    if (!h || !m || *h < 0 || *h > 23 || *m < 0 || *m > 59 || s[colon + 1] == '+' || s[colon + 1] == '-')
+        return std::nullopt;
+    return static_cast<std::uint16_t>(*h * 100 + *m);
+}
+
+bool IsGamesHeader(std::string_view header) {
+    const auto h = SplitCsvLine(header);
+    auto has = [&](std::string_view name) { return std::find(h.begin(), h.end(), name) != h.end(); };
+    return has("game_type") && has("gameday") && has("away_team") && has("home_team") && has("spread_line");
+}
+
+void ImportGames(const std::vector<std::string_view>& lines, int season, SeasonImport& out) {
+    const League& league = LeagueToday();
+    out.League = league.Kind;
+    const auto header = SplitCsvLine(lines[0]);
+    auto column = [&](std::string_view name) -> int {
+        const auto it = std::find(header.begin(), header.end(), name);
+        return it == header.end() ? -1 : static_cast<int>(it - header.begin());
+    };
+    const int cSeason = column("season"), cWeek = column("week"), cDay = column("gameday"),
+              cTime = column("gametime"), cAway = column("away_team"), cAwayScore = column("away_score"),
+              cHome = column("home_team"), cHomeScore = column("home_score"), cLine = column("spread_line");
+    for (int c : {cSeason, cWeek, cDay, cTime, cAway, cAwayScore, cHome, cHomeScore, cLine}) {
+        if (c < 0) {
+            out.Problems.push_back({1, "the header lacks a column the importer needs"});
+            return;
+        }
+    }
+
+    std::array<std::vector<PendingGame>, kMaxWeeks> weeks;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const int lineNo = static_cast<int>(i) + 1;
+        if (Trim(lines[i]).empty()) continue;
+        const auto f = SplitCsvLine(lines[i]);
+        auto field = [&](int c) -> std::string_view {
+            return c < static_cast<int>(f.size()) ? Trim(f[static_cast<std::size_t>(c)]) : std::string_view();
+        };
+        auto problem = [&](std::string reason) { out.Problems.push_back({lineNo, std::move(reason)}); };
+
+        const auto rowSeason = ParseInt(field(cSeason));
+        if (!rowSeason) {
+            problem("bad season \"" + std::string(field(cSeason)) + "\"");
+            continue;
+        }
+        if (*rowSeason != season) continue;
+
+        const auto week = ParseInt(field(cWeek));
+        if (!week || !league.ValidWeek(static_cast<int>(*week))) {
+            problem("week \"" + std::string(field(cWeek)) + "\" is out of range (1 to " +
+                    std::to_string(league.Weeks) + ")");
+            continue;
+        }
+        GameRecord g;
+        const auto day = ParseIsoDate(field(cDay));
+        if (!day) {
+            problem("bad date \"" + std::string(field(cDay)) + "\" (YYYY-MM-DD)");
+            continue;
+        }
+        const auto time = ParseClock(field(cTime));
+        if (!time) {
+            problem("bad kick-off time \"" + std::string(field(cTime)) + "\" (HH:MM, 24-hour)");
+            continue;
+        }
+        g.KickoffDate = *day;
+        g.KickoffTime = *time;
+        g.HomeTeam = static_cast<std::uint8_t>(league.TeamFromId(field(cHome)));
+        g.AwayTeam = static_cast<std::uint8_t>(league.TeamFromId(field(cAway)));
+        if (g.HomeTeam == 0) {
+            problem("unknown team \"" + std::string(field(cHome)) + "\"");
+            continue;
+        }
+        if (g.AwayTeam == 0) {
+            problem("unknown team \"" + std::string(field(cAway)) + "\"");
+            continue;
+        }
+        if (g.HomeTeam == g.AwayTeam) {
+            problem("a team cannot play itself");
+            continue;
+        }
+        // Two empty scores are a game not played yet (0-0); one alone is a damaged row.
+        const std::string_view hs = field(cHomeScore), as = field(cAwayScore);
+        const bool unplayed = hs.empty() && as.empty();
+        const auto home = unplayed ? std::optional<long>(0) : ParseInt(hs);
+        const auto away = unplayed ? std::optional<long>(0) : ParseInt(as);
+        if (!home || *home < 0 || *home > 99 || !away || *away < 0 || *away > 99) {
+            problem("bad score \"" + std::string(as) + "\" - \"" + std::string(hs) +
+                    "\" (away - home; scores run from 0 to 99)");
+            continue;
+        }
+        g.HomeScore = static_cast<std::uint8_t>(*home);
+        g.AwayScore = static_cast<std::uint8_t>(*away);
+        ApplyResult(g);
+
+        // The home team's expected margin: the underdog is credited with it.
+        // An empty line is a game not yet given one, like a pick'em.
+        const std::string_view lineText = field(cLine);
+        const auto line = lineText.empty() ? std::optional<double>(0.0) : ParseNumber(lineText);
+        const double points = line ? std::fabs(*line) : -1;
+        if (!line || points > 99.5 || std::fmod(points * 2, 1.0) != 0) {
+            problem("bad line \"" + std::string(lineText) + "\" (half points from -99.5 to 99.5)");
+            continue;
+        }
+        if (*line > 0) g.AwaySpread = static_cast<float>(points);
+        if (*line < 0) g.HomeSpread = static_cast<float>(points);
+
+        g.HomeConference = static_cast<std::uint8_t>(league.Conference(g.HomeTeam));
+        g.AwayConference = static_cast<std::uint8_t>(league.Conference(g.AwayTeam));
+        g.HomeDivision = static_cast<std::uint8_t>(league.Division(g.HomeTeam));
+        g.AwayDivision = static_cast<std::uint8_t>(league.Division(g.AwayTeam));
+        weeks[static_cast<std::size_t>(*week - 1)].push_back({lineNo, 0, g});
+    }
+
+    for (int w = 0; w < league.Weeks; ++w) {
+        auto& games = weeks[static_cast<std::size_t>(w)];
+        if (games.size() > static_cast<std::size_t>(league.Slots)) {
+            out.Problems.push_back({games[static_cast<std::size_t>(league.Slots)].Line,
+                                    "game " + std::to_string(league.Slots + 1) + " of week " + std::to_string(w + 1) +
+                                        " (a week holds " + std::to_string(league.Slots) + ")"});
+            continue;
+        }
+        // Schedule order: by kick-off, games at one time in the order of the file.
+        std::stable_sort(games.begin(), games.end(), [](const PendingGame& a, const PendingGame& b) {
+            return std::tie(a.Game.KickoffDate, a.Game.KickoffTime) < std::tie(b.Game.KickoffDate, b.Game.KickoffTime);
+        });
+        for (std::size_t k = 0; k < games.size(); ++k) {
+            out.Games[static_cast<std::size_t>(w)][k] = games[k].Game;
+            ++out.GamesPlaced;
+        }
+    }
+}
+
 constexpr std::array<std::string_view, 19> kExportHeader = {
     "week",          "slot",           "HomeTeam",       "AwayTeam",      "HomeScore",
     "AwayScore",     "WinScore",       "LoseScore",      "HomeSpread",    "AwaySpread",
@@ -377,10 +530,12 @@ SeasonImport ImportSeasonCsv(std::string_view text, int season) {
     }
     if (lines[0].find("schedule_season") != std::string_view::npos) {
         ImportScoresAndLines(lines, season, out);
+    } else if (IsGamesHeader(lines[0])) {
+        ImportGames(lines, season, out);
     } else if (lines[0] == ExportHeaderLine()) {
         ImportExported(lines, out);
     } else {
-        out.Problems.push_back({1, "unknown header: neither the scores-and-lines format nor an exported season"});
+        out.Problems.push_back({1, "unknown header: neither a scores-and-lines file, a games file nor an exported season"});
     }
     return out;
 }

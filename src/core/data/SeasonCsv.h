@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "GameRecord.h"
+#include "League.h"
 
 namespace gm {
 
@@ -17,13 +18,18 @@ struct SeasonImport {
     SeasonGrid Games{};
     std::vector<ImportProblem> Problems;  // when not empty, nothing may be written
     int GamesPlaced = 0;
+    LeagueKind League = LeagueKind::Nfl1997;  // the league whose season the games are
 };
 
-// Reads a season from CSV text. Two formats are understood, told apart by
-// their header: the public scores-and-lines format (rows of the chosen season
-// only; weeks 1 to 17 then Wildcard, Division, Conference and Superbowl as weeks
-// 18 to 21; the latest game of a week goes to the Monday-night slot), and the
-// CSV that ExportSeasonCsv writes, taken back field for field.
+// Reads a season from CSV text. Three formats are understood, told apart by
+// their header: the public scores-and-lines format of 1995-97 (rows of the
+// chosen season only; weeks 1 to 17 then Wildcard, Division, Conference and
+// Superbowl as weeks 18 to 21; the latest game of a week goes to the
+// Monday-night slot); the public games CSV of today's league (header
+// "season,game_type,week,gameday,...": rows of the chosen season, weeks 1 to
+// 22, each week's games from slot 0 in kick-off order with their kick-off
+// date and time, team abbreviations, spread_line as the home team's expected
+// margin); and the CSV that ExportSeasonCsv writes, taken back field for field.
 SeasonImport ImportSeasonCsv(std::string_view text, int season);
 
 // One row per slot that holds anything, every field of the record, with a header.
