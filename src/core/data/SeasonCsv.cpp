@@ -522,6 +522,7 @@ std::string SeasonFileNameFor(int season) {
 
 SeasonImport ImportSeasonCsv(std::string_view text, int season) {
     SeasonImport out;
+    out.Season = season;
     if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     const auto lines = SplitLines(text);
     if (lines.empty()) {

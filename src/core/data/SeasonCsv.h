@@ -19,6 +19,7 @@ struct SeasonImport {
     std::vector<ImportProblem> Problems;  // when not empty, nothing may be written
     int GamesPlaced = 0;
     LeagueKind League = LeagueKind::Nfl1997;  // the league whose season the games are
+    int Season = 0;                           // the year asked for
 };
 
 // Reads a season from CSV text. Three formats are understood, told apart by
