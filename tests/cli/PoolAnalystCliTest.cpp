@@ -5,7 +5,7 @@
 
 #include "cli/CliRun.h"
 #include "core/analysis/PoolAnalyst.h"
-#include "core/analysis/PoolAnalystFixture.h"
+#include "core/analysis/fixtures/PoolAnalystFixture.h"
 #include "core/analysis/PoolExperts.h"
 #include "core/output/TextOutput.h"
 

@@ -8,7 +8,7 @@
 #include "cli/CliRun.h"
 #include "core/data/SeasonFile.h"
 #include "core/nfl/LeagueStandings.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "core/output/TextOutput.h"
 
 namespace gm::cli {

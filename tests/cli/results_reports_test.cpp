@@ -4,7 +4,7 @@
 
 #include "cli/CliRun.h"
 #include "core/data/SeasonFile.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "core/nfl/NflResults.h"
 #include "core/nfl/TeamResults.h"
 #include "core/output/TextOutput.h"

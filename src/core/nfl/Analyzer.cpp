@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "core/nfl/Marquee.h"
-#include "core/pool/PoolText.h"
+#include "core/output/TextColumns.h"
 
 namespace gm {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/pool/PoolText.h"
+#include "core/output/TextColumns.h"
 
 namespace gm {
 

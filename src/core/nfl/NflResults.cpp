@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "core/data/WeekLabel.h"
-#include "core/pool/PoolText.h"
+#include "core/output/TextColumns.h"
 
 namespace gm {
 

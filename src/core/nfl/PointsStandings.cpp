@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/output/PrintJob.h"
-#include "core/pool/PoolText.h"
+#include "core/output/TextColumns.h"
 
 namespace gm {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/data/TextCodec.h"
-#include "core/pool/PoolText.h"
+#include "core/output/TextColumns.h"
 
 namespace gm {
 

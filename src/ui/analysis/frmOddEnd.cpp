@@ -16,7 +16,7 @@
 
 #include "core/shell/Help.h"
 #include "ui/output/RunOutput.h"
-#include "ui/pool/StatPakUi.h"
+#include "ui/shell/HeadingFrame.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/QtText.h"
 #include "ui/shell/SpinButton.h"

@@ -11,12 +11,13 @@
 #include <QVBoxLayout>
 
 #include "core/shell/Help.h"
+#include "ui/output/RunOutput.h"
 #include "ui/output/frmAPrint.h"
-#include "ui/pool/PoolUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

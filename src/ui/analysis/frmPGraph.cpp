@@ -13,10 +13,10 @@
 #include "ui/display/ChartView.h"
 #include "ui/output/ChartOutput.h"
 #include "ui/output/RunOutput.h"
-#include "ui/pool/PoolUi.h"
 #include "ui/shell/OptionFrames.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

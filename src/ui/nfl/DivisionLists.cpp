@@ -7,9 +7,11 @@
 #include <QVBoxLayout>
 
 #include "ui/nfl/NflWindowParts.h"
-#include "ui/pool/PoolUi.h"
+#include "ui/shell/ActivateLine.h"
+#include "ui/shell/HeadingFrame.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/UiContext.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

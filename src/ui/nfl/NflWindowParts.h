@@ -22,8 +22,7 @@
 
 #include "core/nfl/DivisionStandings.h"
 #include "ui/nfl/TeamEmblem.h"
-#include "ui/pool/StatPakUi.h"
-#include "ui/pool/frmPoolStn.h"
+#include "ui/shell/HeadingFrame.h"
 #include "ui/shell/OptionFrames.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"

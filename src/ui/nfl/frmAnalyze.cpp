@@ -20,12 +20,13 @@
 #include "ui/display/ElectronicSign.h"
 #include "ui/display/SignSetup.h"
 #include "ui/nfl/NflWindowParts.h"
-#include "ui/pool/PoolUi.h"
+#include "ui/output/RunOutput.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/OptionFrames.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

@@ -9,12 +9,12 @@
 
 #include "ui/display/ElectronicSign.h"
 #include "ui/display/SignSetup.h"
-#include "ui/pool/PoolUi.h"
 #include "ui/shell/MarqueeParts.h"
 #include "ui/shell/PaintBlend.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

@@ -16,9 +16,11 @@
 #include "ui/nfl/NflWindowParts.h"
 #include "ui/nfl/TeamEmblem.h"
 #include "ui/output/RunOutput.h"
-#include "ui/pool/PoolUi.h"
+#include "ui/shell/ActivateLine.h"
+#include "ui/shell/HeadingFrame.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

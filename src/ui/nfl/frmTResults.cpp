@@ -14,10 +14,10 @@
 
 #include "core/shell/Help.h"
 #include "ui/output/RunOutput.h"
-#include "ui/pool/PoolUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

@@ -13,11 +13,11 @@
 #include "core/shell/Help.h"
 #include "ui/nfl/NflWindowParts.h"
 #include "ui/nfl/frmMatchup.h"
-#include "ui/pool/PoolUi.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

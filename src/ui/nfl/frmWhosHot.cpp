@@ -9,9 +9,9 @@
 
 #include "ui/nfl/DivisionLists.h"
 #include "ui/output/RunOutput.h"
-#include "ui/pool/PoolUi.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

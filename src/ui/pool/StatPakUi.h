@@ -15,36 +15,12 @@
 #include <functional>
 #include <initializer_list>
 
-#include "ui/pool/PoolUi.h"
-#include "ui/pool/frmPoolStn.h"
+#include "ui/shell/HeadingFrame.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
-
-// Centres the window on the screen, then raises it by `twips`.
-inline void CenterAbove(QDialog* window, int twips) {
-    window->adjustSize();
-    CenterForm(window);
-    window->move(window->x(), std::max(0, window->y() - twips * window->logicalDpiY() / 1440));
-}
-
-// Shifts the list inside its frame so that its text starts where the frame's
-// caption, the column heading, does: the columns sit under their titles.
-inline void LineUpUnderCaption(HeadingFrame* frame, QLayout* frameLayout, QListWidget* list) {
-    frame->ensurePolished();
-    const int indent =
-        list->frameWidth() + list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-    QMargins margins = frameLayout->contentsMargins();
-    margins.setLeft(std::max(frame->TitleLeft() - frame->contentsRect().left() - indent, 0));
-    frameLayout->setContentsMargins(margins);
-}
-
-// A spin control's up and down arrows as steps of +1 and -1.
-inline void OnSpin(SpinButton* spin, QObject* receiver, const std::function<void(int step)>& step) {
-    QObject::connect(spin, &SpinButton::SpinUp, receiver, [step] { step(+1); });
-    QObject::connect(spin, &SpinButton::SpinDown, receiver, [step] { step(-1); });
-}
 
 // The StatPaks' standings list inside its frame (frStandings, lstPlayer):
 // fixed pitch, room for 72 columns and 23 lines, its text under the frame's

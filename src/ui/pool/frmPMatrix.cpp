@@ -4,15 +4,18 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/output/WebPage.h"
 #include "core/shell/MenuRules.h"
-#include "ui/pool/PoolUi.h"
+#include "ui/output/RunOutput.h"
+#include "ui/shell/ActivateLine.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

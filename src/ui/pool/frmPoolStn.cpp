@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
@@ -14,12 +15,15 @@
 #include <algorithm>
 
 #include "core/output/WebPage.h"
-#include "ui/pool/PoolUi.h"
+#include "ui/output/RunOutput.h"
+#include "ui/shell/ActivateLine.h"
+#include "ui/shell/HeadingFrame.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QGroupBox>
-#include <QStyle>
-#include <QStyleOptionGroupBox>
 #include <memory>
 
 #include "core/pool/PoolStandings.h"
@@ -18,18 +15,7 @@ class QRadioButton;
 namespace gm::ui {
 
 struct UiContext;
-
-// The frame above the list: its caption is the column heading.
-class HeadingFrame : public QGroupBox {
-public:
-    using QGroupBox::QGroupBox;
-    // Left edge of the caption's text inside the frame.
-    int TitleLeft() const {
-        QStyleOptionGroupBox option;
-        initStyleOption(&option);
-        return style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this).left();
-    }
-};
+class HeadingFrame;
 
 // "Vadoruriziz Standings": the pool standings, one week or season totals.
 class frmPoolStn : public QDialog {

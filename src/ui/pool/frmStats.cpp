@@ -5,16 +5,19 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/shell/Help.h"
-#include "ui/pool/PoolUi.h"
+#include "ui/output/RunOutput.h"
 #include "ui/pool/StatPakUi.h"
+#include "ui/shell/HeadingFrame.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/SpinButton.h"
 #include "ui/shell/UiContext.h"
 #include "ui/shell/WindowHelpers.h"
+#include "ui/shell/WindowParts.h"
 
 namespace gm::ui {
 

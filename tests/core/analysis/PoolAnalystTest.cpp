@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/analysis/PoolAnalyst.h"
-#include "core/analysis/PoolAnalystFixture.h"
+#include "core/analysis/fixtures/PoolAnalystFixture.h"
 #include "core/output/RecordingSurface.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/analysis/PoolAnalystFixture.h"
+#include "core/analysis/fixtures/PoolAnalystFixture.h"
 #include "core/analysis/PoolExperts.h"
 #include "core/output/RecordingSurface.h"
 #include "core/output/TextOutput.h"

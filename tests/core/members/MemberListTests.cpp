@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "BlockedFolder.h"
 #include "core/data/PoolFile.h"
 #include "core/data/Settings.h"
 #include "core/members/MemberList.h"
+#include "support/BlockedFolder.h"
 #include "support/TempDir.h"
 
 namespace gm {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "BlockedFolder.h"
 #include "core/data/PoolFile.h"
 #include "core/members/Selections.h"
+#include "support/BlockedFolder.h"
 #include "support/TempDir.h"
 
 namespace gm {

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "core/nfl/Analyzer.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "core/output/RecordingSurface.h"
 #include "core/output/WebPage.h"
 

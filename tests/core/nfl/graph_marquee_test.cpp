@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/nfl/Marquee.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "core/nfl/NflGraph.h"
 #include "core/output/RecordingSurface.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/nfl/Matchup.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "core/output/RecordingSurface.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"

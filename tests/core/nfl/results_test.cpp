@@ -7,7 +7,7 @@
 #include "core/output/RecordingSurface.h"
 #include "core/output/TextOutput.h"
 #include "core/output/WebPage.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 
 namespace gm {
 namespace {

@@ -11,7 +11,7 @@
 #include "core/nfl/ConferenceStandings.h"
 #include "core/nfl/FavUndStandings.h"
 #include "core/nfl/LeagueStandings.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "core/nfl/PointsStandings.h"
 #include "core/nfl/WhosHot.h"
 #include "core/output/RecordingSurface.h"

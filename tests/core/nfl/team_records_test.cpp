@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "core/nfl/TeamRecords.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 
 namespace gm {
 namespace {

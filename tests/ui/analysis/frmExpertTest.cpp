@@ -4,8 +4,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "core/analysis/PoolAnalystFixture.h"
-#include "support/PdfPrinter.h"
+#include "core/analysis/fixtures/PoolAnalystFixture.h"
+#include "support/ui/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "support/SendOutputTo.h"
 #include "ui/analysis/frmExpert.h"

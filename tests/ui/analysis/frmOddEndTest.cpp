@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/analysis/PoolAnalystFixture.h"
-#include "support/PdfPrinter.h"
+#include "core/analysis/fixtures/PoolAnalystFixture.h"
+#include "support/ui/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "support/SendOutputTo.h"
 #include "ui/analysis/frmOddEnd.h"

@@ -17,7 +17,7 @@
 #include <QTimer>
 
 #include "core/pool/fixtures/PoolFixture.h"
-#include "support/PdfPrinter.h"
+#include "support/ui/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "ui/analysis/frmPAnalyze.h"
 #include "ui/shell/SpinButton.h"

@@ -20,7 +20,7 @@
 #include <algorithm>
 
 #include "core/pool/fixtures/PoolFixture.h"
-#include "support/PdfPrinter.h"
+#include "support/ui/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "ui/analysis/frmPAnalyze.h"
 #include "ui/analysis/frmPGraph.h"

@@ -6,7 +6,7 @@
 
 #include "Walkthrough.h"
 #include "core/data/SeasonFile.h"
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "support/SendOutputTo.h"
 #include "ui/shell/SpinButton.h"
 

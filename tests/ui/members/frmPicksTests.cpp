@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "MembersFixture.h"
-#include "core/members/BlockedFolder.h"
+#include "support/BlockedFolder.h"
 #include "ui/members/frmPicks.h"
 #include "ui/shell/SpinButton.h"
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "MembersFixture.h"
-#include "core/members/BlockedFolder.h"
+#include "support/BlockedFolder.h"
 #include "ui/members/frmPlayer.h"
 
 namespace gm::ui {

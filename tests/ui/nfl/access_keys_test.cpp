@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "support/AccessKeys.h"
 #include "ui/nfl/frmAnalyze.h"
 #include "ui/nfl/frmNFLDisp.h"

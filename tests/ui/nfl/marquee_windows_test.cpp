@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "ui/nfl/frmAnalyze.h"
 #include "ui/nfl/frmNFLDisp.h"
 #include "ui/shell/UiContext.h"

@@ -16,8 +16,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/nfl/NflFixture.h"
-#include "support/PdfPrinter.h"
+#include "core/nfl/fixtures/NflFixture.h"
+#include "support/ui/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "ui/display/ChartView.h"
 #include "ui/display/ElectronicSign.h"

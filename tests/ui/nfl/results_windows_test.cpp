@@ -16,8 +16,8 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "core/nfl/NflFixture.h"
-#include "support/PdfPrinter.h"
+#include "core/nfl/fixtures/NflFixture.h"
+#include "support/ui/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "support/SendOutputTo.h"
 #include "ui/nfl/frmNFLResults.h"

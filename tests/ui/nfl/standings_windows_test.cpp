@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/nfl/NflFixture.h"
+#include "core/nfl/fixtures/NflFixture.h"
 #include "ui/nfl/TeamEmblem.h"
 #include "ui/nfl/frmConference.h"
 #include "ui/nfl/frmFavUnd.h"

@@ -4,7 +4,7 @@
 
 #include "core/nfl/NflResults.h"
 #include "core/pool/fixtures/PoolFixture.h"
-#include "support/PdfPrinter.h"
+#include "support/ui/PdfPrinter.h"
 #include "support/PdfText.h"
 #include "support/SendOutputTo.h"
 #include "ui/output/RunOutput.h"

@@ -1,38 +1,12 @@
 #pragma once
 
-// Small pieces shared by the pool display windows.
-
 #include <QEvent>
-#include <QFontDatabase>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QString>
+#include <QObject>
 #include <functional>
-#include <string>
-
-#include "core/output/TextOutput.h"
-#include "ui/output/RunOutput.h"
-#include "ui/shell/QtText.h"
-#include "ui/shell/WindowHelpers.h"
 
 namespace gm::ui {
-
-
-inline QLabel* Named(const char* name, QWidget* parent, const QString& text = {}) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-// Report lines keep their columns only in a fixed-pitch font.
-inline void UseFixedPitch(QWidget* w) { w->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); }
-
-inline void FillList(QListWidget* list, const std::vector<std::string>& lines) {
-    list->clear();
-    for (const auto& line : lines) list->addItem(Q(line));
-}
 
 // Double-click or Enter on a list line calls `act` with the line's row. Enter
 // stops at the list: left to the dialog it would also press the default
