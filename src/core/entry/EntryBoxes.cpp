@@ -146,8 +146,12 @@ int ScoreFromText(std::string_view text) {
 }
 
 int SpinWeek(int week, int step) {
+    return SpinWeek(week, step, kWeeks);
+}
+
+int SpinWeek(int week, int step, int lastWeek) {
     const int next = week + step;
-    return next >= 1 && next <= kWeeks ? next : 0;
+    return next >= 1 && next <= lastWeek ? next : 0;
 }
 
 std::string ChangedQuestion(std::string_view what) {

@@ -50,8 +50,9 @@ std::string ScoreText(int score);
 int ScoreFromText(std::string_view text);
 
 // The week a spin control moves to: `week` + `step` when that stays within
-// 1 to 21, else 0 (the control beeps and stays).
+// 1 to 21 (1 to `lastWeek`), else 0 (the control beeps and stays).
 int SpinWeek(int week, int step);
+int SpinWeek(int week, int step, int lastWeek);
 
 // The question every editing window asks before it throws changes away.
 std::string ChangedQuestion(std::string_view what);

@@ -51,9 +51,9 @@ std::u32string Folded(std::string_view s) {
 
 }  // namespace
 
-std::vector<int> ScheduleTeamOrder(const TeamTables& teams) {
-    std::vector<int> order(kTeams);
-    for (int t = 1; t <= kTeams; ++t) order[static_cast<std::size_t>(t - 1)] = t;
+std::vector<int> ScheduleTeamOrder(const TeamTables& teams, const League& league) {
+    std::vector<int> order(static_cast<std::size_t>(league.Teams));
+    for (int t = 1; t <= league.Teams; ++t) order[static_cast<std::size_t>(t - 1)] = t;
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return Folded(teams.City(a)) < Folded(teams.City(b)); });
     order.insert(order.begin(), 0);
@@ -64,9 +64,22 @@ std::string ScheduleSlotCaption(int slot) {
     return slot == kMondaySlot ? "Monday Nite Game" : "Game " + std::to_string(slot + 1);
 }
 
-ScheduleEditor::ScheduleEditor(const SeasonGrid& games) {
-    for (int w = 0; w < kWeeks; ++w) {
-        for (int s = 0; s < kSlots; ++s) {
+std::string ScheduleSlotCaption(const League& league, int slot) {
+    if (league.Kind == LeagueKind::Nfl1997) return ScheduleSlotCaption(slot);
+    return "Game " + std::to_string(slot + 1);
+}
+
+std::string KickoffCaption(const League& league, const WeekGames& week, int slot) {
+    if (!league.KickoffTimes || slot < 0 || slot >= league.Slots) return {};
+    const GameRecord& game = week[static_cast<std::size_t>(slot)];
+    std::string text = KickoffLabel(game);
+    if (game.HasGame() && league.TiebreakSlot(week) == slot) text += text.empty() ? "Tiebreak" : "  Tiebreak";
+    return text;
+}
+
+ScheduleEditor::ScheduleEditor(const SeasonGrid& games, const League& league) : league_(&league) {
+    for (int w = 0; w < league.Weeks; ++w) {
+        for (int s = 0; s < league.Slots; ++s) {
             const GameRecord& g = games[w][s];
             copy_[w][s] = {g.AwayTeam,       g.HomeTeam,     g.AwayConference,
                            g.HomeConference, g.AwayDivision, g.HomeDivision};
@@ -76,7 +89,7 @@ ScheduleEditor::ScheduleEditor(const SeasonGrid& games) {
 
 WeekTeams ScheduleEditor::Week(int week) const {
     WeekTeams out{};
-    for (int s = 0; s < kSlots; ++s) out[s] = {copy_[week - 1][s].AwayTeam, copy_[week - 1][s].HomeTeam};
+    for (int s = 0; s < league_->Slots; ++s) out[s] = {copy_[week - 1][s].AwayTeam, copy_[week - 1][s].HomeTeam};
     return out;
 }
 
@@ -84,41 +97,42 @@ namespace {
 
 // A team number no list holds (bad data in the file) can only be shown as the
 // blank entry; left blank, it stays as it was rather than being lost unasked.
-int Chosen(int shown, int stored) {
-    return shown == 0 && stored > kTeams ? stored : shown;
+int Chosen(const League& league, int shown, int stored) {
+    return shown == 0 && stored > league.Teams ? stored : shown;
 }
 
 }  // namespace
 
 bool ScheduleEditor::Differs(int week, const WeekTeams& shown) const {
     const WeekTeams stored = Week(week);
-    for (int s = 0; s < kSlots; ++s) {
-        if (Chosen(shown[s].Away, stored[s].Away) != stored[s].Away) return true;
-        if (Chosen(shown[s].Home, stored[s].Home) != stored[s].Home) return true;
+    for (int s = 0; s < league_->Slots; ++s) {
+        if (Chosen(*league_, shown[s].Away, stored[s].Away) != stored[s].Away) return true;
+        if (Chosen(*league_, shown[s].Home, stored[s].Home) != stored[s].Home) return true;
     }
     return false;
 }
 
 void ScheduleEditor::StoreWeek(int week, const WeekTeams& shown) {
     if (Differs(week, shown)) changed_ = true;
-    for (int s = 0; s < kSlots; ++s) {
+    const League& league = *league_;
+    for (int s = 0; s < league.Slots; ++s) {
         ScheduleEntry& e = copy_[week - 1][s];
-        e.AwayTeam = static_cast<std::uint8_t>(Chosen(shown[s].Away, e.AwayTeam));
-        e.HomeTeam = static_cast<std::uint8_t>(Chosen(shown[s].Home, e.HomeTeam));
-        if (shown[s].Home >= 1 && shown[s].Home <= kTeams) {
-            e.HomeConference = static_cast<std::uint8_t>(TeamConference(shown[s].Home));
-            e.HomeDivision = static_cast<std::uint8_t>(TeamDivision(shown[s].Home));
+        e.AwayTeam = static_cast<std::uint8_t>(Chosen(league, shown[s].Away, e.AwayTeam));
+        e.HomeTeam = static_cast<std::uint8_t>(Chosen(league, shown[s].Home, e.HomeTeam));
+        if (league.ValidTeam(shown[s].Home)) {
+            e.HomeConference = static_cast<std::uint8_t>(league.Conference(shown[s].Home));
+            e.HomeDivision = static_cast<std::uint8_t>(league.Division(shown[s].Home));
         }
-        if (shown[s].Away >= 1 && shown[s].Away <= kTeams) {
-            e.AwayConference = static_cast<std::uint8_t>(TeamConference(shown[s].Away));
-            e.AwayDivision = static_cast<std::uint8_t>(TeamDivision(shown[s].Away));
+        if (league.ValidTeam(shown[s].Away)) {
+            e.AwayConference = static_cast<std::uint8_t>(league.Conference(shown[s].Away));
+            e.AwayDivision = static_cast<std::uint8_t>(league.Division(shown[s].Away));
         }
     }
 }
 
 void ScheduleEditor::ApplyTo(SeasonGrid& games) const {
-    for (int w = 0; w < kWeeks; ++w) {
-        for (int s = 0; s < kSlots; ++s) {
+    for (int w = 0; w < league_->Weeks; ++w) {
+        for (int s = 0; s < league_->Slots; ++s) {
             const ScheduleEntry& e = copy_[w][s];
             GameRecord& g = games[w][s];
             g.HomeTeam = e.HomeTeam;
@@ -147,9 +161,10 @@ std::string SpreadHeading(PSEntrysKind kind) {
                                           : " Place Point Spreads Next to Favorite ";
 }
 
-SpreadEditor::SpreadEditor(const SeasonGrid& games, PSEntrysKind kind) : kind_(kind) {
-    for (int w = 0; w < kWeeks; ++w) {
-        for (int s = 0; s < kSlots; ++s) {
+SpreadEditor::SpreadEditor(const SeasonGrid& games, PSEntrysKind kind, const League& league)
+    : kind_(kind), league_(&league) {
+    for (int w = 0; w < league_->Weeks; ++w) {
+        for (int s = 0; s < league_->Slots; ++s) {
             copy_[w][s] = {games[w][s].AwaySpread, games[w][s].HomeSpread};
             hasGame_[w][s] = games[w][s].HasGame();
         }
@@ -161,7 +176,7 @@ SlotBoxes SpreadEditor::Shown(int week, int slot) const {
 }
 
 bool SpreadEditor::Differs(int week, const WeekEntryBoxes& shown) const {
-    for (int s = 0; s < kSlots; ++s) {
+    for (int s = 0; s < league_->Slots; ++s) {
         if (!HasGame(week, s)) continue;
         const SpreadPair typed =
             SpreadsFromBoxes(SpreadFromText(shown[s].Away), SpreadFromText(shown[s].Home), kind_);
@@ -172,7 +187,7 @@ bool SpreadEditor::Differs(int week, const WeekEntryBoxes& shown) const {
 
 void SpreadEditor::StoreWeek(int week, const WeekEntryBoxes& shown) {
     if (Differs(week, shown)) changed_ = true;
-    for (int s = 0; s < kSlots; ++s) {
+    for (int s = 0; s < league_->Slots; ++s) {
         if (!HasGame(week, s)) continue;
         copy_[week - 1][s] =
             SpreadsFromBoxes(SpreadFromText(shown[s].Away), SpreadFromText(shown[s].Home), kind_);
@@ -180,8 +195,8 @@ void SpreadEditor::StoreWeek(int week, const WeekEntryBoxes& shown) {
 }
 
 void SpreadEditor::ApplyTo(SeasonGrid& games) const {
-    for (int w = 0; w < kWeeks; ++w) {
-        for (int s = 0; s < kSlots; ++s) {
+    for (int w = 0; w < league_->Weeks; ++w) {
+        for (int s = 0; s < league_->Slots; ++s) {
             games[w][s].AwaySpread = copy_[w][s].Away;
             games[w][s].HomeSpread = copy_[w][s].Home;
         }
@@ -190,9 +205,9 @@ void SpreadEditor::ApplyTo(SeasonGrid& games) const {
 
 // ---- Scores ----
 
-ScoreEditor::ScoreEditor(const SeasonGrid& games) {
-    for (int w = 0; w < kWeeks; ++w) {
-        for (int s = 0; s < kSlots; ++s) {
+ScoreEditor::ScoreEditor(const SeasonGrid& games, const League& league) : league_(&league) {
+    for (int w = 0; w < league_->Weeks; ++w) {
+        for (int s = 0; s < league_->Slots; ++s) {
             const GameRecord& g = games[w][s];
             copy_[w][s] = {g.HomeTeam, g.AwayTeam, g.HomeScore, g.AwayScore,
                            g.WinTeam,  g.LoseTeam, g.WinScore,  g.LoseScore};
@@ -211,7 +226,7 @@ SlotBoxes ScoreEditor::Shown(int week, int slot) const {
 }
 
 bool ScoreEditor::Differs(int week, const WeekEntryBoxes& shown) const {
-    for (int s = 0; s < kSlots; ++s) {
+    for (int s = 0; s < league_->Slots; ++s) {
         if (!HasGame(week, s)) continue;
         const ScoreEntry& e = Entry(week, s);
         if (ScoreFromText(shown[s].Home) != e.HomeScore || ScoreFromText(shown[s].Away) != e.AwayScore)
@@ -222,7 +237,7 @@ bool ScoreEditor::Differs(int week, const WeekEntryBoxes& shown) const {
 
 void ScoreEditor::StoreWeek(int week, const WeekEntryBoxes& shown) {
     if (Differs(week, shown)) changed_ = true;
-    for (int s = 0; s < kSlots; ++s) {
+    for (int s = 0; s < league_->Slots; ++s) {
         if (!HasGame(week, s)) continue;
         ScoreEntry& e = copy_[week - 1][s];
         GameRecord g;
@@ -241,8 +256,8 @@ void ScoreEditor::StoreWeek(int week, const WeekEntryBoxes& shown) {
 }
 
 void ScoreEditor::ApplyTo(SeasonGrid& games) const {
-    for (int w = 0; w < kWeeks; ++w) {
-        for (int s = 0; s < kSlots; ++s) {
+    for (int w = 0; w < league_->Weeks; ++w) {
+        for (int s = 0; s < league_->Slots; ++s) {
             const ScoreEntry& e = copy_[w][s];
             GameRecord& g = games[w][s];
             g.HomeScore = e.HomeScore;

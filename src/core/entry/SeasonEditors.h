@@ -13,9 +13,10 @@
 #include "core/entry/SaveFailure.h"
 
 // Working copies of the schedule, point-spread and score windows. Each holds
-// all 21 weeks; the window shows one week at a time, stores the week it leaves
-// back into the copy, and copies the whole thing into the season on OK.
-// Weeks are given as shown to the user, 1 to 21.
+// every week of the season's league (21 in 1997, 22 today); the window shows
+// one week at a time, stores the week it leaves back into the copy, and copies
+// the whole thing into the season on OK. Weeks are given as shown to the
+// user, from 1.
 namespace gm {
 
 // Copies the working copy into the season (`apply`) and, while the current
@@ -35,10 +36,18 @@ inline constexpr std::string_view kSeasonFileTitle = "Season File";
 // The schedule's team lists: 0 (the blank entry) first, then every team
 // by location, ignoring case (ties keep team order), so that a typed letter
 // finds its team.
-std::vector<int> ScheduleTeamOrder(const TeamTables& teams);
+std::vector<int> ScheduleTeamOrder(const TeamTables& teams, const League& league = League1997());
 
 // The caption of a schedule line: "Game 1" ... and "Monday Nite Game".
 std::string ScheduleSlotCaption(int slot);
+// The same for a week of `league`: today's league names no slot the
+// Monday-night game, since its tiebreak game is whichever kicks off last.
+std::string ScheduleSlotCaption(const League& league, int slot);
+
+// The text beside a game's teams that tells when it kicks off: the kick-off
+// label of today's league ("Sun 9/8 1:00 PM"), "Tiebreak" appended for the
+// week's tiebreak game; empty for every 1997 game.
+std::string KickoffCaption(const League& league, const WeekGames& week, int slot);
 
 inline constexpr std::string_view kScheduleChangedText = "The NFL Schedule has been changed.";
 inline constexpr std::string_view kScheduleChangedTitle = "Cancel NFL Schedule Setup";
@@ -57,11 +66,12 @@ struct SlotTeams {
     int Home = 0;
     bool operator==(const SlotTeams&) const = default;
 };
-using WeekTeams = std::array<SlotTeams, kSlots>;
+using WeekTeams = std::array<SlotTeams, kMaxSlots>;
 
 class ScheduleEditor {
 public:
-    explicit ScheduleEditor(const SeasonGrid& games);
+    explicit ScheduleEditor(const SeasonGrid& games, const League& league = League1997());
+    const League& Of() const { return *league_; }
 
     WeekTeams Week(int week) const;
     const ScheduleEntry& Entry(int week, int slot) const { return copy_[week - 1][slot]; }
@@ -82,7 +92,8 @@ public:
     void ApplyTo(SeasonGrid& games) const;
 
 private:
-    std::array<std::array<ScheduleEntry, kSlots>, kWeeks> copy_{};
+    const League* league_;
+    std::array<std::array<ScheduleEntry, kMaxSlots>, kMaxWeeks> copy_{};
     bool changed_ = false;
 };
 
@@ -97,7 +108,7 @@ struct SlotBoxes {
     std::string Home;
     bool operator==(const SlotBoxes&) const = default;
 };
-using WeekEntryBoxes = std::array<SlotBoxes, kSlots>;
+using WeekEntryBoxes = std::array<SlotBoxes, kMaxSlots>;
 
 // Points credited to each side: AwaySpread and HomeSpread.
 struct SpreadPair {
@@ -116,7 +127,7 @@ std::string SpreadHeading(PSEntrysKind kind);
 
 class SpreadEditor {
 public:
-    SpreadEditor(const SeasonGrid& games, PSEntrysKind kind);
+    SpreadEditor(const SeasonGrid& games, PSEntrysKind kind, const League& league = League1997());
 
     PSEntrysKind Kind() const { return kind_; }
     // Only slots with both teams take spreads.
@@ -136,8 +147,9 @@ public:
 
 private:
     PSEntrysKind kind_;
-    std::array<std::array<SpreadPair, kSlots>, kWeeks> copy_{};
-    std::array<std::array<bool, kSlots>, kWeeks> hasGame_{};
+    const League* league_;
+    std::array<std::array<SpreadPair, kMaxSlots>, kMaxWeeks> copy_{};
+    std::array<std::array<bool, kMaxSlots>, kMaxWeeks> hasGame_{};
     bool changed_ = false;
 };
 
@@ -159,7 +171,7 @@ struct ScoreEntry {
 
 class ScoreEditor {
 public:
-    explicit ScoreEditor(const SeasonGrid& games);
+    explicit ScoreEditor(const SeasonGrid& games, const League& league = League1997());
 
     bool HasGame(int week, int slot) const;
     const ScoreEntry& Entry(int week, int slot) const { return copy_[week - 1][slot]; }
@@ -179,7 +191,8 @@ public:
     void ApplyTo(SeasonGrid& games) const;
 
 private:
-    std::array<std::array<ScoreEntry, kSlots>, kWeeks> copy_{};
+    const League* league_;
+    std::array<std::array<ScoreEntry, kMaxSlots>, kMaxWeeks> copy_{};
     bool changed_ = false;
 };
 

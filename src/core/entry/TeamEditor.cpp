@@ -73,14 +73,14 @@ std::string TeamListLine(const TeamNames& n) {
            n[kNameAbbrField];
 }
 
-TeamEditor::TeamEditor(const TeamTables& live) : edits_(live) {}
+TeamEditor::TeamEditor(const TeamTables& live, int teams) : edits_(live), teams_(teams) {}
 
 TeamNames TeamEditor::Names(int team) const {
     return {edits_.City(team), edits_.Name(team), edits_.CityAbbr(team), edits_.NameAbbr(team)};
 }
 
 bool TeamEditor::Edit(int team, const TeamNames& typed) {
-    if (team < 1 || team > kTeams) return true;
+    if (team < 1 || team > teams_) return true;
     const TeamNames start = Names(team);
     bool lossless = true;
     for (int field = 0; field < 4; ++field) {
@@ -98,7 +98,7 @@ bool TeamEditor::Edit(int team, const TeamNames& typed) {
 
 Status TeamEditor::Save(AppState& state) {
     if (!teamsChanged_) return Status::Ok();
-    for (int team = 1; team <= kTeams; ++team) {
+    for (int team = 1; team <= teams_; ++team) {
         for (int field = 0; field < 4; ++field) {
             const std::string& edited = Table(edits_, field)[team];
             if (edited == Table(state.Teams, field)[team]) continue;

@@ -46,7 +46,8 @@ inline constexpr std::string_view kTeamCodePageTitle = "NFL Team Names";
 // stay as they are until Save.
 class TeamEditor {
 public:
-    explicit TeamEditor(const TeamTables& live);
+    // `teams`: the league's number of teams (30 in 1997, 32 today).
+    explicit TeamEditor(const TeamTables& live, int teams = kTeams);
 
     TeamNames Names(int team) const;
     std::string Line(int team) const { return TeamListLine(Names(team)); }
@@ -69,6 +70,7 @@ public:
 
 private:
     TeamTables edits_;
+    int teams_;
     bool teamsChanged_ = false;
 };
 

@@ -17,7 +17,11 @@ UnitRandom ClockSeededRandom() {
 }
 
 ConfidenceRange ConfidenceRangeFor(int games, MaxCPointsKind scale) {
-    if (scale == MaxCPointsKind::MaxGames) return {16 - games, 15};
+    return ConfidenceRangeFor(games, scale, kSlots);
+}
+
+ConfidenceRange ConfidenceRangeFor(int games, MaxCPointsKind scale, int scaleTop) {
+    if (scale == MaxCPointsKind::MaxGames) return {scaleTop + 1 - games, scaleTop};
     return {1, games};
 }
 
@@ -40,13 +44,13 @@ int ByteBoxValue(std::string_view text) {
     return static_cast<int>(v);
 }
 
-std::array<bool, kConfidenceLabels> AvailableValues(const Sheet& sheet) {
-    std::array<bool, kConfidenceLabels> shown{};
-    for (int v = 1; v <= kConfidenceLabels; ++v) shown[v - 1] = sheet.Range.Contains(v);
+std::array<bool, kMaxConfidenceLabels> AvailableValues(const Sheet& sheet) {
+    std::array<bool, kMaxConfidenceLabels> shown{};
+    for (int v = 1; v <= kMaxConfidenceLabels; ++v) shown[v - 1] = sheet.Range.Contains(v);
     for (const SheetRow& r : sheet.Rows) {
         if (!r.Exists || r.ConfidenceText.empty()) continue;
         const int v = ByteBoxValue(r.ConfidenceText);
-        if (v >= 1 && v <= kConfidenceLabels) shown[v - 1] = false;
+        if (v >= 1 && v <= kMaxConfidenceLabels) shown[v - 1] = false;
     }
     return shown;
 }
@@ -104,7 +108,7 @@ std::vector<int> ShuffledValues(int n, const UnitRandom& random) {
 bool ApplyConfidenceFill(Sheet& sheet, ConfidenceFill fill, MaxCPointsKind scale, const UnitRandom& random) {
     const int n = static_cast<int>(
         std::count_if(sheet.Rows.begin(), sheet.Rows.end(), [](const SheetRow& r) { return r.Exists; }));
-    const int offset = scale == MaxCPointsKind::MaxGames ? 15 - n : 0;
+    const int offset = scale == MaxCPointsKind::MaxGames ? sheet.ScaleTop - n : 0;
     if (fill == ConfidenceFill::Clear) {
         bool removed = false;
         for (SheetRow& r : sheet.Rows) {
@@ -132,7 +136,7 @@ std::vector<int> DuplicateRows(const Sheet& sheet, int row) {
     std::vector<int> rows;
     const std::string& text = sheet.Rows.at(static_cast<std::size_t>(row)).ConfidenceText;
     if (text.empty()) return rows;
-    for (int g = 0; g < kSlots; ++g) {
+    for (int g = 0; g < static_cast<int>(sheet.Rows.size()); ++g) {
         const SheetRow& r = sheet.Rows[static_cast<std::size_t>(g)];
         if (g != row && r.Exists && r.ConfidenceText == text) rows.push_back(g);
     }
@@ -170,13 +174,16 @@ std::string RangeQuestion(ConfidenceRange range) {
 }
 
 SelectionsModel::SelectionsModel(const AppState& state)
-    : state_(state), options_(SelectionOptions::From(state)), order_(AlphabeticalMemberOrder(state)) {
+    : state_(state),
+      options_(SelectionOptions::From(state)),
+      order_(AlphabeticalMemberOrder(state)),
+      league_(state.League()) {
     work_.resize(static_cast<std::size_t>(state.MemberCount));
     for (int m = 0; m < state.MemberCount; ++m) {
         const MemberRecord& rec = state.Members[static_cast<std::size_t>(m)];
         MemberSheets& w = work_[static_cast<std::size_t>(m)];
-        for (int wk = 0; wk < kWeeks; ++wk) {
-            for (int g = 0; g < kSlots; ++g) {
+        for (int wk = 0; wk < league_.Weeks; ++wk) {
+            for (int g = 0; g < league_.Slots; ++g) {
                 w.Picks[wk][g] = rec.Picks[wk][g];
                 w.Confidence[wk][g] = rec.Confidence[wk][g];
             }
@@ -191,11 +198,13 @@ std::string SelectionsModel::ChooserName(int member) const {
 
 Sheet SelectionsModel::Load(int member, int week) {
     MemberSheets& w = work_.at(static_cast<std::size_t>(member));
-    const int wk = std::clamp(week, 1, kWeeks) - 1;
+    const int wk = std::clamp(week, 1, league_.Weeks) - 1;
     Sheet sheet;
     sheet.Member = member;
     sheet.Week = wk + 1;
-    for (int g = 0; g < kSlots; ++g) {
+    sheet.Rows.resize(static_cast<std::size_t>(league_.Slots));
+    sheet.ScaleTop = league_.Slots;
+    for (int g = 0; g < league_.Slots; ++g) {
         const GameRecord& game = state_.Games[static_cast<std::size_t>(wk)][static_cast<std::size_t>(g)];
         SheetRow& row = sheet.Rows[static_cast<std::size_t>(g)];
         const std::uint8_t pick = w.Picks[wk][g];
@@ -209,6 +218,7 @@ Sheet SelectionsModel::Load(int member, int week) {
         row.AwayTeam = game.AwayTeam;
         row.HomeSpread = game.HomeSpread;
         row.AwaySpread = game.AwaySpread;
+        row.Kickoff = KickoffLabel(game);
         row.HomeCaption = state_.Teams.City(game.HomeTeam);
         row.AwayCaption = state_.Teams.City(game.AwayTeam);
         // The favourite is the side not given points; PSEntrys decides which caption shows them.
@@ -227,7 +237,8 @@ Sheet SelectionsModel::Load(int member, int week) {
             row.Choice = PickChoice::Neither;
         if (w.Confidence[wk][g] != 0) row.ConfidenceText = std::to_string(w.Confidence[wk][g]);
     }
-    sheet.Range = ConfidenceRangeFor(sheet.GameCount, options_.Scale);
+    sheet.Range = ConfidenceRangeFor(sheet.GameCount, options_.Scale, sheet.ScaleTop);
+    if (sheet.GameCount > 0) sheet.TiebreakRow = league_.TiebreakSlot(state_.Games[static_cast<std::size_t>(wk)]);
     sheet.TiebreakText = std::to_string(w.Tiebreak[wk]);
     return sheet;
 }
@@ -235,7 +246,8 @@ Sheet SelectionsModel::Load(int member, int week) {
 void SelectionsModel::Store(const Sheet& sheet) {
     MemberSheets& w = work_.at(static_cast<std::size_t>(sheet.Member));
     const int wk = sheet.Week - 1;
-    for (int g = 0; g < kSlots; ++g) {
+    const int slots = std::min(league_.Slots, static_cast<int>(sheet.Rows.size()));
+    for (int g = 0; g < slots; ++g) {
         const SheetRow& row = sheet.Rows[static_cast<std::size_t>(g)];
         std::uint8_t pick = 0;
         if (row.Exists && row.Choice == PickChoice::Away) pick = static_cast<std::uint8_t>(row.AwayTeam);
@@ -253,7 +265,7 @@ void SelectionsModel::Store(const Sheet& sheet) {
     if (tiebreak != w.Tiebreak[wk]) changed_ = true;
     w.Tiebreak[wk] = tiebreak;
     // A second store of the same sheet compares against what is now kept.
-    for (int g = 0; g < kSlots; ++g) loaded_[static_cast<std::size_t>(g)] = w.Picks[wk][g];
+    for (int g = 0; g < league_.Slots; ++g) loaded_[static_cast<std::size_t>(g)] = w.Picks[wk][g];
 }
 
 Status SelectionsModel::Commit(AppState& state) {
@@ -261,8 +273,8 @@ Status SelectionsModel::Commit(AppState& state) {
     for (std::size_t m = 0; m < work_.size() && m < state.Members.size(); ++m) {
         MemberRecord& rec = state.Members[m];
         const MemberSheets& w = work_[m];
-        for (int wk = 0; wk < kWeeks; ++wk) {
-            for (int g = 0; g < kSlots; ++g) {
+        for (int wk = 0; wk < league_.Weeks; ++wk) {
+            for (int g = 0; g < league_.Slots; ++g) {
                 rec.Picks[wk][g] = w.Picks[wk][g];
                 if (options_.ConfidenceOn) rec.Confidence[wk][g] = w.Confidence[wk][g];
             }

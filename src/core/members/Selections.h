@@ -19,7 +19,9 @@ using UnitRandom = std::function<double()>;
 UnitRandom ClockSeededRandom();
 
 // The confidence values allowed for a week of n games: "15 Down To XX" gives
-// 16 - n to 15, "1 To MaxGames" gives 1 to n.
+// 16 - n to 15, "1 To MaxGames" gives 1 to n. The top of the "Down To" scale
+// is the most games a week of the league holds: 15 in 1997, 16 today, so
+// that a full week always gets one distinct value per game.
 struct ConfidenceRange {
     int Min = 1;
     int Max = 0;
@@ -27,8 +29,10 @@ struct ConfidenceRange {
     bool operator==(const ConfidenceRange&) const = default;
 };
 ConfidenceRange ConfidenceRangeFor(int games, MaxCPointsKind scale);
+ConfidenceRange ConfidenceRangeFor(int games, MaxCPointsKind scale, int scaleTop);
 
-inline constexpr int kConfidenceLabels = 15;  // the "Available" list shows 1 to 15
+inline constexpr int kConfidenceLabels = 15;  // the "Available" list shows 1 to 15 (1997)
+inline constexpr int kMaxConfidenceLabels = kMaxSlots;  // today's league: 1 to 16
 
 // How the selections window looks and behaves under the pool options.
 struct SelectionOptions {
@@ -58,21 +62,25 @@ struct SheetRow {
     std::string AwayCaption;
     PickChoice Choice = PickChoice::None;
     std::string ConfidenceText;  // empty for none
+    std::string Kickoff;         // "Sun 9/8 1:00 PM" in today's league; empty in 1997
 };
 
 // One member's selections for one week, as the window shows them.
 struct Sheet {
     int Member = 0;  // record index
-    int Week = 1;    // 1 to 21
-    std::array<SheetRow, kSlots> Rows{};
+    int Week = 1;    // 1 to 21 (22 in today's league)
+    // One row per slot of the league's week: 15 in 1997, 16 today.
+    std::vector<SheetRow> Rows = std::vector<SheetRow>(kSlots);
     int GameCount = 0;
     ConfidenceRange Range;
+    int ScaleTop = kSlots;  // the top of the "15 Down To XX" scale (16 today)
     std::string TiebreakText;
+    int TiebreakRow = -1;  // the row of the week's tiebreak game; -1 for a week without games
 };
 
 // The "Available" list: value v (index v - 1) shows while it is inside the
 // range and no game of the sheet holds it.
-std::array<bool, kConfidenceLabels> AvailableValues(const Sheet& sheet);
+std::array<bool, kMaxConfidenceLabels> AvailableValues(const Sheet& sheet);
 
 // The points a caption carries: " +7" beside the home team when it is the
 // favourite, "+3.5" when the away team is; blank for an even game.
@@ -147,7 +155,7 @@ public:
     // A member as the chooser lists it: the 18-character name field, blanks kept.
     std::string ChooserName(int member) const;
 
-    // The sheet of `member` (record index) for `week` (1 to 21). Confidence
+    // The sheet of `member` (record index) for `week` (1 to 21, or 22). Confidence
     // points of a game without a selection are cleared in the working copy.
     Sheet Load(int member, int week);
     // Takes the sheet back into the working copy; a selection that differs from
@@ -164,16 +172,17 @@ public:
 
 private:
     struct MemberSheets {
-        std::array<std::array<std::uint8_t, kSlots>, kWeeks> Picks{};
-        std::array<std::array<std::uint8_t, kSlots>, kWeeks> Confidence{};
-        std::array<int, kWeeks> Tiebreak{};
+        std::array<std::array<std::uint8_t, kMaxSlots>, kMaxWeeks> Picks{};
+        std::array<std::array<std::uint8_t, kMaxSlots>, kMaxWeeks> Confidence{};
+        std::array<int, kMaxWeeks> Tiebreak{};
     };
 
     const AppState& state_;
     SelectionOptions options_;
     std::vector<int> order_;
     std::vector<MemberSheets> work_;
-    std::array<std::uint8_t, kSlots> loaded_{};
+    const League& league_;
+    std::array<std::uint8_t, kMaxSlots> loaded_{};
     bool changed_ = false;
 };
 
