@@ -64,7 +64,7 @@ void RegisterSheetReports(ReportRegistry& r) {
            PickSheetReport});
     r.Add({Display::EzEntrySheet,
            "the EZ Entry NFL sheet: two weeks of spread and score blanks on one page (printout only)",
-           {{"--week", "N", "the first of the two weeks (default: the current week; 21 gives 20 and 21)"}},
+           {{"--week", "N", "the first of the two weeks (default: the current week; the last week gives the two last)"}},
            EzEntryReport});
 }
 

@@ -19,7 +19,8 @@ constexpr const char* kUsage =
     "rest of the Sports Box, are saved as the window's OK saves them; the digits\n"
     "drawn and the winner (when the game has a score) are printed.\n"
     "\n"
-    "  --week N   the week, 1 to 21 (default: the current week)\n";
+    "  --week N   the week, 1 to 21, or 1 to 22 in today's league (default: the\n"
+    "             current week)\n";
 
 int SportsBoxCommand(const Args& args, Context& ctx) {
     if (args.Positional().size() != 1 || args.Positional()[0] != "draw") {
@@ -47,8 +48,10 @@ int SportsBoxCommand(const Args& args, Context& ctx) {
         } catch (...) {
             used = 0;
         }
-        if (used != text->size() || n < 1 || n > kWeeks) {
-            ctx.Err << "gridmoot-cli sportsbox: --week must be a week from 1 to 21, not '" << *text << "'\n";
+        const int lastWeek = state.League().Weeks;
+        if (used != text->size() || n < 1 || n > lastWeek) {
+            ctx.Err << "gridmoot-cli sportsbox: --week must be a week from 1 to " << lastWeek << ", not '" << *text
+                    << "'\n";
             return 2;
         }
         week = n;

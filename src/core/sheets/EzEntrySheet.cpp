@@ -9,23 +9,25 @@ namespace gm {
 
 namespace {
 
-constexpr int kLastFirstWeek = kWeeks - 1;  // the second week is at most 21
 constexpr double kTableSize = 12;
 
 }  // namespace
 
+// The second week is at most the season's last.
+int EzEntrySheet::LastFirstWeek() const { return state_.League().Weeks - 1; }
+
 EzEntrySheet::EzEntrySheet(AppState& state)
-    : state_(state), first_(std::clamp(state.CurrentWeek, 1, kLastFirstWeek)) {}
+    : state_(state), first_(std::clamp(state.CurrentWeek, 1, state.League().Weeks - 1)) {}
 
 bool EzEntrySheet::Spin(int step) {
     const int next = first_ + step;
-    if (next < 1 || next > kLastFirstWeek) return false;
+    if (next < 1 || next > LastFirstWeek()) return false;
     first_ = next;
-    state_.CurrentWeek = std::clamp(state_.CurrentWeek + step, 1, kWeeks);
+    state_.CurrentWeek = std::clamp(state_.CurrentWeek + step, 1, state_.League().Weeks);
     return true;
 }
 
-void EzEntrySheet::ShowWeeks(int first) { first_ = std::clamp(first, 1, kLastFirstWeek); }
+void EzEntrySheet::ShowWeeks(int first) { first_ = std::clamp(first, 1, LastFirstWeek()); }
 
 std::string EzEntrySheet::PrintJobName() const {
     return "NFL Score Sheet Weeks " + std::to_string(FirstWeek()) + "-" + std::to_string(SecondWeek());
@@ -57,7 +59,7 @@ void EzEntrySheet::PrintWeek(PageSurface& s, int week) const {
     s.PrintLine();
 
     const auto& games = state_.Games[static_cast<std::size_t>(week - 1)];
-    for (int slot = 0; slot < kSlots; ++slot) {
+    for (int slot = 0; slot < state_.League().Slots; ++slot) {
         const GameRecord& g = games[static_cast<std::size_t>(slot)];
         if (!g.HasGame()) continue;
         s.CurrentX = 1260;

@@ -12,16 +12,18 @@ namespace gm {
 
 class EzEntrySheet : public Report {
 public:
-    // Opens on CurrentWeek and the week after; at week 21 on weeks 20 and
-    // 21, since there is no 22nd week.
+    // Opens on CurrentWeek and the week after; on the season's last week on
+    // the two last weeks (20 and 21 in 1997, 21 and 22 today).
     explicit EzEntrySheet(AppState& state);
 
     int FirstWeek() const { return first_; }
     int SecondWeek() const { return first_ + 1; }
-    // Down while the first week is above 1, up while it is below 20; refused
+    // Down while the first week is above 1, up while the second is below the
+    // season's last; refused
     // (false, nothing changes) otherwise. CurrentWeek moves by the same step.
     bool Spin(int step);
-    // Shows `first` and the week after (clamped to 1 to 20); CurrentWeek is not moved.
+    // Shows `first` and the week after (clamped so that both are weeks of the
+    // season); CurrentWeek is not moved.
     void ShowWeeks(int first);
 
     std::string ReportTitle() const override { return " The EzEntry NFL Sheet "; }
@@ -32,6 +34,7 @@ public:
 
 private:
     void PrintWeek(PageSurface& s, int week) const;
+    int LastFirstWeek() const;
 
     AppState& state_;
     int first_;

@@ -39,14 +39,14 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
 
 SheetChoices SheetChoices::From(const AppState& state) {
     SheetChoices c;
-    c.Week = std::clamp(state.CurrentWeek, 1, kWeeks);
+    c.Week = std::clamp(state.CurrentWeek, 1, state.League().Weeks);
     c.FavUnd = state.GroupBy == "FavUnd";
     c.CityNames = state.Team == "City";
     c.Comment = state.Comment;
     return c;
 }
 
-std::optional<int> ParseSheetWeek(std::string_view text) {
+std::optional<int> ParseSheetWeek(std::string_view text, int lastWeek) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     if (text.empty() || text.size() > 2) return std::nullopt;
@@ -55,8 +55,13 @@ std::optional<int> ParseSheetWeek(std::string_view text) {
         if (c < '0' || c > '9') return std::nullopt;
         week = week * 10 + (c - '0');
     }
-    if (week < 1 || week > kWeeks) return std::nullopt;
+    if (week < 1 || week > lastWeek) return std::nullopt;
     return week;
+}
+
+std::string BadWeekText(int lastWeek) {
+    if (lastWeek == kWeeks) return std::string(kBadWeekText);
+    return "Please type a week from 1 to " + N(lastWeek) + ".";
 }
 
 CommentLines SplitComment(std::string_view comment, std::size_t limit, std::size_t back) {
@@ -129,7 +134,7 @@ PickSheet::PickSheet(const AppState& state, SheetStyle style, SheetChoices choic
     : state_(state), style_(style), choices_(std::move(choices)) {}
 
 TeamTable PickSheet::Records() const {
-    TeamTable table = NewTeamTable();
+    TeamTable table = NewTeamTable(state_.League());
     BuildRegRecord(table, state_.Games, SetWeekRange(choices_.Week, false));
     return table;
 }
@@ -137,12 +142,17 @@ TeamTable PickSheet::Records() const {
 std::vector<SheetGame> PickSheet::Games() const {
     std::vector<SheetGame> rows;
     const auto& teams = state_.Teams;
-    const int week = std::clamp(choices_.Week, 1, kWeeks) - 1;
-    for (int slot = 0; slot < kSlots; ++slot) {
-        const GameRecord& g = state_.Games[static_cast<std::size_t>(week)][static_cast<std::size_t>(slot)];
+    const League& league = state_.League();
+    const int week = std::clamp(choices_.Week, 1, league.Weeks) - 1;
+    const WeekGames& weekGames = state_.Games[static_cast<std::size_t>(week)];
+    const int tiebreak = league.TiebreakSlot(weekGames);
+    for (int slot = 0; slot < league.Slots; ++slot) {
+        const GameRecord& g = weekGames[static_cast<std::size_t>(slot)];
         if (!g.HasGame()) continue;
         SheetGame row;
         row.Slot = slot;
+        row.Tiebreak = slot == tiebreak;
+        row.Kickoff = KickoffLabel(g);
         if (choices_.FavUnd) {
             row.Spread = Format1(SheetSpread(g, &row.First, &row.Second));
         } else {
@@ -184,8 +194,26 @@ std::string PickSheet::FileName() const { return "Pksht" + N(choices_.Week) + ".
 
 bool PickSheet::MondayTiebreak() const { return UsesSecondaryMonday(state_.SecondaryTB); }
 
+bool PickSheet::TodaysLeague() const { return state_.League().Kind != LeagueKind::Nfl1997; }
+
 std::string PickSheet::TiebreakPrompt() const {
-    return state_.MondayPts == "WinningMargin" ? "Mon. Winning Margin: _______" : "Mon. Total Points: _______";
+    const bool margin = state_.MondayPts == "WinningMargin";
+    if (TodaysLeague()) return margin ? "Tiebreak Winning Margin: _______" : "Tiebreak Total Points: _______";
+    return margin ? "Mon. Winning Margin: _______" : "Mon. Total Points: _______";
+}
+
+std::string PickSheet::TiebreakHeading() const {
+    if (!TodaysLeague()) return "Monday Nite Game";
+    for (const SheetGame& g : Games())
+        if (g.Tiebreak && !g.Kickoff.empty()) return "Tiebreak Game: " + g.Kickoff;
+    return "Tiebreak Game";
+}
+
+// Today's games carry their kick-off after the second team, where the 1997
+// line ends.
+std::string PickSheet::KickoffColumn(const SheetGame& g) const {
+    if (g.Kickoff.empty()) return "";
+    return std::string(Utf8Length(g.SecondName) < 16 ? 16 - Utf8Length(g.SecondName) : 1, ' ') + g.Kickoff;
 }
 
 ReportWriters PickSheet::Writers() const {
@@ -200,15 +228,16 @@ std::string PickSheet::StandardText() const {
     s += "                           Week  " + N(choices_.Week) + std::string(kCrLf) + std::string(kCrLf);
     s += choices_.FavUnd ? "  Pks.     Favorite         Pts     Underdog" : "  Pks.      Away Team           Home Team";
     s += std::string(kCrLf) + std::string(48, '_') + std::string(kCrLf);
+    const std::string heading = TiebreakHeading();
     for (const SheetGame& g : Games()) {
-        if (g.Slot == kMondaySlot)
-            s += std::string(kCrLf) + std::string(choices_.FavUnd ? 20 : 17, ' ') + "Monday Nite Game" +
-                 std::string(kCrLf) + std::string(kCrLf);
+        if (g.Tiebreak)
+            s += std::string(kCrLf) + std::string(choices_.FavUnd ? 20 : 17, ' ') + heading + std::string(kCrLf) +
+                 std::string(kCrLf);
         if (choices_.FavUnd)
             s += " ________  " + PadRight(g.FirstName, 16) + Pad(4, g.Spread) + "     " + g.SecondName;
         else
             s += " _________  " + PadRight(g.FirstName, 16) + "    " + g.SecondName;
-        s += kCrLf;
+        s += KickoffColumn(g) + std::string(kCrLf);
     }
     if (MondayTiebreak()) {
         s += std::string(kCrLf) + std::string(kCrLf) + std::string(15, ' ') + TiebreakPrompt();
@@ -230,13 +259,14 @@ std::string PickSheet::TearoffText() const {
     s += choices_.FavUnd ? "Pks    Favorite         Pts     Underdog" : "Pks    Away Team           Home Team";
     s += crlf + "      _____________________________________   " + crlf;
     const std::vector<SheetGame> games = Games();
+    const std::string heading = TiebreakHeading();
     for (const SheetGame& g : games) {
-        if (g.Slot == kMondaySlot) s += crlf + "                Monday Nite Game" + crlf + crlf;
+        if (g.Tiebreak) s += crlf + "                " + heading + crlf + crlf;
         if (choices_.FavUnd)
             s += "_____  " + PadRight(g.FirstName, 16) + Pad(4, g.Spread) + "     " + g.SecondName;
         else
             s += "_____  " + PadRight(g.FirstName, 16) + "    " + g.SecondName;
-        s += crlf;
+        s += KickoffColumn(g) + crlf;
     }
     if (MondayTiebreak()) s += crlf + std::string(11, ' ') + TiebreakPrompt() + crlf;
     if (choices_.FavUnd) s += crlf + "           Home teams are in CAPS" + crlf;

@@ -21,7 +21,7 @@ enum class SheetStyle { Standard, Compact, Tearoff, TopTen, NoExcuse };
 
 // The choices of a pick-sheet dialog.
 struct SheetChoices {
-    int Week = 1;               // 1 to 21
+    int Week = 1;               // 1 to the league's last week
     bool NamesOnSheet = false;  // "YES": each sheet carries its member's name
     bool FavUnd = true;         // grouping "Fav/Und", else "Home/Away"
     bool CityNames = true;      // "City Name", else "Team Name"
@@ -31,11 +31,13 @@ struct SheetChoices {
     static SheetChoices From(const AppState& state);
 };
 
-// The typed week of a dialog: only a whole number from 1 to 21 (blanks around
-// it allowed); nothing for anything else.
-std::optional<int> ParseSheetWeek(std::string_view text);
+// The typed week of a dialog: only a whole number from 1 to `lastWeek` (21 in
+// 1997, 22 today; blanks around it allowed); nothing for anything else.
+std::optional<int> ParseSheetWeek(std::string_view text, int lastWeek = kWeeks);
 inline constexpr std::string_view kBadWeekTitle = "Invalid Week";
 inline constexpr std::string_view kBadWeekText = "Please type a week from 1 to 21.";
+// The refusal for a season of `lastWeek` weeks (kBadWeekText in 1997).
+std::string BadWeekText(int lastWeek);
 
 // The comment on one line, or split into two near its middle.
 struct CommentLines {
@@ -54,6 +56,8 @@ CommentLines SplitComment(std::string_view comment, std::size_t limit, std::size
 // "Fav/Und", away/home with "Home/Away".
 struct SheetGame {
     int Slot = 0;
+    bool Tiebreak = false;              // the week's tiebreak game (1997: the Monday night game)
+    std::string Kickoff;                // "Sun 9/8 1:00 PM"; empty for 1997 games
     int First = 0;
     int Second = 0;
     std::string FirstName, SecondName;  // home team in capitals with "Fav/Und"
@@ -111,6 +115,13 @@ public:
     std::vector<SheetGame> Games() const;     // the shown games, slot order
     CommentLines Comment() const;             // split for the style
     std::string HeaderFor(int sheet) const;   // "Player Sheet For ..."
+    // The heading above the tiebreak game: "Monday Nite Game" in 1997; in
+    // today's league "Tiebreak Game" with the game's kick-off, since the
+    // week's last game is not always played on a Monday.
+    std::string TiebreakHeading() const;
+    // The tiebreaker line: "Mon. Total Points: _______" or "Mon. Winning
+    // Margin: _______" in 1997, "Tiebreak ..." in today's league.
+    std::string TiebreakPrompt() const;
     std::string FileName() const;             // "Pksht" + week + ".txt"
 
     // The sheet as text (text file and clipboard), lines joined by CR LF.
@@ -137,8 +148,9 @@ private:
     std::string StandardText() const;
     std::string TearoffText() const;
     std::string TopTenText() const;
-    std::string TiebreakPrompt() const;
     bool MondayTiebreak() const;
+    bool TodaysLeague() const;
+    std::string KickoffColumn(const SheetGame& game) const;
 
     const AppState& state_;
     SheetStyle style_;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <exception>
 
 #include "core/output/PrintJob.h"
@@ -34,8 +35,9 @@ void PrintCenteredOn(PageSurface& s, double centre, std::string_view text) {
 }
 
 // No Excuse division headings: the conference standings' columns under
-// the short division names.
-std::string NoExcuseHeading(int division) {
+// the short division names (today's division names are short already).
+std::string NoExcuseHeading(int division, const League& league) {
+    if (league.Kind != LeagueKind::Nfl1997) return ConferenceHeader(division, league);
     static const char* names[] = {"NFC East", "NFC Central", "NFC West", "AFC East", "AFC Central", "AFC West"};
     std::string heading = names[division];
     heading.resize(16, ' ');
@@ -83,12 +85,13 @@ void PickSheet::PrintSchedule(PageSurface& s, const Layout& at, int sheet, const
         s.CurrentY -= kRecordDrop;
         s.Font.Size = at.BodySize;
     };
+    const std::string heading = TiebreakHeading();
     for (const SheetGame& g : games) {
         s.PrintLine();  // ends the row before
-        if (g.Slot == kMondaySlot) {
+        if (g.Tiebreak) {
             s.PrintLine();
             s.Font.Underline = true;
-            PrintCenteredOn(s, at.Centre, "Monday Nite Game");
+            PrintCenteredOn(s, at.Centre, heading);
             s.Font.Underline = false;
             s.PrintLine();
         }
@@ -223,16 +226,17 @@ void PickSheet::PrintStandingsHalf(PageSurface& s) const {
     s.Font = PageFont{"Courier New", 8, false, false, false, 500};
     s.PrintLine();
 
-    TeamTable table = NewTeamTable();
+    const League& league = state_.League();
+    TeamTable table = NewTeamTable(league);
     BuildConfRecord(table, state_.Games, SetWeekRange(choices_.Week, false));
     SortStandings(table);
     const auto order = DivisionOrder(table);
-    for (int d = 0; d < kDivisionCount; ++d) {
+    for (int d = 0; d < static_cast<int>(order.size()); ++d) {
         if (d > 0) s.PrintLine();
         s.Font.Weight = 700;
         s.Font.Underline = true;
         s.CurrentX = 180;
-        s.PrintLine(NoExcuseHeading(d));
+        s.PrintLine(NoExcuseHeading(d, league));
         s.Font.Weight = 500;
         s.Font.Underline = false;
         for (int team : order[static_cast<std::size_t>(d)]) {
@@ -370,7 +374,8 @@ Status PickSheet::Print(PageSurface& surface, PrintCopies request) const {
                 s.CurrentX = 360;
                 s.PrintText(TiebreakPrompt());
                 if (choices_.FavUnd) {
-                    s.CurrentX = 5000;
+                    // Today's longer prompt may reach the note's place.
+                    s.CurrentX = TodaysLeague() ? std::max(5000.0, s.CurrentX + 360) : 5000;
                     s.PrintText("Home teams are in CAPS");
                 }
                 s.PrintLine();

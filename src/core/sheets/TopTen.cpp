@@ -21,7 +21,7 @@ std::string ListName(const MemberRecord& m) {
 
 TopTenLists BuildTopTen(const AppState& state, int sheetWeek) {
     TopTenLists lists;
-    sheetWeek = std::clamp(sheetWeek, 1, kWeeks);
+    sheetWeek = std::clamp(sheetWeek, 1, state.League().Weeks);
     lists.LastWeek = sheetWeek > 1 ? sheetWeek - 1 : 1;
     const int memberCount = std::clamp(state.MemberCount, 0, static_cast<int>(state.Members.size()));
     lists.Count = std::min(kTopCount, memberCount);

@@ -20,11 +20,11 @@ std::string ReadWeekKey(const IniFile& ini, std::string_view section, std::strin
     return value;
 }
 
-std::optional<int> GameNumber(std::string_view text) {
+std::optional<int> GameNumber(std::string_view text, int slots) {
     if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const int n = std::stoi(std::string(text));
-    if (n < 1 || n > kSlots) return std::nullopt;
+    if (n < 1 || n > slots) return std::nullopt;
     return n;
 }
 
@@ -41,9 +41,10 @@ bool DigitsComplete(std::string_view digits) {
     return sorted == kDefaultDigits;
 }
 
-std::array<BoxWeekSettings, kWeeks> ReadBoxSettings(const IniFile& ini, std::vector<std::string>& notes) {
-    std::array<BoxWeekSettings, kWeeks> weeks{};
-    for (int w = 1; w <= kWeeks; ++w) {
+BoxSeasonSettings ReadBoxSettings(const IniFile& ini, std::vector<std::string>& notes, const League& league) {
+    BoxSeasonSettings weeks{};
+    const bool today = league.Kind != LeagueKind::Nfl1997;
+    for (int w = 1; w <= league.Weeks; ++w) {
         BoxWeekSettings& s = weeks[w - 1];
         const auto digits = [&](std::string_view stem, std::string& into, const char* side) {
             const std::string value = ReadWeekKey(ini, boxkeys::DigitsSection, stem, w);
@@ -59,26 +60,27 @@ std::array<BoxWeekSettings, kWeeks> ReadBoxSettings(const IniFile& ini, std::vec
         digits(boxkeys::Left, s.Left, "left");
         const std::string game = ReadWeekKey(ini, boxkeys::GameSection, boxkeys::Week, w);
         if (game.empty()) continue;
-        if (const auto n = GameNumber(game)) {
+        if (const auto n = GameNumber(game, league.Slots)) {
             s.Game = *n;
             s.GameSet = true;
         } else {
-            notes.push_back("The game of week " + std::to_string(w) + " (\"" + game +
-                            "\") is not a game number from 1 to 15; game 15 is used.");
+            notes.push_back("The game of week " + std::to_string(w) + " (\"" + game + "\") is not a game number from 1 to " +
+                            std::to_string(league.Slots) +
+                            (today ? "; the week's tiebreak game is used." : "; game 15 is used."));
         }
     }
     return weeks;
 }
 
-std::optional<int> ReadBoxGameSlot(const IniFile& ini, int week) {
-    if (week < 1 || week > kWeeks) return std::nullopt;
-    const auto n = GameNumber(ReadWeekKey(ini, boxkeys::GameSection, boxkeys::Week, week));
+std::optional<int> ReadBoxGameSlot(const IniFile& ini, int week, const League& league) {
+    if (week < 1 || week > league.Weeks) return std::nullopt;
+    const auto n = GameNumber(ReadWeekKey(ini, boxkeys::GameSection, boxkeys::Week, week), league.Slots);
     if (!n) return std::nullopt;
     return *n - 1;
 }
 
-Status WriteBoxSettings(const IniFile& ini, const std::array<BoxWeekSettings, kWeeks>& weeks) {
-    for (int w = 1; w <= kWeeks; ++w) {
+Status WriteBoxSettings(const IniFile& ini, const BoxSeasonSettings& weeks, const League& league) {
+    for (int w = 1; w <= league.Weeks; ++w) {
         const BoxWeekSettings& s = weeks[w - 1];
         if (Status st = ini.Write(boxkeys::DigitsSection, KeyName(boxkeys::Left, w, false), s.Left); !st) return st;
         if (Status st = ini.Write(boxkeys::DigitsSection, KeyName(boxkeys::Top, w, false), s.Top); !st) return st;

@@ -7,6 +7,7 @@
 
 #include "core/data/GameRecord.h"
 #include "core/data/IniFile.h"
+#include "core/data/League.h"
 #include "core/data/Status.h"
 
 namespace gm {
@@ -16,7 +17,7 @@ namespace gm {
 struct BoxWeekSettings {
     std::string Top = "0123456789";
     std::string Left = "0123456789";
-    int Game = 15;         // game number 1 to 15 (slot + 1); 15 is the Monday night game
+    int Game = 15;         // game number 1 to 15 (slot + 1, 1 to 16 today); 15 is the Monday night game
     bool GameSet = false;  // the settings file names a valid game for the week
 };
 
@@ -38,16 +39,23 @@ bool ValidDigits(std::string_view digits);
 // Every digit 0 to 9 exactly once.
 bool DigitsComplete(std::string_view digits);
 
-// Reads the 21 weeks. A value that cannot be used (digits that are not ten
-// digits, a game outside 1 to 15) falls back to its default and is described
-// in `notes`, so the window can tell the user.
-std::array<BoxWeekSettings, kWeeks> ReadBoxSettings(const IniFile& ini, std::vector<std::string>& notes);
+// The settings of every week of either league (index = week - 1).
+using BoxSeasonSettings = std::array<BoxWeekSettings, kMaxWeeks>;
 
-// The game slot (0 to 14) of a week's Sports Box game when the settings name
-// one (week 1 to 21).
-std::optional<int> ReadBoxGameSlot(const IniFile& ini, int week);
+// Reads the league's weeks (21 in 1997, 22 today). A value that cannot be
+// used (digits that are not ten digits, a game outside 1 to the league's
+// slots) falls back to its default and is described in `notes`, so the
+// window can tell the user. The default game is 15; in today's league a
+// week without a game of its own is not GameSet, and the Sports Box plays
+// the week's tiebreak game.
+BoxSeasonSettings ReadBoxSettings(const IniFile& ini, std::vector<std::string>& notes,
+                                  const League& league = League1997());
 
-// Writes "Left", "Top" and "Week" of all 21 weeks, week by week.
-Status WriteBoxSettings(const IniFile& ini, const std::array<BoxWeekSettings, kWeeks>& weeks);
+// The game slot (0 to 14, 15 today) of a week's Sports Box game when the
+// settings name one (week 1 to the league's last).
+std::optional<int> ReadBoxGameSlot(const IniFile& ini, int week, const League& league = League1997());
+
+// Writes "Left", "Top" and "Week" of the league's weeks, week by week.
+Status WriteBoxSettings(const IniFile& ini, const BoxSeasonSettings& weeks, const League& league = League1997());
 
 }  // namespace gm

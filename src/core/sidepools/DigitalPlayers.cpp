@@ -7,7 +7,7 @@ DigitalPlayers::DigitalPlayers(const AppState& state) : state_(state) {
     if (Status s = LoadDigitPlayers(state, records); !s) notes_.push_back(s.message);
     for (const DigitRecord& r : records) {
         if (r.TrimmedName().empty()) continue;
-        if (r.DigitTeam < 1 || r.DigitTeam > kTeams)
+        if (!state.League().ValidTeam(r.DigitTeam))
             notes_.push_back("The player " + r.TrimmedName() + " has no valid team (number " +
                              std::to_string(r.DigitTeam) + "); choose one with Edit and Update.");
         entries_.push_back({r.DigitName, r.DigitTeam});
@@ -31,14 +31,14 @@ std::string DigitalPlayers::TrimmedName(int row) const {
 
 std::vector<std::string> DigitalPlayers::TeamChoices() const {
     std::vector<std::string> teams;
-    for (int t = 1; t <= kTeams; ++t) teams.push_back(state_.Teams.City(t));
+    for (int t = 1; t <= state_.League().Teams; ++t) teams.push_back(state_.Teams.City(t));
     return teams;
 }
 
 DigitalPlayers::UpdateResult DigitalPlayers::Update(int row, std::string_view name, int team) {
     const std::string fitted = FitName(DigitRecord{std::string(name)}.TrimmedName());
     if (fitted.find_first_not_of(' ') == std::string::npos) return {};
-    if (team < 1 || team > kTeams)
+    if (!state_.League().ValidTeam(team))
         return {-1, OutputMessage::Failure(std::string(dptext::NoTeamTitle), std::string(dptext::NoTeamText))};
     changed_ = true;
     if (row >= 0 && row < Count()) {

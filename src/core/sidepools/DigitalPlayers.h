@@ -29,7 +29,7 @@ class DigitalPlayers {
 public:
     struct Entry {
         std::string Name;  // 18 characters, blank padded
-        int Team = 0;      // 1 to 30; another value only when the file held it
+        int Team = 0;      // a team of the league; another value only when the file held it
     };
 
     // Reads "Digital.dat"; records with a blank name are left out.
@@ -43,7 +43,7 @@ public:
     std::vector<std::string> Lines() const;
     std::string TrimmedName(int row) const;
 
-    // The team box: TeamCity of teams 1 to 30 (item i is team i + 1).
+    // The team box: TeamCity of the league's teams (item i is team i + 1).
     std::vector<std::string> TeamChoices() const;
 
     // Update: replaces entry `row` (editing) or appends (row < 0). The name is

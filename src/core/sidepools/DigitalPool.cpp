@@ -20,20 +20,18 @@ std::string PadTo(std::string text, std::size_t width) {
     return text;
 }
 
-bool ValidTeam(int team) { return team >= 1 && team <= kTeams; }
-
 }  // namespace
 
-std::array<DigitCard, kTeams + 1> CountDigits(const SeasonGrid& games, int throughWeek) {
-    std::array<DigitCard, kTeams + 1> cards{};
-    for (int t = 0; t <= kTeams; ++t) cards[static_cast<std::size_t>(t)].Team = t;
-    const int last = std::clamp(throughWeek, 0, kWeeks);
+DigitCards CountDigits(const SeasonGrid& games, int throughWeek, const League& league) {
+    DigitCards cards{};
+    for (int t = 0; t <= kMaxTeams; ++t) cards[static_cast<std::size_t>(t)].Team = t;
+    const int last = std::clamp(throughWeek, 0, league.Weeks);
     for (int w = 0; w < last; ++w) {
-        for (int g = 0; g < kSlots; ++g) {
+        for (int g = 0; g < league.Slots; ++g) {
             const GameRecord& game = games[static_cast<std::size_t>(w)][static_cast<std::size_t>(g)];
             if (game.HomeScore == 0 && game.AwayScore == 0) continue;
-            if (ValidTeam(game.HomeTeam)) ++cards[game.HomeTeam].Count[game.HomeScore % 10];
-            if (ValidTeam(game.AwayTeam)) ++cards[game.AwayTeam].Count[game.AwayScore % 10];
+            if (league.ValidTeam(game.HomeTeam)) ++cards[game.HomeTeam].Count[game.HomeScore % 10];
+            if (league.ValidTeam(game.AwayTeam)) ++cards[game.AwayTeam].Count[game.AwayScore % 10];
         }
     }
     for (DigitCard& card : cards)
@@ -49,19 +47,21 @@ std::string DigitLine(const DigitCard& card) {
 }
 
 DigitalPool::DigitalPool(AppState& state)
-    : state_(state), week_(std::clamp(state.CurrentWeek, 1, kWeeks)), weekLabel_(WeekLabel(week_, false)) {
+    : state_(state),
+      week_(std::clamp(state.CurrentWeek, 1, state.League().Weeks)),
+      weekLabel_(WeekLabel(week_, false)) {
     std::vector<DigitRecord> all;
     if (Status s = LoadDigitPlayers(state, all); !s) notes_.push_back(s.message);
     for (const DigitRecord& p : all) {
         if (p.TrimmedName().empty()) continue;
-        if (!ValidTeam(p.DigitTeam)) {
+        if (!state.League().ValidTeam(p.DigitTeam)) {
             notes_.push_back("The Digital Pool player " + p.TrimmedName() + " has no valid team (number " +
                              std::to_string(p.DigitTeam) + ") and is left out. Assign a team in Edit Players.");
             continue;
         }
         players_.push_back(p);
     }
-    teamOrder_.resize(kTeams);
+    teamOrder_.resize(static_cast<std::size_t>(state.League().Teams));
     std::iota(teamOrder_.begin(), teamOrder_.end(), 1);
     playerOrder_.resize(players_.size());
     std::iota(playerOrder_.begin(), playerOrder_.end(), 0);
@@ -70,9 +70,10 @@ DigitalPool::DigitalPool(AppState& state)
 
 bool DigitalPool::Spin(int step) {
     const int next = week_ + step;
-    if (next < 1 || next > kWeeks) return false;
+    const int lastWeek = state_.League().Weeks;
+    if (next < 1 || next > lastWeek) return false;
     week_ = next;
-    state_.CurrentWeek = std::clamp(state_.CurrentWeek + step, 1, kWeeks);
+    state_.CurrentWeek = std::clamp(state_.CurrentWeek + step, 1, lastWeek);
     weekLabel_ = WeekLabel(week_, true);
     Recount();
     return true;
@@ -89,7 +90,7 @@ void DigitalPool::SetSort(bool highToLow) {
 }
 
 void DigitalPool::Recount() {
-    cards_ = CountDigits(state_.Games, week_);
+    cards_ = CountDigits(state_.Games, week_, state_.League());
     for (DigitRecord& p : players_) p.DigitsUsed = cards_[static_cast<std::size_t>(p.DigitTeam)].Used;
     Order();
 }

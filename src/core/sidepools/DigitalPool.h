@@ -18,10 +18,12 @@ struct DigitCard {
     int Used = 0;
 };
 
-// The cards of teams 1 to 30 (index = team number; entry 0 unused) over
-// weeks 1 to `throughWeek`. A game with both scores 0 is not played and counts
-// nothing; a team number outside 1 to 30 is passed over.
-std::array<DigitCard, kTeams + 1> CountDigits(const SeasonGrid& games, int throughWeek);
+// The cards of the league's teams (index = team number; entry 0 unused, and
+// the entries past the last team in 1997) over weeks 1 to `throughWeek`. A
+// game with both scores 0 is not played and counts nothing; a team number
+// outside the league (1 to 30, or 1 to 32 today) is passed over.
+using DigitCards = std::array<DigitCard, kMaxTeams + 1>;
+DigitCards CountDigits(const SeasonGrid& games, int throughWeek, const League& league = League1997());
 
 // For each digit "X  " while unused, else the count and two blanks; then
 // "Bingo!" once all ten are used, else two blanks, the number used and two blanks.
@@ -37,12 +39,13 @@ public:
     explicit DigitalPool(AppState& state);
 
     // Problems found while opening: an unreadable file, players whose team
-    // number is not 1 to 30 (they are left out of the list).
+    // number is not a team of the league (they are left out of the list).
     const std::vector<std::string>& LoadNotes() const { return notes_; }
 
     int Week() const { return week_; }
     const std::string& WeekLabelText() const { return weekLabel_; }
-    // Moves the week and CurrentWeek by one; refused (false) beyond 1 and 21.
+    // Moves the week and CurrentWeek by one; refused (false) beyond 1 and the
+    // season's last week (21, or 22 today).
     bool Spin(int step);
 
     Mode CurrentMode() const { return mode_; }
@@ -52,7 +55,7 @@ public:
 
     static std::string HeadingLabel();
     std::vector<std::string> Lines() const;
-    const std::array<DigitCard, kTeams + 1>& Cards() const { return cards_; }
+    const DigitCards& Cards() const { return cards_; }
     const std::vector<DigitRecord>& Players() const { return players_; }
 
     // "Digital Pool for Week " + the week label.
@@ -73,8 +76,8 @@ private:
 
     AppState& state_;
     std::vector<std::string> notes_;
-    std::vector<DigitRecord> players_;  // players with a team 1 to 30, file order
-    std::array<DigitCard, kTeams + 1> cards_{};
+    std::vector<DigitRecord> players_;  // players with a team of the league, file order
+    DigitCards cards_{};
     std::vector<int> teamOrder_;    // team numbers in list order
     std::vector<int> playerOrder_;  // indexes into players_ in list order
     int week_ = 1;

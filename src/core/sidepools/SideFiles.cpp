@@ -76,17 +76,19 @@ DigitRecord DecodeDigitRecord(std::string_view b) {
     return r;
 }
 
-std::string EncodeBoxes(const SeasonBoxes& boxes) {
+std::string EncodeBoxes(const SeasonBoxes& boxes, int weeks) {
+    weeks = std::clamp(weeks, 0, kMaxWeeks);
     std::string out;
-    out.reserve(static_cast<std::size_t>(kBoxRecords) * kBoxRecordSize);
-    for (const WeekBoxes& week : boxes)
-        for (const BoxRecord& box : week) out += EncodeBoxRecord(box);
+    out.reserve(static_cast<std::size_t>(weeks * kBoxesPerWeek * kBoxRecordSize));
+    for (int w = 0; w < weeks; ++w)
+        for (const BoxRecord& box : boxes[static_cast<std::size_t>(w)]) out += EncodeBoxRecord(box);
     return out;
 }
 
-SeasonBoxes DecodeBoxes(std::string_view bytes) {
+SeasonBoxes DecodeBoxes(std::string_view bytes, int weeks) {
     SeasonBoxes boxes{};
-    for (int w = 1; w <= kWeeks; ++w) {
+    weeks = std::clamp(weeks, 0, kMaxWeeks);
+    for (int w = 1; w <= weeks; ++w) {
         for (int b = 0; b < kBoxesPerWeek; ++b) {
             const std::size_t at = BoxOffset(w, b);
             if (at + kBoxRecordSize > bytes.size()) return boxes;
@@ -119,7 +121,7 @@ std::vector<DigitRecord> DecodeDigitPlayers(std::string_view bytes) {
 Status LoadSportBox(const AppState& state, SeasonBoxes& boxes) {
     std::string bytes;
     const Status s = LoadBytes(state, kSportBoxFileName, bytes);
-    boxes = DecodeBoxes(bytes);
+    boxes = DecodeBoxes(bytes, state.League().Weeks);
     return s;
 }
 
@@ -138,7 +140,7 @@ Status LoadDigitPlayers(const AppState& state, std::vector<DigitRecord>& players
 }
 
 Status SaveSportBox(const AppState& state, const SeasonBoxes& boxes) {
-    return WriteFileAtomic(state.File(kSportBoxFileName), EncodeBoxes(boxes));
+    return WriteFileAtomic(state.File(kSportBoxFileName), EncodeBoxes(boxes, state.League().Weeks));
 }
 
 Status SaveBoxPlayers(const AppState& state, const std::vector<BoxRecord>& players) {

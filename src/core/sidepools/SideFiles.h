@@ -18,7 +18,7 @@ inline constexpr std::string_view kDigitalFileName = "Digital.dat";
 
 inline constexpr int kBoxRecordSize = 20;
 inline constexpr int kBoxesPerWeek = 100;
-inline constexpr int kBoxRecords = kWeeks * kBoxesPerWeek;  // 2,100 records, 42,000 bytes
+inline constexpr int kBoxRecords = kWeeks * kBoxesPerWeek;  // 2,100 records, 42,000 bytes (1997 league)
 inline constexpr int kDigitRecordSize = 20;
 
 // One box of the Sports Box, or one Sports Box player: 18 Windows-1252
@@ -33,11 +33,13 @@ struct BoxRecord {
     bool operator==(const BoxRecord&) const = default;
 };
 
-// The 100 boxes of one week and the boxes of the whole season (week index 0 to 20).
+// The 100 boxes of one week and the boxes of the whole season (week index 0 to
+// 20 in 1997, 0 to 21 in today's league; a 1997 season leaves the last empty).
 using WeekBoxes = std::array<BoxRecord, kBoxesPerWeek>;
-using SeasonBoxes = std::array<WeekBoxes, kWeeks>;
+using SeasonBoxes = std::array<WeekBoxes, kMaxWeeks>;
 
-// Where the record of a week's box starts in "SportBox.Dat" (week 1 to 21, box 0 to 99).
+// Where the record of a week's box starts in "SportBox.Dat" (week 1 to 21, or
+// 22 in today's league; box 0 to 99).
 constexpr std::size_t BoxOffset(int week, int box) {
     return static_cast<std::size_t>(((week - 1) * kBoxesPerWeek + box) * kBoxRecordSize);
 }
@@ -60,15 +62,19 @@ BoxRecord DecodeBoxRecord(std::string_view bytes);  // exactly 20 bytes
 std::string EncodeDigitRecord(const DigitRecord& record);
 DigitRecord DecodeDigitRecord(std::string_view bytes);  // exactly 20 bytes
 
-std::string EncodeBoxes(const SeasonBoxes& boxes);
-// A short file leaves the missing boxes empty; bytes past the 2,100th record are ignored.
-SeasonBoxes DecodeBoxes(std::string_view bytes);
+// The file holds `weeks` weeks: 21 (42,000 bytes) for a 1997 season, 22
+// (44,000 bytes) for today's league.
+std::string EncodeBoxes(const SeasonBoxes& boxes, int weeks = kWeeks);
+// A short file leaves the missing boxes empty; bytes past the last record of
+// `weeks` weeks are ignored, so a file of either size reads in either league.
+SeasonBoxes DecodeBoxes(std::string_view bytes, int weeks = kWeeks);
 std::string EncodeBoxPlayers(const std::vector<BoxRecord>& players);
 std::vector<BoxRecord> DecodeBoxPlayers(std::string_view bytes);
 std::string EncodeDigitPlayers(const std::vector<DigitRecord>& players);
 std::vector<DigitRecord> DecodeDigitPlayers(std::string_view bytes);
 
-// Readers: a missing file reads as empty (and is left missing until the
+// Readers (the Sports Box file as many weeks as the folder's league has): a
+// missing file reads as empty (and is left missing until the
 // first save); an incomplete last record is ignored.
 Status LoadSportBox(const AppState& state, SeasonBoxes& boxes);
 Status LoadBoxPlayers(const AppState& state, std::vector<BoxRecord>& players);

@@ -37,7 +37,17 @@ constexpr std::string_view kAwayLetters = "AWAY TEAM";
 
 SportsBox::SportsBox(AppState& state, std::optional<std::uint64_t> seed)
     : state_(state), rng_(SeededGenerator(seed)) {
-    weeks_ = ReadBoxSettings(state.Settings, notes_);
+    const League& league = state.League();
+    weeks_ = ReadBoxSettings(state.Settings, notes_, league);
+    // Today's tiebreak game is not in a fixed slot: a week without a game of
+    // its own plays the week's last game by kick-off.
+    if (league.Kind != LeagueKind::Nfl1997) {
+        for (int w = 0; w < league.Weeks; ++w) {
+            BoxWeekSettings& week = weeks_[static_cast<std::size_t>(w)];
+            const int slot = league.TiebreakSlot(state.Games[static_cast<std::size_t>(w)]);
+            if (!week.GameSet && slot >= 0) week.Game = slot + 1;
+        }
+    }
     if (Status s = LoadBoxPlayers(state, players_); !s) notes_.push_back(s.message);
     if (Status s = LoadSportBox(state, boxes_); !s) notes_.push_back(s.message);
     // A counter behind the numbers already handed out would hand them out again.
@@ -45,12 +55,12 @@ SportsBox::SportsBox(AppState& state, std::optional<std::uint64_t> seed)
     for (const WeekBoxes& week : boxes_)
         for (const BoxRecord& box : week) state_.LastPlayerNumber = std::max(state_.LastPlayerNumber, box.OwnerNumber);
     state_.LastPlayerNumber = std::min(state_.LastPlayerNumber, kMaxMembers);
-    week_ = std::clamp(state.CurrentWeek, 1, kWeeks);
+    week_ = std::clamp(state.CurrentWeek, 1, league.Weeks);
 }
 
 bool SportsBox::SpinWeek(int step) {
     const int next = week_ + step;
-    if (next < 1 || next > kWeeks) return false;
+    if (next < 1 || next > state_.League().Weeks) return false;
     week_ = next;
     state_.CurrentWeek = next;
     return true;
@@ -58,7 +68,7 @@ bool SportsBox::SpinWeek(int step) {
 
 bool SportsBox::SpinGame(int step) {
     const int next = GameNumber() + step;
-    if (next < 1 || next > kSlots) return false;
+    if (next < 1 || next > state_.League().Slots) return false;
     weeks_[week_ - 1].Game = next;
     weeks_[week_ - 1].GameSet = true;
     boxesChanged_ = true;
@@ -283,7 +293,7 @@ Status SportsBox::Save() {
         if (Status s = SaveBoxPlayers(state_, players_); !s) return s;
         playersChanged_ = false;
     }
-    if (Status s = WriteBoxSettings(state_.Settings, weeks_); !s) return s;
+    if (Status s = WriteBoxSettings(state_.Settings, weeks_, state_.League()); !s) return s;
     // Boxes may now name players whose numbers were issued in this session.
     if (Status s = WriteLastPlayerNumber(state_); !s) return s;
     boxesChanged_ = false;

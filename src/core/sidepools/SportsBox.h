@@ -54,7 +54,7 @@ inline constexpr std::string_view DigitsRepeatHint =
 }  // namespace sbtext
 
 // The Sports Box: a 10 x 10 squares pool on one game a week. It keeps the
-// boxes, digits and game of all 21 weeks and the player list while the
+// boxes, digits and game of every week (21, or 22 in today's league) and the player list while the
 // window is open; nothing is written until Save (or SavePlayers).
 class SportsBox {
 public:
@@ -70,12 +70,13 @@ public:
     // for the window to show once.
     const std::vector<std::string>& LoadNotes() const { return notes_; }
 
-    // Week 1 to 21; moving it changes CurrentWeek too and does not count as a
+    // Week 1 to 21 (22 today); moving it changes CurrentWeek too and does not count as a
     // change. Refused (false) beyond the ends.
     int Week() const { return week_; }
     bool SpinWeek(int step);
 
-    // The game played for the week, 1 to 15. Moving it counts as a change.
+    // The game played for the week, 1 to 15 (16 today; by default the week's
+    // tiebreak game). Moving it counts as a change.
     int GameNumber() const { return weeks_[week_ - 1].Game; }
     bool SpinGame(int step);
     const GameRecord& Game() const;
@@ -160,7 +161,7 @@ private:
     AppState& state_;
     std::mt19937_64 rng_;
     std::vector<std::string> notes_;
-    std::array<BoxWeekSettings, kWeeks> weeks_{};
+    BoxSeasonSettings weeks_{};
     SeasonBoxes boxes_{};
     std::vector<BoxRecord> players_;
     int week_ = 1;

@@ -12,11 +12,12 @@ constexpr std::string_view kHomeLetters = "HOME TEAM";
 constexpr std::string_view kAwayLetters = "AWAY TEAM";
 }  // namespace
 
-SportsBoxSheet::SportsBoxSheet(AppState& state) : state_(state), week_(std::clamp(state.CurrentWeek, 1, kWeeks)) {}
+SportsBoxSheet::SportsBoxSheet(AppState& state)
+    : state_(state), week_(std::clamp(state.CurrentWeek, 1, state.League().Weeks)) {}
 
 bool SportsBoxSheet::SpinWeek(int step) {
     const int next = week_ + step;
-    if (next < 1 || next > kWeeks) return false;
+    if (next < 1 || next > state_.League().Weeks) return false;
     week_ = next;
     state_.CurrentWeek = next;
     return true;
@@ -26,10 +27,12 @@ int SportsBoxSheet::GameSlot() const {
     const WeekGames& games = state_.Games[week_ - 1];
     // Saving the Sports Box writes a game for every week, so a chosen slot
     // may be one the week never filled.
-    const auto chosen = ReadBoxGameSlot(state_.Settings, week_);
+    const League& league = state_.League();
+    const auto chosen = ReadBoxGameSlot(state_.Settings, week_, league);
     if (chosen && games[*chosen].HasGame()) return *chosen;
-    if (games[kMondaySlot].HasGame()) return kMondaySlot;
-    for (int slot = 0; slot < kSlots; ++slot)
+    const int tiebreak = league.TiebreakSlot(games);
+    if (tiebreak >= 0 && games[tiebreak].HasGame()) return tiebreak;
+    for (int slot = 0; slot < league.Slots; ++slot)
         if (games[slot].HasGame()) return slot;
     return chosen.value_or(kMondaySlot);  // no game at all: the teams stay blank
 }

@@ -17,7 +17,7 @@ public:
     // Opens on CurrentWeek.
     explicit SportsBoxSheet(AppState& state);
 
-    // Week 1 to 21; CurrentWeek follows. Refused (false) beyond the ends.
+    // Week 1 to 21 (22 today); CurrentWeek follows. Refused (false) beyond the ends.
     int Week() const { return week_; }
     bool SpinWeek(int step);
 
@@ -25,8 +25,8 @@ public:
     bool PrintDigits = false;
 
     // The game of the sheet: the one chosen for the week in the Sports Box when
-    // that slot holds a game, else the Monday night game (slot 14) when there
-    // is one, else the week's first filled slot. Play-off weeks hold their
+    // that slot holds a game, else the week's tiebreak game (1997: the Monday
+    // night game, slot 14) when there is one, else the week's first filled slot. Play-off weeks hold their
     // games in any slot (an imported Super Bowl sits in slot 14 alone).
     int GameSlot() const;
     std::string HomeCity() const;

@@ -172,9 +172,10 @@ void PickSheetDialog::ShowCopies(bool shown) {
 }
 
 void PickSheetDialog::Spin(int step) {
-    const int week = ParseSheetWeek(S(txtWeek_->text())).value_or(ctx_.State.CurrentWeek);
+    const int lastWeek = ctx_.State.League().Weeks;
+    const int week = ParseSheetWeek(S(txtWeek_->text()), lastWeek).value_or(ctx_.State.CurrentWeek);
     const int next = week + step;
-    if (next < 1 || next > kWeeks) {
+    if (next < 1 || next > lastWeek) {
         QApplication::beep();
         return;
     }
@@ -183,7 +184,7 @@ void PickSheetDialog::Spin(int step) {
 }
 
 void PickSheetDialog::WeekEdited() {
-    const auto week = ParseSheetWeek(S(txtWeek_->text()));
+    const auto week = ParseSheetWeek(S(txtWeek_->text()), ctx_.State.League().Weeks);
     if (!week) return;
     ctx_.State.CurrentWeek = *week;
     // A new week asks for a new count, unless every sheet carries a name.
@@ -222,9 +223,10 @@ void PickSheetDialog::Refuse(std::string_view title, std::string_view text) {
 }
 
 void PickSheetDialog::OnOK() {
-    const auto week = ParseSheetWeek(S(txtWeek_->text()));
+    const int lastWeek = ctx_.State.League().Weeks;
+    const auto week = ParseSheetWeek(S(txtWeek_->text()), lastWeek);
     if (!week) {
-        Refuse(kBadWeekTitle, kBadWeekText);
+        Refuse(kBadWeekTitle, BadWeekText(lastWeek));
         txtWeek_->setFocus();
         txtWeek_->selectAll();
         return;
