@@ -11,7 +11,6 @@ namespace gm {
 namespace {
 
 constexpr int kFirstWeek = 1;
-constexpr int kLastWeek = kWeeks;
 
 // "#0.0" after (width - digits before the point) blanks: the points or
 // percentage column of the result lines.
@@ -94,13 +93,20 @@ std::string_view PlayerDivisionName(int division) {
     return division >= 1 && division <= kDivisions ? names[division] : std::string_view{};
 }
 
+std::string_view PlayerDivisionName(int division, const League& league) {
+    if (league.Kind == LeagueKind::Nfl1997) return PlayerDivisionName(division);
+    static constexpr std::string_view names[] = {"",         "NFC East", "NFC North", "NFC South", "NFC West",
+                                                 "AFC East", "AFC North", "AFC South", "AFC West"};
+    return division >= 1 && division <= league.Divisions ? names[division] : std::string_view{};
+}
+
 PlayerRecord TallyPlayer(const SeasonGrid& games, const MemberRecord& member, bool againstSpread, int firstWeek,
-                         int lastWeek) {
+                         int lastWeek, const League& league) {
     PlayerRecord r;
     firstWeek = std::max(firstWeek, 0);
-    lastWeek = std::min(lastWeek, kWeeks - 1);
+    lastWeek = std::min(lastWeek, league.Weeks - 1);
     for (int w = firstWeek; w <= lastWeek; ++w) {
-        for (int slot = 0; slot < kSlots; ++slot) {
+        for (int slot = 0; slot < league.Slots; ++slot) {
             const GameRecord& g = games[static_cast<std::size_t>(w)][static_cast<std::size_t>(slot)];
             const int pick = member.Picks[static_cast<std::size_t>(w)][static_cast<std::size_t>(slot)];
             const Grade grade = GradeSelection(g, pick, againstSpread);
@@ -127,13 +133,13 @@ PlayerRecord TallyPlayer(const SeasonGrid& games, const MemberRecord& member, bo
             }
 
             for (int team : {static_cast<int>(g.HomeTeam), static_cast<int>(g.AwayTeam)}) {
-                if (team < 1 || team > kTeams) continue;
+                if (!league.ValidTeam(team)) continue;
                 add(r.TeamInvolving[static_cast<std::size_t>(team)]);
-                add(r.DivisionInvolving[static_cast<std::size_t>(TeamDivision(team))]);
+                add(r.DivisionInvolving[static_cast<std::size_t>(league.Division(team))]);
             }
-            if ((home || away) && pick >= 1 && pick <= kTeams) {
+            if ((home || away) && league.ValidTeam(pick)) {
                 add(r.TeamBettingOn[static_cast<std::size_t>(pick)]);
-                add(r.DivisionBettingOn[static_cast<std::size_t>(TeamDivision(pick))]);
+                add(r.DivisionBettingOn[static_cast<std::size_t>(league.Division(pick))]);
             }
         }
     }
@@ -163,10 +169,10 @@ std::string PlayerTeamLine(std::string_view name, const PlayerCell& cell, bool p
 }
 
 PlayerAnalyst::PlayerAnalyst(AppState& state) : state_(state) {
-    end_ = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
+    end_ = std::clamp(state_.CurrentWeek, kFirstWeek, state_.League().Weeks);
     startLabel_ = N(start_);
     endLabel_ = N(end_);
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     SelectMember(0);
 }
 
@@ -187,12 +193,12 @@ void PlayerAnalyst::Compute() {
         return;
     }
     record_ = TallyPlayer(state_.Games, state_.Members[static_cast<std::size_t>(member_)],
-                          UsesPointSpreads(state_.PointSpreads), start_ - 1, end_ - 1);
+                          UsesPointSpreads(state_.PointSpreads), start_ - 1, end_ - 1, state_.League());
 }
 
 bool PlayerAnalyst::SpinStart(int step) {
     const int week = start_ + step;
-    if (week < kFirstWeek || week > kLastWeek) return false;
+    if (week < kFirstWeek || week > state_.League().Weeks) return false;
     start_ = week;
     startLabel_ = WeekLabel(week, true);
     Compute();
@@ -201,7 +207,7 @@ bool PlayerAnalyst::SpinStart(int step) {
 
 bool PlayerAnalyst::SpinEnd(int step) {
     const int week = end_ + step;
-    if (week < kFirstWeek || week > kLastWeek) return false;
+    if (week < kFirstWeek || week > state_.League().Weeks) return false;
     end_ = week;
     endLabel_ = WeekLabel(week, true);
     state_.CurrentWeek = week;
@@ -232,7 +238,7 @@ std::string PlayerAnalyst::TeamName(int team) const { return Trim(state_.Teams.C
 std::vector<std::string> PlayerAnalyst::TeamLines(bool bettingOn) const {
     const auto& cells = bettingOn ? record_.TeamBettingOn : record_.TeamInvolving;
     std::vector<std::string> lines;
-    for (int t = 1; t <= kTeams; ++t)
+    for (int t = 1; t <= state_.League().Teams; ++t)
         lines.push_back(PlayerTeamLine(TeamName(t), cells[static_cast<std::size_t>(t)], ShowsPoints()));
     return lines;
 }
@@ -240,14 +246,14 @@ std::vector<std::string> PlayerAnalyst::TeamLines(bool bettingOn) const {
 std::vector<std::string> PlayerAnalyst::DivisionLines(bool bettingOn) const {
     const auto& cells = bettingOn ? record_.DivisionBettingOn : record_.DivisionInvolving;
     std::vector<std::string> lines;
-    for (int d = 1; d <= kDivisions; ++d)
-        lines.push_back(PlayerTeamLine(PlayerDivisionName(d), cells[static_cast<std::size_t>(d)], ShowsPoints()));
+    for (int d = 1; d <= state_.League().Divisions; ++d)
+        lines.push_back(PlayerTeamLine(PlayerDivisionName(d, state_.League()), cells[static_cast<std::size_t>(d)], ShowsPoints()));
     return lines;
 }
 
 std::vector<std::string> PlayerAnalyst::AgainstTeamLines() const {
     std::vector<std::string> lines;
-    for (int t = 1; t <= kTeams; ++t) {
+    for (int t = 1; t <= state_.League().Teams; ++t) {
         const auto i = static_cast<std::size_t>(t);
         lines.push_back(PlayerTeamLine(
             TeamName(t), PlayerBettingAgainst(record_.TeamInvolving[i], record_.TeamBettingOn[i]), ShowsPoints()));
@@ -257,9 +263,9 @@ std::vector<std::string> PlayerAnalyst::AgainstTeamLines() const {
 
 std::vector<std::string> PlayerAnalyst::AgainstDivisionLines() const {
     std::vector<std::string> lines;
-    for (int d = 1; d <= kDivisions; ++d) {
+    for (int d = 1; d <= state_.League().Divisions; ++d) {
         const auto i = static_cast<std::size_t>(d);
-        lines.push_back(PlayerTeamLine(PlayerDivisionName(d),
+        lines.push_back(PlayerTeamLine(PlayerDivisionName(d, state_.League()),
                                        PlayerBettingAgainst(record_.DivisionInvolving[i], record_.DivisionBettingOn[i]),
                                        ShowsPoints()));
     }

@@ -41,14 +41,16 @@ inline constexpr int kPlayerCategories = 9;
 std::string_view PlayerCategoryCaption(PlayerCategory category);
 // "NFC East", "NFC Central", ... by division number 1 to 6.
 std::string_view PlayerDivisionName(int division);
+// The same in either league: today's "NFC East", "NFC North" ... "AFC West" by number 1 to 8.
+std::string_view PlayerDivisionName(int division, const League& league);
 
 // A member's records over a range of weeks.
 struct PlayerRecord {
     std::array<PlayerCell, kPlayerCategories> Categories{};
-    std::array<PlayerCell, kTeams + 1> TeamInvolving{};  // by team number; entry 0 unused
-    std::array<PlayerCell, kTeams + 1> TeamBettingOn{};
-    std::array<PlayerCell, kDivisions + 1> DivisionInvolving{};  // by division number; entry 0 unused
-    std::array<PlayerCell, kDivisions + 1> DivisionBettingOn{};
+    std::array<PlayerCell, kMaxTeams + 1> TeamInvolving{};  // by team number; entry 0 unused
+    std::array<PlayerCell, kMaxTeams + 1> TeamBettingOn{};
+    std::array<PlayerCell, kMaxDivisions + 1> DivisionInvolving{};  // by division number; entry 0 unused
+    std::array<PlayerCell, kMaxDivisions + 1> DivisionBettingOn{};
 
     const PlayerCell& Category(PlayerCategory c) const { return Categories[static_cast<std::size_t>(c)]; }
 };
@@ -60,8 +62,9 @@ struct PlayerRecord {
 // two spreads differ. "In Games Involving" books the result to both teams
 // of the game and to each one's division (so a division game counts twice
 // for its division); "When Betting On" to the picked team and its division.
+// The league says which weeks, game slots, teams and divisions there are.
 PlayerRecord TallyPlayer(const SeasonGrid& games, const MemberRecord& member, bool againstSpread, int firstWeek,
-                         int lastWeek);
+                         int lastWeek, const League& league = League1997());
 
 // Result lines. `points`: the value column shows confidence points, else the
 // percentage.
@@ -82,7 +85,7 @@ public:
     void SelectMember(int index);
     int Member() const { return member_; }
 
-    // Spins: refused (false, nothing changes) beyond weeks 1 and 21. The end
+    // Spins: refused (false, nothing changes) beyond week 1 and the league's last. The end
     // week moves CurrentWeek with it. A start after the end is allowed and
     // gives empty results.
     bool SpinStart(int step);
@@ -98,7 +101,7 @@ public:
     std::string CategoryHeading() const;      // lblWonLoss: "Gms     W   L T    Pct."
 
     // The lists and labels of the window.
-    std::vector<std::string> TeamLines(bool bettingOn) const;      // 30, team-number order
+    std::vector<std::string> TeamLines(bool bettingOn) const;      // one per team of the league, team-number order
     std::vector<std::string> DivisionLines(bool bettingOn) const;  // 6, division order
     std::vector<std::string> AgainstTeamLines() const;
     std::vector<std::string> AgainstDivisionLines() const;

@@ -12,7 +12,7 @@
 namespace gm {
 
 PlayerGraph::PlayerGraph(AppState& state) : state_(state) {
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     Compute();
 }
 
@@ -24,7 +24,7 @@ void PlayerGraph::Compute() {
     const GradingRules rules = GradingRules::From(state_);
     weeks_ = {};
     pool_ = {};
-    for (int w = 0; w < kWeeks; ++w) {
+    for (int w = 0; w < Weeks(); ++w) {
         std::vector<StandingsRow> rows = NewRows(count);
         PlayerGraphPoolWeek& pool = pool_[static_cast<std::size_t>(w)];
         pool.Players = TallyWeek(rows, state_.Games, members, rules, w);
@@ -74,13 +74,13 @@ double PlayerGraph::PoolValue(const PlayerGraphPoolWeek& week) const {
 }
 
 PlayerGraphSeries PlayerGraph::MemberSeries() const {
-    PlayerGraphSeries series{};
+    PlayerGraphSeries series(static_cast<std::size_t>(Weeks()));
     for (std::size_t w = 0; w < series.size(); ++w) series[w] = Value(weeks_[w]);
     return series;
 }
 
 PlayerGraphSeries PlayerGraph::PoolAverages() const {
-    PlayerGraphSeries series{};
+    PlayerGraphSeries series(static_cast<std::size_t>(Weeks()));
     for (std::size_t w = 0; w < series.size(); ++w)
         series[w] = pool_[w].Players > 0 ? PoolValue(pool_[w]) / pool_[w].Players : 0.0;
     return series;
@@ -88,16 +88,17 @@ PlayerGraphSeries PlayerGraph::PoolAverages() const {
 
 int PlayerGraph::TickIntervals() const {
     switch (method_) {
-        case PlayerGraphMethod::Wins: return 15;
-        case PlayerGraphMethod::ConfidencePoints: return 12;
+        case PlayerGraphMethod::Wins: return state_.League().Slots;
+        case PlayerGraphMethod::ConfidencePoints: return state_.League().Slots == kSlots ? 12 : 8;
         case PlayerGraphMethod::WinPct: return 10;
     }
     return 10;
 }
 
 int PlayerGraph::AxisMaximum() const {
-    const int documented = method_ == PlayerGraphMethod::Wins               ? 15
-                           : method_ == PlayerGraphMethod::ConfidencePoints ? 15 * 16 / 2
+    const int games = state_.League().Slots;  // the most games of a week
+    const int documented = method_ == PlayerGraphMethod::Wins               ? games
+                           : method_ == PlayerGraphMethod::ConfidencePoints ? games * (games + 1) / 2
                                                                             : 100;
     // Confidence entries above the week's game count can push a week past
     // the top; the axis then grows so that no bar is cut off.
@@ -172,7 +173,7 @@ Status PlayerGraph::Print(PageSurface& surface, PrintCopies copies) const {
     return Report::Print(surface, copies);
 }
 
-// The chart on paper, landscape: the value axis with its ticks, the 21 weeks
+// The chart on paper, landscape: the value axis with its ticks, the season's weeks
 // along the bottom, the member's values as filled bars (or a thick line) and
 // the pool's averages as open bars (or a thin line), the boxes underneath.
 void PlayerGraph::PrintCopy(PageSurface& s, int) const {
@@ -184,8 +185,11 @@ void PlayerGraph::PrintCopy(PageSurface& s, int) const {
     s.PrintLine();
 
     WeekChart chart;
-    chart.Filled = MemberSeries();
-    chart.Open = PoolAverages();
+    const PlayerGraphSeries member = MemberSeries();
+    const PlayerGraphSeries pool = PoolAverages();
+    std::copy(member.begin(), member.end(), chart.Filled.begin());
+    std::copy(pool.begin(), pool.end(), chart.Open.begin());
+    chart.Weeks = Weeks();
     chart.Maximum = AxisMaximum();
     chart.Ticks = TickIntervals();
     chart.Line = line_;

@@ -32,10 +32,11 @@ struct PlayerGraphPoolWeek {
     int Players = 0;
 };
 
-using PlayerGraphSeries = std::array<double, kWeeks>;
+// One value a week of the league's season (21 in 1997, 22 today).
+using PlayerGraphSeries = std::vector<double>;
 
 // Player graphs: one member's wins, confidence points or winning
-// percentage of each of the 21 weeks against the pool's average (the pool's
+// percentage of each week of the season against the pool's average (the pool's
 // total over the members who made a selection that week).
 class PlayerGraph : public Report {
 public:
@@ -55,8 +56,10 @@ public:
     void SetLine(bool line) { line_ = line; }
     bool Line() const { return line_; }
 
-    const std::array<PlayerGraphWeek, kWeeks>& MemberWeeks() const { return weeks_; }
-    const std::array<PlayerGraphPoolWeek, kWeeks>& PoolWeeks() const { return pool_; }
+    // The league's weeks; entries past the last week stay 0.
+    int Weeks() const { return state_.League().Weeks; }
+    const std::array<PlayerGraphWeek, kMaxWeeks>& MemberWeeks() const { return weeks_; }
+    const std::array<PlayerGraphPoolWeek, kMaxWeeks>& PoolWeeks() const { return pool_; }
     // The member's weeks in which a selection was made.
     int ActiveWeeks() const;
 
@@ -64,7 +67,8 @@ public:
     PlayerGraphSeries MemberSeries() const;
     PlayerGraphSeries PoolAverages() const;  // 0 in a week nobody played
 
-    // The value axis: 15 with 15 ticks, 120 with 12, or 100 with 10; raised
+    // The value axis: 15 with 15 ticks, 120 with 12, or 100 with 10 (today's
+    // 16 games a week: 16 with 16, 136 with 8, 100 with 10); raised
     // in the same steps when a value would run off the top.
     int AxisMaximum() const;
     int TickIntervals() const;
@@ -108,8 +112,8 @@ private:
     int member_ = -1;
     PlayerGraphMethod method_ = PlayerGraphMethod::WinPct;
     bool line_ = false;
-    std::array<PlayerGraphWeek, kWeeks> weeks_{};
-    std::array<PlayerGraphPoolWeek, kWeeks> pool_{};
+    std::array<PlayerGraphWeek, kMaxWeeks> weeks_{};
+    std::array<PlayerGraphPoolWeek, kMaxWeeks> pool_{};
 };
 
 }  // namespace gm

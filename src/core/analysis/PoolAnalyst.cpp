@@ -20,9 +20,16 @@ constexpr std::array<std::string_view, PoolAnalyst::kGroupCount> kGroupCaptions{
     "AFC Teams", "AFC East",  "AFC Central", "AFC West"};
 
 // Which teams a filter takes, by team number.
-using TeamSet = std::array<bool, kTeams + 1>;
+using TeamSet = std::array<bool, kMaxTeams + 1>;
 
-int Clamp(int team) { return team >= 0 && team <= kTeams ? team : 0; }
+int Clamp(int team) { return team >= 0 && team <= kMaxTeams ? team : 0; }
+
+constexpr std::array<std::string_view, PoolAnalyst::kMaxGroupCount> kTodayGroupCaptions{
+    "All Teams", "NFC Teams", "NFC East", "NFC North", "NFC South", "NFC West",
+    "AFC Teams", "AFC East",  "AFC North", "AFC South", "AFC West"};
+
+constexpr int kNfc = 2;
+constexpr int kAfc = 1;
 
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -62,22 +69,53 @@ std::vector<int> PoolAnalyst::GroupTeams(int group) {
     return teams;
 }
 
+int PoolAnalyst::GroupCount(const League& league) {
+    return league.Kind == LeagueKind::Nfl1997 ? kGroupCount : 3 + league.Divisions;
+}
+
+std::string_view PoolAnalyst::GroupCaption(int group, const League& league) {
+    if (league.Kind == LeagueKind::Nfl1997) return GroupCaption(group);
+    return group >= 0 && group < GroupCount(league) ? kTodayGroupCaptions[static_cast<std::size_t>(group)]
+                                                    : std::string_view{};
+}
+
+std::vector<int> PoolAnalyst::GroupTeams(int group, const League& league) {
+    if (league.Kind == LeagueKind::Nfl1997) return GroupTeams(group);
+    // The groups in option order: the league, then per conference the
+    // conference itself and its divisions by number.
+    std::vector<std::vector<int>> groups(1);
+    for (int t = 1; t <= league.Teams; ++t) groups[0].push_back(t);
+    for (const int conference : {kNfc, kAfc}) {
+        std::vector<int>& whole = groups.emplace_back();
+        for (int t = 1; t <= league.Teams; ++t)
+            if (league.Conference(t) == conference) whole.push_back(t);
+        for (int d = 1; d <= league.Divisions; ++d) {
+            if (league.DivisionConference(d) != conference) continue;
+            std::vector<int>& division = groups.emplace_back();
+            for (int t = 1; t <= league.Teams; ++t)
+                if (league.Division(t) == d) division.push_back(t);
+        }
+    }
+    if (group < 0 || group >= static_cast<int>(groups.size())) return {};
+    return groups[static_cast<std::size_t>(group)];
+}
+
 PoolAnalyst::PoolAnalyst(AppState& state) : state_(state) {
-    week_ = std::clamp(state_.CurrentWeek, 1, kWeeks);
+    week_ = std::clamp(state_.CurrentWeek, 1, state_.League().Weeks);
     weekLabel_ = gm::WeekLabel(week_, false);
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     Compute();
 }
 
 void PoolAnalyst::ChooseGroup(int group) {
-    if (group < 0 || group >= kGroupCount) return;
+    if (group < 0 || group >= GroupCount(state_.League())) return;
     group_ = group;
     team_ = 0;
     Compute();
 }
 
 void PoolAnalyst::ChooseTeam(int team) {
-    if (team < 1 || team > kTeams) return;
+    if (!state_.League().ValidTeam(team)) return;
     team_ = team;
     group_ = -1;
     Compute();
@@ -90,7 +128,7 @@ void PoolAnalyst::SetMode(Mode mode) {
 
 bool PoolAnalyst::Spin(int step) {
     const int week = week_ + step;
-    if (week < 1 || week > kWeeks) return false;
+    if (week < 1 || week > state_.League().Weeks) return false;
     week_ = week;
     weekLabel_ = gm::WeekLabel(week, true);
     state_.CurrentWeek = week;
@@ -103,7 +141,7 @@ void PoolAnalyst::Compute() {
     if (team_ != 0)
         in[static_cast<std::size_t>(team_)] = true;
     else
-        for (int t : GroupTeams(group_)) in[static_cast<std::size_t>(t)] = true;
+        for (int t : GroupTeams(group_, state_.League())) in[static_cast<std::size_t>(t)] = true;
     const bool spreads = UsesPointSpreads(state_.PointSpreads);
     const bool betting = mode_ == Mode::WhenBettingOn;
 
@@ -115,7 +153,7 @@ void PoolAnalyst::Compute() {
         row.MemberIndex = m;
         long long half = 0;  // confidence points in halves, exact
         for (int w = 0; w < week_; ++w) {
-            for (int s = 0; s < kSlots; ++s) {
+            for (int s = 0; s < state_.League().Slots; ++s) {
                 const int pick = member.Picks[static_cast<std::size_t>(w)][static_cast<std::size_t>(s)];
                 const GameRecord& game = state_.Games[static_cast<std::size_t>(w)][static_cast<std::size_t>(s)];
                 const Grade grade = GradeSelection(game, pick, spreads);
@@ -187,7 +225,7 @@ std::string PoolAnalyst::CategoryLine() const {
     if (team_ != 0)
         category += state_.Teams.City(team_) + " " + state_.Teams.Name(team_);
     else
-        category += GroupCaption(group_);
+        category += GroupCaption(group_, state_.League());
     return CenterTitle66(category);
 }
 

@@ -28,7 +28,8 @@ struct AnalystRow {
 class PoolAnalyst : public Report {
 public:
     enum class Mode { InGamesInvolving = 0, WhenBettingOn = 1 };
-    static constexpr int kGroupCount = 9;
+    static constexpr int kGroupCount = 9;       // the 1997 league's groups
+    static constexpr int kMaxGroupCount = 11;   // today's: four divisions a conference
 
     // The captions of the nine groups ("All Teams" ... "AFC West") and of the
     // two modes.
@@ -36,6 +37,13 @@ public:
     static std::string_view ModeCaption(Mode mode);
     // The team numbers of a group, from the division table.
     static std::vector<int> GroupTeams(int group);
+    // The same for either league: the whole league, then each conference
+    // (NFC first) followed by its divisions in standings order. 1997: the
+    // nine above; today: "All Teams", "NFC Teams", "NFC East", "NFC North",
+    // "NFC South", "NFC West", "AFC Teams", "AFC East" ... "AFC West".
+    static int GroupCount(const League& league);
+    static std::string_view GroupCaption(int group, const League& league);
+    static std::vector<int> GroupTeams(int group, const League& league);
 
     // The column heading above the list.
     static constexpr std::string_view kHeading = ". Vadorurizizs        W    L   T    Pct.   Pts.";
@@ -45,10 +53,11 @@ public:
     explicit PoolAnalyst(AppState& state);
 
     // Each recomputes.
-    void ChooseGroup(int group);  // 0..8; anything else is ignored
-    void ChooseTeam(int team);    // 1..30; anything else is ignored
+    void ChooseGroup(int group);  // 0 to the league's last group; anything else is ignored
+    void ChooseTeam(int team);    // a team of the league; anything else is ignored
     void SetMode(Mode mode);
-    // The week spin: refused (false, nothing changes) below 1 and above 21.
+    // The week spin: refused (false, nothing changes) below 1 and above the
+    // league's last week.
     // CurrentWeek follows.
     bool Spin(int step);
 

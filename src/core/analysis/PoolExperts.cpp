@@ -23,21 +23,20 @@ struct Count {
 
 std::string WLT(int wins, int losses, int ties) { return N(wins) + " - " + N(losses) + " - " + N(ties); }
 
-bool ValidTeam(int team) { return team >= 1 && team <= kTeams; }
 
 }  // namespace
 
-PoolExperts::PoolExperts(AppState& state) : state_(state) {
-    week_ = std::clamp(state_.CurrentWeek, 1, kWeeks);
+PoolExperts::PoolExperts(AppState& state) : state_(state), slots_(state.League().Slots) {
+    week_ = std::clamp(state_.CurrentWeek, 1, state_.League().Weeks);
     weekLabel_ = gm::WeekLabel(week_, false);
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     Compute();
 }
 
 PoolExperts::SpinResult PoolExperts::Spin(int step) {
     if (step < 0 && week_ <= kFirstWeek) return SpinResult::MinimumData;
     const int week = week_ + step;
-    if (week < 1 || week > kWeeks) return SpinResult::AtLimit;
+    if (week < 1 || week > state_.League().Weeks) return SpinResult::AtLimit;
     week_ = week;
     weekLabel_ = gm::WeekLabel(week, true);
     state_.CurrentWeek = week;
@@ -49,16 +48,18 @@ void PoolExperts::Compute() {
     const bool spreads = UsesPointSpreads(state_.PointSpreads);
     const int members = std::clamp(state_.MemberCount, 0, static_cast<int>(state_.Members.size()));
     const auto& week = state_.Games[static_cast<std::size_t>(week_ - 1)];
+    const League& league = state_.League();
+    const auto ValidTeam = [&](int team) { return league.ValidTeam(team); };
 
     // Every member's record in the games of each team over weeks 1 to w - 1;
     // a game counts for both of its teams, so the record for a game is the
     // sum of its two teams' records (a game between them counted twice).
-    std::vector<std::array<Count, kTeams + 1>> byTeam(static_cast<std::size_t>(members));
+    std::vector<std::array<Count, kMaxTeams + 1>> byTeam(static_cast<std::size_t>(members));
     for (int m = 0; m < members; ++m) {
         const MemberRecord& member = state_.Members[static_cast<std::size_t>(m)];
         auto& teams = byTeam[static_cast<std::size_t>(m)];
         for (int w = 0; w < week_ - 1; ++w) {
-            for (int s = 0; s < kSlots; ++s) {
+            for (int s = 0; s < slots_; ++s) {
                 const GameRecord& game = state_.Games[static_cast<std::size_t>(w)][static_cast<std::size_t>(s)];
                 const Grade grade = GradeSelection(
                     game, member.Picks[static_cast<std::size_t>(w)][static_cast<std::size_t>(s)], spreads);
@@ -71,7 +72,7 @@ void PoolExperts::Compute() {
 
     expertWins_ = expertLosses_ = expertTies_ = 0;
     const TeamTables& names = state_.Teams;
-    for (int s = 0; s < kSlots; ++s) {
+    for (int s = 0; s < slots_; ++s) {
         const GameRecord& game = week[static_cast<std::size_t>(s)];
         ExpertGame& row = games_[static_cast<std::size_t>(s)];
         row = ExpertGame{};
@@ -119,7 +120,7 @@ void PoolExperts::Compute() {
     Count pool;
     for (int m = 0; m < members; ++m) {
         const auto& picks = state_.Members[static_cast<std::size_t>(m)].Picks[static_cast<std::size_t>(week_ - 1)];
-        for (int s = 0; s < kSlots; ++s)
+        for (int s = 0; s < slots_; ++s)
             pool.Add(GradeSelection(week[static_cast<std::size_t>(s)], picks[static_cast<std::size_t>(s)], spreads));
     }
     poolWins_ = pool.Wins;
@@ -147,7 +148,7 @@ std::string PoolExperts::GameLine(const ExpertGame& g) const {
 std::vector<std::string> PoolExperts::ReportLines() const {
     std::vector<std::string> lines{std::string(26, ' ') + "THE POOL EXPERTS", "", ColumnHeading(),
                                    std::string(62, '-')};
-    for (const ExpertGame& g : games_) lines.push_back(GameLine(g));
+    for (const ExpertGame& g : Games()) lines.push_back(GameLine(g));
     const std::string gap25(25, ' ');
     lines.insert(lines.end(), {"", "", "  Pool Experts" + gap25 + "Pool (Overall)",
                                "  ------------" + gap25 + "--------------",
@@ -198,9 +199,10 @@ void PoolExperts::PrintCopy(PageSurface& s, int) const {
     s.PrintLine();
     s.Font.Underline = true;
     s.PrintLine(lines[2]);  // the column heading, then the games (no rule)
-    for (std::size_t i = 4; i < 4 + kSlots; ++i) s.PrintLine(lines[i]);
+    const auto gamesEnd = 4 + static_cast<std::size_t>(slots_);
+    for (std::size_t i = 4; i < gamesEnd; ++i) s.PrintLine(lines[i]);
     s.Font.Underline = false;
-    for (std::size_t i = 4 + kSlots; i < lines.size(); ++i) s.PrintLine(lines[i]);
+    for (std::size_t i = gamesEnd; i < lines.size(); ++i) s.PrintLine(lines[i]);
 }
 
 }  // namespace gm

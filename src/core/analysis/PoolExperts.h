@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,12 +52,13 @@ public:
 
     enum class SpinResult { Moved, AtLimit, MinimumData };
     // Down is refused at week 4 and below with the minimum-data message, up
-    // at 21 (a beep). CurrentWeek follows.
+    // at the league's last week (a beep). CurrentWeek follows.
     SpinResult Spin(int step);
 
     int Week() const { return week_; }
     const std::string& WeekLabel() const { return weekLabel_; }
-    const std::array<ExpertGame, kSlots>& Games() const { return games_; }
+    // One row per game slot of the league (15 in 1997, 16 today).
+    std::span<const ExpertGame> Games() const { return {games_.data(), static_cast<std::size_t>(slots_)}; }
 
     std::string ExpertWLT() const;  // "1 - 1 - 0"
     std::string PoolWLT() const;
@@ -83,7 +85,8 @@ private:
     AppState& state_;
     int week_ = kFirstWeek;
     std::string weekLabel_;
-    std::array<ExpertGame, kSlots> games_{};
+    int slots_ = kSlots;
+    std::array<ExpertGame, kMaxSlots> games_{};
     int expertWins_ = 0, expertLosses_ = 0, expertTies_ = 0;
     int poolWins_ = 0, poolLosses_ = 0, poolTies_ = 0;
 };

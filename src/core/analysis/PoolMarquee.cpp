@@ -26,9 +26,9 @@ std::string PoolMarqueeMessage(const MemberRecord& member, const PoolMarqueeRow&
     return message;
 }
 
-PoolMarquee::PoolMarquee(AppState& state) : state_(state), week_(std::clamp(state.CurrentWeek, 1, kWeeks)) {
+PoolMarquee::PoolMarquee(AppState& state) : state_(state), week_(std::clamp(state.CurrentWeek, 1, state.League().Weeks)) {
     weekLabel_ = WeekLabel(week_, false);
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     Compute();
 }
 
@@ -41,7 +41,7 @@ void PoolMarquee::Compute() {
     played_ = TallyWeek(rows, state_.Games, members, rules, w);
     ComputePercentages(rows);
     // Every member has a difference here, also one who made no selection.
-    const int mondayResult = MondayResult(state_.Games[static_cast<std::size_t>(w)][kMondaySlot], rules.MondayTotalPoints);
+    const int mondayResult = MondayResult(state_.Games, w, rules);
     for (StandingsRow& r : rows)
         r.TiebreakDiff[static_cast<std::size_t>(w)] = static_cast<std::uint16_t>(
             std::abs(members[static_cast<std::size_t>(r.MemberIndex)].Tiebreak[static_cast<std::size_t>(w)] - mondayResult));
@@ -117,7 +117,7 @@ SignStep PoolMarquee::Finished() {
 
 bool PoolMarquee::Spin(int step) {
     const int week = week_ + step;
-    if (week < 1 || week > kWeeks) return false;
+    if (week < 1 || week > state_.League().Weeks) return false;
     week_ = week;
     weekLabel_ = WeekLabel(week, true);
     state_.CurrentWeek = week;

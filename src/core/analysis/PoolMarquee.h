@@ -40,7 +40,7 @@ public:
     // no new message). In a pool without members the message is empty.
     SignStep Finished();
 
-    // Week spin: refused (false) beyond weeks 1 and 21; CurrentWeek follows,
+    // Week spin: refused (false) beyond week 1 and the league's last; CurrentWeek follows,
     // the week is graded again and the cycle starts over at the first member.
     bool Spin(int step);
 

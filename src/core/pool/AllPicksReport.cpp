@@ -22,7 +22,7 @@ std::string Lead(double value, const std::string& text) {
 }  // namespace
 
 AllPicksReport::AllPicksReport(AppState& state) : state_(state) {
-    week_ = std::clamp(state_.CurrentWeek, 1, kWeeks);
+    week_ = std::clamp(state_.CurrentWeek, 1, state_.League().Weeks);
     weekLabel_ = N(week_);
     UseTeamNames = state_.Team == "Name";
     EntirePool = ReadSetting(state_.Settings, keys::PrintCopies) == "Entire";
@@ -31,7 +31,7 @@ AllPicksReport::AllPicksReport(AppState& state) : state_(state) {
 
 bool AllPicksReport::Spin(int step) {
     const int week = week_ + step;
-    if (week < 1 || week > kWeeks) return false;
+    if (week < 1 || week > state_.League().Weeks) return false;
     week_ = week;
     weekLabel_ = gm::WeekLabel(week, true);
     state_.CurrentWeek = week;
@@ -39,11 +39,12 @@ bool AllPicksReport::Spin(int step) {
 }
 
 bool AllPicksReport::Played(int member) const {
-    return MadeSelection(state_.Members[static_cast<std::size_t>(member)], week_ - 1);
+    return MadeSelection(state_.Members[static_cast<std::size_t>(member)], week_ - 1, state_.League());
 }
 
 int AllPicksReport::PlayedCount() const {
-    return CountPlayed({state_.Members.data(), static_cast<std::size_t>(state_.MemberCount)}, week_ - 1);
+    return CountPlayed({state_.Members.data(), static_cast<std::size_t>(state_.MemberCount)}, week_ - 1,
+                       state_.League());
 }
 
 std::string AllPicksReport::PoolSizeText() const { return N(state_.MemberCount); }
@@ -66,7 +67,7 @@ std::string AllPicksReport::HomeCapital(const GameRecord& game, int team) const 
 }
 
 std::vector<AllPicksReport::Row> AllPicksReport::OrderedRows() const {
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     auto rows = NewRows(state_.MemberCount);
     const std::span<const MemberRecord> members(state_.Members.data(), static_cast<std::size_t>(state_.MemberCount));
     TallyRange(rows, state_.Games, members, GradingRules::From(state_), 0, week_ - 1);
@@ -103,13 +104,14 @@ std::string AllPicksReport::FigureHeading() const {
 std::vector<std::string> AllPicksReport::Lines() const {
     const auto& games = state_.Games[static_cast<std::size_t>(week_ - 1)];
     const auto w = static_cast<std::size_t>(week_ - 1);
+    const int slots = state_.League().Slots;
     std::vector<std::string> lines{
         "                                Player Selections   Week " + weekLabel_, ""};
     std::string top, middle(19, ' '), last;
     if (UsesPointSpreads(state_.PointSpreads)) {
         top = "     Favorite      ";
         last = "     Underdog      ";
-        for (int g = 0; g < kSlots; ++g) {
+        for (int g = 0; g < slots; ++g) {
             const GameRecord& game = games[g];
             top += PadRight(HomeCapital(game, FavoriteOf(game)), 3) + "  ";
             middle += PadRight(game.HasGame() ? SpreadPointsText(game, false) : "  ", 4) + " ";
@@ -118,7 +120,7 @@ std::vector<std::string> AllPicksReport::Lines() const {
     } else {
         top = "     Away Team     ";
         last = "     Home Team     ";
-        for (int g = 0; g < kSlots; ++g) {
+        for (int g = 0; g < slots; ++g) {
             top += PadRight(Abbr(games[g].AwayTeam), 3) + "  ";
             middle += std::string(games[g].HasGame() ? " @ " : "   ") + "  ";
             last += PadRight(Abbr(games[g].HomeTeam), 3) + "  ";
@@ -135,12 +137,12 @@ std::vector<std::string> AllPicksReport::Lines() const {
     for (const Row& row : OrderedRows()) {
         const MemberRecord& m = state_.Members[static_cast<std::size_t>(row.Member)];
         std::string line = NameField(m) + " ";
-        for (int g = 0; g < kSlots; ++g) line += PadRight(Abbr(m.Picks[w][g]), 3) + "  ";
+        for (int g = 0; g < slots; ++g) line += PadRight(Abbr(m.Picks[w][g]), 3) + "  ";
         line += monday ? Pad(3, N(m.Tiebreak[w])) : " N/A";
         lines.push_back(line + Figure(row.Result));
         if (confidence) {
             std::string points(19, ' ');
-            for (int g = 0; g < kSlots; ++g)
+            for (int g = 0; g < slots; ++g)
                 points += PadRight(m.Picks[w][g] ? N(m.Confidence[w][g]) : "  ", 3) + "  ";
             lines.push_back(points);
         }
@@ -176,6 +178,10 @@ void AllPicksReport::PrintCopy(PageSurface& s, int) const {
     const bool spreads = UsesPointSpreads(state_.PointSpreads);
     const bool monday = UsesSecondaryMonday(state_.SecondaryTB);
     const PoolSortKind sort = ParsePoolSort(state_.PoolSort);
+    // One column a game, then the tiebreak and the standing figure.
+    const int slots = state_.League().Slots;
+    const double tbColumn = (4 + slots) * u;
+    const double figureColumn = (5 + slots) * u;
 
     s.Font = PageFont{"Sans Serif", 15, false, false, true, 400};
     PrintCentered(s, "Player Selections:  Week " + N(week_));
@@ -186,14 +192,14 @@ void AllPicksReport::PrintCopy(PageSurface& s, int) const {
         const auto row = [&](const char* label, auto item, bool last) {
             p.CurrentX = u;
             p.PrintText(label);
-            for (int g = 0; g < kSlots; ++g) {
+            for (int g = 0; g < slots; ++g) {
                 p.CurrentX = u * (4 + g);
                 p.PrintText(item(games[g]));
             }
             if (last) {
-                p.CurrentX = 19 * u;
+                p.CurrentX = tbColumn;
                 p.PrintText("TB");
-                p.CurrentX = 20 * u;
+                p.CurrentX = figureColumn;
                 p.PrintText(sort == PoolSortKind::WinPct ? "WinPct" : sort == PoolSortKind::Wins ? "Wins" : "Con. Pts");
             }
             p.PrintLine();
@@ -218,19 +224,19 @@ void AllPicksReport::PrintCopy(PageSurface& s, int) const {
         const MemberRecord& m = state_.Members[static_cast<std::size_t>(row.Member)];
         s.CurrentX = u;
         s.PrintText(m.TrimmedName());
-        for (int g = 0; g < kSlots; ++g) {
+        for (int g = 0; g < slots; ++g) {
             s.CurrentX = u * (4 + g);
             s.PrintText(Abbr(m.Picks[w][g]));
         }
-        s.CurrentX = 19 * u;
+        s.CurrentX = tbColumn;
         s.PrintText(monday ? N(m.Tiebreak[w]) : "N/A");
         std::string figure = Figure(row.Result);
         figure.erase(0, figure.find_first_not_of(' '));
-        s.CurrentX = 375 + 20 * u - s.TextWidth(figure);
+        s.CurrentX = 375 + figureColumn - s.TextWidth(figure);
         s.PrintText(figure);
         s.PrintLine();
         if (sort == PoolSortKind::Confidence) {
-            for (int g = 0; g < kSlots; ++g) {
+            for (int g = 0; g < slots; ++g) {
                 if (!m.Picks[w][g]) continue;
                 s.CurrentX = u * (4 + g);
                 s.PrintText(N(m.Confidence[w][g]));

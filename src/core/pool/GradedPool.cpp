@@ -5,7 +5,7 @@
 namespace gm {
 
 GradedPool::GradedPool(const AppState& state) : games_(state.Games), rules_(GradingRules::From(state)) {
-    if (rules_.AgainstSpread) GradeAgainstSpread(games_);
+    if (rules_.AgainstSpread) GradeAgainstSpread(games_, *rules_.League);
 }
 
 void GradedPool::Reserve(std::size_t members) {
@@ -27,7 +27,7 @@ void GradedPool::Add(std::span<const MemberRecord> members) {
     // only when the member played (when the tally writes it).
     if (scratch_.size() < members.size()) scratch_ = NewRows(static_cast<int>(members.size()));
     const std::span<StandingsRow> rows(scratch_.data(), members.size());
-    for (int w = 0; w < kWeeks; ++w) {
+    for (int w = 0; w < rules_.Weeks(); ++w) {
         TallyWeek(rows, games_, members, rules_, w);
         for (std::size_t i = 0; i < members.size(); ++i) {
             const StandingsRow& r = rows[i];
@@ -44,8 +44,8 @@ void GradedPool::Add(std::span<const MemberRecord> members) {
 
 PlayedCounts GradedPool::Tally(std::span<StandingsRow> rows, int firstWeek, int lastWeek, int week) const {
     firstWeek = std::max(firstWeek, 0);
-    lastWeek = std::min(lastWeek, kWeeks - 1);
-    const bool validWeek = week >= 0 && week < kWeeks;
+    lastWeek = std::min(lastWeek, rules_.Weeks() - 1);
+    const bool validWeek = week >= 0 && week < rules_.Weeks();
     PlayedCounts played;
     for (StandingsRow& row : rows) {
         const Weeks& m = weeks_[static_cast<std::size_t>(row.MemberIndex)];

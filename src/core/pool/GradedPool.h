@@ -45,7 +45,7 @@ private:
         std::uint16_t HalfPoints = 0;  // confidence points in halves, exact
         std::uint16_t TiebreakDiff = 0;
     };
-    using Weeks = std::array<Week, kWeeks>;
+    using Weeks = std::array<Week, kMaxWeeks>;  // the league's weeks used
 
     SeasonGrid games_;
     GradingRules rules_;

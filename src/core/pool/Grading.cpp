@@ -16,15 +16,46 @@
 namespace gm {
 
 GradingRules GradingRules::From(const AppState& state) {
-    return {UsesPointSpreads(state.PointSpreads), state.MondayPts == "TotalPoints"};
+    return {UsesPointSpreads(state.PointSpreads), state.MondayPts == "TotalPoints", &state.League()};
 }
 
 OrderOptions OrderOptions::From(const AppState& state, PoolSortKind sort) {
     return {sort, ParseTBMethod(state.TBMethod), UsesSecondaryMonday(state.SecondaryTB)};
 }
 
+namespace {
+
+void GradeSlotAgainstSpread(GameRecord& game) {
+    if (game.HomeScore == 0 && game.AwayScore == 0) {
+        game.SpreadWinTeam = game.SpreadLoseTeam = kNotYetPlayed;
+        return;
+    }
+    const float h = static_cast<float>(game.HomeScore) + game.HomeSpread;
+    const float a = static_cast<float>(game.AwayScore) + game.AwaySpread;
+    if (h > a) {
+        game.SpreadWinTeam = game.HomeTeam;
+        game.SpreadLoseTeam = game.AwayTeam;
+    } else if (h < a) {
+        game.SpreadWinTeam = game.AwayTeam;
+        game.SpreadLoseTeam = game.HomeTeam;
+    } else {
+        game.SpreadWinTeam = game.SpreadLoseTeam = 0;
+    }
+}
+
+}  // namespace
+
+void GradeAgainstSpread(SeasonGrid& games, const League& league) {
+    for (auto& week : games) {
+        for (int g = 0; g < league.Slots; ++g) GradeSlotAgainstSpread(week[static_cast<std::size_t>(g)]);
+    }
+}
+
 void GradeAgainstSpread(SeasonGrid& games) {
     for (auto& week : games) {
+        for (int g = kSlots; g < kSlotsInTable; ++g) {
+            if (week[static_cast<std::size_t>(g)].HasGame()) GradeSlotAgainstSpread(week[static_cast<std::size_t>(g)]);
+        }
         for (int g = 0; g < kSlots; ++g) {
             GameRecord& game = week[g];
             if (game.HomeScore == 0 && game.AwayScore == 0) {
@@ -61,7 +92,8 @@ Outcome GameOutcome(const GameRecord& game, bool againstSpread) {
 
 // The results of one week graded once, in a form the tally loop compares 16
 // slots at a time: a member's week is then a few masks over its picks.
-// Slot 15 is never graded, so its masks clear any stray selection there.
+// Slots past the league's last (slot 15 in 1997) are never graded, so their
+// masks clear any stray selection there.
 struct WeekKey {
     alignas(16) std::array<std::uint8_t, kStoredSlots> Win{};
     alignas(16) std::array<std::uint8_t, kStoredSlots> Lose{};
@@ -69,10 +101,10 @@ struct WeekKey {
     alignas(16) std::array<std::uint8_t, kStoredSlots> Mask{};    // 0xFF for slots 0 to 14
 };
 
-WeekKey MakeWeekKey(const WeekGames& week, bool againstSpread) {
+WeekKey MakeWeekKey(const WeekGames& week, const GradingRules& rules) {
     WeekKey k;
-    for (int g = 0; g < kSlots; ++g) {
-        const Outcome o = GameOutcome(week[g], againstSpread);
+    for (int g = 0; g < rules.Slots(); ++g) {
+        const Outcome o = GameOutcome(week[g], rules.AgainstSpread);
         k.Graded[g] = o.Played ? 0xFF : 0;
         k.Win[g] = static_cast<std::uint8_t>(o.Win);
         k.Lose[g] = static_cast<std::uint8_t>(o.Lose);
@@ -180,7 +212,7 @@ private:
 
 #endif
 
-bool ValidWeek(int week) { return week >= 0 && week < kWeeks; }
+bool ValidWeek(int week, const League& league) { return week >= 0 && week < league.Weeks; }
 
 }  // namespace
 
@@ -201,16 +233,27 @@ int MondayResult(const GameRecord& monday, bool totalPoints) {
     return monday.WinScore - monday.LoseScore;
 }
 
-bool MadeSelection(const MemberRecord& member, int week) {
-    if (!ValidWeek(week)) return false;
-    const auto& picks = member.Picks[static_cast<std::size_t>(week)];
-    return std::any_of(picks.begin(), picks.begin() + kSlots, [](std::uint8_t p) { return p != 0; });
+int MondayResult(const SeasonGrid& games, int week, const GradingRules& rules) {
+    const int slot = rules.TiebreakSlot(games, week);
+    if (slot < 0) return 0;
+    return MondayResult(games[static_cast<std::size_t>(week)][static_cast<std::size_t>(slot)], rules.MondayTotalPoints);
 }
 
-int CountPlayed(std::span<const MemberRecord> members, int week) {
-    return static_cast<int>(
-        std::count_if(members.begin(), members.end(), [week](const MemberRecord& m) { return MadeSelection(m, week); }));
+bool MadeSelection(const MemberRecord& member, int week, const League& league) {
+    if (!ValidWeek(week, league)) return false;
+    const auto& picks = member.Picks[static_cast<std::size_t>(week)];
+    return std::any_of(picks.begin(), picks.begin() + league.Slots, [](std::uint8_t p) { return p != 0; });
 }
+
+bool MadeSelection(const MemberRecord& member, int week) { return MadeSelection(member, week, League1997()); }
+
+int CountPlayed(std::span<const MemberRecord> members, int week, const League& league) {
+    return static_cast<int>(std::count_if(members.begin(), members.end(), [&](const MemberRecord& m) {
+        return MadeSelection(m, week, league);
+    }));
+}
+
+int CountPlayed(std::span<const MemberRecord> members, int week) { return CountPlayed(members, week, League1997()); }
 
 std::vector<StandingsRow> NewRows(int memberCount) {
     std::vector<StandingsRow> rows(static_cast<std::size_t>(std::max(memberCount, 0)));
@@ -242,9 +285,9 @@ void SetWeek(StandingsRow& row, const Tally& t, const MemberRecord& member, int 
 int TallyRange(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<const MemberRecord> members,
                const GradingRules& rules, int firstWeek, int lastWeek) {
     firstWeek = std::max(firstWeek, 0);
-    lastWeek = std::min(lastWeek, kWeeks - 1);
-    std::array<WeekKey, kWeeks> keys;
-    for (int w = firstWeek; w <= lastWeek; ++w) keys[w] = MakeWeekKey(games[w], rules.AgainstSpread);
+    lastWeek = std::min(lastWeek, rules.Weeks() - 1);
+    std::array<WeekKey, kMaxWeeks> keys;
+    for (int w = firstWeek; w <= lastWeek; ++w) keys[w] = MakeWeekKey(games[w], rules);
     int played = 0;
     for (StandingsRow& row : rows) {
         const MemberRecord& m = members[static_cast<std::size_t>(row.MemberIndex)];
@@ -259,9 +302,9 @@ int TallyRange(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<
 
 int TallyWeek(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<const MemberRecord> members,
               const GradingRules& rules, int week) {
-    if (!ValidWeek(week)) return 0;
-    const WeekKey key = MakeWeekKey(games[week], rules.AgainstSpread);
-    const int m = MondayResult(games[week][kMondaySlot], rules.MondayTotalPoints);
+    if (!ValidWeek(week, *rules.League)) return 0;
+    const WeekKey key = MakeWeekKey(games[week], rules);
+    const int m = MondayResult(games, week, rules);
     int played = 0;
     for (StandingsRow& row : rows) {
         const MemberRecord& member = members[static_cast<std::size_t>(row.MemberIndex)];
@@ -277,13 +320,13 @@ int TallyWeek(std::span<StandingsRow> rows, const SeasonGrid& games, std::span<c
 PlayedCounts TallyRangeAndWeek(std::span<StandingsRow> rows, const SeasonGrid& games,
                                std::span<const MemberRecord> members, const GradingRules& rules, int firstWeek,
                                int lastWeek, int week) {
-    if (!ValidWeek(week)) return {TallyRange(rows, games, members, rules, firstWeek, lastWeek), 0};
+    if (!ValidWeek(week, *rules.League)) return {TallyRange(rows, games, members, rules, firstWeek, lastWeek), 0};
     firstWeek = std::max(firstWeek, 0);
-    lastWeek = std::min(lastWeek, kWeeks - 1);
-    std::array<WeekKey, kWeeks> keys;
-    for (int w = firstWeek; w <= lastWeek; ++w) keys[w] = MakeWeekKey(games[w], rules.AgainstSpread);
-    const WeekKey weekKey = MakeWeekKey(games[week], rules.AgainstSpread);
-    const int monday = MondayResult(games[week][kMondaySlot], rules.MondayTotalPoints);
+    lastWeek = std::min(lastWeek, rules.Weeks() - 1);
+    std::array<WeekKey, kMaxWeeks> keys;
+    for (int w = firstWeek; w <= lastWeek; ++w) keys[w] = MakeWeekKey(games[w], rules);
+    const WeekKey weekKey = MakeWeekKey(games[week], rules);
+    const int monday = MondayResult(games, week, rules);
     PlayedCounts played;
     for (StandingsRow& row : rows) {
         const MemberRecord& m = members[static_cast<std::size_t>(row.MemberIndex)];

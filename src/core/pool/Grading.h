@@ -38,10 +38,19 @@ struct StandingsRow {
     std::array<std::uint16_t, kTiebreakWeeks> TiebreakDiff{};
 };
 
-// How selections are graded, from the pool options.
+// How selections are graded, from the pool options and the season's league:
+// which weeks and game slots count and which game is a week's tiebreak game.
 struct GradingRules {
     bool AgainstSpread = false;       // "PointSpreads" = "Yes"
     bool MondayTotalPoints = true;    // "MondayPts" = "TotalPoints", else winning margin
+    const gm::League* League = &League1997();
+
+    int Weeks() const { return League->Weeks; }
+    int Slots() const { return League->Slots; }
+    // The week's tiebreak (Monday-night) game, -1 when the week has no game.
+    int TiebreakSlot(const SeasonGrid& games, int week) const {
+        return League->TiebreakSlot(games[static_cast<std::size_t>(week)]);
+    }
 
     static GradingRules From(const AppState& state);
 };
@@ -49,8 +58,10 @@ struct GradingRules {
 enum class Grade : std::uint8_t { None, Pending, Win, Loss, Tie };
 
 // Rewrites SpreadWinTeam/SpreadLoseTeam of every game slot: 55 = not played,
-// 0 = push, else the team that covered and the one that did not.
+// 0 = push, else the team that covered and the one that did not. Without a
+// league: the 1997 slots 0 to 14 and any later slot that holds a game.
 void GradeAgainstSpread(SeasonGrid& games);
+void GradeAgainstSpread(SeasonGrid& games, const League& league);
 
 // The result of one selection: None when nothing was picked, Pending when the
 // game has not been played (the member still counts as having played). Any
@@ -60,12 +71,17 @@ Grade GradeSelection(const GameRecord& game, int pick, bool againstSpread);
 
 // The Monday-night result M the tiebreak entries are compared with.
 int MondayResult(const GameRecord& mondayGame, bool totalPoints);
+// The same for a week of the season: the result of its tiebreak game, 0 when
+// the week has no game.
+int MondayResult(const SeasonGrid& games, int week, const GradingRules& rules);
 
 // Whether the member selected a team for any game of the week (0-based):
 // what makes a member count as having played it.
-bool MadeSelection(const MemberRecord& member, int week);
+bool MadeSelection(const MemberRecord& member, int week);  // the 1997 league
+bool MadeSelection(const MemberRecord& member, int week, const League& league);
 // Members of the pool who made a selection in the week.
-int CountPlayed(std::span<const MemberRecord> members, int week);
+int CountPlayed(std::span<const MemberRecord> members, int week);  // the 1997 league
+int CountPlayed(std::span<const MemberRecord> members, int week, const League& league);
 
 // One zeroed row per member, in member order.
 std::vector<StandingsRow> NewRows(int memberCount);

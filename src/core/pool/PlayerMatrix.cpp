@@ -14,7 +14,7 @@ namespace gm {
 namespace {
 
 constexpr int kSeparatorWidth = 83;
-const std::string kSeparator(kSeparatorWidth, '-');
+
 
 }  // namespace
 
@@ -39,13 +39,13 @@ std::string SpreadPointsText(const GameRecord& g, bool halfSign) {
 }
 
 PlayerMatrix::PlayerMatrix(AppState& state) : state_(state) {
-    week_ = std::clamp(state_.CurrentWeek, 1, kWeeks);
+    week_ = std::clamp(state_.CurrentWeek, 1, state_.League().Weeks);
     weekLabel_ = N(week_);
 }
 
 bool PlayerMatrix::Spin(int step) {
     const int week = week_ + step;
-    if (week < 1 || week > kWeeks) return false;
+    if (week < 1 || week > state_.League().Weeks) return false;
     week_ = week;
     weekLabel_ = gm::WeekLabel(week, true);
     state_.CurrentWeek = week;
@@ -53,16 +53,17 @@ bool PlayerMatrix::Spin(int step) {
 }
 
 void PlayerMatrix::FollowCurrentWeek() {
-    week_ = std::clamp(state_.CurrentWeek, 1, kWeeks);
+    week_ = std::clamp(state_.CurrentWeek, 1, state_.League().Weeks);
     weekLabel_ = N(week_);
 }
 
 bool PlayerMatrix::Played(int member) const {
-    return MadeSelection(state_.Members[static_cast<std::size_t>(member)], week_ - 1);
+    return MadeSelection(state_.Members[static_cast<std::size_t>(member)], week_ - 1, state_.League());
 }
 
 int PlayerMatrix::PlayedCount() const {
-    return CountPlayed({state_.Members.data(), static_cast<std::size_t>(state_.MemberCount)}, week_ - 1);
+    return CountPlayed({state_.Members.data(), static_cast<std::size_t>(state_.MemberCount)}, week_ - 1,
+                       state_.League());
 }
 
 std::string PlayerMatrix::PoolSizeText() const { return N(state_.MemberCount); }
@@ -79,7 +80,7 @@ std::vector<std::string> PlayerMatrix::HeadingRows() const {
     const auto abbr = [&](int team) { return state_.Teams.CityAbbr(team); };
     if (UsesPointSpreads(state_.PointSpreads)) {
         std::string underdog = "  UNDERDOG        ", favorite = "  FAVORITE        ", points = "      PTS.        ";
-        for (int g = 0; g < kSlots; ++g) {
+        for (int g = 0; g < state_.League().Slots; ++g) {
             const GameRecord& game = games[g];
             const auto shown = [&](int team) {
                 return team == game.HomeTeam ? Upper(abbr(team)) : abbr(team);
@@ -91,7 +92,7 @@ std::vector<std::string> PlayerMatrix::HeadingRows() const {
         return {favorite, points, underdog + "  TB"};
     }
     std::string home = "      HOME        ", away = "      AWAY        ";
-    for (int g = 0; g < kSlots; ++g) {
+    for (int g = 0; g < state_.League().Slots; ++g) {
         home += Pad(4, abbr(games[g].HomeTeam));
         away += Pad(4, abbr(games[g].AwayTeam));
     }
@@ -108,7 +109,7 @@ std::string PlayerMatrix::SelectionsRow(int member) const {
     const MemberRecord& m = state_.Members[static_cast<std::size_t>(member)];
     const auto w = static_cast<std::size_t>(week_ - 1);
     std::string row = NameField(m);
-    for (int g = 0; g < kSlots; ++g) row += Pad(4, state_.Teams.CityAbbr(m.Picks[w][g]));
+    for (int g = 0; g < state_.League().Slots; ++g) row += Pad(4, state_.Teams.CityAbbr(m.Picks[w][g]));
     return row + Pad(4, N(m.Tiebreak[w]));
 }
 
@@ -116,16 +117,22 @@ std::string PlayerMatrix::ConfidenceRow(int member) const {
     const MemberRecord& m = state_.Members[static_cast<std::size_t>(member)];
     const auto w = static_cast<std::size_t>(week_ - 1);
     std::string row(kNameLength, ' ');
-    for (int g = 0; g < kSlots; ++g) row += m.Confidence[w][g] ? Pad(4, N(m.Confidence[w][g])) : "    ";
+    for (int g = 0; g < state_.League().Slots; ++g) row += m.Confidence[w][g] ? Pad(4, N(m.Confidence[w][g])) : "    ";
     return row;
 }
 
+// The rule under each member: four columns more for every game past the 1997 fifteen.
+std::string PlayerMatrix::Separator() const {
+    return std::string(static_cast<std::size_t>(kSeparatorWidth + 4 * (state_.League().Slots - kSlots)), '-');
+}
+
 std::vector<std::string> PlayerMatrix::ListLines() const {
+    const std::string separator = Separator();
     std::vector<std::string> lines;
     for (int m : Listed()) {
         if (confidence_) lines.push_back(ConfidenceRow(m));
         lines.push_back(SelectionsRow(m));
-        lines.push_back(kSeparator);
+        lines.push_back(separator);
     }
     return lines;
 }
@@ -143,9 +150,10 @@ std::string PlayerMatrix::Title() const {
 }
 
 std::vector<std::string> PlayerMatrix::OutputBlocks() const {
+    const std::string separator = Separator();
     std::vector<std::string> lines;
     for (int m : Listed()) {
-        lines.push_back(kSeparator);
+        lines.push_back(separator);
         if (confidence_) lines.push_back(ConfidenceRow(m));
         lines.push_back(SelectionsRow(m));
     }

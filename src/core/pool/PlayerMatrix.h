@@ -74,6 +74,7 @@ public:
     void PrintCopy(PageSurface& surface, int copyIndex) const override;
 
 private:
+    std::string Separator() const;
     std::vector<int> Listed() const;
     bool Played(int member) const;
     std::string SelectionsRow(int member) const;

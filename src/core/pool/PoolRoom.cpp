@@ -1,6 +1,7 @@
 #include "PoolRoom.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,8 +16,6 @@ using namespace pooltext;
 namespace {
 
 constexpr int kFirstWeek = 1;
-constexpr int kLastWeek = kWeeks;
-constexpr int kLastRegularWeek = 17;
 // Victory/defeat lines on one printed page before the heading is repeated.
 constexpr int kVictoryLinesPerPage = 42;
 
@@ -28,9 +27,9 @@ constexpr const char* kTiebreakTitle = "         THE BEST MONDAY NIGHT TIEBREAKE
 constexpr const char* kPostSeason = "-------------------POST SEASON--------------------";
 constexpr const char* kNoSelections = "No Selections Made";
 
-bool Step(int& week, std::string& label, int step) {
+bool Step(int& week, std::string& label, int step, int lastWeek) {
     const int next = week + step;
-    if (step == 0 || next < kFirstWeek || next > kLastWeek) return false;
+    if (step == 0 || next < kFirstWeek || next > lastWeek) return false;
     week = next;
     label = gm::WeekLabel(week, true);
     return true;
@@ -53,13 +52,13 @@ std::uint32_t WeekKey(SortKey key, const StandingsRow& r, int week, bool& descen
 }  // namespace
 
 PoolRoom::PoolRoom(AppState& state) : state_(state) {
-    week_ = start_ = end_ = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
+    week_ = start_ = end_ = std::clamp(state_.CurrentWeek, kFirstWeek, state_.League().Weeks);
     weekLabel_ = startLabel_ = endLabel_ = gm::WeekLabel(week_, false);
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
 }
 
 bool PoolRoom::SpinWeek(int step) {
-    if (!Step(week_, weekLabel_, step)) return false;
+    if (!Step(week_, weekLabel_, step, state_.League().Weeks)) return false;
     state_.CurrentWeek = week_;
     victoryFilled_ = mondayFilled_ = tiebreakFilled_ = false;
     victory_.clear();
@@ -70,8 +69,8 @@ bool PoolRoom::SpinWeek(int step) {
     return true;
 }
 
-bool PoolRoom::SpinStart(int step) { return Step(start_, startLabel_, step); }
-bool PoolRoom::SpinEnd(int step) { return Step(end_, endLabel_, step); }
+bool PoolRoom::SpinStart(int step) { return Step(start_, startLabel_, step, state_.League().Weeks); }
+bool PoolRoom::SpinEnd(int step) { return Step(end_, endLabel_, step, state_.League().Weeks); }
 
 bool PoolRoom::ConfidenceMode() const { return ParsePoolSort(state_.PoolSort) == PoolSortKind::Confidence; }
 bool PoolRoom::MondayTiebreak() const { return UsesSecondaryMonday(state_.SecondaryTB); }
@@ -93,6 +92,7 @@ void PoolRoom::FillVictoryDefeat() {
         WeekOrderKeys(OrderOptions::From(state_, ParsePoolSort(state_.PoolSort)));
     const bool points = ConfidenceMode();
     const bool monday = MondayTiebreak();
+    const int lastRegularWeek = state_.League().RegularWeeks;  // the separator after it names the post-season
 
     std::vector<StandingsRow> rows = NewRows(count);  // stay in member order: rows[m] is member m
     std::vector<std::int32_t> order = MemberOrder(count);
@@ -147,7 +147,7 @@ void PoolRoom::FillVictoryDefeat() {
             victory_.push_back(line(week, worst, played));
             bestWorst_.emplace_back(best, worst);
         }
-        victory_.emplace_back(week == kLastRegularWeek && week_ > kLastRegularWeek ? kPostSeason
+        victory_.emplace_back(week == lastRegularWeek && week_ > lastRegularWeek ? kPostSeason
                                                                                    : std::string(50, '-'));
     }
     victoryFilled_ = true;
@@ -166,7 +166,7 @@ std::vector<PoolRoomTotals> PoolRoom::RangeTotals(int first, int last) const {
     for (std::size_t m = 0; m < totals.size(); ++m) totals[m].MemberIndex = static_cast<std::int32_t>(m);
     std::vector<StandingsRow> rows = NewRows(static_cast<int>(members.size()));
     const GradingRules rules = GradingRules::From(state_);
-    for (int week = std::max(first, kFirstWeek); week <= std::min(last, kLastWeek); ++week) {
+    for (int week = std::max(first, kFirstWeek); week <= std::min(last, state_.League().Weeks); ++week) {
         const int index = week - 1;
         TallyWeek(rows, state_.Games, members, rules, index);
         for (std::size_t m = 0; m < totals.size(); ++m) {
@@ -190,13 +190,19 @@ std::vector<PoolRoomTotals> PoolRoom::MondayTotals() const {
     const auto members = Members();
     std::vector<PoolRoomTotals> totals(members.size());
     const GradingRules rules = GradingRules::From(state_);
+    // Each week's tiebreak game, found once for every member.
+    std::array<int, kMaxWeeks> mondaySlots{};
+    for (int index = 0; index < week_; ++index)
+        mondaySlots[static_cast<std::size_t>(index)] = rules.TiebreakSlot(state_.Games, index);
     for (std::size_t m = 0; m < totals.size(); ++m) {
         PoolRoomTotals& t = totals[m];
         t.MemberIndex = static_cast<std::int32_t>(m);
         for (int index = 0; index < week_; ++index) {
-            const GameRecord& game = state_.Games[static_cast<std::size_t>(index)][kMondaySlot];
-            const int pick = members[m].Picks[static_cast<std::size_t>(index)][kMondaySlot];
-            const int confidence = members[m].Confidence[static_cast<std::size_t>(index)][kMondaySlot];
+            const int slot = mondaySlots[static_cast<std::size_t>(index)];
+            if (slot < 0) continue;  // a week without games
+            const GameRecord& game = state_.Games[static_cast<std::size_t>(index)][static_cast<std::size_t>(slot)];
+            const int pick = members[m].Picks[static_cast<std::size_t>(index)][static_cast<std::size_t>(slot)];
+            const int confidence = members[m].Confidence[static_cast<std::size_t>(index)][static_cast<std::size_t>(slot)];
             // A week counts only when the member picked the Monday-night game.
             if (pick == 0) continue;
             ++t.WeeksPlayed;

@@ -41,7 +41,7 @@ public:
     // panel filled; grades against the spread first when spreads are on.
     explicit PoolRoom(AppState& state);
 
-    // Spin controls, refused (false) beyond weeks 1 and 21. The week moves
+    // Spin controls, refused (false) beyond week 1 and the league's last week. The week moves
     // CurrentWeek and empties the victory/defeat and both Monday panels.
     bool SpinWeek(int step);
     bool SpinStart(int step);

@@ -13,7 +13,6 @@ namespace gm {
 namespace {
 
 constexpr int kFirstWeek = 1;
-constexpr int kLastWeek = kWeeks;
 
 // Both views' lines are 69 or 70 characters with plain names: room for
 // that and no more, since the largest pool holds 32,767 of them at once.
@@ -92,11 +91,11 @@ PoolStandings::PoolStandings(AppState& state) : PoolStandings(state, nullptr) {}
 
 PoolStandings::PoolStandings(AppState& state, std::shared_ptr<const GradedPool> graded)
     : state_(state), graded_(std::move(graded)) {
-    end_ = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
+    end_ = std::clamp(state_.CurrentWeek, kFirstWeek, state_.League().Weeks);
     start_ = 1;
     endLabel_ = N(end_);
     startLabel_ = N(start_);
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     state_.StandingsSort = std::string(ToString(ParsePoolSort(state_.PoolSort)));
     view_ = View::OneWeek;
     Recompute(TiebreakForm::A);
@@ -142,7 +141,7 @@ void PoolStandings::OrderForView() const {
 
 bool PoolStandings::SpinEnd(int step) {
     const int week = end_ + step;
-    if (week < kFirstWeek || week > kLastWeek) return false;
+    if (week < kFirstWeek || week > state_.League().Weeks) return false;
     end_ = week;
     endLabel_ = gm::WeekLabel(week, true);
     state_.CurrentWeek = week;
@@ -152,7 +151,7 @@ bool PoolStandings::SpinEnd(int step) {
 
 bool PoolStandings::SpinStart(int step) {
     const int week = start_ + step;
-    if (week < kFirstWeek || week > kLastWeek) return false;
+    if (week < kFirstWeek || week > state_.League().Weeks) return false;
     start_ = week;
     startLabel_ = gm::WeekLabel(week, true);
     Recompute(TiebreakForm::B);
@@ -192,7 +191,7 @@ void PoolStandings::SetShowAll(bool showAll) { showAll_ = showAll; }
 
 void PoolStandings::AfterStatPak(int weekBefore) {
     if (state_.CurrentWeek == weekBefore) return;
-    end_ = std::clamp(state_.CurrentWeek, kFirstWeek, kLastWeek);
+    end_ = std::clamp(state_.CurrentWeek, kFirstWeek, state_.League().Weeks);
     endLabel_ = N(end_);
     Recompute(UsesPointSpreads(state_.PointSpreads) ? TiebreakForm::A : TiebreakForm::B);
 }

@@ -32,7 +32,8 @@ public:
     // be loaded: a large pool's standings in a fraction of its memory.
     PoolStandings(AppState& state, std::shared_ptr<const GradedPool> graded);
 
-    // Spin controls: refused (false, nothing changes) beyond weeks 1 and 21.
+    // Spin controls: refused (false, nothing changes) beyond week 1 and the
+    // league's last week (21 in 1997, 22 today).
     // The end week moves CurrentWeek with it. Both recompute.
     bool SpinEnd(int step);
     bool SpinStart(int step);

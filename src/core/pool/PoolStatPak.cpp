@@ -24,9 +24,9 @@ float PoolPct(std::int64_t wins, std::int64_t losses, std::int64_t ties) {
 }
 
 PoolStatPak::PoolStatPak(AppState& state) : state_(state) {
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     scratch_ = NewRows(std::max(state_.MemberCount, 0));
-    shown_.Open(state_.CurrentWeek, [this](int week) { AddWeek(week); });
+    shown_.Open(state_.CurrentWeek, [this](int week) { AddWeek(week); }, state_.League().Weeks);
 }
 
 void PoolStatPak::AddWeek(int week) {
@@ -110,7 +110,7 @@ std::string PoolStatPak::Line(int week) const {
 }
 
 std::vector<std::string> PoolStatPak::Lines() const {
-    return WeekByWeekLines(Week(), [this](int w) { return Line(w); });
+    return WeekByWeekLines(Week(), [this](int w) { return Line(w); }, state_.League().RegularWeeks);
 }
 
 PoolStatAverages PoolStatPak::Averages() const {

@@ -54,7 +54,7 @@ public:
     // spreads are on.
     explicit PoolStatPak(AppState& state);
 
-    // Spin control: refused (false) beyond weeks 1 and 21; CurrentWeek follows.
+    // Spin control: refused (false) beyond week 1 and the league's last week; CurrentWeek follows.
     bool Spin(int step);
     int Week() const { return shown_.Week(); }
     const std::string& WeekLabel() const { return shown_.Label(); }

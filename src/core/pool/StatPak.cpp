@@ -27,11 +27,11 @@ std::uint32_t RankKey(PoolSortKind sort, std::int32_t wins, float pct, std::int6
 StatPak::StatPak(AppState& state)
     : state_(state),
       sort_(ParsePoolSort(state.StatPakFromStandings ? state.StandingsSort : state.PoolSort)) {
-    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games);
+    if (UsesPointSpreads(state_.PointSpreads)) GradeAgainstSpread(state_.Games, state_.League());
     const int count = std::max(state_.MemberCount, 0);
     totals_.assign(static_cast<std::size_t>(count), StatPakTotals{});
     scratch_ = NewRows(count);
-    shown_.Open(state_.CurrentWeek, [this](int week) { AddWeek(week); });
+    shown_.Open(state_.CurrentWeek, [this](int week) { AddWeek(week); }, state_.League().Weeks);
     if (!(state_.StatPakFromStandings && SelectMember(state_.CurrentPlayer))) SelectMember(0);
 }
 
@@ -174,7 +174,7 @@ std::string StatPak::Line(int member, int week) const {
 
 std::vector<std::string> StatPak::LinesFor(int member) const {
     if (member < 0 || member >= static_cast<int>(totals_.size())) return {};
-    return WeekByWeekLines(Week(), [&](int w) { return Line(member, w); });
+    return WeekByWeekLines(Week(), [&](int w) { return Line(member, w); }, state_.League().RegularWeeks);
 }
 
 StatPakAverages StatPak::AveragesFor(int member) const {

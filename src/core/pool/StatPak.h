@@ -69,7 +69,7 @@ public:
     // "PoolSort" itself is never changed while the StatPak is open.
     void Close();
 
-    // Spin control: refused (false) beyond weeks 1 and 21; CurrentWeek follows.
+    // Spin control: refused (false) beyond week 1 and the league's last week; CurrentWeek follows.
     bool Spin(int step);
     int Week() const { return shown_.Week(); }
     const std::string& WeekLabel() const { return shown_.Label(); }

@@ -63,18 +63,19 @@ void PrintStatPak(PageSurface& s, const StatPakPage& page) {
     for (const AverageLine& line : page.Averages) s.PrintLine(AverageText(line));
 }
 
-std::vector<std::string> WeekByWeekLines(int last, const std::function<std::string(int)>& line) {
-    constexpr int kLastRegularWeek = 17;
+std::vector<std::string> WeekByWeekLines(int last, const std::function<std::string(int)>& line,
+                                         int lastRegularWeek) {
     std::vector<std::string> lines;
     for (int w = 1; w <= last; ++w) {
-        if (w == kLastRegularWeek + 1) lines.emplace_back(kStatPakPostSeason);
+        if (w == lastRegularWeek + 1) lines.emplace_back(kStatPakPostSeason);
         lines.push_back(line(w));
     }
     return lines;
 }
 
-void StatPakWeeks::Open(int& currentWeek, const Add& add) {
-    const int open = std::clamp(currentWeek, 1, kWeeks);
+void StatPakWeeks::Open(int& currentWeek, const Add& add, int lastWeek) {
+    lastWeek_ = lastWeek;
+    const int open = std::clamp(currentWeek, 1, lastWeek_);
     label_ = WeekLabel(open, false);
     while (week_ < open) add(++week_);
     currentWeek = week_;
@@ -82,7 +83,7 @@ void StatPakWeeks::Open(int& currentWeek, const Add& add) {
 
 bool StatPakWeeks::Spin(int step, int& currentWeek, const Add& add, const Remove& remove) {
     const int target = week_ + step;
-    if (step == 0 || target < 1 || target > kWeeks) return false;
+    if (step == 0 || target < 1 || target > lastWeek_) return false;
     while (week_ < target) add(++week_);
     for (; week_ > target; --week_) remove();
     label_ = WeekLabel(week_, true);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/GameRecord.h"
 #include "core/output/PageSurface.h"
 
 namespace gm {
@@ -45,8 +46,10 @@ std::vector<std::string> StatPakClipboardLines(const StatPakPage& page);
 // underlined, then the lines and averages in plain Courier New.
 void PrintStatPak(PageSurface& surface, const StatPakPage& page);
 
-// The week lines of weeks 1 to `last`, the post-season line before week 18.
-std::vector<std::string> WeekByWeekLines(int last, const std::function<std::string(int week)>& line);
+// The week lines of weeks 1 to `last`, the post-season line after the last
+// regular week (17 in 1997, 18 today).
+std::vector<std::string> WeekByWeekLines(int last, const std::function<std::string(int week)>& line,
+                                         int lastRegularWeek = 17);
 
 // The weeks a StatPak has computed, 1 to Week(), and the spin that moves the
 // last of them one week at a time: each new week is added, each dropped one
@@ -56,9 +59,10 @@ public:
     using Add = std::function<void(int week)>;
     using Remove = std::function<void()>;
 
-    // Computes weeks 1 to `currentWeek` (kept within 1 to 21) and sets it to the last.
-    void Open(int& currentWeek, const Add& add);
-    // Refused (false, nothing called) beyond weeks 1 and 21.
+    // Computes weeks 1 to `currentWeek` (kept within 1 and the league's last
+    // week, 21 in 1997) and sets it to the last.
+    void Open(int& currentWeek, const Add& add, int lastWeek = kWeeks);
+    // Refused (false, nothing called) beyond week 1 and the league's last week.
     bool Spin(int step, int& currentWeek, const Add& add, const Remove& remove);
 
     int Week() const { return week_; }
@@ -67,6 +71,7 @@ public:
 
 private:
     int week_ = 0;
+    int lastWeek_ = kWeeks;
     std::string label_;
 };
 
