@@ -107,6 +107,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     RegisterSidePoolCommands(registry);
     RegisterSheetCommands(registry);
     RegisterPicksCommands(registry);
+    RegisterPoolSetupCommands(registry);
 
     std::filesystem::path dataArg;
     std::vector<std::string> rest;

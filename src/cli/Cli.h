@@ -82,6 +82,7 @@ void RegisterReportCommands(Registry& registry);
 void RegisterSidePoolCommands(Registry& registry);  // SidePoolCommands.cpp: sportsbox draw
 void RegisterSheetCommands(Registry& registry);     // SheetCommands.cpp: picksheet
 void RegisterPicksCommands(Registry& registry);     // PicksCommands.cpp: import-picks, export-picks
+void RegisterPoolSetupCommands(Registry& registry); // PoolSetupCommands.cpp: members, options
 
 // Runs the command line (without the program name). Returns the exit code.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

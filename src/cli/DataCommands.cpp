@@ -8,18 +8,102 @@
 #include "core/data/SeasonCsv.h"
 #include "core/data/DataFolder.h"
 #include "core/data/SeasonFile.h"
+#include "core/data/SeasonMerge.h"
+#include "core/data/Settings.h"
 #include "core/sample/SamplePool.h"
 
 namespace gm::cli {
 namespace {
+
+// The folder as a season import finds it: settings, team names, the season
+// and the members, without creating a season or pool file that is not there
+// (a refused import leaves the folder as it was).
+Status LoadFolderForImport(AppState& state) {
+    ReadSettings(state, 1LL << 24);
+    LoadTeamTables(state);
+    std::error_code ec;
+    const bool hasSeason = fs::is_regular_file(state.File(kTodaySeasonFileName), ec) ||
+                           fs::is_regular_file(state.File(kCurrentSeasonRead), ec);
+    Status loaded = Status::Ok();
+    if (hasSeason) {
+        loaded = LoadSeason(state, kCurrentSeasonRead);
+        if (!loaded.ok()) return loaded;
+        state.CurrentSeasonOpen = true;
+    }
+    if (fs::exists(state.File(kPoolFileName), ec)) {
+        const Status pool = LoadPool(state);
+        if (!pool.ok() || pool.isWarning()) return pool;
+    }
+    return loaded;
+}
+
+// A season of today's league into a pool folder: a new folder (made when
+// missing), an empty one or one a first start prepared becomes a folder of
+// that season; the folder's own season is brought up to date.
+int ImportTodaySeason(const Args& args, Context& ctx, const SeasonImport& read) {
+    std::error_code ec;
+    if (!fs::exists(ctx.DataFolder, ec)) {
+        fs::create_directories(ctx.DataFolder, ec);
+        if (ec) {
+            ctx.Err << "gridmoot-cli import-season: the data folder " << ctx.DataFolder.string()
+                    << " cannot be made: " << ec.message() << "\n";
+            return 1;
+        }
+    } else if (!fs::is_directory(ctx.DataFolder, ec)) {
+        ctx.Err << "gridmoot-cli: the data folder " << ctx.DataFolder.string() << " is not a folder\n";
+        return 1;
+    }
+    const auto lock = LockForWriting(ctx, "import-season");
+    if (!lock) return 1;
+    AppState state(ctx.DataFolder);
+    if (Status s = LoadFolderForImport(state); !s.ok()) {
+        ctx.Err << "gridmoot-cli import-season: " << s.message << "; nothing was imported\n";
+        return 1;
+    } else if (s.isWarning()) {
+        ctx.Err << "gridmoot-cli import-season: warning: " << s.message << "\n";
+    }
+    const SeasonImportPlan plan = PlanSeasonImport(state, read, args.Flag("--lines"));
+    if (!plan.Allowed()) {
+        ctx.Err << "gridmoot-cli import-season: " << plan.Refusal << "\n";
+        return 1;
+    }
+    for (const std::string& line : plan.Lines) ctx.Out << line << "\n";
+    if (!plan.ChangesAnything()) return 0;
+    const bool fresh = plan.What == SeasonImportPlan::Kind::NewSeason;
+    if (Status s = ApplySeasonImport(state, plan); !s) {
+        ctx.Err << "gridmoot-cli import-season: " << s.message << "\n";
+        return 1;
+    }
+    if (fresh) {
+        // A new season starts on its first week, whatever week the folder was on.
+        state.CurrentWeek = 1;
+        if (Status s = WriteCurrentWeek(state); !s)
+            ctx.Err << "gridmoot-cli import-season: warning: " << s.message << "\n";
+    }
+    ctx.Out << (fresh ? "Imported " : "Updated from ") << read.GamesPlaced << " games of the " << plan.Year
+            << " season: " << state.File(kTodaySeasonFileName).string() << "\n";
+    return 0;
+}
+
+// --season of import-season: a year (four digits); nothing for other text.
+std::optional<int> ImportYear(const Args& args) {
+    const std::string text = args.Option("--season").value_or("1997");
+    if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    return std::stoi(text);
+}
 
 int ImportSeason(const Args& args, Context& ctx) {
     if (args.Positional().size() != 1) {
         ctx.Err << "gridmoot-cli import-season: give exactly one FILE to import\n";
         return 2;
     }
-    const auto season = SeasonOption(args, ctx, "import-season");
-    if (!season) return 2;
+    const auto season = ImportYear(args);
+    if (!season) {
+        ctx.Err << "gridmoot-cli import-season: --season must be 1995, 1996 or 1997, or the year of a season of "
+                   "today's league, not '"
+                << args.Option("--season").value_or("") << "'\n";
+        return 2;
+    }
     const fs::path input = args.Positional()[0];
     std::string text;
     bool missing = false;
@@ -29,6 +113,26 @@ int ImportSeason(const Args& args, Context& ctx) {
         return 1;
     }
     const SeasonImport result = ImportSeasonCsv(text, *season);
+    const bool today = result.League == LeagueKind::Today;
+    if (!today) {
+        if (*season < 1995 || *season > 1997) {
+            ctx.Err << "gridmoot-cli import-season: --season must be 1995, 1996 or 1997 for this file, not '"
+                    << *season << "'\n";
+            return 2;
+        }
+        // The 1995-97 formats go into a folder that is there, as every command's.
+        std::error_code ec;
+        if (!ctx.DataGiven && !fs::exists(ctx.DataFolder, ec)) fs::create_directories(ctx.DataFolder, ec);
+        if (!fs::is_directory(ctx.DataFolder, ec)) {
+            ctx.Err << "gridmoot-cli: the data folder " << ctx.DataFolder.string() << " does not exist\n";
+            return 1;
+        }
+        if (args.Flag("--lines")) {
+            ctx.Err << "gridmoot-cli import-season: --lines is for the games CSV of today's league; no season "
+                       "file was written\n";
+            return 2;
+        }
+    }
     if (!result.Problems.empty()) {
         constexpr std::size_t kShown = 50;
         for (std::size_t i = 0; i < result.Problems.size() && i < kShown; ++i)
@@ -44,6 +148,7 @@ int ImportSeason(const Args& args, Context& ctx) {
                 << " season in " << input.string() << "; no season file was written\n";
         return 1;
     }
+    if (today) return ImportTodaySeason(args, ctx, result);
     const auto lock = LockForWriting(ctx, "import-season");
     if (!lock) return 1;
     const fs::path target = FindFile(ctx.DataFolder, SeasonFileNameFor(*season));
@@ -59,6 +164,13 @@ int ImportSeason(const Args& args, Context& ctx) {
 int ExportSeason(const Args& args, Context& ctx) {
     const auto season = SeasonOption(args, ctx, "export-season");
     if (!season) return 2;
+    std::error_code ec;
+    if (*season == 1997 && fs::is_regular_file(FindFile(ctx.DataFolder, kTodaySeasonFileName), ec)) {
+        ctx.Err << "gridmoot-cli export-season: the folder holds a season of today's league ("
+                << kTodaySeasonFileName << "); export-season writes seasons of the 1997 league only. The games "
+                << "CSV the season was imported from is its CSV.\n";
+        return 1;
+    }
     CopyArchivedSeasonsFor(*season, ctx, "export-season");
     const fs::path source = FindFile(ctx.DataFolder, SeasonFileNameFor(*season));
     std::string bytes;
@@ -115,21 +227,43 @@ int MakeSample(const Args& args, Context& ctx) {
 }  // namespace
 
 void RegisterDataCommands(Registry& r) {
-    r.push_back({"import-season", "read a season from CSV into the season file",
-                 "Usage: gridmoot-cli [--data DIR] import-season FILE [--season 1995|1996|1997]\n"
+    Command importSeason{"import-season", "read a season from CSV into the season file",
+                 "Usage: gridmoot-cli [--data DIR] import-season FILE [--season YEAR] [--lines]\n"
                  "\n"
-                 "Reads the games of one season from FILE and writes the season file of that\n"
-                 "year into the data folder (\"1997.nfl\", \"1995.NFL\" or \"1996.NFL\").\n"
+                 "Reads the games of one season from FILE, told apart by its header line:\n"
+                 "\n"
+                 "The public games CSV of today's league (header \"season,game_type,week,...\"):\n"
+                 "the rows of --season YEAR, weeks 1 to 18 then Wild Card, Divisional,\n"
+                 "Conference and Super Bowl as weeks 19 to 22, up to 16 games a week in\n"
+                 "kick-off order. A new folder (made when missing), an empty one, or one that\n"
+                 "holds neither members nor games becomes a pool folder of that season\n"
+                 "(\"Season.gms\"). A folder of that same season is brought up to date: new\n"
+                 "scores, games not there yet and moved kick-offs are taken, everything else\n"
+                 "stays; a line changes only for a game no member has picked, unless --lines is\n"
+                 "given. Every change is listed, then a summary. A folder holding a pool of\n"
+                 "another league or season is refused, and nothing is written.\n"
+                 "\n"
+                 "The 1997 league: writes the season file of that year into the data folder\n"
+                 "(\"1997.nfl\", \"1995.NFL\" or \"1996.NFL\").\n"
                  "FILE is either the public scores-and-lines CSV (rows of the chosen season;\n"
                  "weeks 1 to 17, then Wildcard, Division, Conference and Superbowl as weeks 18\n"
                  "to 21; the latest game of each week becomes the Monday-night game) or a CSV\n"
-                 "written by export-season. Any row that cannot be placed is reported with its\n"
-                 "line number, and then nothing is written.\n"
+                 "written by export-season.\n"
                  "\n"
-                 "  --season YEAR   1995, 1996 or 1997 (default 1997)\n",
+                 "Any row that cannot be placed is reported with its line number, and then\n"
+                 "nothing is written. Nothing is written while Gridmoot has the folder open.\n"
+                 "\n"
+                 "  --season YEAR   the season to read: 1995, 1996 or 1997 (the default) from\n"
+                 "                  the 1995-97 files, the season's year from the games CSV\n"
+                 "  --lines         games CSV: take the file's lines also for games members\n"
+                 "                  have picked\n",
                  {"--season"},
-                 {},
-                 ImportSeason});
+                 {"--lines"},
+                 ImportSeason};
+    // A season of today's league makes its new pool folder; the 1995-97
+    // files go into a folder that is there.
+    importSeason.MakesFolder = true;
+    r.push_back(std::move(importSeason));
     r.push_back({"export-season", "write a season file as CSV to standard output",
                  "Usage: gridmoot-cli [--data DIR] export-season [--season 1995|1996|1997]\n"
                  "\n"

@@ -28,9 +28,13 @@ const char* const kFormatHelp =
     "              player number; a name several members share needs the number;\n"
     "              #K is the K-th member of the pool file\n"
     "  game        the game's place in the week, 1 to 15 (15 is the Monday-night\n"
-    "              game), or AWAY@HOME with both teams named as in the team column\n"
+    "              game), or AWAY@HOME with both teams named as in the team column;\n"
+    "              in today's league 1 to 16 (the tiebreak game is the week's last\n"
+    "              by kick-off), and export-picks writes AWAY@HOME (BAL@KC)\n"
     "  team        the team picked: number 1 to 30, abbreviation, location, name,\n"
-    "              or location and name; it must play in that game; empty: no pick\n"
+    "              or location and name; in today's league 1 to 32 and also the\n"
+    "              team's id of the public games CSV (LA, LAC, NYJ, WAS, ...);\n"
+    "              it must play in that game; empty: no pick\n"
     "  confidence  confidence points, empty or 0 for none, at most 99; only in a\n"
     "              pool ranked by confidence points, and only with a team picked.\n"
     "              Points outside the week's range (1 to the number of games n, or\n"
@@ -41,17 +45,27 @@ const char* const kFormatHelp =
     "              the member's rows (rows that give it must agree); empty leaves it;\n"
     "              only when the pool uses the Monday-night tiebreaker\n";
 
-// The week of --week: 1 to 21. Anything else is reported and gives nothing.
+// The folder holds a season of today's league.
+bool HoldsTodaySeason(const Context& ctx) {
+    std::error_code ec;
+    return fs::is_regular_file(FindFile(ctx.DataFolder, kTodaySeasonFileName), ec);
+}
+
+// The week of --week: 1 to the last week of the folder's league (21, or 22 in
+// today's league). Anything else is reported and gives nothing.
 std::optional<int> WeekOption(const Args& args, Context& ctx, const std::string& command) {
+    const int weeks = HoldsTodaySeason(ctx) ? LeagueToday().Weeks : kWeeks;
+    const std::string range = "1 to " + std::to_string(weeks);
     const auto text = args.Option("--week");
     if (!text) {
-        ctx.Err << "gridmoot-cli " << command << ": give the week with --week N (1 to 21)\n";
+        ctx.Err << "gridmoot-cli " << command << ": give the week with --week N (" << range << ")\n";
         return std::nullopt;
     }
     int week = 0;
     const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), week);
-    if (ec != std::errc() || end != text->data() + text->size() || week < 1 || week > kWeeks) {
-        ctx.Err << "gridmoot-cli " << command << ": --week must be a number from 1 to 21, not '" << *text << "'\n";
+    if (ec != std::errc() || end != text->data() + text->size() || week < 1 || week > weeks) {
+        ctx.Err << "gridmoot-cli " << command << ": --week must be a number from " << range << ", not '" << *text
+                << "'\n";
         return std::nullopt;
     }
     return week;
@@ -62,8 +76,9 @@ std::optional<int> WeekOption(const Args& args, Context& ctx, const std::string&
 bool LoadPoolState(AppState& state, Context& ctx, const std::string& command) {
     // Loading would create a missing season or pool file empty; a command that
     // only reads or fails must not leave new files behind.
-    for (const std::string_view name : {kCurrentSeasonRead, kPoolFileName}) {
-        std::error_code ec;
+    std::error_code ec;
+    const bool today = fs::is_regular_file(state.File(kTodaySeasonFileName), ec);
+    for (const std::string_view name : {today ? kTodaySeasonFileName : kCurrentSeasonRead, kPoolFileName}) {
         if (const fs::path file = state.File(name); !fs::exists(file, ec)) {
             ctx.Err << "gridmoot-cli " << command << ": " << FileErrorText("read", file, "No such file or directory")
                     << "\n";
@@ -171,8 +186,9 @@ void RegisterPicksCommands(Registry& r) {
     r.push_back({"import-picks", "read members' selections of one week from CSV into the pool file",
                  std::string("Usage: gridmoot-cli [--data DIR] import-picks FILE --week N\n"
                              "\n"
-                             "Reads the members' selections of week N (1 to 21) from FILE and saves them\n"
-                             "in \"Pool97.dat\", checked as the selections window checks them. Rows for\n"
+                             "Reads the members' selections of week N (1 to 21; 1 to 22 in today's\n"
+                             "league) from FILE and saves them in \"Pool97.dat\", checked as the\n"
+                             "selections window checks them. Rows for\n"
                              "members and games the file does not mention leave those selections as they\n"
                              "are. Every row that cannot be taken is reported with its line number (the\n"
                              "first 50, then how many more), and then nothing is written. Duplicate or\n"
@@ -184,7 +200,7 @@ void RegisterPicksCommands(Registry& r) {
                              "\n") +
                      kFormatHelp +
                      "\n"
-                     "  --week N   the week the rows belong to (1 to 21)\n"
+                     "  --week N   the week the rows belong to (1 to 21; 22 in today's league)\n"
                      "  --strict   refuse the file, writing nothing, when it draws any warning\n",
                  {"--week"},
                  {"--strict"},
@@ -200,7 +216,7 @@ void RegisterPicksCommands(Registry& r) {
                              "\n") +
                      kFormatHelp +
                      "\n"
-                     "  --week N     the week to write (1 to 21)\n"
+                     "  --week N     the week to write (1 to 21; 22 in today's league)\n"
                      "  --out FILE   write to FILE; without it, or with -, to standard output\n",
                  {"--week", "--out"},
                  {},

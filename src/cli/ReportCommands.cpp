@@ -249,7 +249,7 @@ int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
             return 2;
         }
     }
-    const ReportArgs reportArgs(args, entry.Name);
+    ReportArgs reportArgs(args, entry.Name);
     std::unique_ptr<Report> report;
     std::optional<AppState> state;
     OutputRequest request;
@@ -263,6 +263,7 @@ int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
         const bool standings = entry.Name == "standings";
         state = LoadState(args, ctx, "report", standings ? &graded : nullptr);
         if (!state) return 1;
+        reportArgs.SetWeeks(state->League().Weeks);
         if (!state->CurrentSeasonOpen && GradesSelections(entry.Window))
             reportArgs.Refuse("the pool's selections are graded against the current season; --season " +
                               state->SeasonYear + " shows the NFL displays only");

@@ -38,7 +38,8 @@ int ReportArgs::Week(const std::string& name, int fallback) const {
     const auto text = args_.Option(name);
     if (!text) return fallback;
     const auto n = WholeNumber(*text);
-    if (!n || *n < 1 || *n > kWeeks) Refuse(name + " must be a week from 1 to 21, not '" + *text + "'");
+    if (!n || *n < 1 || *n > weeks_)
+        Refuse(name + " must be a week from 1 to " + std::to_string(weeks_) + ", not '" + *text + "'");
     return *n;
 }
 

@@ -34,8 +34,11 @@ class ReportArgs {
 public:
     ReportArgs(const Args& args, std::string report) : args_(args), report_(std::move(report)) {}
 
-    // A week from 1 to 21; `fallback` when the option is absent.
+    // A week of the season's league (1 to 21, or 1 to 22 in today's league);
+    // `fallback` when the option is absent.
     int Week(const std::string& name, int fallback) const;
+    // The season's last week, once the folder is loaded (21 until then).
+    void SetWeeks(int weeks) { weeks_ = weeks; }
     // A whole number from `low` to `high`; `fallback` when absent.
     int Number(const std::string& name, int low, int high, int fallback) const;
     // One of the words; `fallback` when absent.
@@ -52,6 +55,7 @@ public:
 private:
     const Args& args_;
     std::string report_;
+    int weeks_ = kWeeks;
 };
 
 // Moves a week by single steps, as a window's spin control would, so that a

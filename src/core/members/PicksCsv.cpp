@@ -104,15 +104,16 @@ struct Row {
 
 class Reader {
 public:
-    Reader(const AppState& state, int week) : state_(state), week_(week), options_(SelectionOptions::From(state)) {}
+    Reader(const AppState& state, int week)
+        : state_(state), league_(state.League()), week_(week), options_(SelectionOptions::From(state)) {}
 
     PicksImport Read(std::string_view text) {
         PicksImport result;
         if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
         const auto lines = SplitLines(text);
-        if (week_ < 1 || week_ > kWeeks) {
-            problems_.push_back({0, "the week must be 1 to 21"});
-        } else if (std::none_of(Week().begin(), Week().begin() + kSlots, [](const GameRecord& g) { return g.HasGame(); })) {
+        if (week_ < 1 || week_ > league_.Weeks) {
+            problems_.push_back({0, "the week must be 1 to " + std::to_string(league_.Weeks)});
+        } else if (std::none_of(Week().begin(), Week().begin() + league_.Slots, [](const GameRecord& g) { return g.HasGame(); })) {
             problems_.push_back({0, "week " + std::to_string(week_) + " has no games in the season file"});
         } else if (state_.MemberCount <= 0) {
             problems_.push_back({0, "the pool has no members"});
@@ -225,7 +226,8 @@ private:
     bool ReadGame(Row& row, const std::string& text) {
         if (AllDigits(text)) {
             const long place = DigitsValue(text);
-            if (place < 1 || place > kSlots) return Fail(row.Line, "game " + text + " is not 1 to 15");
+            if (place < 1 || place > league_.Slots)
+                return Fail(row.Line, "game " + text + " is not 1 to " + std::to_string(league_.Slots));
             row.Slot = static_cast<int>(place) - 1;
             if (!Week()[static_cast<std::size_t>(row.Slot)].HasGame())
                 return Fail(row.Line, "week " + std::to_string(week_) + " has no game " + text);
@@ -233,11 +235,12 @@ private:
         }
         const auto at = text.find('@');
         if (at == std::string::npos)
-            return Fail(row.Line, "game " + Quote(text) + " is neither a number 1 to 15 nor AWAY@HOME");
-        const auto away = TeamsNamed(state_.Teams, text.substr(0, at));
-        const auto home = TeamsNamed(state_.Teams, text.substr(at + 1));
+            return Fail(row.Line, "game " + Quote(text) + " is neither a number 1 to " + std::to_string(league_.Slots) +
+                                      " nor AWAY@HOME");
+        const auto away = TeamsNamed(state_.Teams, text.substr(0, at), league_);
+        const auto home = TeamsNamed(state_.Teams, text.substr(at + 1), league_);
         std::vector<int> slots;
-        for (int g = 0; g < kSlots; ++g) {
+        for (int g = 0; g < league_.Slots; ++g) {
             const GameRecord& game = Week()[static_cast<std::size_t>(g)];
             if (game.HasGame() && std::ranges::count(away, game.AwayTeam) && std::ranges::count(home, game.HomeTeam))
                 slots.push_back(g);
@@ -253,7 +256,7 @@ private:
     bool ReadTeam(Row& row, const std::string& text) {
         if (text.empty()) return true;  // no selection
         const GameRecord& game = Week()[static_cast<std::size_t>(row.Slot)];
-        const std::vector<int> named = TeamsNamed(state_.Teams, text);
+        const std::vector<int> named = TeamsNamed(state_.Teams, text, league_);
         const bool home = std::ranges::count(named, game.HomeTeam) > 0;
         const bool away = std::ranges::count(named, game.AwayTeam) > 0;
         if (home && away)
@@ -361,6 +364,7 @@ private:
     }
 
     const AppState& state_;
+    const League& league_;
     const int week_;
     const SelectionOptions options_;
     std::vector<Row> rows_;
@@ -372,18 +376,23 @@ private:
 }  // namespace
 
 std::vector<int> TeamsNamed(const TeamTables& teams, std::string_view text) {
+    return TeamsNamed(teams, text, League1997());
+}
+
+std::vector<int> TeamsNamed(const TeamTables& teams, std::string_view text, const League& league) {
     const std::string wanted = Lower(Trim(text));
     std::vector<int> found;
     if (wanted.empty()) return found;
     if (AllDigits(wanted)) {
         const long n = DigitsValue(wanted);
-        if (n >= 1 && n <= kTeams) found.push_back(static_cast<int>(n));
+        if (n >= 1 && n <= league.Teams) found.push_back(static_cast<int>(n));
         return found;
     }
-    for (int t = 1; t <= kTeams; ++t) {
+    const int id = league.TeamFromId(wanted);
+    for (int t = 1; t <= league.Teams; ++t) {
         const std::string city = Lower(Trim(teams.City(t)));
         const std::string name = Lower(Trim(teams.Name(t)));
-        if (wanted == city || wanted == name || wanted == Lower(Trim(teams.CityAbbr(t))) ||
+        if (t == id || wanted == city || wanted == name || wanted == Lower(Trim(teams.CityAbbr(t))) ||
             wanted == Lower(Trim(teams.NameAbbr(t))) || wanted == city + " " + name)
             found.push_back(t);
     }
@@ -417,7 +426,11 @@ PicksImport ImportPicksCsv(const AppState& state, int week, std::string_view tex
 
 Status ExportPicksCsv(const AppState& state, int week, std::string& out) {
     out.clear();
-    if (week < 1 || week > kWeeks) return Status::Error("the week must be 1 to 21");
+    const League& league = state.League();
+    if (week < 1 || week > league.Weeks) return Status::Error("the week must be 1 to " + std::to_string(league.Weeks));
+    // Today's league names a game by its teams' ids, which stay the same
+    // whatever the places of a week's games.
+    const bool byTeams = league.Kind == LeagueKind::Today;
     const SelectionOptions options = SelectionOptions::From(state);
     const WeekGames& games = state.Games[static_cast<std::size_t>(week - 1)];
     const auto wk = static_cast<std::size_t>(week - 1);
@@ -432,18 +445,30 @@ Status ExportPicksCsv(const AppState& state, int week, std::string& out) {
             who = std::to_string(member.PlayerNumber);
             if (member.PlayerNumber < 0 || !findsThisOne(who)) who = "#" + std::to_string(m + 1);
         }
-        for (int g = 0; g < kSlots; ++g) {
+        for (int g = 0; g < league.Slots; ++g) {
             const GameRecord& game = games[static_cast<std::size_t>(g)];
             if (!game.HasGame()) continue;
+            std::string place = std::to_string(g + 1);
+            if (byTeams) {
+                // AWAY@HOME when it finds this game alone.
+                const std::string away(league.TeamId(game.AwayTeam)), home(league.TeamId(game.HomeTeam));
+                int same = 0;
+                for (int k = 0; k < league.Slots; ++k) {
+                    const GameRecord& other = games[static_cast<std::size_t>(k)];
+                    same += other.HasGame() && other.AwayTeam == game.AwayTeam && other.HomeTeam == game.HomeTeam;
+                }
+                if (!away.empty() && !home.empty() && same == 1) place = away + "@" + home;
+            }
             const int pick = member.Picks[wk][static_cast<std::size_t>(g)];
             const bool valid = pick != 0 && (pick == game.HomeTeam || pick == game.AwayTeam);
             // A pick of a team that is not in the game (any more) goes by number,
             // which the import keeps as the pool holds it.
             std::string team = pick != 0 ? std::to_string(pick) : "";
             if (valid) {
-                // The abbreviation when it names this team of the game alone, else the number.
-                team = Trim(state.Teams.CityAbbr(pick));
-                const auto named = TeamsNamed(state.Teams, team);
+                // The abbreviation (today's league: the team's id) when it
+                // names this team of the game alone, else the number.
+                team = byTeams ? std::string(league.TeamId(pick)) : Trim(state.Teams.CityAbbr(pick));
+                const auto named = TeamsNamed(state.Teams, team, league);
                 const int other = pick == game.HomeTeam ? game.AwayTeam : game.HomeTeam;
                 if (team.empty() || AllDigits(team) || !std::ranges::count(named, pick) ||
                     std::ranges::count(named, other))
@@ -453,7 +478,7 @@ Status ExportPicksCsv(const AppState& state, int week, std::string& out) {
             // A stored entry the import would refuse (above 99, from damaged
             // bytes) is written empty, which the import reads as "keep it".
             const int monday = member.Tiebreak[wk];
-            out += CsvField(who) + "," + std::to_string(g + 1) + "," + CsvField(team) + "," +
+            out += CsvField(who) + "," + place + "," + CsvField(team) + "," +
                    (options.ConfidenceOn && points != 0 ? std::to_string(points) : "") + "," +
                    (options.TiebreakOn && monday <= 99 ? std::to_string(monday) : "") + "\n";
         }

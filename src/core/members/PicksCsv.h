@@ -21,10 +21,13 @@ namespace gm {
 //             player number. A name that several members share needs the number;
 //             "#K" is the K-th member of the pool file, for members that neither
 //             tells apart.
-// game        the game's place in the week, 1 to 15 (15 is the Monday-night game),
-//             or AWAY@HOME with both teams named as in the team column.
-// team        the team picked: its number (1 to 30), abbreviation, location, name,
-//             or location and name; it must play in that game. Empty: no selection.
+// game        the game's place in the week, 1 to 15 (15 is the Monday-night game;
+//             today's league: 1 to 16, the tiebreak game is the week's last by
+//             kick-off), or AWAY@HOME with both teams named as in the team column.
+// team        the team picked: its number (1 to 30; today's league 1 to 32),
+//             abbreviation, location, name, or location and name, and in today's
+//             league its id ("LAC", "LA", "WAS"); it must play in that game.
+//             Empty: no selection.
 // confidence  the confidence points; empty or 0 for none; at most 99 (two digits,
 //             as the selections window's box). Only when the pool uses confidence
 //             points. Points outside the week's range, or given to two games of
@@ -55,19 +58,22 @@ struct PicksImport {
 };
 
 // Applies the rows of `text` to a copy of the state's members for week `week`
-// (1 to 21) under the state's season and pool options.
+// (1 to the league's last week) under the state's season and pool options.
 PicksImport ImportPicksCsv(const AppState& state, int week, std::string_view text);
 
 // Every member's selections of week `week`, one row per member (record order)
 // and game of the week, in the format above; reading the text back changes
 // nothing, whatever the pool holds: a pick of a team that no longer plays in
 // its game (the schedule was changed) is written as that team's number, points
-// as they are stored, with or without a pick.
+// as they are stored, with or without a pick. In today's league a game is
+// written as AWAY@HOME and a team by its id.
 Status ExportPicksCsv(const AppState& state, int week, std::string& out);
 
 // Team numbers the text names: a number 1 to 30, or (any letter case, blanks
 // around ignored) an abbreviation, location, name, or location and name.
 std::vector<int> TeamsNamed(const TeamTables& teams, std::string_view text);
+// The same in `league`: numbers 1 to its teams, and its teams' ids.
+std::vector<int> TeamsNamed(const TeamTables& teams, std::string_view text, const League& league);
 
 // Record indexes of the members the text names: player number when it is
 // digits only, the K-th record for "#K", else the name (letter case and
