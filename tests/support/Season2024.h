@@ -4,6 +4,8 @@
 
 #include "core/data/AppState.h"
 #include "core/data/SeasonCsv.h"
+#include "core/data/SeasonFile.h"
+#include "core/data/Settings.h"
 #include "support/TempDir.h"
 
 namespace gm::test {
@@ -33,6 +35,18 @@ inline void LoadSeason2024(AppState& state, int playedThrough = 22) {
     state.SeasonYear = "2024";
     state.CurrentSeasonOpen = true;
     state.SeasonFileName = std::string(kTodaySeasonFileName);
+}
+
+// Makes `folder` a data folder of today's league holding the 2024 season (as
+// LoadSeason2024 leaves it) with the current week set, as an import of the
+// games CSV would; members and options are the caller's to add.
+inline void Write2024Folder(const fs::path& folder, int playedThrough = 22, int currentWeek = 1) {
+    fs::create_directories(folder);
+    AppState state(folder);
+    LoadSeason2024(state, playedThrough);
+    state.CurrentWeek = currentWeek;
+    ASSERT_TRUE(SaveSeason(state).ok());
+    ASSERT_TRUE(WriteCurrentWeek(state).ok());
 }
 
 }  // namespace gm::test

@@ -61,6 +61,7 @@ Status LoadTodaySeason(AppState& state) {
         return Status::Error("The season file " + file.string() + " cannot be read: " + read.Result.message + ".");
     state.SetLeague(LeagueToday());
     LoadTeamTables(state);
+    ReadCurrentWeek(state);
     state.Games = read.Games;
     state.SeasonYear = std::to_string(read.Year != 0 ? read.Year : LeagueToday().Year);
     state.SeasonFileName = std::string(kTodaySeasonFileName);

@@ -29,6 +29,14 @@ std::string SettingsBytes(const AppState& s) {
 
 }  // namespace
 
+void ReadCurrentWeekFrom(AppState& s, std::string_view ini) {
+    // Every window indexes its tables with the week; a stray value must not reach them.
+    const long week = LeadingNumber(ReadSettingText(ini, keys::CurrentWeek));
+    s.CurrentWeek = week >= 1 && week <= s.League().Weeks ? static_cast<int>(week) : 1;
+}
+
+void ReadCurrentWeek(AppState& s) { ReadCurrentWeekFrom(s, SettingsBytes(s)); }
+
 void ReadSettings(AppState& s, long long screenColors) { ReadSettingsFrom(s, SettingsBytes(s), screenColors); }
 
 void ReadSettingsFrom(AppState& s, std::string_view ini, long long screenColors) {
@@ -40,9 +48,7 @@ void ReadSettingsFrom(AppState& s, std::string_view ini, long long screenColors)
     s.SecondaryTB = ReadSettingText(ini, keys::SecondaryTB);
     s.PSEntrys = ReadSettingText(ini, keys::PSEntrys);
 
-    // Every window indexes its tables with the week; a stray value must not reach them.
-    const long week = LeadingNumber(ReadSettingText(ini, keys::CurrentWeek));
-    s.CurrentWeek = week >= 1 && week <= kWeeks ? static_cast<int>(week) : 1;
+    ReadCurrentWeekFrom(s, ini);
 
     const long players = LeadingNumber(ReadSettingText(ini, keys::BoxPlayers));
     s.LastPlayerNumber = players >= 0 && players <= kMaxMembers ? static_cast<int>(players) : 0;

@@ -59,6 +59,11 @@ Status WriteSetting(const IniFile& ini, const SettingKey& key, std::string_view 
 void ReadSettings(AppState& state, long long screenColors);
 // The same from the settings file's bytes (ReadSettings reads the file once and calls it).
 void ReadSettingsFrom(AppState& state, std::string_view bytes, long long screenColors);
+// The current week alone, 1 to the season's last week (1 for a value outside
+// them); loading a season of today's league reads it again, since settings
+// read before the season knew only the 1997 weeks.
+void ReadCurrentWeek(AppState& state);
+void ReadCurrentWeekFrom(AppState& state, std::string_view bytes);
 
 // The four team-name loaders, each filling its table from its section with
 // the built-in names as defaults.

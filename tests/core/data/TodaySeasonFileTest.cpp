@@ -170,5 +170,27 @@ TEST(TodaySeasonFile, ReadersOfTheOtherLeagueRefuseAndChangeNothing) {
     EXPECT_EQ(state.League().Kind, LeagueKind::Nfl1997);
 }
 
+// Settings are read before the season in gridmoot-cli: the week a folder of
+// today's league is on must survive even when it lies past the 1997 weeks.
+TEST(TodaySeasonFile, TheCurrentWeekOfTodaysLeagueIsKeptWhicheverIsReadFirst) {
+    test::TempDir dir;
+    test::Write2024Folder(dir.path(), 22, 22);
+    for (bool settingsFirst : {true, false}) {
+        AppState state(dir.path());
+        if (settingsFirst) ReadSettings(state, 1LL << 24);
+        ASSERT_TRUE(LoadSeason(state, kCurrentSeasonRead).ok());
+        if (!settingsFirst) ReadSettings(state, 1LL << 24);
+        EXPECT_EQ(state.League().Kind, LeagueKind::Today);
+        EXPECT_EQ(state.CurrentWeek, 22) << "settings first: " << settingsFirst;
+    }
+    // A 1997 folder still refuses a week past its 21.
+    test::TempDir old;
+    AppState state(old.path());
+    state.CurrentWeek = 22;
+    ASSERT_TRUE(WriteCurrentWeek(state).ok());
+    ReadSettings(state, 1LL << 24);
+    EXPECT_EQ(state.CurrentWeek, 1);
+}
+
 }  // namespace
 }  // namespace gm
