@@ -19,6 +19,7 @@
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
 #include "core/data/TextCodec.h"
+#include "core/data/TodaySeasonFile.h"
 #include "core/members/PicksCsv.h"
 #include "core/nfl/LeagueStandings.h"
 #include "core/nfl/NflResults.h"
@@ -156,6 +157,71 @@ Outcome SeasonFile(std::string_view bytes, bool deep) {
     {
         PoolStandings pool(state);
         (void)pool.Lines();
+    }
+    return {};
+}
+
+Outcome TodaySeasonFile(std::string_view bytes, bool deep) {
+    const TodaySeasonRead read = DecodeTodaySeason(bytes);
+    const League& league = LeagueToday();
+    // Taken when it carries the signature and a version this program reads.
+    // (A file that ends inside its header loads empty, whatever it says.)
+    const auto version = [&] { return static_cast<unsigned char>(bytes[8]) | static_cast<unsigned char>(bytes[9]) << 8; };
+    const bool taken = IsTodaySeasonFile(bytes) &&
+                       (bytes.size() < static_cast<std::size_t>(kTodaySeasonHeaderSize) || version() <= kTodaySeasonVersion);
+    if (read.Result.ok() != taken) return Fail(taken ? "a readable season file was refused" : "a file that is not a readable season file was taken");
+    if (!taken) {
+        if (!(read.Games == SeasonGrid{})) return Fail("a refused file left games behind");
+        return {false, ""};
+    }
+    if (read.Year != 0 && (read.Year < 1920 || read.Year > 2999)) return Fail("the year is out of 1920 to 2999");
+    for (int w = 0; w < kMaxWeeks; ++w) {
+        for (int s = 0; s < kSlotsInTable; ++s) {
+            const GameRecord& g = read.Games[static_cast<std::size_t>(w)][static_cast<std::size_t>(s)];
+            if (s >= league.Slots && !(g == GameRecord{})) return Fail("a game past the week's last slot");
+            if (g.HomeTeam > league.Teams || g.AwayTeam > league.Teams) return Fail("a team outside the league");
+        }
+    }
+    // A file exactly as this program writes it reads without a warning.
+    const int year = read.Year != 0 ? read.Year : league.Year;
+    const std::string saved = EncodeTodaySeason(read.Games, year);
+    if (read.Result.isWarning() == (bytes == saved))
+        return Fail(read.Result.isWarning() ? "a file as the program writes it is called damaged: " + read.Result.message
+                                            : "a file unlike what the program writes is not called damaged");
+    // Saving the season just loaded and loading it again gives the same season, undamaged.
+    const TodaySeasonRead again = DecodeTodaySeason(saved);
+    if (!again.Result.ok() || again.Result.isWarning())
+        return Fail("the season saved after loading does not read back cleanly: " + again.Result.message);
+    if (!(again.Games == read.Games) || again.Year != year) return Fail("saving and loading again changes the season");
+    if (EncodeTodaySeason(again.Games, again.Year) != saved) return Fail("a second save changes the bytes");
+
+    if (!deep) return {};
+
+    // What the displays ask of each week: the tiebreak game and the kick-offs shown.
+    for (int w = 0; w < league.Weeks; ++w) {
+        const WeekGames& week = read.Games[static_cast<std::size_t>(w)];
+        const int slot = league.TiebreakSlot(week);
+        const bool any = std::any_of(week.begin(), week.begin() + league.Slots, [](const GameRecord& g) { return g.HasGame(); });
+        if (slot < -1 || slot >= league.Slots || (slot >= 0) != any) return Fail("the tiebreak game is not a game of its week");
+        if (slot >= 0 && !week[static_cast<std::size_t>(slot)].HasGame()) return Fail("the tiebreak game is an empty slot");
+        for (int s = 0; s < league.Slots; ++s) (void)KickoffLabel(week[static_cast<std::size_t>(s)]);
+    }
+    AppState state(FreshFolder());
+    state.SetLeague(league);
+    state.Games = read.Games;
+    state.SeasonYear = std::to_string(year);
+    state.CurrentWeek = league.Weeks;
+    state.PointSpreads = "Yes";
+    {
+        NflResults results(state);
+        do (void)results.ResultsLines();
+        while (results.Spin(-1));
+    }
+    state.CurrentWeek = league.Weeks;
+    {
+        LeagueStandings standings(state);
+        standings.SetSpread(true);
+        (void)standings.TextFile();
     }
     return {};
 }
@@ -506,8 +572,9 @@ Outcome PicksCsv(std::string_view bytes, bool deep) {
 }
 
 std::span<const Target> Targets() {
-    static constexpr std::array<Target, 9> targets = {{
+    static constexpr std::array<Target, 10> targets = {{
         {"season_file", SeasonFile},
+        {"today_season_file", TodaySeasonFile},
         {"pool_file", PoolFile},
         {"settings", SettingsFile},
         {"sportsbox", SportBoxFile},

@@ -23,6 +23,7 @@ struct Outcome {
 // export read back). Without it only the loader and its own promises run,
 // many times faster, for long runs.
 Outcome SeasonFile(std::string_view bytes, bool deep = true);     // "1997.nfl" and the archived seasons
+Outcome TodaySeasonFile(std::string_view bytes, bool deep = true);  // "Season.gms", today's league
 Outcome PoolFile(std::string_view bytes, bool deep = true);       // "Pool97.dat"
 Outcome SettingsFile(std::string_view bytes, bool deep = true);   // "Vask97.ini"
 Outcome SportBoxFile(std::string_view bytes, bool deep = true);   // "SportBox.Dat"

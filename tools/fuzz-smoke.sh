@@ -55,6 +55,7 @@ for target in "${targets[@]}"; do
   max_len=4096
   case "$target" in
     season_file) max_len=7245 ;;
+    today_season_file) max_len=10240 ;;
     sportsbox) max_len=42000 ;;
     pool_file | pool_csv) max_len=8192 ;;
   esac
