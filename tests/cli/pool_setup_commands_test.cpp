@@ -155,6 +155,17 @@ TEST(CliOptions, ShowsTheDefaultsAndSetsWhatTheOptionsWindowOffers) {
     ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(r.Out, "The pool options are unchanged.\n");
     EXPECT_EQ(ReadFile(dir / "Vask97.ini"), settings);
+
+    // The options window does not read SecondaryTB back (the Monday points
+    // decide it): a script asking for what the window shows still gets it written.
+    TempDir other;
+    WriteFile(other / "Vask97.ini", "[Options]\nSecondaryTB=None\n");
+    r = CliIn(other.path(), {"options", "SecondaryTB=Monday"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_TRUE(Contains(r.Out, "SecondaryTB=Monday\n")) << r.Out;
+    AppState reread(other.path());
+    ReadSettings(reread, 1LL << 24);
+    EXPECT_EQ(reread.SecondaryTB, "Monday");
 }
 
 TEST(CliOptions, AnyRefusedValueWritesNothing) {

@@ -159,7 +159,11 @@ OptionsEdit EditPoolOptions(const AppState& state, const std::vector<std::string
             edit.Problems.push_back("the Monday-night tiebreaker is on (SecondaryTB=Monday) without "
                                     "MondayPts=TotalPoints or MondayPts=WinningMargin");
     }
-    edit.Changed = OptionsChanged(edit.Controls, opened, state);
+    // Also when the controls stay as they opened but the settings hold
+    // something else (a SecondaryTB the dialog does not read back, a value
+    // outside its set): OK then writes what the dialog shows.
+    edit.Changed = OptionsChanged(edit.Controls, opened, state) ||
+                   PoolOptionValues(edit.Controls) != PoolOptionValues(state);
     return edit;
 }
 

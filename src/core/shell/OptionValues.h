@@ -32,7 +32,7 @@ inline constexpr std::size_t kPoolTitleLongest = 34;
 
 struct OptionsEdit {
     OptionsControls Controls;         // the dialog after the changes
-    bool Changed = false;             // the dialog would count as changed: OK writes every key
+    bool Changed = false;             // the options differ from the settings: OK writes every key
     std::vector<std::string> Problems;  // when any, nothing may be written
 };
 
