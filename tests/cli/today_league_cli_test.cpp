@@ -228,6 +228,12 @@ TEST(CliTodaySeason, The2024SeasonEndToEnd) {
     ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_TRUE(Contains(r.Out, "NFL  Results  Week 22")) << r.Out;
     EXPECT_TRUE(Contains(r.Out, "PHILADELPHIA 40  22  Kansas City")) << r.Out;
+    // The week the organiser was on, 22, is kept though settings are read
+    // before the season tells the league.
+    WriteFile(pool / "Vask97.ini", "[GridMoot]\nCurrentWeek=22\n");
+    r = CliIn(pool, {"report", "results"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_TRUE(Contains(r.Out, "NFL  Results  Week 22")) << r.Out;
     r = CliIn(pool, {"report", "results", "--week", "23"});
     EXPECT_EQ(r.Code, 2);
     EXPECT_TRUE(Contains(r.Err, "--week must be a week from 1 to 22, not '23'")) << r.Err;
