@@ -37,10 +37,15 @@ std::unique_ptr<Report> Results(AppState& state, const ReportArgs& args) {
 
 // One team's season; the team is required, by number, city abbreviation or city.
 std::unique_ptr<Report> Team(AppState& state, const ReportArgs& args) {
+    const auto& league = state.League();
+    const std::string last = std::to_string(league.Teams);
+    const std::string examples = league.Kind == LeagueKind::Nfl1997 ? "Ari, Dal, ..." : "ARI, DAL, ...";
     const auto text = args.Text("--team");
-    if (!text) args.Refuse("--team is required: a team number from 1 to 30 or a city abbreviation (Ari, Dal, ...)");
-    const int team = TeamResults::TeamFromText(state.Teams, *text);
-    if (team == 0) args.Refuse("--team must be a team number from 1 to 30 or a city abbreviation, not '" + *text + "'");
+    if (!text)
+        args.Refuse("--team is required: a team number from 1 to " + last + " or a city abbreviation (" + examples + ")");
+    const int team = TeamResults::TeamFromText(state.Teams, *text, league);
+    if (team == 0)
+        args.Refuse("--team must be a team number from 1 to " + last + " or a city abbreviation, not '" + *text + "'");
     auto model = std::make_unique<TeamResults>(state);
     model->ChooseTeam(team);
     model->SetShowSpread(!args.Flag("--no-spread"));
@@ -100,8 +105,14 @@ std::unique_ptr<Report> Points(AppState& state, const ReportArgs& args) {
 std::unique_ptr<Report> MatchupReport(AppState& state, const ReportArgs& args) {
     MatchupChooser chooser(state);
     SpinTo(chooser.Week(), args.Week("--week", chooser.Week()), [&](int step) { return chooser.Spin(step); });
-    const int game = args.Number("--game", 1, kSlots, 0);
-    if (game == 0) args.Refuse("--game is required: the game's place in the week, 1 to 15 (15 = Monday night)");
+    const auto& league = state.League();
+    const int game = args.Number("--game", 1, league.Slots, 0);
+    if (game == 0) {
+        if (league.Kind == LeagueKind::Nfl1997)
+            args.Refuse("--game is required: the game's place in the week, 1 to 15 (15 = Monday night)");
+        args.Refuse("--game is required: the game's place in the week, 1 to " + std::to_string(league.Slots) +
+                    " (the last by kick-off is the tiebreak game)");
+    }
     chooser.Select(game - 1);
     if (chooser.Selected() != game - 1)
         args.Refuse("week " + std::to_string(chooser.Week()) + " has no game in place " + std::to_string(game));

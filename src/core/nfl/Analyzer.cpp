@@ -46,21 +46,32 @@ void AddTo(GroupRecord& g, const R& r) {
 
 }  // namespace
 
-int ConferenceOfTeam(int team) {
-    const int list = DivisionListOf(team);
-    return list < 0 ? -1 : list / 3;
+namespace {
+
+// The conference index (0 NFC, 1 AFC) of a division list.
+std::size_t ConferenceIndexOfList(int list, const League& league) {
+    return ConferenceOfList(list, league) == kConferenceNFC ? 0 : 1;
+}
+
+}  // namespace
+
+int ConferenceOfTeam(int team, const League& league) {
+    const int list = DivisionListOf(team, league);
+    return list < 0 ? -1 : static_cast<int>(ConferenceIndexOfList(list, league));
 }
 
 AnalyzerTables SumTables(const TeamTable& counted) {
     AnalyzerTables out;
-    for (int t = 1; t <= kTeams; ++t) {
+    const League& league = *counted.league;
+    out.league = &league;
+    for (int t = 1; t <= league.Teams; ++t) {
         const TeamRecord& r = counted[static_cast<std::size_t>(t)];
         AnalyzerRecord& a = out.Teams[static_cast<std::size_t>(t)];
         a = AnalyzerRecord{t, r.Wins, r.Losses, r.Ties, r.PointsFor, r.PointsAgainst};
         SetPct(a);
-        const int division = DivisionListOf(t);
+        const int division = DivisionListOf(t, league);
         AddTo(out.Divisions[static_cast<std::size_t>(division)], a);
-        AddTo(out.Conferences[static_cast<std::size_t>(division / 3)], a);
+        AddTo(out.Conferences[ConferenceIndexOfList(division, league)], a);
     }
     for (auto& d : out.Divisions) SetPct(d);
     for (auto& c : out.Conferences) SetPct(c);
@@ -71,20 +82,23 @@ void ApplyBenchmark(AnalyzerTables& cat, const AnalyzerTables& regular, Benchmar
     GroupRecord league;
     for (const auto& c : cat.Conferences) AddTo(league, c);
     SetPct(league);
-    for (int t = 1; t <= kTeams; ++t) {
+    const League& lg = *cat.league;
+    for (int t = 1; t <= lg.Teams; ++t) {
         AnalyzerRecord& a = cat.Teams[static_cast<std::size_t>(t)];
-        const auto conference = static_cast<std::size_t>(ConferenceOfTeam(a.Team));
+        const auto conference = static_cast<std::size_t>(ConferenceOfTeam(a.Team, lg));
         switch (benchmark) {
             case Benchmark::RegularSeason: a.Change = a.Pct - regular.Teams[static_cast<std::size_t>(a.Team)].Pct; break;
             case Benchmark::ConferenceHC: a.Change = a.Pct - cat.Conferences[conference].Pct; break;
             case Benchmark::LeagueHC: a.Change = a.Pct - league.Pct; break;
         }
     }
-    for (std::size_t d = 0; d < cat.Divisions.size(); ++d) {
+    for (std::size_t d = 0; d < static_cast<std::size_t>(lg.Divisions); ++d) {
         GroupRecord& g = cat.Divisions[d];
         switch (benchmark) {
             case Benchmark::RegularSeason: g.Change = g.Pct - regular.Divisions[d].Pct; break;
-            case Benchmark::ConferenceHC: g.Change = g.Pct - cat.Conferences[d / 3].Pct; break;
+            case Benchmark::ConferenceHC:
+                g.Change = g.Pct - cat.Conferences[ConferenceIndexOfList(static_cast<int>(d), lg)].Pct;
+                break;
             case Benchmark::LeagueHC: g.Change = g.Pct - league.Pct; break;
         }
     }
@@ -119,7 +133,7 @@ std::optional<int> ParseChange(std::string_view text) {
 
 std::vector<std::string> Hits(const AnalyzerTables& cat, const TeamTables& teams, int low, int high) {
     std::vector<std::string> hits;
-    for (int t = 1; t <= kTeams; ++t) {
+    for (int t = 1; t <= cat.league->Teams; ++t) {
         const float change = cat.Teams[static_cast<std::size_t>(t)].Change;
         if (change >= static_cast<float>(low) && change <= static_cast<float>(high)) hits.push_back(teams.City(t));
     }
@@ -130,7 +144,7 @@ std::vector<std::string> Hits(const AnalyzerTables& cat, const TeamTables& teams
 std::string AnalyzerSignMessage(const WeekGames& week, const TeamTables& teams) {
     std::string message = "  ";
     bool any = false;
-    for (int slot = 0; slot < kSlots; ++slot) {
+    for (int slot = 0; slot < kMaxSlots; ++slot) {
         const GameRecord& g = week[static_cast<std::size_t>(slot)];
         if (!g.HasGame()) continue;
         any = true;
@@ -174,6 +188,15 @@ std::string GroupLine(std::string_view name, const GroupRecord& g, float rs) {
 
 constexpr std::array<std::string_view, 3> kDivisionWords{" East         ", " Central      ", " West         "};
 
+// The name field of a division's line: in 1997 " East", " Central", " West";
+// today the division's own word after its conference (" North").
+std::string DivisionWords(int list, const League& league) {
+    if (league.Kind == LeagueKind::Nfl1997) return std::string(kDivisionWords[static_cast<std::size_t>(list % 3)]);
+    const std::string name = DivisionName(list, league);
+    const auto blank = name.find(' ');
+    return PadRight(" " + (blank == std::string::npos ? name : name.substr(blank + 1)), 14);
+}
+
 }  // namespace
 
 std::string_view RoleWords(Role role) {
@@ -200,8 +223,9 @@ std::string_view BenchmarkWords(Benchmark benchmark) {
 
 Analyzer::Analyzer(AppState& state)
     : state_(state),
-      end_(std::clamp(state.CurrentWeek, 1, kWeeks)),
-      marquee_(std::clamp(state.CurrentWeek, 1, kWeeks)) {
+      start_(1, state.League().Weeks),
+      end_(std::clamp(state.CurrentWeek, 1, state.League().Weeks), state.League().Weeks),
+      marquee_(std::clamp(state.CurrentWeek, 1, state.League().Weeks), state.League().Weeks) {
     Rebuild();
 }
 
@@ -255,11 +279,11 @@ void Analyzer::Rebuild() {
     // The regular-season benchmark is counted only while it is the one
     // chosen; the other benchmarks leave its last count (the RS column) as it was.
     if (benchmark_ == Benchmark::RegularSeason) {
-        TeamTable regular = NewTeamTable();
+        TeamTable regular = NewTeamTable(state_.League());
         BuildRegRecord(regular, state_.Games, range);
         regular_ = SumTables(regular);
     }
-    TeamTable counted = NewTeamTable();
+    TeamTable counted = NewTeamTable(state_.League());
     BuildCategory(counted, state_.Games, range, category_kind_);
     category_ = SumTables(counted);
     ApplyBenchmark(category_, regular_, benchmark_);
@@ -267,25 +291,27 @@ void Analyzer::Rebuild() {
 
     // Most wins first, equal wins by fewest losses, then team number.
     auto first = category_.Teams.begin() + 1;
-    auto last = first + kTeams;
+    auto last = first + state_.League().Teams;
     std::stable_sort(first, last, [](const AnalyzerRecord& a, const AnalyzerRecord& b) { return a.Losses < b.Losses; });
     std::stable_sort(first, last, [](const AnalyzerRecord& a, const AnalyzerRecord& b) { return a.Wins > b.Wins; });
 }
 
 std::vector<std::string> Analyzer::ListLines() const {
     std::vector<std::string> lines;
+    const League& league = state_.League();
     for (int c = 0; c < kConferences; ++c) {
         const auto ci = static_cast<std::size_t>(c);
         lines.push_back(GroupLine(c == 0 ? "NFC           " : "AFC           ", category_.Conferences[ci],
                                   regular_.Conferences[ci].Pct));
-        for (int d = c * 3; d < c * 3 + 3; ++d) {
+        for (int d = 0; d < league.Divisions; ++d) {
+            if (ConferenceOfList(d, league) != (c == 0 ? kConferenceNFC : kConferenceAFC)) continue;
             const auto di = static_cast<std::size_t>(d);
             lines.emplace_back();
-            lines.push_back(GroupLine(kDivisionWords[di % 3], category_.Divisions[di], regular_.Divisions[di].Pct));
+            lines.push_back(GroupLine(DivisionWords(d, league), category_.Divisions[di], regular_.Divisions[di].Pct));
             if (!expanded_) continue;
-            for (int i = 1; i <= kTeams; ++i) {
+            for (int i = 1; i <= league.Teams; ++i) {
                 const AnalyzerRecord& a = category_.Teams[static_cast<std::size_t>(i)];
-                if (DivisionListOf(a.Team) != d) continue;
+                if (DivisionListOf(a.Team, league) != d) continue;
                 std::string line = "  " + PadRight(Utf8Left(state_.Teams.City(a.Team), 13), 13);
                 AppendColumns(line, 3, a.Wins, a.Losses, a.Ties, a.Pct, a.PointsFor, a.PointsAgainst,
                               regular_.Teams[static_cast<std::size_t>(a.Team)].Pct, a.Change);

@@ -70,13 +70,15 @@ struct GroupRecord {
 // (wins + ties / 2) / games x 100; 0 without games.
 float WinPct(int wins, int losses, int ties);
 
-inline constexpr int kConferences = 2;  // 0 NFC (divisions 0 to 2), 1 AFC (3 to 5)
+inline constexpr int kConferences = 2;  // 0 NFC (the first divisions), 1 AFC
 
-// The team, division and conference records of one count.
+// The team, division and conference records of one count, for the league of
+// the counted table (divisions past the league's last stay zero).
 struct AnalyzerTables {
-    std::array<AnalyzerRecord, kTeams + 2> Teams{};  // by team number until sorted
-    std::array<GroupRecord, kDivisionCount> Divisions{};
+    std::array<AnalyzerRecord, kMaxTeams + 2> Teams{};  // by team number until sorted
+    std::array<GroupRecord, kMaxDivisions> Divisions{};
     std::array<GroupRecord, kConferences> Conferences{};
+    const League* league = &League1997();
 };
 
 // The tables of a counted team table: records with percentages and the
@@ -85,8 +87,8 @@ AnalyzerTables SumTables(const TeamTable& counted);
 
 enum class Benchmark { RegularSeason, ConferenceHC, LeagueHC };
 
-// The conference (0 NFC, 1 AFC) of a team number; -1 outside 1 to 30.
-int ConferenceOfTeam(int team);
+// The conference (0 NFC, 1 AFC) of a team number; -1 outside the league.
+int ConferenceOfTeam(int team, const League& league = League1997());
 
 // Sets every Change of `category` against the benchmark: the regular-season
 // tables (`regular`), the team's conference in the category, or the whole
@@ -123,7 +125,7 @@ public:
     void SetRestriction(GameFilter restriction);
     void SetSpread(bool spread);
     void SetBenchmark(Benchmark benchmark);
-    // Week spins: refused (false) beyond weeks 1 and 21. The end week moves
+    // Week spins: refused (false) beyond week 1 and the season's last. The end week moves
     // CurrentWeek. Both rebuild.
     bool SpinStart(int step);
     bool SpinEnd(int step);

@@ -7,11 +7,12 @@
 
 namespace gm {
 
-SpunWeek::SpunWeek(int week) : week_(std::clamp(week, 1, kWeeks)), label_(std::to_string(week_)) {}
+SpunWeek::SpunWeek(int week, int lastWeek)
+    : lastWeek_(std::max(lastWeek, 1)), week_(std::clamp(week, 1, lastWeek_)), label_(std::to_string(week_)) {}
 
 bool SpunWeek::Step(int step) {
     const int week = week_ + step;
-    if (week < 1 || week > kWeeks) return false;
+    if (week < 1 || week > lastWeek_) return false;
     week_ = week;
     label_ = WeekLabel(week, true);
     return true;
@@ -38,15 +39,36 @@ std::string_view ModeWords(bool spread) { return spread ? "vs. Point Spread" : "
 DivisionStandings::DivisionStandings(AppState& state, bool conferenceLayout)
     : state_(state), conferenceLayout_(conferenceLayout) {}
 
+namespace {
+
+// The division lists of one conference, in division order.
+std::vector<int> ConferenceLists(const League& league, Conference conference) {
+    const int wanted = conference == Conference::NFC ? kConferenceNFC : kConferenceAFC;
+    std::vector<int> lists;
+    for (int d = 0; d < league.Divisions; ++d)
+        if (ConferenceOfList(d, league) == wanted) lists.push_back(d);
+    return lists;
+}
+
+}  // namespace
+
+int DivisionStandings::ListCount() const {
+    const League& league = state_.League();
+    if (!conferenceLayout_) return league.Divisions;
+    return static_cast<int>(ConferenceLists(league, conference_).size());
+}
+
 int DivisionStandings::DivisionOfList(int list) const {
-    if (!conferenceLayout_) return list;
-    return list + (conference_ == Conference::AFC ? 3 : 0);
+    if (list < 0) return -1;
+    if (!conferenceLayout_) return list < state_.League().Divisions ? list : -1;
+    const std::vector<int> lists = ConferenceLists(state_.League(), conference_);
+    return list < static_cast<int>(lists.size()) ? lists[static_cast<std::size_t>(list)] : -1;
 }
 
 std::vector<std::string> DivisionStandings::ListLines(int list) const {
     std::vector<std::string> lines;
     const int division = DivisionOfList(list);
-    if (division < 0 || division >= kDivisionCount) return lines;
+    if (division < 0 || division >= static_cast<int>(order_.size())) return lines;
     for (int team : order_[static_cast<std::size_t>(division)]) lines.push_back(LineOf(team));
     return lines;
 }
@@ -54,16 +76,17 @@ std::vector<std::string> DivisionStandings::ListLines(int list) const {
 std::vector<int> DivisionStandings::ListItemData(int list) const {
     std::vector<int> data;
     const int division = DivisionOfList(list);
-    if (division < 0 || division >= kDivisionCount) return data;
+    if (division < 0 || division >= static_cast<int>(order_.size())) return data;
     for (int team : order_[static_cast<std::size_t>(division)]) data.push_back(team - 1);
     return data;
 }
 
 std::string DivisionStandings::FrameCaption(int list) const {
     const int division = DivisionOfList(list);
-    if (division < 0 || division >= kDivisionCount) return {};
-    if (!conferenceLayout_) return LeagueHeader(division);
-    return DivisionHeadings()[static_cast<std::size_t>(division)];
+    const League& league = state_.League();
+    if (division < 0 || division >= league.Divisions) return {};
+    if (!conferenceLayout_) return LeagueHeader(division, league);
+    return league.Headings[static_cast<std::size_t>(division)];
 }
 
 unsigned DivisionStandings::FrameColor() const { return conference_ == Conference::NFC ? 0x0000FFu : 0xFF0000u; }
@@ -75,7 +98,7 @@ std::string DivisionStandings::LineOf(int team) const {
 }
 
 void DivisionStandings::Recount(const std::function<void(TeamTable&)>& count, bool pointsShown, bool sortBoth) {
-    table_ = NewTeamTable();
+    table_ = NewTeamTable(state_.League());
     count(table_);
     if (sortBoth)
         SortStandings(table_);
@@ -87,10 +110,11 @@ void DivisionStandings::Recount(const std::function<void(TeamTable&)>& count, bo
 
 std::vector<DivisionStandings::BodyLine> DivisionStandings::Body() const {
     std::vector<BodyLine> body;
-    body.reserve(kDivisionCount * (kTeamsPerDivision + 2));
-    for (int d = 0; d < kDivisionCount; ++d) {
+    const League& league = state_.League();
+    body.reserve(static_cast<std::size_t>(league.Teams + 2 * league.Divisions));
+    for (int d = 0; d < static_cast<int>(order_.size()); ++d) {
         if (d > 0) body.push_back({false, ""});
-        body.push_back({true, conferenceLayout_ ? ConferenceHeader(d) : LeagueHeader(d)});
+        body.push_back({true, conferenceLayout_ ? ConferenceHeader(d, league) : LeagueHeader(d, league)});
         for (int team : order_[static_cast<std::size_t>(d)]) body.push_back({false, LineOf(team)});
     }
     return body;

@@ -11,17 +11,20 @@
 
 namespace gm {
 
-// A week shown beside a spin control: 1 to 21, and the label text, which
-// carries a sign blank once the spin has rewritten it.
+// A week shown beside a spin control: 1 to the season's last week (21 in
+// 1997, 22 today), and the label text, which carries a sign blank once the
+// spin has rewritten it.
 class SpunWeek {
 public:
-    explicit SpunWeek(int week);
-    // Moves one step; refused (false, nothing changes) beyond weeks 1 and 21.
+    explicit SpunWeek(int week, int lastWeek = kWeeks);
+    // Moves one step; refused (false, nothing changes) beyond week 1 and the last week.
     bool Step(int step);
     int Week() const { return week_; }
+    int LastWeek() const { return lastWeek_; }
     const std::string& Label() const { return label_; }
 
 private:
+    int lastWeek_;
     int week_;
     std::string label_;
 };
@@ -56,11 +59,15 @@ struct StandingsOutputStyle {
 // Each display says which games count and how it heads its output.
 class DivisionStandings : public Report {
 public:
-    // The lists of the window: six for the league, three (the shown
-    // conference's divisions) for the others.
-    int ListCount() const { return conferenceLayout_ ? 3 : kDivisionCount; }
-    // Division (0 to 5) shown in list i.
+    // The lists of the window: one per division of the league (six in 1997,
+    // eight today), or the shown conference's divisions (three or four) for
+    // the others.
+    int ListCount() const;
+    // Division list (0 to the league's divisions - 1) shown in list i; -1 for none.
     int DivisionOfList(int list) const;
+    const League& SeasonLeague() const { return state_.League(); }
+    // The conference windows' layout (one conference's divisions at a time).
+    bool ConferenceLayout() const { return conferenceLayout_; }
     std::vector<std::string> ListLines(int list) const;
     // The item data of each line: team number - 1.
     std::vector<int> ListItemData(int list) const;
@@ -113,7 +120,7 @@ private:
     bool pointsShown_ = true;
     Conference conference_ = Conference::NFC;
     TeamTable table_ = NewTeamTable();
-    std::array<std::vector<int>, kDivisionCount> order_{};
+    std::vector<std::vector<int>> order_;
 };
 
 // The standings shown to one week, for the season or its last three weeks,
@@ -122,7 +129,7 @@ private:
 class WeekStandings : public DivisionStandings {
 public:
     void SetLast3(bool last3) { Change(last3_, last3); }
-    // Refused (false) beyond weeks 1 and 21; moves CurrentWeek and counts again.
+    // Refused (false) beyond week 1 and the season's last; moves CurrentWeek and counts again.
     bool SpinWeek(int step);
 
     bool Last3() const { return last3_; }
@@ -133,7 +140,7 @@ public:
 protected:
     // Opens on CurrentWeek; the display counts once its own settings are made.
     WeekStandings(AppState& state, bool conferenceLayout)
-        : DivisionStandings(state, conferenceLayout), week_(state.CurrentWeek) {}
+        : DivisionStandings(state, conferenceLayout), week_(state.CurrentWeek, state.League().Weeks) {}
 
     virtual void Rebuild() = 0;
     template <typename T>

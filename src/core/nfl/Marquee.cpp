@@ -17,7 +17,8 @@ std::string GameSignText(const GameRecord& g, const TeamTables& teams) {
            std::to_string(secondScore);
 }
 
-NflMarquee::NflMarquee(AppState& state) : state_(state), week_(std::clamp(state.CurrentWeek, 1, kWeeks)) {}
+NflMarquee::NflMarquee(AppState& state)
+    : state_(state), week_(std::clamp(state.CurrentWeek, 1, state.League().Weeks), state.League().Weeks) {}
 
 bool NflMarquee::Spin(int step) {
     if (!week_.Step(step)) return false;
@@ -36,10 +37,11 @@ SignStep NflMarquee::Finished() {
 
 SignStep NflMarquee::NextGame() {
     const auto& games = state_.Games[static_cast<std::size_t>(week_.Week() - 1)];
-    while (slot_ < kSlots && !games[static_cast<std::size_t>(slot_)].HasGame()) ++slot_;
+    const int slots = state_.League().Slots;
+    while (slot_ < slots && !games[static_cast<std::size_t>(slot_)].HasGame()) ++slot_;
 
     std::string message;
-    if (slot_ >= kSlots) {
+    if (slot_ >= slots) {
         // The end of the week: a short blank pause, or for a week without a
         // game its message, once; after it the pause, with the labels empty.
         if (!shownGame_) {

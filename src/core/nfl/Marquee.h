@@ -37,7 +37,7 @@ public:
     // then shows a blank pause in the message's place.
     SignStep Finished();
 
-    // Week spin: refused (false) beyond weeks 1 and 21; CurrentWeek follows
+    // Week spin: refused (false) beyond week 1 and the season's last; CurrentWeek follows
     // and the new week starts at its first slot from the next notification on.
     bool Spin(int step);
 

@@ -47,7 +47,7 @@ std::array<TeamRecord, 7> Rows(const MatchupRecord& m, bool spread) {
 
 const MatchupRecord& At(const MatchupTable& table, int team) {
     static const MatchupRecord none{};
-    return team >= 1 && team <= kTeams ? table[static_cast<std::size_t>(team)] : none;
+    return team >= 1 && team <= kMaxTeams ? table[static_cast<std::size_t>(team)] : none;
 }
 
 bool IsCategoryRow(std::size_t index) { return (index >= 1 && index <= 7) || (index >= 10 && index <= 16); }
@@ -58,7 +58,7 @@ WeekRange MatchupRange(int week) { return {0, week - 2}; }
 
 WeekRange MatchupLast3Range(int week) { return {week > 3 ? week - 4 : 0, week - 2}; }
 
-MatchupTable BuildMatchupTable(const SeasonGrid& games, int week) {
+MatchupTable BuildMatchupTable(const SeasonGrid& games, int week, const League& league) {
     const WeekRange all = MatchupRange(week);
     const WeekRange last3 = MatchupLast3Range(week);
     struct Group {
@@ -82,9 +82,9 @@ MatchupTable BuildMatchupTable(const SeasonGrid& games, int week) {
     };
     MatchupTable table{};
     for (const Group& g : groups) {
-        TeamTable counted = NewTeamTable();
+        TeamTable counted = NewTeamTable(league);
         CountRecords(counted, games, g.range, g.count);
-        for (int t = 1; t <= kTeams; ++t)
+        for (int t = 1; t <= league.Teams; ++t)
             table[static_cast<std::size_t>(t)].*g.field = counted[static_cast<std::size_t>(t)];
     }
     return table;
@@ -181,14 +181,21 @@ void Matchup::PrintCopy(PageSurface& s, int) const {
     }
 }
 
-MatchupChooser::MatchupChooser(AppState& state) : state_(state), week_(std::clamp(state.CurrentWeek, 1, kWeeks)) {}
+MatchupChooser::MatchupChooser(AppState& state)
+    : state_(state), week_(std::clamp(state.CurrentWeek, 1, state.League().Weeks), state.League().Weeks) {}
+
+int MatchupChooser::TiebreakSlot() const {
+    return state_.League().TiebreakSlot(state_.Games[static_cast<std::size_t>(week_.Week() - 1)]);
+}
 
 std::vector<MatchupChooser::Option> MatchupChooser::Options() const {
     std::vector<Option> options;
     const auto& games = state_.Games[static_cast<std::size_t>(week_.Week() - 1)];
-    for (int slot = 0; slot < kSlots; ++slot) {
+    for (int slot = 0; slot < state_.League().Slots; ++slot) {
         const GameRecord& g = games[static_cast<std::size_t>(slot)];
-        if (g.HasGame()) options.push_back({slot, state_.Teams.City(g.AwayTeam) + " at " + state_.Teams.City(g.HomeTeam)});
+        if (g.HasGame())
+            options.push_back(
+                {slot, state_.Teams.City(g.AwayTeam) + " at " + state_.Teams.City(g.HomeTeam), KickoffLabel(g)});
     }
     return options;
 }
@@ -202,7 +209,7 @@ bool MatchupChooser::Spin(int step) {
 }
 
 void MatchupChooser::Select(int slot) {
-    if (slot < 0 || slot >= kSlots) return;
+    if (slot < 0 || slot >= state_.League().Slots) return;
     if (!state_.Games[static_cast<std::size_t>(week_.Week() - 1)][static_cast<std::size_t>(slot)].HasGame()) return;
     slot_ = slot;
 }
@@ -210,7 +217,7 @@ void MatchupChooser::Select(int slot) {
 std::optional<Matchup> MatchupChooser::View() {
     if (slot_ < 0) return std::nullopt;
     if (stale_) {
-        table_ = BuildMatchupTable(state_.Games, week_.Week());
+        table_ = BuildMatchupTable(state_.Games, week_.Week(), state_.League());
         stale_ = false;
     }
     const GameRecord& g = state_.Games[static_cast<std::size_t>(week_.Week() - 1)][static_cast<std::size_t>(slot_)];

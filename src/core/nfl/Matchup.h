@@ -19,10 +19,10 @@ struct MatchupRecord {
     TeamRecord Ps, PsHome, PsRoad, PsL3, PsDiv, PsConf;    // against the spread
 };
 
-// Indices 1 to 30 hold the teams.
-using MatchupTable = std::array<MatchupRecord, kTeams + 1>;
+// Indices 1 to the league's last team hold the teams; the rest stay zero.
+using MatchupTable = std::array<MatchupRecord, kMaxTeams + 1>;
 
-// The weeks a matchup of week `week` (1 to 21) looks at: every week before
+// The weeks a matchup of week `week` (1 to the season's last) looks at: every week before
 // it, and for the last-3 groups the three weeks before it (fewer early on).
 // In week 1 both ranges are empty.
 WeekRange MatchupRange(int week);
@@ -30,7 +30,7 @@ WeekRange MatchupLast3Range(int week);
 
 // Every team's matchup records from the games played before `week`; the
 // week's own games never count, even when already scored.
-MatchupTable BuildMatchupTable(const SeasonGrid& games, int week);
+MatchupTable BuildMatchupTable(const SeasonGrid& games, int week, const League& league = League1997());
 
 inline constexpr int kMatchupLineCount = 19;
 inline constexpr std::string_view kMatchupHeading = "Category            W  L  T   PF   PA        W  L  T   PF   PA";
@@ -81,13 +81,16 @@ public:
     struct Option {
         int Slot = 0;
         std::string Caption;  // away city + " at " + home city
+        std::string Kickoff;  // "Sun 9/8 1:00 PM"; empty for a game without one (every 1997 game)
     };
     // The slots of the shown week that hold a game.
     std::vector<Option> Options() const;
+    // The slot of the shown week's Monday-night (tiebreak) game; -1 for none.
+    int TiebreakSlot() const;
 
     int Week() const { return week_.Week(); }
     const std::string& WeekText() const { return week_.Label(); }
-    // Refused (false) beyond weeks 1 and 21; otherwise the selection is
+    // Refused (false) beyond week 1 and the season's last; otherwise the selection is
     // forgotten, CurrentWeek follows and the table goes stale.
     bool Spin(int step);
 

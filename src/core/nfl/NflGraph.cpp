@@ -29,11 +29,11 @@ int CreditedTeam(const GameRecord& g, GraphMethod method, Venue location) {
 
 }  // namespace
 
-WeekTallies TallyWeeks(const SeasonGrid& games, GraphMethod method, Venue location) {
+WeekTallies TallyWeeks(const SeasonGrid& games, GraphMethod method, Venue location, const League& league) {
     WeekTallies tallies{};
-    for (int w = 0; w < kWeeks; ++w) {
+    for (int w = 0; w < league.Weeks; ++w) {
         WeekTally& tally = tallies[static_cast<std::size_t>(w)];
-        for (int slot = 0; slot < kSlots; ++slot) {
+        for (int slot = 0; slot < league.Slots; ++slot) {
             const GameRecord& g = games[static_cast<std::size_t>(w)][static_cast<std::size_t>(slot)];
             if (!Counts(g)) continue;
             const bool spread = method != GraphMethod::Straight;
@@ -85,7 +85,7 @@ void NflGraph::SetLocation(Venue location) {
     Rebuild();
 }
 
-void NflGraph::Rebuild() { tallies_ = TallyWeeks(state_.Games, method_, location_); }
+void NflGraph::Rebuild() { tallies_ = TallyWeeks(state_.Games, method_, location_, state_.League()); }
 
 std::string NflGraph::ChartTitle() const { return state_.SeasonYear + " NFL League Data"; }
 
@@ -110,7 +110,7 @@ Status NflGraph::Print(PageSurface& surface, PrintCopies copies) const {
 }
 
 // The chart on paper, landscape: axes with a tick every fifth of the axis,
-// the 21 weeks along the bottom, wins filled and losses open (bars side
+// the season's weeks along the bottom, wins filled and losses open (bars side
 // by side, or lines through the weekly points), and the totals underneath.
 void NflGraph::PrintCopy(PageSurface& s, int) const {
     s.Font = PageFont{"Arial", 18, true};
@@ -120,7 +120,8 @@ void NflGraph::PrintCopy(PageSurface& s, int) const {
     s.PrintLine();
 
     WeekChart chart;
-    for (int w = 0; w < kWeeks; ++w) {
+    chart.Weeks = Weeks();
+    for (int w = 0; w < chart.Weeks; ++w) {
         chart.Filled[static_cast<std::size_t>(w)] = tallies_[static_cast<std::size_t>(w)].GraphWins;
         chart.Open[static_cast<std::size_t>(w)] = tallies_[static_cast<std::size_t>(w)].GraphLosses;
     }

@@ -15,17 +15,19 @@ struct WeekTally {
     int GraphLosses = 0;
     bool operator==(const WeekTally&) const = default;
 };
-using WeekTallies = std::array<WeekTally, kWeeks>;
+// One tally per week of the season grid; weeks past the league's last stay zero.
+using WeekTallies = std::array<WeekTally, kMaxWeeks>;
 
 // What the graph counts (the window's OpMethod order).
 enum class GraphMethod { Favorites, Underdogs, Spread, Straight };
 
-// The league's wins and losses of each of the 21 weeks, for one kind of game
+// The league's wins and losses of each week of the season, for one kind of game
 // and location (Home, Road, or Overall for all games). Straight up from
 // WinTeam; against the spread by adjusted scores, pushes counted nowhere;
 // games without a favourite count in no favourite or underdog tally. "All"
 // counts each decided game once as a win and once as a loss.
-WeekTallies TallyWeeks(const SeasonGrid& games, GraphMethod method, Venue location);
+WeekTallies TallyWeeks(const SeasonGrid& games, GraphMethod method, Venue location,
+                       const League& league = League1997());
 WeekTallies GetRegHome(const SeasonGrid& games);     // straight up, home teams
 WeekTallies GetFavOverall(const SeasonGrid& games);  // favourites against the spread
 
@@ -60,6 +62,8 @@ public:
     // The top of the value axis: the largest weekly value rounded up to a
     // multiple of 5 (at least 5).
     int AxisMaximum() const;
+    // The weeks along the chart's axis: the season's weeks.
+    int Weeks() const { return state_.League().Weeks; }
     // "Favorites At Home", "NFL - No Spreads All" ... for legends and printouts.
     std::string SeriesCaption() const;
 

@@ -78,14 +78,14 @@ ResultRow WeekResultRow(const GameRecord& g, const TeamTables& teams) {
 }
 
 NflResults::NflResults(AppState& state) : state_(state) {
-    week_ = std::clamp(state_.CurrentWeek, 1, kWeeks);
+    week_ = std::clamp(state_.CurrentWeek, 1, state_.League().Weeks);
     weekLabel_ = WeekLabel(week_, false);
     ShowWeekResults();
 }
 
 bool NflResults::Spin(int step) {
     const int week = week_ + step;
-    if (week < 1 || week > kWeeks) return false;
+    if (week < 1 || week > state_.League().Weeks) return false;
     week_ = week;
     weekLabel_ = WeekLabel(week, true);
     state_.CurrentWeek = week;
@@ -95,7 +95,10 @@ bool NflResults::Spin(int step) {
 
 void NflResults::ShowWeekResults() {
     const auto& games = state_.Games[static_cast<std::size_t>(week_ - 1)];
-    for (std::size_t slot = 0; slot < rows_.size(); ++slot) rows_[slot] = WeekResultRow(games[slot], state_.Teams);
+    const auto slots = static_cast<std::size_t>(state_.League().Slots);
+    for (std::size_t slot = 0; slot < rows_.size(); ++slot)
+        rows_[slot] = slot < slots ? WeekResultRow(games[slot], state_.Teams) : ResultRow{};
+    tiebreak_ = state_.League().TiebreakSlot(games);
 }
 
 std::vector<std::string> NflResults::ResultsLines() const {
@@ -103,7 +106,7 @@ std::vector<std::string> NflResults::ResultsLines() const {
     for (std::size_t slot = 0; slot < rows_.size(); ++slot) {
         const ResultRow& r = rows_[slot];
         if (!r.Shown) continue;
-        if (slot == kMondaySlot) {
+        if (static_cast<int>(slot) == tiebreak_) {
             lines.emplace_back();
             lines.push_back(std::string(kTitleIndent) + "Monday Nite Game");
             lines.emplace_back();
@@ -152,10 +155,10 @@ void NflResults::PrintCopy(PageSurface& s, int) const {
     s.PrintLine();
 
     const auto& games = state_.Games[static_cast<std::size_t>(week_ - 1)];
-    for (int slot = 0; slot < kSlots; ++slot) {
+    for (int slot = 0; slot < state_.League().Slots; ++slot) {
         const GameRecord& g = games[static_cast<std::size_t>(slot)];
         if (!g.HasGame()) continue;
-        if (slot == kMondaySlot) {
+        if (slot == tiebreak_) {
             s.PrintLine();
             s.Font.Weight = 600;
             s.Font.Underline = true;

@@ -11,27 +11,25 @@ namespace {
 
 float Average(int total, int games) { return games == 0 ? 0.0f : static_cast<float>(total) / static_cast<float>(games); }
 
-// The NFC teams go to the first list when the lists split by conference.
-bool IsNfc(int team) { return TeamConference(team) == kConferenceNFC; }
-
 }  // namespace
 
-std::array<PointsRecord, kTeams + 1> CountPoints(const SeasonGrid& games, int startWeek, int endWeek) {
-    std::array<PointsRecord, kTeams + 1> table{};
-    for (int t = 1; t <= kTeams; ++t) table[static_cast<std::size_t>(t)].Team = t;
+std::array<PointsRecord, kMaxTeams + 1> CountPoints(const SeasonGrid& games, int startWeek, int endWeek,
+                                                    const League& league) {
+    std::array<PointsRecord, kMaxTeams + 1> table{};
+    for (int t = 1; t <= league.Teams; ++t) table[static_cast<std::size_t>(t)].Team = t;
     const int first = std::max(startWeek, 1);
-    const int last = std::min(endWeek, kWeeks);
+    const int last = std::min(endWeek, league.Weeks);
     for (int week = first; week <= last; ++week) {
-        for (int slot = 0; slot < kSlots; ++slot) {
+        for (int slot = 0; slot < league.Slots; ++slot) {
             const GameRecord& g = games[static_cast<std::size_t>(week - 1)][static_cast<std::size_t>(slot)];
             if (!Counts(g)) continue;
-            if (g.HomeTeam <= kTeams) {
+            if (league.ValidTeam(g.HomeTeam)) {
                 PointsRecord& h = table[g.HomeTeam];
                 ++h.GamesPlayed, ++h.HomeGames;
                 h.PointsFor += g.HomeScore, h.HomePF += g.HomeScore;
                 h.PointsAgainst += g.AwayScore, h.HomePA += g.AwayScore;
             }
-            if (g.AwayTeam <= kTeams) {
+            if (league.ValidTeam(g.AwayTeam)) {
                 PointsRecord& a = table[g.AwayTeam];
                 ++a.GamesPlayed, ++a.RoadGames;
                 a.PointsFor += g.AwayScore, a.RoadPF += g.AwayScore;
@@ -50,7 +48,10 @@ std::array<PointsRecord, kTeams + 1> CountPoints(const SeasonGrid& games, int st
     return table;
 }
 
-PointsStandings::PointsStandings(AppState& state) : state_(state), start_(1), end_(state.CurrentWeek) { Rebuild(); }
+PointsStandings::PointsStandings(AppState& state)
+    : state_(state), start_(1, state.League().Weeks), end_(state.CurrentWeek, state.League().Weeks) {
+    Rebuild();
+}
 
 void PointsStandings::SetScope(Venue scope) {
     scope_ = scope;
@@ -86,8 +87,9 @@ bool PointsStandings::SpinEnd(int step) {
 }
 
 void PointsStandings::Rebuild() {
-    const auto table = CountPoints(state_.Games, start_.Week(), end_.Week());
-    ranking_.assign(table.begin() + 1, table.end());
+    const League& league = state_.League();
+    const auto table = CountPoints(state_.Games, start_.Week(), end_.Week(), league);
+    ranking_.assign(table.begin() + 1, table.begin() + 1 + league.Teams);
     for (PointsRecord& r : ranking_) {
         switch (scope_) {
             case Venue::Overall:
@@ -119,9 +121,13 @@ void PointsStandings::Rebuild() {
 }
 
 std::array<std::vector<std::size_t>, 2> PointsStandings::Lists() const {
+    // The NFC teams go to the first list when the lists split by conference.
+    const League& league = state_.League();
+    const std::size_t half = ranking_.size() / 2;
     std::array<std::vector<std::size_t>, 2> lists;
     for (std::size_t place = 0; place < ranking_.size(); ++place) {
-        const bool first = byConference_ ? IsNfc(ranking_[place].Team) : place < 15;
+        const bool first =
+            byConference_ ? league.Conference(ranking_[place].Team) == kConferenceNFC : place < half;
         lists[first ? 0 : 1].push_back(place);
     }
     return lists;

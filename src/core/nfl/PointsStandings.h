@@ -23,11 +23,12 @@ struct PointsRecord {
     int ShownGames = 0;  // the games of the chosen scope, shown in the "Gms" column
 };
 
-// The offensive and defensive statistics: the 30 teams ranked by points
+// The offensive and defensive statistics: the league's teams ranked by points
 // scored or allowed, totals or per game, over all, home or road games, between
-// a start week and an end week (the end week is CurrentWeek). Places 1 to 15
-// fill the first list and 16 to 30 the second, or the two lists split the
-// ranking by conference, each team keeping its overall place.
+// a start week and an end week (the end week is CurrentWeek). The first half
+// of the places (1 to 15 in 1997, 1 to 16 today) fill the first list and the
+// rest the second, or the two lists split the ranking by conference, each team
+// keeping its overall place.
 class PointsStandings : public Report {
 public:
     // Opens on weeks 1 to CurrentWeek, overall, averages, points scored.
@@ -37,7 +38,7 @@ public:
     void SetTotals(bool totals);        // "Use Total Points"
     void SetAllowed(bool allowed);      // "Use Points Allowed"
     void SetByConference(bool byConf);  // "Sort By Conference"
-    // Refused (false) beyond weeks 1 and 21. The end week moves CurrentWeek.
+    // Refused (false) beyond week 1 and the season's last. The end week moves CurrentWeek.
     bool SpinStart(int step);
     bool SpinEnd(int step);
 
@@ -50,7 +51,7 @@ public:
     const std::string& StartText() const { return start_.Label(); }
     const std::string& EndText() const { return end_.Label(); }
 
-    // The 30 teams in ranking order.
+    // The league's teams in ranking order.
     const std::vector<PointsRecord>& Ranking() const { return ranking_; }
     // The two lists (0: lstTop15, 1: lstBot15) and each line's item data (team number - 1).
     std::vector<std::string> ListLines(int list) const;
@@ -85,7 +86,9 @@ private:
 };
 
 // Adds up every team's points of weeks start to end (1-based, both included);
-// index t of the result holds team t (index 0 unused). Averages are worked out.
-std::array<PointsRecord, kTeams + 1> CountPoints(const SeasonGrid& games, int startWeek, int endWeek);
+// index t of the result holds team t of the league (index 0 and any past the
+// league's last team unused). Averages are worked out.
+std::array<PointsRecord, kMaxTeams + 1> CountPoints(const SeasonGrid& games, int startWeek, int endWeek,
+                                                    const League& league = League1997());
 
 }  // namespace gm

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kNameWidth = 15;
 
-bool ValidTeam(int team) { return team >= 1 && team <= kTeams; }
 
 void Add(TeamRecord& r, Outcome o, int TeamRecord::*win, int TeamRecord::*loss, int TeamRecord::*tie) {
     switch (o) {
@@ -35,7 +34,7 @@ bool InRole(const GameRecord& g, int team, Role role) {
 // Credits one side of a played game.
 void CountSide(TeamTable& table, const GameRecord& g, bool home, const RecordCount& count) {
     const int team = home ? g.HomeTeam : g.AwayTeam;
-    if (!ValidTeam(team) || !InRole(g, team, count.role)) return;
+    if (!table.league->ValidTeam(team) || !InRole(g, team, count.role)) return;
     const Outcome o = count.judge == Judge::Spread ? SpreadOutcome(g, team) : StraightUpOutcome(g, team);
     if (o == Outcome::None) return;
     TeamRecord& r = table[static_cast<std::size_t>(team)];
@@ -61,9 +60,12 @@ WeekRange SetWeekRange(int currentWeek, bool last3) {
     return range;
 }
 
-TeamTable NewTeamTable() {
+TeamTable NewTeamTable() { return NewTeamTable(League1997()); }
+
+TeamTable NewTeamTable(const League& league) {
     TeamTable table{};
-    for (int t = 1; t <= kTeams; ++t) table[static_cast<std::size_t>(t)].Team = t;
+    table.league = &league;
+    for (int t = 1; t <= league.Teams; ++t) table[static_cast<std::size_t>(t)].Team = t;
     return table;
 }
 
@@ -111,9 +113,10 @@ bool PassesFilter(const GameRecord& g, GameFilter filter) {
 
 void CountRecords(TeamTable& table, const SeasonGrid& games, WeekRange range, const RecordCount& count) {
     const int start = std::max(range.WkStart, 0);
-    const int end = std::min(range.WkEnd, kWeeks - 1);
+    const League& league = *table.league;
+    const int end = std::min(range.WkEnd, league.Weeks - 1);
     for (int w = start; w <= end; ++w) {
-        for (int slot = 0; slot < kSlots; ++slot) {
+        for (int slot = 0; slot < league.Slots; ++slot) {
             const GameRecord& g = games[static_cast<std::size_t>(w)][static_cast<std::size_t>(slot)];
             if (!Counts(g) || !PassesFilter(g, count.games)) continue;
             if (count.venue != Venue::Road) CountSide(table, g, true, count);
@@ -148,12 +151,12 @@ void BuildConfSpreadRecord(TeamTable& t, const SeasonGrid& g, WeekRange r) {
 }
 
 void SortByWins(TeamTable& table) {
-    std::stable_sort(table.begin() + 1, table.begin() + 1 + kTeams,
+    std::stable_sort(table.begin() + 1, table.begin() + 1 + table.TeamCount(),
                      [](const TeamRecord& a, const TeamRecord& b) { return a.Wins > b.Wins; });
 }
 
 void SortByLosses(TeamTable& table) {
-    std::stable_sort(table.begin() + 1, table.begin() + 1 + kTeams,
+    std::stable_sort(table.begin() + 1, table.begin() + 1 + table.TeamCount(),
                      [](const TeamRecord& a, const TeamRecord& b) { return a.Losses < b.Losses; });
 }
 
@@ -192,6 +195,40 @@ std::string LeagueHeader(int list) { return std::string(DivisionName(list)) + " 
 
 std::string ConferenceHeader(int list) {
     return LeagueHeader(list) + "    Division   Conference   vs. " + (list < 3 ? "AFC" : "NFC");
+}
+
+int DivisionListOf(int team, const League& league) { return league.ValidTeam(team) ? league.Division(team) - 1 : -1; }
+
+std::string DivisionName(int list, const League& league) {
+    if (list < 0 || list >= league.Divisions || static_cast<std::size_t>(list) >= league.Headings.size()) return {};
+    std::string name = league.Headings[static_cast<std::size_t>(list)].substr(0, 15);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
+}
+
+std::string LeagueHeader(int list, const League& league) {
+    std::string name = DivisionName(list, league);
+    name.resize(16, ' ');
+    return name + "W  L  T   PF   PA";
+}
+
+int ConferenceOfList(int list, const League& league) {
+    return list >= 0 && list < league.Divisions ? league.DivisionConference(list + 1) : 0;
+}
+
+int LargestDivision(const League& league) {
+    int largest = 0;
+    for (int d = 0; d < league.Divisions; ++d) {
+        int size = 0;
+        for (int team = 1; team <= league.Teams; ++team) size += DivisionListOf(team, league) == d ? 1 : 0;
+        largest = std::max(largest, size);
+    }
+    return largest;
+}
+
+std::string ConferenceHeader(int list, const League& league) {
+    return LeagueHeader(list, league) + "    Division   Conference   vs. " +
+           (ConferenceOfList(list, league) == kConferenceNFC ? "AFC" : "NFC");
 }
 
 std::string TeamNameField(std::string_view city) {
@@ -247,18 +284,19 @@ std::string ConferenceLine(std::string_view city, const TeamRecord& r, bool poin
     return line;
 }
 
-std::array<std::vector<int>, kDivisionCount> DivisionOrder(const TeamTable& table) {
-    std::array<std::vector<int>, kDivisionCount> lists;
-    for (int i = 1; i <= kTeams; ++i) {
+std::vector<std::vector<int>> DivisionOrder(const TeamTable& table) {
+    const League& league = *table.league;
+    std::vector<std::vector<int>> lists(static_cast<std::size_t>(league.Divisions));
+    for (int i = 1; i <= table.TeamCount(); ++i) {
         const int team = table[static_cast<std::size_t>(i)].Team;
-        const int d = DivisionListOf(team);
+        const int d = DivisionListOf(team, league);
         if (d >= 0) lists[static_cast<std::size_t>(d)].push_back(team);
     }
     return lists;
 }
 
 const TeamRecord& RecordOf(const TeamTable& table, int team) {
-    for (int i = 1; i <= kTeams; ++i)
+    for (int i = 1; i <= table.TeamCount(); ++i)
         if (table[static_cast<std::size_t>(i)].Team == team) return table[static_cast<std::size_t>(i)];
     static const TeamRecord none{};
     return none;

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "core/data/GameRecord.h"
+#include "core/data/League.h"
 #include "core/data/Teams.h"
 
 namespace gm {
@@ -35,7 +36,7 @@ namespace gm {
 // One team's record over a range of weeks. Counts are plain ints: a damaged
 // season file with a team in every slot must not wrap them.
 struct TeamRecord {
-    int Team = 0;  // team number 1 to 30
+    int Team = 0;  // team number 1 to the league's last team
     int Wins = 0;  // won, or covered in a spread count
     int Losses = 0;
     int Ties = 0;  // tied, or pushed in a spread count
@@ -47,10 +48,15 @@ struct TeamRecord {
     bool operator==(const TeamRecord&) const = default;
 };
 
-// A display's table: indices 1 to 30 hold the teams, 0 and 31 stay unused.
-// A sort reorders indices 1 to 30, so that afterwards index i holds the team
-// in place i.
-using TeamTable = std::array<TeamRecord, 32>;
+// A display's table: indices 1 to the league's team count hold the teams (1 to
+// 30 in 1997, 1 to 32 today), index 0 and any index past the last team stay
+// unused. A sort reorders the teams' indices, so that afterwards index i holds
+// the team in place i. The table knows its league: its divisions and team count.
+struct TeamTable : std::array<TeamRecord, kMaxTeams + 1> {
+    const League* league = &League1997();
+
+    int TeamCount() const { return league->Teams; }
+};
 
 // A week range of zero-based week indices, both ends included (index = week - 1).
 // A start after the end is an empty range.
@@ -63,8 +69,10 @@ struct WeekRange {
 // (1 to 21); with "Last 3 Weeks" after week 3 only that week and the two before it.
 WeekRange SetWeekRange(int currentWeek, bool last3);
 
-// A fresh table: all zero, Team = index for 1 to 30.
+// A fresh table of the 1997 league or of `league`: all zero, Team = index for
+// every team of the league.
 TeamTable NewTeamTable();
+TeamTable NewTeamTable(const League& league);
 
 // ---- One game, for displays that walk the games themselves ----------------
 
@@ -110,7 +118,7 @@ struct RecordCount {
 bool PassesFilter(const GameRecord& game, GameFilter filter);
 
 // Adds the played games of the range to the table, as `count` says. Teams
-// outside 1 to 30 (damaged data) are passed over.
+// outside the table's league (damaged data) are passed over.
 void CountRecords(TeamTable& table, const SeasonGrid& games, WeekRange range, const RecordCount& count);
 
 // The builders of the standings windows (each adds to the table).
@@ -125,7 +133,7 @@ void BuildConfSpreadRecord(TeamTable& table, const SeasonGrid& games, WeekRange 
 
 // ---- Order ----------------------------------------------------------------
 
-// The two passes of the standings order, each stable over indices 1 to 30:
+// The two passes of the standings order, each stable over the teams' indices:
 // most wins first, and fewest losses first. The standings run both, wins
 // first, which gives: fewest losses first, equal losses by most wins, equal
 // records in team-number order. Ties and points play no part.
@@ -145,6 +153,19 @@ const std::array<std::array<int, kTeamsPerDivision>, kDivisionCount>& DivisionTe
 int DivisionListOf(int team);
 // "NFC Eastern" ... "AFC Western".
 std::string_view DivisionName(int list);
+
+// Today's league, or either league: the division list (0 to Divisions - 1) of a
+// team number, -1 for a number outside the league; the division's name ("NFC
+// East"), taken from the league's standings heading; and the header lines
+// below in the same columns.
+int DivisionListOf(int team, const League& league);
+std::string DivisionName(int list, const League& league);
+std::string LeagueHeader(int list, const League& league);
+std::string ConferenceHeader(int list, const League& league);
+// The conference of a division list: kConferenceNFC or kConferenceAFC, 0 outside.
+int ConferenceOfList(int list, const League& league);
+// The most teams any division of the league holds (5 in 1997, 4 today).
+int LargestDivision(const League& league);
 
 // Header lines of the printed and written standings.
 // "NFC Eastern     W  L  T   PF   PA" (33 characters).
@@ -166,9 +187,9 @@ std::string LeagueLine(std::string_view city, const TeamRecord& r, bool pointsSh
 // inter-conference record (overall minus conference), 3 each.
 std::string ConferenceLine(std::string_view city, const TeamRecord& r, bool pointsShown);
 
-// Team numbers of each division in table order (the standings order once the
-// table is sorted).
-std::array<std::vector<int>, kDivisionCount> DivisionOrder(const TeamTable& table);
+// Team numbers of each division of the table's league (list 0 first) in table
+// order (the standings order once the table is sorted).
+std::vector<std::vector<int>> DivisionOrder(const TeamTable& table);
 
 // The record of a team number in a (possibly sorted) table.
 const TeamRecord& RecordOf(const TeamTable& table, int team);

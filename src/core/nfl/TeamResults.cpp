@@ -10,7 +10,6 @@ namespace gm {
 
 namespace {
 
-constexpr int kRegularSeasonEnd = 16;  // week index of the last regular-season week
 constexpr int kOpponentWidth = 14;
 
 std::string RecordText(const TeamResults::Record& r) {
@@ -37,11 +36,12 @@ std::string Average(int total, int games) {
 TeamResults::TeamResults(AppState& state) : state_(state) {
     // A team number the data cannot hold opens on the first team.
     const int team = state_.ResultsTeam + 1;
-    team_ = team >= 1 && team <= kTeams ? team : 1;
+    team_ = state_.League().ValidTeam(team) ? team : 1;
     ShowTeamResults();
 }
 
-int TeamResults::TeamFromText(const TeamTables& teams, std::string_view text) {
+int TeamResults::TeamFromText(const TeamTables& teams, std::string_view text, const League& league) {
+    const int last = league.Teams;
     // Blanks around a name do not count.
     const auto lower = [](std::string_view s) {
         while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -54,24 +54,24 @@ int TeamResults::TeamFromText(const TeamTables& teams, std::string_view text) {
     int number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error == std::errc() && end == text.data() + text.size() && !text.empty())
-        return number >= 1 && number <= kTeams ? number : 0;
+        return number >= 1 && number <= last ? number : 0;
     const std::string wanted = lower(text);
     if (wanted.empty()) return 0;
-    for (int team = 1; team <= kTeams; ++team)
+    for (int team = 1; team <= last; ++team)
         if (lower(teams.CityAbbr(team)) == wanted) return team;
-    for (int team = 1; team <= kTeams; ++team)
+    for (int team = 1; team <= last; ++team)
         if (lower(teams.City(team)) == wanted) return team;
     return 0;
 }
 
 std::vector<std::string> TeamResults::TeamChoices() const {
     std::vector<std::string> names;
-    for (int team = 1; team <= kTeams; ++team) names.push_back(state_.Teams.City(team));
+    for (int team = 1; team <= state_.League().Teams; ++team) names.push_back(state_.Teams.City(team));
     return names;
 }
 
 bool TeamResults::ChooseTeam(int team) {
-    if (team < 1 || team > kTeams) return false;
+    if (!state_.League().ValidTeam(team)) return false;
     team_ = team;
     ShowTeamResults();
     return true;
@@ -82,12 +82,16 @@ void TeamResults::ShowTeamResults() {
     pointsFor_ = pointsAgainst_ = played_ = 0;
     Record season;
     const int t = team_;
-    for (int w = 0; w < kWeeks; ++w) {
+    const League& league = state_.League();
+    const int regularEnd = league.RegularWeeks - 1;  // week index of the last regular-season week
+    withSpread_.fill({});
+    noSpread_.fill({});
+    for (int w = 0; w < league.Weeks; ++w) {
         std::string line = "Week ";
         AppendNumber(line, 2, w + 1);
         std::string spreadWord;
         bool plays = false;
-        for (int slot = 0; slot < kSlots; ++slot) {
+        for (int slot = 0; slot < league.Slots; ++slot) {
             const GameRecord& g = state_.Games[static_cast<std::size_t>(w)][static_cast<std::size_t>(slot)];
             const bool atHome = g.HomeTeam == t;
             if (!g.HasGame() || (!atHome && g.AwayTeam != t)) continue;
@@ -117,7 +121,7 @@ void TeamResults::ShowTeamResults() {
             AppendNumber(line, 3, season.Losses);
             AppendNumber(line, 3, season.Ties);
         }
-        if (!plays && w <= kRegularSeasonEnd) line += "    OFF DATE";
+        if (!plays && w <= regularEnd) line += "    OFF DATE";
         noSpread_[static_cast<std::size_t>(w)] = line;
         withSpread_[static_cast<std::size_t>(w)] = spreadWord.empty() ? line : line + "    " + spreadWord;
     }
@@ -129,9 +133,10 @@ std::string TeamResults::Heading() const {
 
 std::vector<std::string> TeamResults::ListLines() const {
     std::vector<std::string> lines;
-    for (int w = 0; w < kWeeks; ++w) {
+    const League& league = state_.League();
+    for (int w = 0; w < league.Weeks; ++w) {
         lines.push_back(withSpread_[static_cast<std::size_t>(w)]);
-        if (w == kRegularSeasonEnd) lines.emplace_back(56, '-');
+        if (w == league.RegularWeeks - 1) lines.emplace_back(56, '-');
     }
     return lines;
 }
@@ -155,9 +160,10 @@ std::string TeamResults::NameLine() const {
 std::vector<std::string> TeamResults::WeekLines() const {
     const auto& table = showSpread_ ? withSpread_ : noSpread_;
     std::vector<std::string> lines;
-    for (int w = 0; w < kWeeks; ++w) {
+    const League& league = state_.League();
+    for (int w = 0; w < league.Weeks; ++w) {
         lines.push_back(table[static_cast<std::size_t>(w)]);
-        if (w == kRegularSeasonEnd) lines.emplace_back(showSpread_ ? 52 : 44, '-');
+        if (w == league.RegularWeeks - 1) lines.emplace_back(showSpread_ ? 52 : 44, '-');
     }
     return lines;
 }

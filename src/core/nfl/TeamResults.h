@@ -27,24 +27,25 @@ public:
     // Opens on the team ResultsTeam names (team number - 1), spread column shown.
     explicit TeamResults(AppState& state);
 
-    // The team a user names: its number (1 to 30), its city abbreviation or
-    // its city, in any letter case; 0 when none matches.
-    static int TeamFromText(const TeamTables& teams, std::string_view text);
+    // The team a user names: its number (1 to the league's last team), its
+    // city abbreviation or its city, in any letter case; 0 when none matches.
+    static int TeamFromText(const TeamTables& teams, std::string_view text, const League& league = League1997());
 
-    // The team chooser: the 30 city names in team order (entry i is team i + 1).
+    // The team chooser: the league's city names in team order (entry i is team i + 1).
     std::vector<std::string> TeamChoices() const;
-    // Rebuilds for team 1 to 30; any other number is refused (false).
+    // Rebuilds for a team of the league; any other number is refused (false).
     bool ChooseTeam(int team);
     void SetShowSpread(bool show) { showSpread_ = show; }
 
     int Team() const { return team_; }
     bool ShowSpread() const { return showSpread_; }
     std::string Heading() const;  // the frame's caption, as "Show PS Results" says
-    // What the list holds: the 21 weeks with the spread column, and a rule
-    // after the regular season.
+    // What the list holds: the season's weeks with the spread column, and a
+    // rule after the regular season.
     std::vector<std::string> ListLines() const;
-    const std::array<std::string, kWeeks>& LineWithSpread() const { return withSpread_; }
-    const std::array<std::string, kWeeks>& LineNoSpread() const { return noSpread_; }
+    // The line of each week of the season grid; weeks past the league's last stay empty.
+    const std::array<std::string, kMaxWeeks>& LineWithSpread() const { return withSpread_; }
+    const std::array<std::string, kMaxWeeks>& LineNoSpread() const { return noSpread_; }
 
     std::string HomeText() const;  // lblHome
     std::string AwayText() const;  // lblAway
@@ -78,8 +79,8 @@ private:
     AppState& state_;
     int team_ = 1;
     bool showSpread_ = true;
-    std::array<std::string, kWeeks> withSpread_{};
-    std::array<std::string, kWeeks> noSpread_{};
+    std::array<std::string, kMaxWeeks> withSpread_{};
+    std::array<std::string, kMaxWeeks> noSpread_{};
     Record home_, away_, spread_;
     int pointsFor_ = 0;
     int pointsAgainst_ = 0;

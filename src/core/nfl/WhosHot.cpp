@@ -3,7 +3,9 @@
 namespace gm {
 
 WhosHot::WhosHot(AppState& state)
-    : DivisionStandings(state, true), start_(state.CurrentWeek), end_(state.CurrentWeek) {
+    : DivisionStandings(state, true),
+      start_(state.CurrentWeek, state.League().Weeks),
+      end_(state.CurrentWeek, state.League().Weeks) {
     Rebuild();
 }
 

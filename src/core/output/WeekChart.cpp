@@ -13,7 +13,8 @@ double PrintWeekChart(PageSurface& s, const WeekChart& chart) {
     const double top = s.CurrentY + 240;
     const double bottom = std::max(top + 2880, PageBottom(s) - 1440);
     const double height = bottom - top;
-    const double column = (right - left) / kWeeks;
+    const int weeks = std::clamp(chart.Weeks, 1, kMaxWeeks);
+    const double column = (right - left) / weeks;
     const double maximum = chart.Maximum > 0 ? chart.Maximum : 1;
     const int ticks = std::max(1, chart.Ticks);
     auto y = [&](double value) { return bottom - height * std::min(value, maximum) / maximum; };
@@ -30,7 +31,7 @@ double PrintWeekChart(PageSurface& s, const WeekChart& chart) {
         s.CurrentY = y(value) - s.TextHeight() / 2;
         s.PrintText(label);
     }
-    for (int w = 0; w < kWeeks; ++w) {
+    for (int w = 0; w < weeks; ++w) {
         const std::string label = std::to_string(w + 1);
         s.CurrentX = left + column * (w + 0.5) - s.TextWidth(label) / 2;
         s.CurrentY = bottom + 60;
@@ -38,9 +39,9 @@ double PrintWeekChart(PageSurface& s, const WeekChart& chart) {
     }
 
     for (int k = 0; k < 2; ++k) {
-        const std::array<double, kWeeks>& values = k == 0 ? chart.Filled : chart.Open;
+        const std::array<double, kMaxWeeks>& values = k == 0 ? chart.Filled : chart.Open;
         s.DrawWidth = k == 0 ? 4 : 1;
-        for (int w = 0; w < kWeeks; ++w) {
+        for (int w = 0; w < weeks; ++w) {
             const double v = values[static_cast<std::size_t>(w)];
             if (chart.Line) {
                 if (w > 0)

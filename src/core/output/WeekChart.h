@@ -10,9 +10,11 @@ namespace gm {
 // A chart of the weeks of a season as the graph windows print it: two series,
 // the first drawn filled (close hatching) and the second open, as bars side by
 // side or as lines; a value axis from 0 to `Maximum` with `Ticks` intervals.
+// The week axis holds `Weeks` weeks (21 in 1997, 22 today), evenly spaced.
 struct WeekChart {
-    std::array<double, kWeeks> Filled{};
-    std::array<double, kWeeks> Open{};
+    std::array<double, kMaxWeeks> Filled{};
+    std::array<double, kMaxWeeks> Open{};
+    int Weeks = kWeeks;
     double Maximum = 5;
     int Ticks = 5;
     bool Line = false;

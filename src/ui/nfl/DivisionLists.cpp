@@ -1,5 +1,7 @@
 #include "DivisionLists.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,6 +29,9 @@ void OpenTeamResults(UiContext& ctx, QWidget* parent, int itemData) {
 DivisionLists::DivisionLists(UiContext& ctx, const DivisionStandings& model, QWidget* parent)
     : QWidget(parent), ctx_(ctx), model_(model) {
     const int count = model_.ListCount();
+    const bool leagueLayout = !model_.ConferenceLayout();
+    const int perColumn = std::max(1, (count + 1) / 2);  // the league's NFC divisions, then its AFC ones
+    const int teams = LargestDivision(model_.SeasonLeague());
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < count; ++i) {
@@ -38,10 +43,10 @@ DivisionLists::DivisionLists(UiContext& ctx, const DivisionStandings& model, QWi
         UseFixedPitch(list);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // Five teams a division, each line whole.
-        FitUnderCaption(frame, list, kTeamsPerDivision, count == kDivisionCount ? 38 : 70);
-        if (count == kDivisionCount)
-            grid->addWidget(frame, i % 3, i / 3);  // NFC down the left, AFC down the right
+        // Every team of a division (five in 1997, four today), each line whole.
+        FitUnderCaption(frame, list, teams, leagueLayout ? 38 : 70);
+        if (leagueLayout)
+            grid->addWidget(frame, i % perColumn, i / perColumn);  // NFC down the left, AFC down the right
         else
             grid->addWidget(frame, i, 0);
         new ActivateLine(list, [this, i](int row) { Chosen(i, row); });
@@ -49,12 +54,12 @@ DivisionLists::DivisionLists(UiContext& ctx, const DivisionStandings& model, QWi
         lists_.push_back(list);
     }
     // Extra height goes below the frames, not into them.
-    grid->setRowStretch(count == kDivisionCount ? 3 : count, 1);
+    grid->setRowStretch(leagueLayout ? perColumn : count, 1);
     Refresh();
 }
 
 void DivisionLists::Refresh() {
-    const QColor colour = model_.ListCount() == kDivisionCount
+    const QColor colour = !model_.ConferenceLayout()
                               ? palette().color(QPalette::WindowText)
                               : QColor::fromRgb(static_cast<QRgb>(model_.FrameColor()));
     for (std::size_t i = 0; i < lists_.size(); ++i) {

@@ -85,7 +85,7 @@ frmGraph::frmGraph(UiContext& ctx, QWidget* parent)
 void frmGraph::Draw() {
     std::vector<double> wins, losses;
     QStringList weeks;
-    for (int w = 0; w < kWeeks; ++w) {
+    for (int w = 0; w < model_->Weeks(); ++w) {
         wins.push_back(model_->Tallies()[static_cast<std::size_t>(w)].GraphWins);
         losses.push_back(model_->Tallies()[static_cast<std::size_t>(w)].GraphLosses);
         weeks << QString::number(w + 1);

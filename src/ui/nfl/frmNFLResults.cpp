@@ -64,9 +64,15 @@ frmNFLResults::frmNFLResults(UiContext& ctx, QWidget* parent)
     mondayFont.setUnderline(true);
     lblMonday_->setFont(mondayFont);
     lblMonday_->setAlignment(Qt::AlignCenter);
+    const League& league = ctx_.State.League();
+    movingMonday_ = league.Kind != LeagueKind::Nfl1997;
+    games_ = games;
     int row = 0;
-    for (int slot = 0; slot < kSlots; ++slot) {
-        if (slot == kMondaySlot) games->addWidget(lblMonday_, row++, 0, 1, 4);
+    for (int slot = 0; slot < league.Slots; ++slot) {
+        if (movingMonday_)
+            ++row;  // the heading's place, should this slot hold the tiebreak game
+        else if (slot == kMondaySlot)
+            games->addWidget(lblMonday_, row++, 0, 1, 4);
         const auto i = static_cast<std::size_t>(slot);
         lblWonT_[i] = SlotLabel("lblWonT", slot, this, Qt::AlignRight);
         lblWon_[i] = SlotLabel("lblWon", slot, this, Qt::AlignRight);
@@ -117,6 +123,7 @@ void frmNFLResults::ShowWeekResults() {
     lblWeek_->setText(Q(model_->WeekText()));
     const auto& rows = model_->Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!lblWonT_[i]) continue;
         const ResultRow& r = rows[i];
         lblWonT_[i]->setText(Q(r.WinText));
         lblWon_[i]->setText(Q(r.WinScoreText));
@@ -124,7 +131,13 @@ void frmNFLResults::ShowWeekResults() {
         lblLostT_[i]->setText(Q(r.LoseText));
         for (QLabel* l : {lblWonT_[i], lblWon_[i], lblLost_[i], lblLostT_[i]}) l->setVisible(r.Shown);
     }
-    lblMonday_->setVisible(rows[kMondaySlot].Shown);
+    const int tiebreak = model_->TiebreakSlot();
+    const bool shown = tiebreak >= 0 && rows[static_cast<std::size_t>(tiebreak)].Shown;
+    if (movingMonday_ && shown) {
+        games_->removeWidget(lblMonday_);
+        games_->addWidget(lblMonday_, 2 * tiebreak, 0, 1, 4);
+    }
+    lblMonday_->setVisible(shown);
 }
 
 void frmNFLResults::Spin(int step) {

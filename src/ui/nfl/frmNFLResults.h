@@ -31,10 +31,14 @@ private:
     std::unique_ptr<NflResults> model_;
     QLabel* lblWeek_;
     QLabel* lblMonday_;
-    std::array<QLabel*, kSlots> lblWonT_{};
-    std::array<QLabel*, kSlots> lblWon_{};
-    std::array<QLabel*, kSlots> lblLost_{};
-    std::array<QLabel*, kSlots> lblLostT_{};
+    std::array<QLabel*, kMaxSlots> lblWonT_{};
+    std::array<QLabel*, kMaxSlots> lblWon_{};
+    std::array<QLabel*, kMaxSlots> lblLost_{};
+    std::array<QLabel*, kMaxSlots> lblLostT_{};
+    // Today's league: the Monday-night heading moves to the week's tiebreak
+    // game, each slot having a row for it above its own.
+    class QGridLayout* games_ = nullptr;
+    bool movingMonday_ = false;
 };
 
 }  // namespace gm::ui

@@ -176,11 +176,11 @@ void frmPFPA::Spin(bool start, int step) {
 
 void frmPFPA::ShowEmblem() {
     const int team = emblem_ + 1;
-    Image1_->Show(Q(ctx_.State.Teams.CityAbbr(team)), TeamConference(team));
+    Image1_->Show(Q(ctx_.State.Teams.CityAbbr(team)), ctx_.State.League().Conference(team));
 }
 
 void frmPFPA::NextEmblem() {
-    emblem_ = (emblem_ + 1) % kTeams;
+    emblem_ = (emblem_ + 1) % ctx_.State.League().Teams;
     ShowEmblem();
 }
 

@@ -38,14 +38,22 @@ frmThisWeek::frmThisWeek(UiContext& ctx, QWidget* parent)
     auto* frame = new QGroupBox("This  Weeks  Matchups", this);
     auto* grid = new QGridLayout(frame);
     auto* group = new QButtonGroup(this);
-    for (int slot = 0; slot < kSlots; ++slot) {
+    const League& league = ctx_.State.League();
+    todayLayout_ = league.Kind != LeagueKind::Nfl1997;
+    grid_ = grid;
+    for (int slot = 0; slot < league.Slots; ++slot) {
         auto* option = new QRadioButton(frame);
         option->setObjectName(QString("OpGame%1").arg(slot));
         group->addButton(option, slot);
         OpGame_[static_cast<std::size_t>(slot)] = option;
         grid->addWidget(option, slot, 0);
+        if (todayLayout_) {
+            auto* kickoff = Named(QString("lblKickoff%1").arg(slot).toStdString().c_str(), frame);
+            lblKickoff_[static_cast<std::size_t>(slot)] = kickoff;
+            grid->addWidget(kickoff, slot, 2);
+        }
     }
-    grid->addWidget(lblMonday_, kMondaySlot, 1);
+    grid->addWidget(lblMonday_, todayLayout_ ? 0 : kMondaySlot, 1);
     connect(group, &QButtonGroup::idClicked, this, [this](int slot) { model_->Select(slot); });
 
     auto* cmdView = Button("cmdView", "&View  Matchup", this);
@@ -84,16 +92,32 @@ void frmThisWeek::ShowGames() {
     auto* group = OpGame_[0]->group();
     group->setExclusive(false);
     for (auto* option : OpGame_) {
+        if (!option) continue;
         option->setChecked(false);
         option->hide();
     }
+    for (auto* kickoff : lblKickoff_)
+        if (kickoff) kickoff->hide();
     group->setExclusive(true);
     for (const auto& o : model_->Options()) {
         auto* option = OpGame_[static_cast<std::size_t>(o.Slot)];
         option->setText(Q(o.Caption));
         option->show();
+        if (auto* kickoff = lblKickoff_[static_cast<std::size_t>(o.Slot)]) {
+            kickoff->setText(Q(o.Kickoff));
+            kickoff->show();
+        }
     }
-    lblMonday_->setVisible(OpGame_[kMondaySlot]->isVisibleTo(this));
+    if (todayLayout_) {
+        const int tiebreak = model_->TiebreakSlot();
+        if (tiebreak >= 0) {
+            grid_->removeWidget(lblMonday_);
+            grid_->addWidget(lblMonday_, tiebreak, 1);
+        }
+        lblMonday_->setVisible(tiebreak >= 0 && OpGame_[static_cast<std::size_t>(tiebreak)]->isVisibleTo(this));
+    } else {
+        lblMonday_->setVisible(OpGame_[kMondaySlot]->isVisibleTo(this));
+    }
     adjustSize();
 }
 

@@ -33,7 +33,12 @@ private:
     std::unique_ptr<MatchupChooser> model_;
     QLabel* lblWeek_;
     QLabel* lblMonday_;
-    std::array<QRadioButton*, kSlots> OpGame_{};
+    std::array<QRadioButton*, kMaxSlots> OpGame_{};
+    // Today's league: each game's kick-off beside it, and the Monday-night
+    // label moved to the week's tiebreak game.
+    std::array<QLabel*, kMaxSlots> lblKickoff_{};
+    class QGridLayout* grid_ = nullptr;
+    bool todayLayout_ = false;
 };
 
 }  // namespace gm::ui
