@@ -93,5 +93,35 @@ TEST(TodaySheetsCli, SixteenGameWeekPrintsWholeInEveryStyle) {
     }
 }
 
+// The web pages of today's league: each display that has a page writes it
+// for week 22 in the page skeleton, and the home page links every one.
+TEST(TodaySheetsCli, WebPagesAndTheHomePage) {
+    Folder2024 f(22);
+    std::filesystem::create_directory(f.dir.path() / "Webpages");
+    const std::pair<const char*, const char*> pages[] = {
+        {"results", "nfl.htm"},       {"conference", "nflconf.htm"}, {"league", "league.htm"},
+        {"favund", "favund.htm"},     {"whoshot", "whoshot.htm"},    {"analyzer", "analyze.htm"},
+        {"points", "points.htm"},     {"matrix", "picks.htm"},       {"standings", "standing.htm"},
+        {"poolroom", "poolroom.htm"}, {"poolstat", "poolstat.htm"},  {"digital", "digital.htm"},
+        {"poolanalyst", "poolpros.htm"},
+    };
+    for (const auto& [report, file] : pages) {
+        const CliRun r = f.Cli({"report", report, "--to", "web"});
+        ASSERT_EQ(r.Code, 0) << report << ": " << r.Err;
+        const std::string page = test::ReadFile(f.dir.path() / "Webpages" / file);
+        EXPECT_EQ(page.substr(0, 8), "<HTML>\r\n") << file;
+        EXPECT_TRUE(page.ends_with("</HTML>\r\n")) << file;
+    }
+    const std::string digital = test::ReadFile(f.dir.path() / "Webpages" / "digital.htm");
+    EXPECT_NE(digital.find("Digital Pool for Week 22"), std::string::npos) << digital;
+    EXPECT_NE(digital.find("Washington"), std::string::npos) << digital;
+
+    const CliRun home = f.Cli({"homepage"});
+    ASSERT_EQ(home.Code, 0) << home.Err;
+    const std::string index = test::ReadFile(f.dir.path() / "Webpages" / "index.htm");
+    for (const auto& [report, file] : pages)
+        EXPECT_NE(index.find(std::string("<a href=") + file + ">"), std::string::npos) << file;
+}
+
 }  // namespace
 }  // namespace gm::cli
