@@ -152,7 +152,7 @@ std::string SheetPage(const AppState& state, const SiteOptions& options, const S
             std::string name = state.Teams.Name(t);
             out += "<label><input type=\"radio\" name=\"g" + std::to_string(place) + "\" value=\"" +
                    std::to_string(t) + "\"" + (team == t ? " checked" : "") + dis + ">" +
-                   (home ? "at " : "") + HtmlEscape(caption) + " " + HtmlEscape(name) + "</label>\n";
+                   (home ? "at " : "") + HtmlEscape(caption) + " <small>" + HtmlEscape(name) + "</small></label>\n";
         }
         out += "</div>\n";
         if (sel.ConfidenceOn)
