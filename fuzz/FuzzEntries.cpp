@@ -192,8 +192,9 @@ Outcome TodaySeasonFile(std::string_view bytes, bool deep) {
     const TodaySeasonRead again = DecodeTodaySeason(saved);
     if (!again.Result.ok() || again.Result.isWarning())
         return Fail("the season saved after loading does not read back cleanly: " + again.Result.message);
-    if (!(again.Games == read.Games) || again.Year != year) return Fail("saving and loading again changes the season");
-    if (EncodeTodaySeason(again.Games, again.Year) != saved) return Fail("a second save changes the bytes");
+    // Compared as bytes: a spread read from damaged bytes may be no number, never equal to itself.
+    if (again.Year != year || EncodeTodaySeason(again.Games, again.Year) != saved)
+        return Fail("saving and loading again changes the season");
 
     if (!deep) return {};
 
