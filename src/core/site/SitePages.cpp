@@ -155,6 +155,12 @@ std::string SheetPage(const AppState& state, const SiteOptions& options, const S
                    (home ? "at " : "") + HtmlEscape(caption) + " <small>" + HtmlEscape(name) + "</small></label>\n";
         }
         out += "</div>\n";
+        // A disabled choice is faint; say in words what a locked game holds.
+        if (locked && team != 0) {
+            out += "<p class=\"locked\">Your pick: " + HtmlEscape(state.Teams.City(team));
+            if (sel.ConfidenceOn && !points.empty()) out += ", " + HtmlEscape(points) + " points";
+            out += "</p>\n";
+        }
         if (sel.ConfidenceOn)
             out += "<label class=\"field\">Points <input type=\"number\" name=\"c" + std::to_string(place) +
                    "\" min=\"" + std::to_string(sheet.Range.Min) + "\" max=\"" + std::to_string(sheet.Range.Max) +

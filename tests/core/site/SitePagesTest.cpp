@@ -64,6 +64,8 @@ TEST_F(SitePages2024, EveryNameAndTextIsEscapedAndThereIsNoScript) {
 }
 
 TEST_F(SitePages2024, TheSheetShowsEachGameItsKickoffAndTheEntriesThePoolUses) {
+    state.Members[0].Picks[0][0] = state.Games[0][0].HomeTeam;  // Kansas City, 16 points, before the lock
+    state.Members[0].Confidence[0][0] = 16;
     std::string page = SheetPage(state, options, input);
     for (int place = 1; place <= 16; ++place) {
         const std::string block = GameBlock(page, place);
@@ -78,6 +80,8 @@ TEST_F(SitePages2024, TheSheetShowsEachGameItsKickoffAndTheEntriesThePoolUses) {
     EXPECT_NE(page.find("Total Points"), std::string::npos);
     // Locked games cannot be changed; later games can.
     EXPECT_EQ(Count(GameBlock(page, 1), " disabled"), 3u);
+    EXPECT_NE(GameBlock(page, 1).find("Your pick: Kansas City, 16 points"), std::string::npos);
+    EXPECT_EQ(GameBlock(page, 2).find("Your pick"), std::string::npos);
     EXPECT_EQ(Count(GameBlock(page, 3), " disabled"), 0u);
     EXPECT_NE(page.find("Save my picks"), std::string::npos);
 
