@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "cli/CliRun.h"
+#include "core/data/MemberRecord.h"
+#include "core/sidepools/SideFiles.h"
 #include "support/PdfText.h"
 #include "support/Season2024.h"
 #include "support/TempDir.h"
@@ -91,6 +93,25 @@ TEST(TodaySheetsCli, SixteenGameWeekPrintsWholeInEveryStyle) {
                                  "Pittsburgh", "San Francisco", "Seattle", "Tampa Bay", "Tennessee", "Washington"})
             EXPECT_GE(test::Occurrences(text, city), 2) << city << " in\n" << text;
     }
+}
+
+// Drawing the Sports Box digits of the Super Bowl week: its game is the
+// week's only one, and the box file saved holds all 22 weeks.
+TEST(TodaySheetsCli, SportsBoxDrawRunsToTheSuperBowl) {
+    Folder2024 f(1);
+    test::WriteFile(f.dir.path() / "SBPlayer.dat", EncodeBoxPlayers({{FitName("Ann"), 1}}));
+    const CliRun refused = f.Cli({"sportsbox", "draw", "--week", "23"});
+    EXPECT_EQ(refused.Code, 2);
+    EXPECT_NE(refused.Err.find("--week must be a week from 1 to 22, not '23'"), std::string::npos) << refused.Err;
+    EXPECT_FALSE(std::filesystem::exists(f.dir.path() / "SportBox.Dat"));
+
+    const CliRun r = f.Cli({"sportsbox", "draw", "--week", "22"});
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_NE(r.Out.find("Week 22 digits drawn and saved"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("top (home Philadelphia)"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("side (away Kansas City)"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("winner: box "), std::string::npos) << r.Out;
+    EXPECT_EQ(std::filesystem::file_size(f.dir.path() / "SportBox.Dat"), 44000u);
 }
 
 // The web pages of today's league: each display that has a page writes it
