@@ -182,3 +182,27 @@ TEST(SiteJson, TheSavedSheetAndErrorsAreValidJsonWithHostileNames) {
 
 }  // namespace
 }  // namespace gm
+
+namespace gm {
+namespace {
+
+// Every cut-short body, and every body with one byte replaced, ends in an
+// answer: no crash, and a cut-short object is never taken as whole.
+TEST(SiteJson, CutShortAndDamagedBodiesNeverCrash) {
+    const std::string body =
+        R"({"member":"Ann \u00e9","pin":"004711","week":3,"picks":[{"game":"NYG@DAL","team":"DAL","confidence":14},)"
+        R"({"game":2,"team":null}],"monday":45})";
+    ASSERT_TRUE(ParseSubmissionJson(body).Ok);
+    for (std::size_t n = 0; n < body.size(); ++n) EXPECT_FALSE(json::Parse(body.substr(0, n)).Ok) << n;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        for (char c : {'\0', '"', '\\', '{', ']', ',', '\xff'}) {
+            std::string damaged = body;
+            damaged[i] = c;
+            const ParsedSubmission p = ParseSubmissionJson(damaged);
+            EXPECT_EQ(p.Ok, p.Errors.empty());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace gm

@@ -125,6 +125,31 @@ TEST(PicksSite1997, GamesWithoutKickoffsLockOnlyByTheDeadlineAndNeverAdvance) {
     EXPECT_TRUE(GameLocked(state, options, 1, 0, late));
 }
 
+TEST(PicksSite1997, ASheetOfThe1997LeagueSavesByPlaceWithTheMondayNightGameInSlot15) {
+    test::TempDir dir;
+    AppState state(dir.path());
+    for (int g = 0; g < 15; ++g) {
+        state.Games[2][static_cast<std::size_t>(g)].HomeTeam = static_cast<std::uint8_t>(2 * g + 1);
+        state.Games[2][static_cast<std::size_t>(g)].AwayTeam = static_cast<std::uint8_t>(2 * g + 2);
+    }
+    MemberRecord m;
+    m.Name = FitName("Pat");
+    state.Members.push_back(m);
+    state.MemberCount = 1;
+    state.CurrentWeek = 3;
+    const std::string monHome = state.Teams.CityAbbr(29);
+    Submission s{"Pat", "", 3, {{"15", monHome, 15}, {"1", "2", 1}}, 38};
+    const SubmitResult r = CheckSubmission(state, SiteOptions{}, s, Utc(1997, 9, 14, 17, 0));
+    ASSERT_EQ(r.Outcome, SubmitOutcome::Saved) << (r.Errors.empty() ? "" : r.Errors[0].Message);
+    EXPECT_EQ(r.Record.Picks[2][14], 29);
+    EXPECT_EQ(r.Record.Confidence[2][14], 15);
+    EXPECT_EQ(r.Record.Picks[2][0], 2);
+    EXPECT_EQ(r.Record.Tiebreak[2], 38);
+    // Slot 16 does not exist in 1997.
+    s.Picks = {{"16", monHome, {}}};
+    EXPECT_EQ(CheckSubmission(state, SiteOptions{}, s, Utc(1997, 9, 14, 17, 0)).Outcome, SubmitOutcome::BadRequest);
+}
+
 TEST_F(PicksSite2024, AWeekOtherThanTheOpenOneIsRefusedWhole) {
     Submission s{"Ann Smith", "", 2, {{"1", "BUF", 16}}, std::nullopt};
     SubmitResult r = CheckSubmission(state, options, s, sundayNoon);
