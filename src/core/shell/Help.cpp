@@ -9,8 +9,9 @@ std::string HelpNoBrowserText(std::string_view file) {
 std::span<const TourStop> QuickTourStops() {
     static constexpr TourStop kTour[] = {
         {Display::Members,
-         "Welcome to Gridmoot. A pool starts with its season: type the games in Edits, NFL Schedule, "
-         "or read a whole season with gridmoot-cli import-season (Help, Contents, The First Week). "
+         "Welcome to Gridmoot. A pool starts with its season: read this season's games with Season, "
+         "Import Season... (gridmoot-cli import-season does the same from scripts), or type the games in "
+         "Edits, NFL Schedule (Help, Contents, Pool Folders and The First Week). "
          "Then add the members of your pool, the Vadorurizizs, here; each member gets a player "
          "number that stays with the name all season."},
         {Display::PoolOptions,

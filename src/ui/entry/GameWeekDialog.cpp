@@ -19,7 +19,8 @@ GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QStri
                                EntryBox::KeyRule keyRule, EntryBox::ChangeRule changeRule, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),
-      week_(std::clamp(ctx.State.CurrentWeek, 1, kWeeks)),
+      week_(std::clamp(ctx.State.CurrentWeek, 1, ctx.State.League().Weeks)),
+      league_(ctx.State.League()),
       weekLabel_(new QLabel(this)),
       layout_(new QVBoxLayout(this)),
       buttons_(new QHBoxLayout) {
@@ -33,7 +34,7 @@ GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QStri
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel("<b>Visitor</b>", this), 0, 0);
     grid->addWidget(new QLabel("<b>Home</b>", this), 0, 3);
-    for (int s = 0; s < kSlots; ++s) {
+    for (int s = 0; s < league_.Slots; ++s) {
         awayLabels_[s] = new QLabel(this);
         homeLabels_[s] = new QLabel(this);
         awayBoxes_[s] = new EntryBox(keyRule, changeRule, this);
@@ -52,10 +53,17 @@ GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QStri
             b->setFixedWidth(b->fontMetrics().horizontalAdvance(QString(7, '0')));
         grid->addWidget(awayLabels_[s], s + 1, 0);
         grid->addWidget(awayBoxes_[s], s + 1, 1);
-        grid->addWidget(new QLabel(s == kMondaySlot ? "at (Mon)" : "at", this), s + 1, 2);
+        const bool mondaySlot = league_.Kind == LeagueKind::Nfl1997 && s == kMondaySlot;
+        grid->addWidget(new QLabel(mondaySlot ? "at (Mon)" : "at", this), s + 1, 2);
         grid->addWidget(homeLabels_[s], s + 1, 3);
         grid->addWidget(homeBoxes_[s], s + 1, 4);
+        if (league_.KickoffTimes) {
+            kickoffLabels_[s] = new QLabel(this);
+            kickoffLabels_[s]->setObjectName(QString("lblKickoff%1").arg(s));
+            grid->addWidget(kickoffLabels_[s], s + 1, 5);
+        }
     }
+    if (league_.KickoffTimes) grid->addWidget(new QLabel("<b>Kick-off</b>", this), 0, 5);
 
     auto* ok = Button("cmdOK", "&OK", this);
     auto* cancel = Button("cmdCancel", "&Cancel", this);
@@ -76,7 +84,7 @@ GameWeekDialog::GameWeekDialog(UiContext& ctx, const char* formName, const QStri
 void GameWeekDialog::ShowWeek() {
     const TeamTables& teams = ctx_.State.Teams;
     const WeekGames& games = ctx_.State.Games[week_ - 1];
-    for (int s = 0; s < kSlots; ++s) {
+    for (int s = 0; s < league_.Slots; ++s) {
         const bool game = HasGame(s);
         awayLabels_[s]->setText(game ? Q(teams.City(games[s].AwayTeam)) : QString());
         homeLabels_[s]->setText(game ? Q(teams.City(games[s].HomeTeam)) : QString());
@@ -89,6 +97,7 @@ void GameWeekDialog::ShowWeek() {
         homeBoxes_[s]->setText(Q(boxes.Home));
         awayBoxes_[s]->setEnabled(game);
         homeBoxes_[s]->setEnabled(game);
+        if (kickoffLabels_[s] != nullptr) kickoffLabels_[s]->setText(game ? Q(KickoffCaption(league_, games, s)) : QString());
     }
     weekLabel_->setText(Q(WeekLabel(week_, false)));
     if (awayBoxes_[0]->isEnabled()) awayBoxes_[0]->setFocus();
@@ -96,13 +105,13 @@ void GameWeekDialog::ShowWeek() {
 
 WeekEntryBoxes GameWeekDialog::ReadWeek() const {
     WeekEntryBoxes boxes{};
-    for (int s = 0; s < kSlots; ++s)
+    for (int s = 0; s < league_.Slots; ++s)
         boxes[s] = {awayBoxes_[s]->text().toStdString(), homeBoxes_[s]->text().toStdString()};
     return boxes;
 }
 
 void GameWeekDialog::Step(int step) {
-    const int next = SpinWeek(week_, step);
+    const int next = SpinWeek(week_, step, league_.Weeks);
     if (next == 0) {
         QApplication::beep();
         return;

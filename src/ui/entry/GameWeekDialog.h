@@ -53,10 +53,12 @@ protected:
 private:
     void Step(int step);
 
-    std::array<QLabel*, kSlots> awayLabels_{};
-    std::array<QLabel*, kSlots> homeLabels_{};
-    std::array<EntryBox*, kSlots> awayBoxes_{};
-    std::array<EntryBox*, kSlots> homeBoxes_{};
+    const League& league_;
+    std::array<QLabel*, kMaxSlots> awayLabels_{};
+    std::array<QLabel*, kMaxSlots> homeLabels_{};
+    std::array<EntryBox*, kMaxSlots> awayBoxes_{};
+    std::array<EntryBox*, kMaxSlots> homeBoxes_{};
+    std::array<QLabel*, kMaxSlots> kickoffLabels_{};  // today's league only
     QLabel* weekLabel_;
     QVBoxLayout* layout_;
     QHBoxLayout* buttons_;

@@ -30,7 +30,7 @@ QFont ListFont() {
 }  // namespace
 
 frmNFLCity::frmNFLCity(UiContext& ctx, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), editor_(ctx.State.Teams), list_(new QListWidget(this)) {
+    : QDialog(parent), ctx_(ctx), editor_(ctx.State.Teams, ctx.State.League().Teams), list_(new QListWidget(this)) {
     setObjectName("frmNFLCity");
     setWindowTitle("NFL Teams");
     setModal(true);
@@ -42,7 +42,7 @@ frmNFLCity::frmNFLCity(UiContext& ctx, QWidget* parent)
     heading->setFont(ListFont());
     list_->setObjectName("lstTeam");
     list_->setFont(ListFont());
-    for (int team = 1; team <= kTeams; ++team) {
+    for (int team = 1; team <= ctx_.State.League().Teams; ++team) {
         auto* item = new QListWidgetItem(Q(editor_.Line(team)), list_);
         item->setData(Qt::UserRole, team);
     }

@@ -35,7 +35,8 @@ private:
     UiContext& ctx_;
     ScheduleEditor editor_;
     int week_;
-    std::array<QComboBox*, 2 * kSlots> combos_{};
+    std::array<QComboBox*, 2 * kMaxSlots> combos_{};
+    std::array<QLabel*, kMaxSlots> kickoffLabels_{};  // today's league only
     QLabel* weekLabel_;
 };
 

@@ -7,7 +7,7 @@ namespace gm::ui {
 
 frmScores::frmScores(UiContext& ctx, QWidget* parent)
     : EditorWeekDialog(ctx, "frmScores", "NFL Scores", ScoreKeyAccepted, ScoreBoxChanged,
-                       ScoreEditor(ctx.State.Games), kScoresChangedText, kScoresChangedTitle, parent) {
+                       ScoreEditor(ctx.State.Games, ctx.State.League()), kScoresChangedText, kScoresChangedTitle, parent) {
     ShowWeek();
     adjustSize();
     CenterForm(this);

@@ -16,7 +16,7 @@ namespace gm::ui {
 
 frmSpreads::frmSpreads(UiContext& ctx, QWidget* parent)
     : EditorWeekDialog(ctx, "frmSpreads", "NFL Point Spreads", SpreadKeyAccepted, SpreadBoxChanged,
-                       SpreadEditor(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys)), kSpreadsChangedText,
+                       SpreadEditor(ctx.State.Games, ParsePSEntrys(ctx.State.PSEntrys), ctx.State.League()), kSpreadsChangedText,
                        kSpreadsChangedTitle, parent) {
     auto* heading = new QLabel(Q(SpreadHeading(editor_.Kind())), this);
     heading->setObjectName("lblFavUnd");

@@ -30,6 +30,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
       ctx_(ctx),
       model_(ctx.State),
       random_(ClockSeededRandom()),
+      slots_(ctx.State.League().Slots),
       combo_(new QComboBox(this)),
       lblWeek_(new QLabel(this)),
       spin_(new SpinButton(this)),
@@ -38,6 +39,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
       frConfidence_(new QGroupBox("Confidence Points", this)),
       lblHeader_(new QLabel("Available", this)) {
     setObjectName("frmPicks");
+    sheet_.Rows.resize(static_cast<std::size_t>(slots_));
     setWindowTitle("Player Selections");
     setModal(true);
     const SelectionOptions& opt = model_.Options();
@@ -76,7 +78,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     // One row a game: away, home, none, and the confidence points.
     auto* games = new QVBoxLayout;
     games->setSpacing(0);
-    for (int g = 0; g < kSlots; ++g) {
+    for (int g = 0; g < slots_; ++g) {
         auto* r = new PickRow(g, this);
         rows_[static_cast<std::size_t>(g)] = r;
         games->addWidget(r);
@@ -89,10 +91,18 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
         });
     }
     auto* monday = new QHBoxLayout;
-    auto* lblMonNite = new QLabel("Monday Nite &Game", this);
+    // Today's league has no fixed Monday-night slot: the week's last game by
+    // kick-off breaks ties, and the window names it.
+    const bool today = ctx.State.League().Kind != LeagueKind::Nfl1997;
+    auto* lblMonNite = new QLabel(today ? "Tiebreak &Game" : "Monday Nite &Game", this);
     lblMonNite->setObjectName("lblMonNite");
     lblMonNite->setBuddy(txtMP_);
     monday->addWidget(lblMonNite);
+    if (today) {
+        lblTiebreakGame_ = new QLabel(this);
+        lblTiebreakGame_->setObjectName("lblTiebreakGame");
+        monday->addWidget(lblTiebreakGame_);
+    }
     monday->addSpacing(12);
     monday->addWidget(lblTiebreaker_);
     txtMP_->setMaximumWidth(40);
@@ -140,7 +150,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     auto* available = new QVBoxLayout;
     available->setSpacing(0);
     available->addWidget(lblHeader_);
-    for (int i = 0; i < kConfidenceLabels; ++i) {
+    for (int i = 0; i < slots_; ++i) {
         auto* l = new QLabel(QString::number(i + 1), this);
         l->setObjectName(QStringLiteral("lblNotUsed%1").arg(i));
         l->setAlignment(Qt::AlignCenter);
@@ -155,7 +165,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     // Tab in reading order: member, week, then each game and its points, the
     // Monday-night entry, and the buttons.
     QList<QWidget*> chain{combo_, spin_};
-    for (PickRow* r : rows_) chain << r << r->Points();
+    for (int g = 0; g < slots_; ++g) chain << rows_[static_cast<std::size_t>(g)] << rows_[static_cast<std::size_t>(g)]->Points();
     chain << txtMP_;
     for (QGroupBox* frame : {frQuikPix, frConfidence_})
         for (QPushButton* b : frame->findChildren<QPushButton*>()) chain << b;
@@ -198,11 +208,11 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     if (!opt.ConfidenceOn) {
         frConfidence_->hide();
         lblHeader_->hide();
-        for (QLabel* l : notUsed_) l->hide();
-        for (PickRow* r : rows_) r->Points()->hide();
+        for (int i = 0; i < slots_; ++i) notUsed_[static_cast<std::size_t>(i)]->hide();
+        for (int g = 0; g < slots_; ++g) rows_[static_cast<std::size_t>(g)]->Points()->hide();
     }
     for (int member : model_.Order()) combo_->addItem(Q(model_.ChooserName(member)), member);
-    week_ = std::clamp(ctx_.State.CurrentWeek, 1, kWeeks);
+    week_ = std::clamp(ctx_.State.CurrentWeek, 1, ctx_.State.League().Weeks);
     loading_ = true;
     // CurrentPlayer names a member by record index, as the pool displays set
     // it; the chooser is sorted, so the entry is found by its item data.
@@ -225,28 +235,38 @@ void frmPicks::LoadSheet(int member, int week) {
 
 void frmPicks::ShowSheet() {
     const bool confidence = model_.Options().ConfidenceOn;
-    for (int g = 0; g < kSlots; ++g) {
+    for (int g = 0; g < slots_; ++g) {
         const SheetRow& s = sheet_.Rows[static_cast<std::size_t>(g)];
         PickRow* r = rows_[static_cast<std::size_t>(g)];
         r->setVisible(s.Exists);
         r->SetCaptions(Q(s.AwayCaption), Q(s.HomeCaption));
+        r->setToolTip(Q(s.Kickoff));
         r->SetChoice(s.Choice);
         r->Points()->setText(Q(s.ConfidenceText));
         r->Points()->setEnabled(confidence && s.Exists);
     }
     txtMP_->setText(Q(sheet_.TiebreakText));
+    if (lblTiebreakGame_ != nullptr) {
+        QString game;
+        if (sheet_.TiebreakRow >= 0 && sheet_.TiebreakRow < slots_) {
+            const SheetRow& t = sheet_.Rows[static_cast<std::size_t>(sheet_.TiebreakRow)];
+            game = Q(t.AwayCaption + " at " + t.HomeCaption);
+            if (!t.Kickoff.empty()) game += Q(", " + t.Kickoff);
+        }
+        lblTiebreakGame_->setText(game);
+    }
     ShowAvailable();
 }
 
 void frmPicks::ShowAvailable() {
     if (!model_.Options().ConfidenceOn) return;
     const auto shown = AvailableValues(sheet_);
-    for (int i = 0; i < kConfidenceLabels; ++i)
+    for (int i = 0; i < slots_; ++i)
         notUsed_[static_cast<std::size_t>(i)]->setVisible(shown[static_cast<std::size_t>(i)]);
 }
 
 void frmPicks::ReadControls() {
-    for (int g = 0; g < kSlots; ++g) {
+    for (int g = 0; g < slots_; ++g) {
         SheetRow& s = sheet_.Rows[static_cast<std::size_t>(g)];
         const PickRow* r = rows_[static_cast<std::size_t>(g)];
         s.Choice = r->Choice();
@@ -263,7 +283,7 @@ void frmPicks::StoreSheet() {
 
 bool frmPicks::CheckBoxBeingLeft() {
     if (correcting_) return false;
-    for (int g = 0; g < kSlots; ++g) {
+    for (int g = 0; g < slots_; ++g) {
         ConfidenceBox* box = rows_[static_cast<std::size_t>(g)]->Points();
         if (!box->hasFocus() || !box->Typed()) continue;
         box->ClearTyped();
@@ -296,7 +316,7 @@ void frmPicks::OnSpinDown() {
 }
 
 void frmPicks::Spin(int step) {
-    const int next = SpinWeek(week_, step);
+    const int next = SpinWeek(week_, step, ctx_.State.League().Weeks);
     if (next == 0) {
         QApplication::beep();
         return;

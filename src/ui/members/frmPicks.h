@@ -71,12 +71,14 @@ private:
     QComboBox* combo_;
     QLabel* lblWeek_;
     SpinButton* spin_;
-    std::array<PickRow*, kSlots> rows_{};
+    int slots_;  // rows of a week: 15 in 1997, 16 in today's league
+    std::array<PickRow*, kMaxSlots> rows_{};
     QLineEdit* txtMP_;
     QLabel* lblTiebreaker_;
+    QLabel* lblTiebreakGame_ = nullptr;  // today's league: which game breaks ties
     QGroupBox* frConfidence_;
     QLabel* lblHeader_;
-    std::array<QLabel*, kConfidenceLabels> notUsed_{};
+    std::array<QLabel*, kMaxConfidenceLabels> notUsed_{};
 };
 
 }  // namespace gm::ui

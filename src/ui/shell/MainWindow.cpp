@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,18 +16,25 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
+#include "core/data/FileIO.h"
+#include "core/data/FolderLock.h"
 #include "core/data/SeasonFile.h"
 #include "core/data/Settings.h"
 #include "core/sample/SamplePool.h"
 #include "core/shell/Backup.h"
 #include "core/shell/Help.h"
 #include "core/shell/MenuRules.h"
+#include "core/shell/PoolFolders.h"
+#include "core/shell/SeasonImportView.h"
 #include "core/shell/Startup.h"
 #include "ui/display/ElectronicSign.h"
 #include "ui/display/SignSetup.h"
 #include "ui/shell/frmBgColor.h"
+#include "ui/shell/frmImportSeason.h"
+#include "ui/shell/InstallPaths.h"
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/PrinterChoice.h"
@@ -61,6 +69,12 @@ void AddTitle(QVBoxLayout* into, const QString& text, int points, QLabel* (&labe
         labels[i] = l;
     }
     into->addLayout(cell);
+}
+
+std::vector<fs::path> ShippedSeasonFolders() {
+    std::vector<fs::path> out;
+    for (const QString& f : ShippedFolders("seasons")) out.emplace_back(f.toStdString());
+    return out;
 }
 
 }  // namespace
@@ -162,6 +176,15 @@ void frmMain::BuildMenus() {
     const char* seasons[] = {"NFL 199&5", "NFL 199&6", "NFL Current"};
     for (int i = 0; i < 3; ++i)
         connect(AddItem(season, "SeasonItem", i, seasons[i]), &QAction::triggered, this, [this, i] { ChooseSeason(i); });
+    AddSeparator(season, "SeasonItem", 3);
+    connect(AddItem(season, "SeasonItem", 4, "&Import Season..."), &QAction::triggered, this, &frmMain::ImportSeason);
+    AddSeparator(season, "SeasonItem", 5);
+    connect(AddItem(season, "SeasonItem", 6, "&Open Pool Folder..."), &QAction::triggered, this,
+            &frmMain::OpenPoolFolder);
+    connect(AddItem(season, "SeasonItem", 7, "Ne&w Pool Folder..."), &QAction::triggered, this,
+            &frmMain::NewPoolFolder);
+    seasonMenu_ = season;
+    ShowRecentFolders();
 
     QMenu* edits = bar->addMenu("&Edits");
     edits->setObjectName("mnuEdits");
@@ -382,6 +405,141 @@ void frmMain::QuickTour() {
                              Q(stop.Text)) == PromptAnswer::Cancel)
             return;
         OpenForm(stop.Form);
+    }
+}
+
+void frmMain::ImportSeason() {
+    const QString title = Q(kImportSeasonTitle);
+    const QString filter = "Games CSV (*.csv *.CSV);;All files (*)";
+    const QString file = ctx_.ChooseOpenFile ? ctx_.ChooseOpenFile(this, title, filter)
+                                             : QFileDialog::getOpenFileName(this, title, QDir::homePath(), filter);
+    if (file.isEmpty()) return;
+    ImportSeasonFrom(file);
+}
+
+void frmMain::ImportSeasonFrom(const QString& file) {
+    std::string text;
+    if (const Status read = ReadFileBytes(fs::path(file.toStdString()), text); !read) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kImportSeasonTitle), Q(read.message));
+        return;
+    }
+    frmImportSeason dialog(ctx_, std::move(text), QFileInfo(file).fileName(), this);
+    dialog.exec();
+    if (dialog.Saved()) SeasonChanged();
+}
+
+void frmMain::SeasonChanged() {
+    const League& league = ctx_.State.League();
+    ctx_.State.CurrentWeek = std::clamp(ctx_.State.CurrentWeek, 1, league.Weeks);
+    QAction* spreads = Item("EditItem2");
+    spreads->setEnabled(ctx_.State.CurrentSeasonOpen && ctx_.Windows && ctx_.Windows->Has(Display::PointSpreads));
+    setWindowTitle(IsSampleFolder(ctx_.State.DataFolder) ? "Gridmoot - Sample Pool" : "Gridmoot");
+    backdrop_->Repaint();
+}
+
+void frmMain::OpenPoolFolder() {
+    const QString title = Q(kOpenFolderTitle);
+    const QString folder = ctx_.ChooseFolder ? ctx_.ChooseFolder(this, title)
+                                             : QFileDialog::getExistingDirectory(this, title, QDir::homePath());
+    if (folder.isEmpty()) return;
+    SwitchToFolder(fs::path(folder.toStdString()), false);
+}
+
+void frmMain::NewPoolFolder() {
+    const QString title = Q(kNewFolderTitle);
+    const QString folder = ctx_.ChooseFolder ? ctx_.ChooseFolder(this, title)
+                                             : QFileDialog::getExistingDirectory(this, title, QDir::homePath());
+    if (folder.isEmpty()) return;
+    const fs::path path = folder.toStdString();
+    if (const std::string refusal = NewFolderRefusal(path); !refusal.empty()) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, title, Q(refusal));
+        return;
+    }
+    SwitchToFolder(path, true);
+}
+
+bool frmMain::SwitchToFolder(const fs::path& folder, bool created) {
+    const QString title = Q(created ? kNewFolderTitle : kOpenFolderTitle);
+    std::error_code ec;
+    if (fs::equivalent(folder, ctx_.State.DataFolder, ec)) return true;
+    if (!created && !fs::is_directory(folder, ec)) {
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, title, Q(folder.string() + " is not a folder."));
+        return false;
+    }
+    // The new folder's lock first: while another program has it, this one stays as it is.
+    FolderLock lock;
+    std::string reason;
+    if (fs::is_directory(folder, ec)) {
+        const FolderLock::Outcome taken = lock.Take(folder, &reason);
+        if (taken == FolderLock::Outcome::Busy) {
+            ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kFolderInUseTitle), Q(FolderInUseText(folder)));
+            return false;
+        }
+    }
+    std::vector<Status> problems;
+    {
+        Hourglass wait;
+        problems = PrepareDataFolder(folder, ShippedSeasonFolders());
+    }
+    if (!fs::is_directory(folder, ec)) {
+        for (const Status& s : problems) ctx_.Prompts.Tell(this, PromptIcon::Stop, title, Q(s.message));
+        return false;
+    }
+    if (!lock.Held() && lock.Take(folder, &reason) == FolderLock::Outcome::Busy) {
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kFolderInUseTitle), Q(FolderInUseText(folder)));
+        return false;
+    }
+
+    AppState next(folder);
+    {
+        Hourglass wait;
+        const auto loaded = LoadAtStartup(next, ScreenColors(ctx_));
+        problems.insert(problems.end(), loaded.begin(), loaded.end());
+    }
+    // The folder left keeps the week it showed, as closing the program does.
+    if (const Status kept = WriteCurrentWeek(ctx_.State); !kept.ok())
+        ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(kWeekNotKeptTitle), Q(WeekNotKeptText(kept)));
+    ctx_.State = std::move(next);
+    if (ctx_.Lock != nullptr) *ctx_.Lock = std::move(lock);  // the old folder's lock goes with it
+    SeasonChanged();
+    RememberFolder();
+    for (const Status& s : problems)
+        ctx_.Prompts.Tell(this, s.ok() ? PromptIcon::Exclamation : PromptIcon::Stop, "Gridmoot", Q(s.message));
+    if (PoolFolderIsEmpty(ctx_.State))
+        ctx_.Prompts.Tell(this, PromptIcon::Information, Q(kEmptyFolderTitle), Q(EmptyFolderText(folder)));
+    return true;
+}
+
+void frmMain::RememberFolder() {
+    if (ctx_.ConfigFile.empty()) return;
+    const IniFile config(ctx_.ConfigFile);
+    std::error_code ec;
+    fs::create_directories(ctx_.ConfigFile.parent_path(), ec);
+    const PoolFolderList list = WithPoolFolder(ReadPoolFolders(config), fs::absolute(ctx_.State.DataFolder, ec));
+    if (const Status s = WritePoolFolders(config, list); !s)
+        ctx_.Prompts.Tell(this, PromptIcon::Exclamation, Q(kOpenFolderTitle),
+                          "The pool folder could not be kept for the next start:\n" + Q(s.message));
+    ShowRecentFolders();
+}
+
+void frmMain::ShowRecentFolders() {
+    for (QAction* a : recentItems_) a->deleteLater();
+    recentItems_.clear();
+    if (ctx_.ConfigFile.empty() || seasonMenu_ == nullptr) return;
+    const PoolFolderList list = ReadPoolFolders(IniFile(ctx_.ConfigFile));
+    std::error_code ec;
+    int index = 0;
+    for (const fs::path& folder : list.Recent) {
+        if (index == 0) {
+            QAction* sep = seasonMenu_->addSeparator();
+            sep->setObjectName("RecentItemSeparator");
+            recentItems_ << sep;
+        }
+        QAction* a = AddItem(seasonMenu_, "RecentItem", index, Q(RecentFolderCaption(index, folder)));
+        a->setEnabled(fs::is_directory(folder, ec));
+        connect(a, &QAction::triggered, this, [this, folder] { SwitchToFolder(folder, false); });
+        recentItems_ << a;
+        ++index;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QPrinter>
+#include <filesystem>
 #include <string>
 
 #include "core/shell/Displays.h"
@@ -64,6 +65,16 @@ public:
     void BackupTo(const QString& folder);
     void RunTool(DesktopTool tool);
     void QuickTour();
+    // "Import Season...": a season's games CSV read, shown and saved on OK.
+    void ImportSeason();
+    void ImportSeasonFrom(const QString& file);
+    // Pool folders: open another, or make a new one, and switch to it.
+    void OpenPoolFolder();
+    void NewPoolFolder();
+    // Takes the folder's lock, loads it and makes it the open pool; the old
+    // folder keeps its week and gives up its lock. False (and the open pool
+    // stays) when the folder is in use or cannot be prepared.
+    bool SwitchToFolder(const std::filesystem::path& folder, bool created);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +86,10 @@ private:
     QAction* AddForm(QMenu* menu, const QString& array, int index, Display display, bool hourglass = true);
     void AddSeparator(QMenu* menu, const QString& array, int index);
     void Shutdown();
+    // After the season changed under the menus (an import, another folder).
+    void SeasonChanged();
+    void RememberFolder();
+    void ShowRecentFolders();
 
     UiContext& ctx_;
     // Printouts are laid out in twips: a screen-resolution printer would round them coarsely.
@@ -82,6 +97,8 @@ private:
     MainBackdrop* backdrop_ = nullptr;
     ElectronicSign* sign_ = nullptr;
     QString lastBackupFolder_;
+    QMenu* seasonMenu_ = nullptr;
+    QList<QAction*> recentItems_;
     bool shutDown_ = false;
 };
 

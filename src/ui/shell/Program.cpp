@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <memory>
 #include <string_view>
 
 #include "core/data/DataFolder.h"
 #include "core/data/FolderLock.h"
 #include "core/sample/SamplePool.h"
+#include "core/shell/PoolFolders.h"
 #include "core/shell/Startup.h"
 #include "ui/shell/Hourglass.h"
 #include "ui/shell/InstallPaths.h"
@@ -95,12 +97,25 @@ int RunProgram(QApplication& app, const WindowRegistry& windows) {
         if (!OpenSample(folder, reset, prompts)) return 1;
         return RunOnFolder(folder, windows, prompts);
     }
-    const fs::path folder = ResolveDataFolder(FolderOfArgument(given.toStdString()),
-                                              QCoreApplication::applicationDirPath().toStdString());
-    return RunOnFolder(folder, windows, prompts);
+    const fs::path config = UserConfigFile();
+    fs::path folder = ResolveDataFolder(FolderOfArgument(given.toStdString()),
+                                        QCoreApplication::applicationDirPath().toStdString());
+    // Without a folder given, the pool folder opened last, unless the program
+    // runs from a portable folder of its own.
+    if (given.isEmpty() && folder == UserDataFolder()) {
+        if (fs::path last = RememberedStartFolder(IniFile(config)); !last.empty()) folder = std::move(last);
+    }
+    return RunOnFolder(folder, windows, prompts, config);
 }
 
-int RunOnFolder(const std::filesystem::path& folder, const WindowRegistry& windows, Prompter& prompts) {
+fs::path UserConfigFile() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (base.isEmpty()) return {};
+    return fs::path(base.toStdString()) / "gridmoot.ini";
+}
+
+int RunOnFolder(const std::filesystem::path& folder, const WindowRegistry& windows, Prompter& prompts,
+                const std::filesystem::path& configFile) {
     const std::vector<Status> prepared = PrepareDataFolder(folder, ShippedPaths("seasons"));
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
@@ -119,6 +134,15 @@ int RunOnFolder(const std::filesystem::path& folder, const WindowRegistry& windo
     AppState state(folder);
     UiContext ctx{state, prompts};
     ctx.Windows = &windows;
+    ctx.Lock = &lock;
+    ctx.ConfigFile = configFile;
+    if (!configFile.empty()) {
+        // The folder opened is the one the next start opens, and heads the recent list.
+        std::error_code ec;
+        fs::create_directories(configFile.parent_path(), ec);
+        const IniFile config(configFile);
+        WritePoolFolders(config, WithPoolFolder(ReadPoolFolders(config), fs::absolute(folder, ec)));
+    }
 
     frmSplash splash;
     splash.Start();

@@ -17,8 +17,9 @@ inline constexpr const char* kProgramUsage =
     "       gridmoot --sample [--reset]\n\n"
     "Starts Gridmoot on the pool kept in DATA_FOLDER (a file given instead stands\n"
     "for the folder it lies in); without one, on the program's own folder when it\n"
-    "holds Vask97.ini or Pool97.dat, else on ~/.local/share/gridmoot, prepared on\n"
-    "the first start.\n"
+    "holds Vask97.ini or Pool97.dat, else on the pool folder opened last (Season,\n"
+    "Open Pool Folder...), else on ~/.local/share/gridmoot, prepared on the first\n"
+    "start.\n"
     "\n"
     "  --sample     open the sample pool (the 1997 season played through week 8,\n"
     "               twelve members with their picks), made on first use in\n"
@@ -42,6 +43,12 @@ std::optional<int> AnswerWithoutWindows(int argc, const char* const* argv, std::
 int RunProgram(QApplication& app, const WindowRegistry& windows);
 
 // The same on a known data folder, with the given prompts.
-int RunOnFolder(const std::filesystem::path& folder, const WindowRegistry& windows, Prompter& prompts);
+// `configFile`: the user's own settings file, where the pool folders opened
+// are remembered; empty, they are not.
+int RunOnFolder(const std::filesystem::path& folder, const WindowRegistry& windows, Prompter& prompts,
+                const std::filesystem::path& configFile = {});
+
+// The user's own settings file of the desktop program (not in any data folder).
+std::filesystem::path UserConfigFile();
 
 }  // namespace gm::ui

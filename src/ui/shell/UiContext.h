@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -12,6 +13,10 @@
 
 class QPrinter;
 class QWidget;
+
+namespace gm {
+class FolderLock;
+}
 
 namespace gm::ui {
 
@@ -54,6 +59,17 @@ struct UiContext {
     // Asks for the name of a file to write (a printout to PDF); "" when the
     // user cancels. When empty, the desktop's save dialog asks.
     std::function<QString(QWidget* parent, const QString& title, const QString& suggested)> ChooseSaveFile = nullptr;
+    // Asks for a file to read (a season's games CSV) and for a folder (a pool
+    // folder to open or create); "" when the user cancels. When empty, the
+    // desktop's dialogs ask.
+    std::function<QString(QWidget* parent, const QString& title, const QString& filter)> ChooseOpenFile = nullptr;
+    std::function<QString(QWidget* parent, const QString& title)> ChooseFolder = nullptr;
+    // The user's own settings file, where the last and recent pool folders are
+    // kept; empty: they are not kept (tests).
+    std::filesystem::path ConfigFile;
+    // The lock of the open pool folder, held for the whole run and handed
+    // over when the user switches folders.
+    FolderLock* Lock = nullptr;
 };
 
 // Opens a page or file in the desktop's browser or viewer. `failed` runs when
