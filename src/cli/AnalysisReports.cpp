@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "ReportRegistry.h"
 #include "core/analysis/PlayerAnalyst.h"
@@ -12,19 +14,34 @@ namespace {
 
 // The Pool Analyst with its group or team and mode chosen as in the window.
 std::unique_ptr<Report> Analyst(AppState& state, const ReportArgs& args) {
-    // The group options in window order.
-    static constexpr const char* kGroups[] = {"all", "nfc", "nfc-east", "nfc-central", "nfc-west",
-                                              "afc", "afc-east", "afc-central", "afc-west"};
-    const std::string group = args.Choice("--group", {kGroups[0], kGroups[1], kGroups[2], kGroups[3], kGroups[4],
-                                                      kGroups[5], kGroups[6], kGroups[7], kGroups[8]},
-                                          "all");
+    // The group options in window order, for each league.
+    static const std::vector<std::string> k1997Groups{"all", "nfc", "nfc-east", "nfc-central", "nfc-west",
+                                                      "afc", "afc-east", "afc-central", "afc-west"};
+    static const std::vector<std::string> kTodayGroups{"all",      "nfc",       "nfc-east",  "nfc-north",
+                                                       "nfc-south", "nfc-west", "afc",       "afc-east",
+                                                       "afc-north", "afc-south", "afc-west"};
+    const bool today = state.League().Kind != LeagueKind::Nfl1997;
+    // A 1997 season refuses today's divisions as any unknown word; today's
+    // league names the 1997 divisions it has not.
+    if (const auto text = args.Text("--group"); today && text && (*text == "nfc-central" || *text == "afc-central"))
+        args.Refuse("--group " + *text + " is a 1997 division; today's divisions are East, North, South and West");
+    const std::string group =
+        today ? args.Choice("--group", {"all", "nfc", "nfc-east", "nfc-north", "nfc-south", "nfc-west", "afc", "afc-east",
+                                        "afc-north", "afc-south", "afc-west"},
+                            "all")
+              : args.Choice("--group", {"all", "nfc", "nfc-east", "nfc-central", "nfc-west", "afc", "afc-east",
+                                        "afc-central", "afc-west"},
+                            "all");
+    const std::vector<std::string>& groups = today ? kTodayGroups : k1997Groups;
+    const auto chosen = std::find(groups.begin(), groups.end(), group);
     const auto teamText = args.Text("--team");
     if (teamText && args.Text("--group")) args.Refuse("give either --group or --team, not both");
     int team = 0;
     if (teamText) {
-        team = TeamResults::TeamFromText(state.Teams, *teamText);
+        team = TeamResults::TeamFromText(state.Teams, *teamText, state.League());
         if (team == 0)
-            args.Refuse("--team must be a team number from 1 to 30 or a city abbreviation, not '" + *teamText + "'");
+            args.Refuse("--team must be a team number from 1 to " + std::to_string(state.League().Teams) +
+                        " or a city abbreviation, not '" + *teamText + "'");
     }
     const int week = args.Week("--week", state.CurrentWeek);
     auto model = std::make_unique<PoolAnalyst>(state);
@@ -33,7 +50,7 @@ std::unique_ptr<Report> Analyst(AppState& state, const ReportArgs& args) {
     if (team != 0)
         model->ChooseTeam(team);
     else
-        model->ChooseGroup(static_cast<int>(std::find(std::begin(kGroups), std::end(kGroups), group) - std::begin(kGroups)));
+        model->ChooseGroup(static_cast<int>(chosen - groups.begin()));
     return model;
 }
 
@@ -88,13 +105,14 @@ void RegisterAnalysisReports(ReportRegistry& r) {
            "the Pool Analyst: every member's record in the games of a team group or one team",
            {{"--week", "N", "the last week counted (default: the current week)"},
             {"--group", "all|nfc|nfc-east|nfc-central|nfc-west|afc|afc-east|afc-central|afc-west",
-             "the team group (default: all)"},
+             "the team group (default: all); today's league: nfc-north, nfc-south, afc-north and afc-south in place "
+             "of the central divisions"},
             {"--team", "N|ABBR", "one team instead of a group, by number or city abbreviation"},
             {"--betting-on", "", "count only selections of the group's teams (default: games involving them)"}},
            Analyst});
     r.Add({Display::PoolExperts,
            "the Pool Experts: each game's best member in games of its two teams, and the week's record",
-           {{"--week", "N", "the week, from 4 to 21 (default: the current week)"}},
+           {{"--week", "N", "the week, from 4 to the season's last (default: the current week)"}},
            Experts});
     r.Add({Display::PlayerAnalyst,
            "the Player Analyst: one member's record by team, division, conference, favourite and underdog",

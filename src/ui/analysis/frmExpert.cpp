@@ -73,7 +73,8 @@ frmExpert::frmExpert(UiContext& ctx, QWidget* parent)
     for (int c = 0; c < 5; ++c) grid->addWidget(Heading(headings[c], gamesBox), 0, c);
     grid->addWidget(Heading("Game Result", gamesBox), 0, 5, 1, 4);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    for (int s = 0; s < kSlots; ++s) {
+    const int gameSlots = static_cast<int>(model_->Games().size());
+    for (int s = 0; s < gameSlots; ++s) {
         GameRow& row = rows_[static_cast<std::size_t>(s)];
         QLabel** cells[] = {&row.lblGame, &row.lblPlayer, &row.lblRecord, &row.lblPick, &row.lblWon,
                             &row.lblWinner, &row.lblWonScore, &row.lblLoser, &row.lblLossScore};
@@ -148,7 +149,7 @@ frmExpert::frmExpert(UiContext& ctx, QWidget* parent)
 
 void frmExpert::Redisplay() {
     lblWeek_->setText(Q(model_->WeekLabel()));
-    for (int s = 0; s < kSlots; ++s) {
+    for (int s = 0; s < static_cast<int>(model_->Games().size()); ++s) {
         const ExpertGame& g = model_->Games()[static_cast<std::size_t>(s)];
         const GameRow& row = rows_[static_cast<std::size_t>(s)];
         row.lblGame->setText(Q(g.Game));

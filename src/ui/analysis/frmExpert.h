@@ -44,7 +44,7 @@ private:
     UiContext& ctx_;
     std::unique_ptr<PoolExperts> model_;
     QLabel* lblWeek_;
-    std::array<GameRow, kSlots> rows_{};
+    std::array<GameRow, kMaxSlots> rows_{};  // one row per game slot of the league; the rest unused
     std::array<QLabel*, 3> lblStats_{};
     QLabel* lblExpertWLT_;
     QLabel* lblPoolWLT_;

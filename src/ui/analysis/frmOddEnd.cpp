@@ -27,10 +27,15 @@ namespace gm::ui {
 
 namespace {
 
-// The group captions with their access keys, in option order.
+// The group captions with their access keys, in option order. Today's
+// league has two more groups than letters free in the window: AFC North,
+// AFC South and AFC West go without a key.
 constexpr const char* kGroupCaptions[PoolAnalyst::kGroupCount] = {
     "&All Teams", "&NFC Teams", "NFC &East", "NFC &Central", "NFC &West",
     "A&FC Teams", "AFC Ea&st",  "AFC Cent&ral", "AFC Wes&t"};
+constexpr const char* kTodayGroupCaptions[PoolAnalyst::kMaxGroupCount] = {
+    "&All Teams", "&NFC Teams", "NFC &East", "NFC No&rth", "NFC &South", "NFC &West",
+    "A&FC Teams", "AFC Eas&t",  "AFC North", "AFC South", "AFC West"};
 
 }  // namespace
 
@@ -56,25 +61,29 @@ frmOddEnd::frmOddEnd(UiContext& ctx, QWidget* parent)
     const QFontMetrics metrics(fixed);
     lstPlayer_->setMinimumSize(metrics.horizontalAdvance(QString(52, 'M')), metrics.lineSpacing() * 16);
 
-    // The nine team groups.
+    // The team groups: nine in 1997, eleven today.
     auto* groupBox = new QGroupBox("Team Groups", this);
     auto* groupLayout = new QGridLayout(groupBox);
-    for (int i = 0; i < PoolAnalyst::kGroupCount; ++i) {
-        auto* option = new QRadioButton(kGroupCaptions[i], groupBox);
+    const League& league = ctx.State.League();
+    const int groupCount = PoolAnalyst::GroupCount(league);
+    const int perConference = (groupCount - 1) / 2;
+    const bool today = league.Kind != LeagueKind::Nfl1997;
+    for (int i = 0; i < groupCount; ++i) {
+        auto* option = new QRadioButton(today ? kTodayGroupCaptions[i] : kGroupCaptions[i], groupBox);
         option->setObjectName(QString("opPick%1").arg(i));
         groups_->addButton(option, i);
-        opPick_[static_cast<std::size_t>(i)] = option;
+        opPick_.push_back(option);
         // All Teams alone on the first row, then the NFC beside the AFC.
         if (i == 0)
             groupLayout->addWidget(option, 0, 0);
         else
-            groupLayout->addWidget(option, 1 + (i - 1) % 4, (i - 1) / 4);
+            groupLayout->addWidget(option, 1 + (i - 1) % perConference, (i - 1) / perConference);
     }
 
     // Or one team.
     auto* teamCaption = new QLabel("NF&L Team", this);
     teamCaption->setBuddy(cboTeam_);
-    for (int t = 1; t <= kTeams; ++t) cboTeam_->addItem(Q(ctx_.State.Teams.City(t)), t);
+    for (int t = 1; t <= league.Teams; ++t) cboTeam_->addItem(Q(ctx_.State.Teams.City(t)), t);
     cboTeam_->setCurrentIndex(0);
     auto* cmdTeam = Button("cmdTeam", "&Use NFL Team", this);
     auto* teamRow = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "core/analysis/PoolAnalyst.h"
 
@@ -36,7 +37,7 @@ private:
 
     UiContext& ctx_;
     std::unique_ptr<PoolAnalyst> model_;
-    std::array<QRadioButton*, PoolAnalyst::kGroupCount> opPick_{};
+    std::vector<QRadioButton*> opPick_;  // one per team group of the league
     std::array<QRadioButton*, 2> opWhichGames_{};
     QButtonGroup* groups_;
     QComboBox* cboTeam_;

@@ -101,7 +101,7 @@ frmPGraph::frmPGraph(UiContext& ctx, QWidget* parent)
 void frmPGraph::Draw() {
     const PlayerGraphSeries member = model_->MemberSeries(), pool = model_->PoolAverages();
     QStringList weeks;
-    for (int w = 1; w <= kWeeks; ++w) weeks << QString::number(w);
+    for (int w = 1; w <= model_->Weeks(); ++w) weeks << QString::number(w);
     const bool line = model_->Line();
     std::vector<ChartSeries> series;
     if (model_->HasMember())
