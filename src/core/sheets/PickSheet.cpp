@@ -152,7 +152,7 @@ std::vector<SheetGame> PickSheet::Games() const {
         SheetGame row;
         row.Slot = slot;
         row.Tiebreak = slot == tiebreak;
-        row.Kickoff = KickoffLabel(g);
+        if (league.KickoffTimes) row.Kickoff = KickoffLabel(g);
         if (choices_.FavUnd) {
             row.Spread = Format1(SheetSpread(g, &row.First, &row.Second));
         } else {

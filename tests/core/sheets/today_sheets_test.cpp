@@ -5,6 +5,7 @@
 #include "core/nfl/TeamRecords.h"
 #include "core/output/RecordingSurface.h"
 #include "core/sheets/EzEntrySheet.h"
+#include "core/pool/fixtures/PoolFixture.h"
 #include "core/sheets/PickSheet.h"
 #include "support/Season2024.h"
 #include "support/TempDir.h"
@@ -198,6 +199,21 @@ TEST(TodaySheets, TextSheetsCarryKickoffsAndTheTiebreakGame) {
         }));
         EXPECT_EQ(kickoffs, 16);
         for (const std::string& line : lines) EXPECT_EQ(line.find("Mon"), std::string::npos) << line;
+    }
+}
+
+// A 1997 season never shows kick-offs, even when its games carry dates (a
+// season read from a CSV that has them): its sheets stay as they were.
+TEST(TodaySheets, A1997SheetIgnoresKickoffs) {
+    test::PoolFixture plain, dated;
+    for (GameRecord& g : dated.State.Games[0]) {
+        g.KickoffDate = 19970831;
+        g.KickoffTime = 1300;
+    }
+    for (const SheetStyle style : {SheetStyle::Standard, SheetStyle::Tearoff}) {
+        const PickSheet a(plain.State, style, Choices(1, true)), b(dated.State, style, Choices(1, true));
+        EXPECT_EQ(a.SheetText(), b.SheetText());
+        EXPECT_NE(a.SheetText().find("Monday Nite Game"), std::string::npos);
     }
 }
 
