@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGridLayout>
 #include <QDialog>
 #include <array>
 #include <memory>
@@ -37,7 +38,7 @@ private:
     std::array<QLabel*, kMaxSlots> lblLostT_{};
     // Today's league: the Monday-night heading moves to the week's tiebreak
     // game, each slot having a row for it above its own.
-    class QGridLayout* games_ = nullptr;
+    QGridLayout* games_ = nullptr;
     bool movingMonday_ = false;
 };
 

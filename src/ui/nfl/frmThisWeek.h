@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGridLayout>
 #include <QDialog>
 #include <array>
 #include <memory>
@@ -37,7 +38,7 @@ private:
     // Today's league: each game's kick-off beside it, and the Monday-night
     // label moved to the week's tiebreak game.
     std::array<QLabel*, kMaxSlots> lblKickoff_{};
-    class QGridLayout* grid_ = nullptr;
+    QGridLayout* grid_ = nullptr;
     bool todayLayout_ = false;
 };
 
