@@ -20,7 +20,8 @@ namespace gm {
 // The organiser's choices for the site.
 struct SiteOptions {
     // A deadline (Eastern wall-clock time) that locks the whole sheet of the
-    // open week; none when the organiser has set none.
+    // open week; none when the organiser has set none. The caller gives the
+    // deadline of the week that is open.
     std::optional<EasternClock> Deadline;
     // With kick-off times: open the next week by itself once every game of the
     // current week has kicked off.
@@ -121,7 +122,10 @@ std::string ErrorsJson(const std::vector<SiteError>& errors);
 std::string AuditLine(const AppState& state, const SubmitResult& result, std::string_view address, SiteTime when);
 
 // Refuses sign-in tries after 5 failures for one member or one address within
-// 15 minutes, until the oldest of those failures is 15 minutes old.
+// 15 minutes, until the oldest of those failures is 15 minutes old. Refused
+// tries are not failures (they would hold the member off for ever), and a
+// successful sign-in does not wipe earlier failures (else an attacker who
+// knows one PIN could keep guessing others from the same address).
 class SignInThrottle {
 public:
     static constexpr int kMaxFailures = 5;
