@@ -169,11 +169,11 @@ void RegisterNflReports(ReportRegistry& r) {
            Results});
     r.Add({Display::TeamResults,
            "one team's season week by week: opponent, score, record and result against the spread",
-           {{"--team", "N|ABBR", "the team: its number (1 to 30), city abbreviation or city (required)"},
+           {{"--team", "N|ABBR", "the team: its number (1 to 30; today's league 1 to 32), city abbreviation or city (required)"},
             {"--no-spread", "", "leave out the column of results against the spread"}},
            Team});
     r.Add({Display::LeagueStandings,
-           "the league standings: all six divisions",
+           "the league standings: every division (six in 1997, eight today)",
            {kWeekShown, kScope, kLast3, kSpread},
            League});
     r.Add({Display::ConferenceStandings,
@@ -204,7 +204,7 @@ void RegisterNflReports(ReportRegistry& r) {
     r.Add({Display::Matchups,
            "this week's matchups: the two teams of a game compared category by category",
            {{"--week", "N", "the week of the game (default: the current week); earlier weeks are counted"},
-            {"--game", "N", "the game's place in the week, 1 to 15 (15 = Monday night; required)"}},
+            {"--game", "N", "the game's place in the week, 1 to 15 (15 = Monday night); today's league 1 to 16, the last kick-off the Monday-night game (required)"}},
            MatchupReport});
     r.Add({Display::NflGraphs,
            "the league graph: wins and losses of each week (printout only: --to pdf)",
