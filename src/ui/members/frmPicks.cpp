@@ -101,6 +101,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     if (today) {
         lblTiebreakGame_ = new QLabel(this);
         lblTiebreakGame_->setObjectName("lblTiebreakGame");
+        monday->addSpacing(8);
         monday->addWidget(lblTiebreakGame_);
     }
     monday->addSpacing(12);
@@ -250,7 +251,8 @@ void frmPicks::ShowSheet() {
         QString game;
         if (sheet_.TiebreakRow >= 0 && sheet_.TiebreakRow < slots_) {
             const SheetRow& t = sheet_.Rows[static_cast<std::size_t>(sheet_.TiebreakRow)];
-            game = Q(t.AwayCaption + " at " + t.HomeCaption);
+            const TeamTables& teams = ctx_.State.Teams;
+            game = Q(teams.City(t.AwayTeam) + " at " + teams.City(t.HomeTeam));
             if (!t.Kickoff.empty()) game += Q(", " + t.Kickoff);
         }
         lblTiebreakGame_->setText(game);

@@ -66,7 +66,7 @@ struct UiContext {
     std::function<QString(QWidget* parent, const QString& title)> ChooseFolder = nullptr;
     // The user's own settings file, where the last and recent pool folders are
     // kept; empty: they are not kept (tests).
-    std::filesystem::path ConfigFile;
+    std::filesystem::path ConfigFile{};
     // The lock of the open pool folder, held for the whole run and handed
     // over when the user switches folders.
     FolderLock* Lock = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -52,6 +53,7 @@ fs::path GamesCsv() { return gm::test::SharedData() / "nfl-games-2024.csv"; }
 TEST(TodayLeague, EveryCommandOpensOnThe2024SeasonLeavingTheFilesAlone) {
     Program p(Seed2024);
     ASSERT_EQ(p.state->League().Kind, LeagueKind::Today);
+    p.state->CurrentWeek = 4;  // the Pool Experts want three weeks behind them
     const auto before = p.Files();
 
     QStringList opened;
@@ -84,6 +86,7 @@ TEST(TodayLeague, EveryCommandOpensOnThe2024SeasonLeavingTheFilesAlone) {
     EXPECT_EQ(p.state->League().Kind, LeagueKind::Today);
     p.main->Item("SeasonItem2")->trigger();
     EXPECT_EQ(p.Files(), before);
+    EXPECT_EQ(p.state->CurrentWeek, 4);
 }
 
 // Pictures for a person to look at (GRIDMOOT_SCREENSHOTS names the folder);
@@ -109,6 +112,12 @@ TEST(TodayLeague, SelectionsScheduleSpreadsAndScoresShowSixteenGamesWithKickoffs
             if (auto* l = d.findChild<QLabel*>(QString("lblNotUsed%1").arg(i))) available += l->text() == QString::number(i + 1);
         EXPECT_EQ(available, 16);
         picture(d, "desk-selections-2024.png");
+        d.done(QDialog::Rejected);
+    });
+    p.Menu("EditItem0", "frmNFLCity", [&](QDialog& d) {
+        auto* list = Child<QListWidget>(d, "lstTeam");
+        ASSERT_EQ(list->count(), 32);
+        EXPECT_TRUE(list->item(31)->text().startsWith("Washington      WAS")) << list->item(31)->text().toStdString();
         d.done(QDialog::Rejected);
     });
     p.Menu("EditItem1", "frmSchedule", [&](QDialog& d) {
