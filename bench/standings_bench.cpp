@@ -13,9 +13,14 @@
 #include <map>
 #include <memory>
 #include <new>
+#include <random>
+#include <stdexcept>
+#include <string>
 
 #include "BenchFixtures.h"
+#include "core/data/SeasonCsv.h"
 #include "core/pool/AllPicksReport.h"
+#include "core/pool/GradedPool.h"
 #include "core/pool/PlayerMatrix.h"
 #include "core/pool/PoolRoom.h"
 #include "core/pool/PoolStandings.h"
@@ -207,6 +212,109 @@ void BM_PoolRoom(benchmark::State& st) {
     });
 }
 
+
+// The standings of the largest pool on a whole season of either league: the
+// 1997 league (21 weeks of up to 15 games, the season shipped as 1996.NFL)
+// and today's (the 2024 season, 22 weeks of up to 16 games, read from the
+// public games CSV). Every member picks every slot of every week; with
+// `Repeating` the picks are copies of a few dozen entries, so whole groups
+// tie. Standings on week `Weeks`, season view, every text line; once from
+// the member table (the window) and once from each member's graded weeks
+// (the command line).
+struct LeaguePool {
+    gm::bench::TempFolder folder;
+    gm::AppState state;
+
+    LeaguePool(bool today, gm::bench::PoolKind kind) : folder("league-pool"), state(folder.Path()) {
+        const gm::League& league = today ? gm::LeagueToday() : gm::League1997();
+        if (today) {
+            std::string csv;
+            gm::bench::Require(gm::ReadFileBytes(
+                std::filesystem::path(GRIDMOOT_SOURCE_DIR) / "tests" / "data" / "nfl-games-2024.csv", csv));
+            const gm::SeasonImport season = gm::ImportSeasonCsv(csv, 2024);
+            if (!season.Problems.empty()) throw std::runtime_error("benchmark set-up: the 2024 season has problems");
+            state.SetLeague(league);
+            state.Games = season.Games;
+        } else {
+            gm::bench::PutSeason(folder.Path());
+            gm::bench::Require(gm::LoadSeason(state, gm::kCurrentSeasonRead));
+        }
+        state.Members = Members(league, kind);
+        state.MemberCount = static_cast<int>(state.Members.size());
+        gm::bench::UseBenchOptions(state);
+        state.CurrentWeek = league.Weeks;
+    }
+
+    // As gm::bench::MakeMembers, over the league's weeks and slots.
+    std::vector<gm::MemberRecord> Members(const gm::League& league, gm::bench::PoolKind kind) const {
+        std::mt19937 rng(2024);
+        const auto fill = [&](gm::MemberRecord& m) {
+            for (int w = 0; w < league.Weeks; ++w) {
+                for (int g = 0; g < league.Slots; ++g) {
+                    const gm::GameRecord& game = state.Games[w][g];
+                    const int home = game.HasGame() ? game.HomeTeam : 1 + static_cast<int>(rng() % league.Teams);
+                    const int away = game.HasGame() ? game.AwayTeam : 1 + static_cast<int>(rng() % league.Teams);
+                    m.Picks[w][g] = static_cast<std::uint8_t>(rng() & 1 ? home : away);
+                    m.Confidence[w][g] = static_cast<std::uint8_t>(1 + rng() % league.Slots);
+                }
+                m.Tiebreak[w] = static_cast<std::uint8_t>(rng() % 80);
+            }
+        };
+        std::vector<gm::MemberRecord> entries(gm::bench::kRepeatingEntries);
+        if (kind == gm::bench::PoolKind::Repeating)
+            for (gm::MemberRecord& e : entries) fill(e);
+        std::vector<gm::MemberRecord> members(static_cast<std::size_t>(kLargestPool));
+        for (int i = 0; i < kLargestPool; ++i) {
+            gm::MemberRecord& m = members[static_cast<std::size_t>(i)];
+            if (kind == gm::bench::PoolKind::Repeating) {
+                const gm::MemberRecord& e = entries[rng() % entries.size()];
+                m.Picks = e.Picks;
+                m.Confidence = e.Confidence;
+                m.Tiebreak = e.Tiebreak;
+                for (int w = 0; w < league.Weeks; ++w)
+                    if (rng() & 1) m.Tiebreak[w] = static_cast<std::uint8_t>(rng() % 80);
+            } else {
+                fill(m);
+            }
+            m.Name = gm::FitName("Member " + std::to_string(i));
+            m.PlayerNumber = static_cast<std::int16_t>(i + 1);
+        }
+        return members;
+    }
+};
+
+LeaguePool& PoolOf(bool today, gm::bench::PoolKind kind) {
+    static std::map<std::pair<bool, gm::bench::PoolKind>, std::unique_ptr<LeaguePool>> pools;
+    auto& pool = pools[{today, kind}];
+    if (!pool) pool = std::make_unique<LeaguePool>(today, kind);
+    return *pool;
+}
+
+void LeagueStandings(benchmark::State& st, bool today, gm::bench::PoolKind kind, bool graded) {
+    LeaguePool& pool = PoolOf(today, kind);
+    gm::AppState& state = pool.state;
+    const int weeks = state.League().Weeks;
+    for (auto _ : st) {
+        state.CurrentWeek = weeks;
+        std::shared_ptr<gm::GradedPool> table;
+        if (graded) {
+            table = std::make_shared<gm::GradedPool>(state);
+            table->Reserve(state.Members.size());
+            table->Add(state.Members);
+        }
+        auto standings = graded ? std::make_unique<gm::PoolStandings>(state, table)
+                                : std::make_unique<gm::PoolStandings>(state);
+        if (standings->EndWeek() != weeks) st.SkipWithError("not on the last week");
+        standings->SetShowAll(true);
+        standings->SetView(gm::PoolStandings::View::Season);
+        std::size_t lines = 0;
+        standings->ForEachTextLine([&](std::string_view line) { lines += !line.empty(); });
+        benchmark::DoNotOptimize(lines);
+    }
+    st.counters["weeks"] = weeks;
+    st.counters["slots"] = state.League().Slots;
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
     b->Arg(kOfficePool)->Arg(kLargestPool)->Unit(benchmark::kMillisecond);
 }
@@ -229,6 +337,17 @@ int main(int argc, char** argv) {
             const std::string name = std::string("BM_StandingsCommand/") +
                                      (kind == PoolKind::Repeating ? "repeating/" : "differing/") + options.Label();
             benchmark::RegisterBenchmark(name.c_str(), StandingsCommand, kind, options)->Unit(benchmark::kMillisecond);
+        }
+    }
+    for (const bool today : {false, true}) {
+        for (const PoolKind kind : {PoolKind::Differing, PoolKind::Repeating}) {
+            for (const bool graded : {false, true}) {
+                const std::string name = std::string("BM_LeagueStandings/") + (today ? "today-22wk" : "1997-21wk") +
+                                         (kind == PoolKind::Repeating ? "/repeating" : "/differing") +
+                                         (graded ? "/graded" : "/table");
+                benchmark::RegisterBenchmark(name.c_str(), LeagueStandings, today, kind, graded)
+                    ->Unit(benchmark::kMillisecond);
+            }
         }
     }
     benchmark::Initialize(&argc, argv);
