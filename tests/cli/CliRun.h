@@ -1,7 +1,10 @@
 #pragma once
 
 // Runs gridmoot-cli in this process and keeps what it said.
+#include <gtest/gtest.h>
+
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,6 +31,20 @@ inline CliRun Cli(const std::vector<std::string>& args, const std::filesystem::p
 inline CliRun CliIn(const std::filesystem::path& data, std::vector<std::string> args) {
     args.insert(args.begin(), {"--data", data.string()});
     return Cli(args);
+}
+
+// The report names `report --list` gives, one per line that does not start
+// with a blank.
+inline std::set<std::string> ListedReports(const std::filesystem::path& data) {
+    const CliRun list = CliIn(data, {"report", "--list"});
+    EXPECT_EQ(list.Code, 0) << list.Err;
+    std::set<std::string> names;
+    std::istringstream lines(list.Out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == ' ') continue;
+        names.insert(line.substr(0, line.find(' ')));
+    }
+    return names;
 }
 
 }  // namespace gm::test

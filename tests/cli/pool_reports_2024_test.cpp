@@ -19,18 +19,7 @@ namespace {
 
 using test::CliIn;
 using test::CliRun;
-
-std::set<std::string> ListedReports(const std::filesystem::path& data) {
-    const CliRun list = CliIn(data, {"report", "--list"});
-    EXPECT_EQ(list.Code, 0) << list.Err;
-    std::set<std::string> names;
-    std::istringstream lines(list.Out);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.empty() || line[0] == ' ') continue;
-        names.insert(line.substr(0, line.find(' ')));
-    }
-    return names;
-}
+using test::ListedReports;
 
 TEST(PoolReports2024, EveryPoolAndAnalysisReportRunsThroughWeekTwentyTwo) {
     test::TempDir dir;

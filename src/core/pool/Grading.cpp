@@ -56,24 +56,7 @@ void GradeAgainstSpread(SeasonGrid& games) {
         for (int g = kSlots; g < kSlotsInTable; ++g) {
             if (week[static_cast<std::size_t>(g)].HasGame()) GradeSlotAgainstSpread(week[static_cast<std::size_t>(g)]);
         }
-        for (int g = 0; g < kSlots; ++g) {
-            GameRecord& game = week[g];
-            if (game.HomeScore == 0 && game.AwayScore == 0) {
-                game.SpreadWinTeam = game.SpreadLoseTeam = kNotYetPlayed;
-                continue;
-            }
-            const float h = static_cast<float>(game.HomeScore) + game.HomeSpread;
-            const float a = static_cast<float>(game.AwayScore) + game.AwaySpread;
-            if (h > a) {
-                game.SpreadWinTeam = game.HomeTeam;
-                game.SpreadLoseTeam = game.AwayTeam;
-            } else if (h < a) {
-                game.SpreadWinTeam = game.AwayTeam;
-                game.SpreadLoseTeam = game.HomeTeam;
-            } else {
-                game.SpreadWinTeam = game.SpreadLoseTeam = 0;
-            }
-        }
+        for (int g = 0; g < kSlots; ++g) GradeSlotAgainstSpread(week[static_cast<std::size_t>(g)]);
     }
 }
 
