@@ -259,5 +259,89 @@ TEST(Pool2024, SlotFifteenCountsOnlyInTodaysLeague) {
     }
 }
 
+// Every game of the season picked by two members: one takes every home team
+// (1 point each), the other every away team (2 points each), both enter a
+// tiebreak total of 40 every week. The week-by-week results were counted from
+// tests/data/nfl-games-2024.csv on their own (home margin against the CSV's
+// spread_line, the home team's expected margin; the tiebreak game the week's
+// last kick-off), not by the program.
+TEST(Pool2024, EveryWeekOfTheSeasonForAHomeAndAnAwayPicker) {
+    test::TempDir dir;
+    AppState state(dir.path());
+    test::LoadSeason2024(state);
+    const League& league = state.League();
+    std::vector<MemberRecord> members(2);
+    members[0].Name = FitName("Home");
+    members[1].Name = FitName("Away");
+    for (int w = 0; w < league.Weeks; ++w) {
+        for (int s = 0; s < league.Slots; ++s) {
+            const GameRecord& g = state.Games[static_cast<std::size_t>(w)][static_cast<std::size_t>(s)];
+            if (!g.HasGame()) continue;
+            members[0].Picks[w][s] = g.HomeTeam, members[0].Confidence[w][s] = 1;
+            members[1].Picks[w][s] = g.AwayTeam, members[1].Confidence[w][s] = 2;
+        }
+        members[0].Tiebreak[w] = members[1].Tiebreak[w] = 40;
+    }
+    SeasonGrid graded = state.Games;
+    GradeAgainstSpread(graded, league);
+    GradingRules rules = GradingRules::From(state);
+    rules.MondayTotalPoints = true;
+
+    // Home picker: straight-up wins and losses, against the spread wins,
+    // losses and pushes; the tiebreak game's total points.
+    struct Week {
+        int Games, SuW, SuL, AtsW, AtsL, AtsP, Total;
+    } weeks[] = {
+        {16, 11, 5, 9, 7, 0, 51}, {16, 6, 10, 5, 10, 1, 43}, {16, 7, 9, 7, 9, 0, 71},  {16, 9, 7, 9, 7, 0, 71},
+        {14, 8, 6, 7, 7, 0, 39},  {14, 4, 10, 3, 11, 0, 43}, {15, 8, 7, 6, 9, 0, 32},  {16, 10, 6, 11, 5, 0, 44},
+        {15, 11, 4, 7, 7, 1, 54}, {14, 6, 8, 7, 7, 0, 38},   {14, 8, 6, 9, 5, 0, 44},  {13, 4, 9, 5, 7, 1, 53},
+        {16, 8, 8, 8, 8, 0, 73},  {13, 9, 4, 6, 6, 1, 47},   {16, 5, 11, 7, 9, 0, 24}, {16, 13, 3, 12, 4, 0, 34},
+        {16, 9, 7, 9, 7, 0, 74},  {16, 9, 7, 10, 6, 0, 40},  {6, 5, 1, 5, 1, 0, 36},   {4, 3, 1, 1, 3, 0, 52},
+        {2, 2, 0, 2, 0, 0, 61},   {1, 1, 0, 1, 0, 0, 62},
+    };
+    static_assert(std::size(weeks) == 22);
+    for (int w = 0; w < 22; ++w) {
+        const Week& e = weeks[w];
+        const int diff = e.Total > 40 ? e.Total - 40 : 40 - e.Total;
+        for (bool spread : {false, true}) {
+            rules.AgainstSpread = spread;
+            std::vector<StandingsRow> rows = NewRows(2);
+            EXPECT_EQ(TallyWeek(rows, spread ? graded : state.Games, members, rules, w), 2);
+            const int homeW = spread ? e.AtsW : e.SuW, homeL = spread ? e.AtsL : e.SuL, push = spread ? e.AtsP : 0;
+            const std::string where = "week " + std::to_string(w + 1) + (spread ? " ATS" : " SU");
+            EXPECT_EQ(homeW + homeL + push, e.Games) << where;
+            EXPECT_EQ(rows[0].WeekWins, homeW) << where;
+            EXPECT_EQ(rows[0].WeekLosses, homeL) << where;
+            EXPECT_EQ(rows[0].WeekTies, push) << where;
+            EXPECT_EQ(rows[0].WeekPoints, homeW + 0.5f * push) << where;
+            EXPECT_EQ(rows[1].WeekWins, homeL) << where;
+            EXPECT_EQ(rows[1].WeekLosses, homeW) << where;
+            EXPECT_EQ(rows[1].WeekTies, push) << where;
+            EXPECT_EQ(rows[1].WeekPoints, 2.0f * homeL + 1.0f * push) << where;
+            EXPECT_EQ(rows[0].TiebreakDiff[static_cast<std::size_t>(w)], diff) << where;
+            EXPECT_EQ(rows[1].TiebreakDiff[static_cast<std::size_t>(w)], diff) << where;
+        }
+    }
+
+    // The whole season and the regular season alone (weeks 1 to 18).
+    struct Range {
+        int Last;
+        bool Spread;
+        int HomeW, HomeL, Ties;
+    } ranges[] = {{22, false, 156, 129, 0}, {22, true, 146, 135, 4}, {18, false, 145, 127, 0}, {18, true, 137, 131, 4}};
+    for (const Range& r : ranges) {
+        rules.AgainstSpread = r.Spread;
+        std::vector<StandingsRow> rows = NewRows(2);
+        EXPECT_EQ(TallyRange(rows, r.Spread ? graded : state.Games, members, rules, 0, r.Last - 1), 2);
+        const std::string where = "weeks 1-" + std::to_string(r.Last) + (r.Spread ? " ATS" : " SU");
+        EXPECT_EQ(rows[0].RangeWins, r.HomeW) << where;
+        EXPECT_EQ(rows[0].RangeLosses, r.HomeL) << where;
+        EXPECT_EQ(rows[0].RangeTies, r.Ties) << where;
+        EXPECT_EQ(rows[0].RangePoints, r.HomeW + 0.5f * r.Ties) << where;
+        EXPECT_EQ(rows[1].RangeWins, r.HomeL) << where;
+        EXPECT_EQ(rows[1].RangePoints, 2.0f * r.HomeL + 1.0f * r.Ties) << where;
+    }
+}
+
 }  // namespace
 }  // namespace gm
