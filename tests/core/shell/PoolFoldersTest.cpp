@@ -11,15 +11,17 @@ namespace {
 using test::TempDir;
 
 TEST(PoolFolders, RecentListPutsTheNewestFirstOnceAndKeepsFour) {
+    TempDir dir;  // the folders need not exist: only their names are kept
+    const fs::path a = dir / "a", b = dir / "b", c = dir / "c", d = dir / "d", e = dir / "e";
     PoolFolderList list;
-    for (const char* f : {"/p/a", "/p/b", "/p/c", "/p/d", "/p/e"}) list = WithPoolFolder(list, f);
-    EXPECT_EQ(list.Last, fs::path("/p/e"));
-    EXPECT_EQ(list.Recent, (std::vector<fs::path>{"/p/e", "/p/d", "/p/c", "/p/b"}));
+    for (const fs::path& f : {a, b, c, d, e}) list = WithPoolFolder(list, f);
+    EXPECT_EQ(list.Last, e);
+    EXPECT_EQ(list.Recent, (std::vector<fs::path>{e, d, c, b}));
     // The same folder spelt another way moves to the front instead of appearing twice.
-    list = WithPoolFolder(list, "/p/c/");
-    EXPECT_EQ(list.Recent, (std::vector<fs::path>{"/p/c", "/p/e", "/p/d", "/p/b"}));
-    list = WithPoolFolder(list, "/p/x/../d");
-    EXPECT_EQ(list.Recent, (std::vector<fs::path>{"/p/d", "/p/c", "/p/e", "/p/b"}));
+    list = WithPoolFolder(list, c.string() + "/");
+    EXPECT_EQ(list.Recent, (std::vector<fs::path>{c, e, d, b}));
+    list = WithPoolFolder(list, dir / "x" / ".." / "d");
+    EXPECT_EQ(list.Recent, (std::vector<fs::path>{d, c, e, b}));
 }
 
 TEST(PoolFolders, KeptInTheUsersSettingsAndReadBackWhateverTheirNames) {
