@@ -9,6 +9,9 @@ namespace gm {
 // character. In memory every string is UTF-8; these convert at the file boundary.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
+// Appends one code point as UTF-8 (1 to 4 bytes).
+void AppendUtf8(std::string& out, char32_t cp);
+
 // Characters that Windows-1252 cannot hold become '?'. When `lossless` is given
 // it is set to false if that happened.
 std::string Utf8ToCp1252(std::string_view utf8, bool* lossless = nullptr);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/data/TextCodec.h"
+
 namespace gm::json {
 
 const Value* Value::Find(std::string_view key) const {
@@ -16,23 +18,6 @@ const Value* Value::Find(std::string_view key) const {
 
 namespace {
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // Length of the valid UTF-8 sequence at s[i], 0 when it is not one.
 std::size_t Utf8Length(std::string_view s, std::size_t i) {
@@ -224,7 +209,7 @@ private:
                             if (lo < 0xDC00 || lo > 0xDFFF) return Fail("lone surrogate");
                             cp = 0x10000 + ((cp - 0xD800) << 10) + (lo - 0xDC00);
                         }
-                        AppendUtf8(out, cp);
+                        AppendUtf8(out, static_cast<char32_t>(cp));
                         break;
                     }
                     default: return Fail("bad escape");
