@@ -108,6 +108,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     RegisterSheetCommands(registry);
     RegisterPicksCommands(registry);
     RegisterPoolSetupCommands(registry);
+    RegisterSiteCommands(registry);
 
     std::filesystem::path dataArg;
     std::vector<std::string> rest;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data/AppState.h"
 #include "core/data/FolderLock.h"
 
 namespace gm::cli {
@@ -76,6 +77,12 @@ void CopyArchivedSeasonsFor(int season, Context& ctx, const std::string& command
 // write itself then says what is wrong.
 std::optional<FolderLock> LockForWriting(Context& ctx, const std::string& command);
 
+// Reads what the selections window works from (the pool options, the team
+// names, the current season and the pool), refusing a folder without a
+// season or pool file rather than creating them empty. Problems are said for
+// `command`.
+bool LoadPoolState(AppState& state, Context& ctx, const std::string& command);
+
 void RegisterDataCommands(Registry& registry);
 // Further command groups register themselves here as they are added.
 void RegisterReportCommands(Registry& registry);
@@ -83,6 +90,7 @@ void RegisterSidePoolCommands(Registry& registry);  // SidePoolCommands.cpp: spo
 void RegisterSheetCommands(Registry& registry);     // SheetCommands.cpp: picksheet
 void RegisterPicksCommands(Registry& registry);     // PicksCommands.cpp: import-picks, export-picks
 void RegisterPoolSetupCommands(Registry& registry); // PoolSetupCommands.cpp: members, options
+void RegisterSiteCommands(Registry& registry);      // SiteCommands.cpp: serve, pin
 
 // Runs the command line (without the program name). Returns the exit code.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

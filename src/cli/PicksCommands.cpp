@@ -71,6 +71,8 @@ std::optional<int> WeekOption(const Args& args, Context& ctx, const std::string&
     return week;
 }
 
+}  // namespace
+
 // What the selections window works from: the pool options, the team names,
 // the current season and the pool.
 bool LoadPoolState(AppState& state, Context& ctx, const std::string& command) {
@@ -96,6 +98,8 @@ bool LoadPoolState(AppState& state, Context& ctx, const std::string& command) {
     }
     return true;
 }
+
+namespace {
 
 int ImportPicks(const Args& args, Context& ctx) {
     const std::string command = "import-picks";

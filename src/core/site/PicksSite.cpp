@@ -284,12 +284,15 @@ SubmitResult CheckSubmission(const AppState& state, const SiteOptions& options, 
         c.TiebreakAfter = rec.Tiebreak[wk];
         result.Changes.push_back(c);
     }
-    result.Record = std::move(rec);
     if (!locked.empty()) {
+        // Nothing is saved until the whole sheet can be: the member sees which
+        // games are locked and sends the sheet again without changing them.
         result.Outcome = SubmitOutcome::Locked;
         result.Errors = std::move(locked);
-        result.SaveRecord = !result.Changes.empty();
+        result.Changes.clear();
+        result.Record = before;
     } else {
+        result.Record = std::move(rec);
         result.Outcome = SubmitOutcome::Saved;
         result.SaveRecord = true;
     }

@@ -77,8 +77,7 @@ struct PickChange {
 struct SubmitResult {
     SubmitOutcome Outcome = SubmitOutcome::BadRequest;
     std::vector<SiteError> Errors;
-    // Saved, or Locked with SaveRecord: the member's record to save, the picks
-    // of locked games left as they were.
+    // Saved (SaveRecord): the member's record to save.
     int Member = -1;  // record index
     int Week = 0;
     bool SaveRecord = false;
@@ -92,8 +91,8 @@ int FindMember(const AppState& state, std::string_view name);
 
 // Checks a submitted sheet at `now`. A sheet for a week other than the open
 // one is refused whole (Locked). Picks for locked games that change nothing
-// are accepted; a change to a locked game is refused while the rest of the
-// sheet is kept (Locked with SaveRecord). Any other fault (unknown game or
+// are accepted; a change to a locked game refuses the sheet (Locked, each
+// locked game named) and nothing is saved. Any other fault (unknown game or
 // team, a team not in its game, points out of the week's range or given to
 // two games, points without a pick, a bad tiebreak entry) refuses the sheet
 // (BadRequest) and nothing is saved.

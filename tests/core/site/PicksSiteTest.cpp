@@ -168,24 +168,23 @@ TEST_F(PicksSite2024, AWeekOtherThanTheOpenOneIsRefusedWhole) {
     EXPECT_EQ(CheckSubmission(state, options, s, sundayNoon).Outcome, SubmitOutcome::BadRequest);
 }
 
-TEST_F(PicksSite2024, ALockedGameKeepsItsPickWhileTheOtherGamesSave) {
+TEST_F(PicksSite2024, AChangeToALockedGameRefusesTheSheetAndSavesNothing) {
     const int thu = SlotOf(state, 1, "BAL", "KC"), fri = SlotOf(state, 1, "GB", "PHI"),
               sun = SlotOf(state, 1, "PIT", "ATL");
     MemberRecord& ann = state.Members[0];
     ann.Picks[0][thu] = static_cast<std::uint8_t>(Team("KC"));
     ann.Confidence[0][thu] = 16;
 
-    // Changing Thursday's pick and adding Friday's are refused; Sunday's saves.
+    // Changing Thursday's pick and adding Friday's are refused, and Sunday's
+    // open game is not saved either: the member sends the sheet again.
     Submission s{"ann smith", "", 1, {{"BAL@KC", "BAL", 16}, {"GB@PHI", "PHI", 14}, {"PIT@ATL", "PIT", 15}}, 40};
     SubmitResult r = CheckSubmission(state, options, s, sundayNoon);
     EXPECT_EQ(r.Outcome, SubmitOutcome::Locked);
-    ASSERT_TRUE(r.SaveRecord);
+    EXPECT_FALSE(r.SaveRecord);
+    EXPECT_TRUE(r.Changes.empty());
     EXPECT_EQ(PickOf(r.Record, 1, thu), Team("KC"));
-    EXPECT_EQ(PointsOf(r.Record, 1, thu), 16);
     EXPECT_EQ(PickOf(r.Record, 1, fri), 0);
-    EXPECT_EQ(PickOf(r.Record, 1, sun), Team("PIT"));
-    EXPECT_EQ(PointsOf(r.Record, 1, sun), 15);
-    EXPECT_EQ(r.Record.Tiebreak[0], 40);  // the Monday-night game has not started
+    EXPECT_EQ(PickOf(r.Record, 1, sun), 0);
     ASSERT_EQ(r.Errors.size(), 2u);
     EXPECT_EQ(r.Errors[0].Game, thu + 1);
     EXPECT_EQ(r.Errors[1].Game, fri + 1);

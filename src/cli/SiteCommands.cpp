@@ -1,0 +1,187 @@
+// serve: the members' picks site; pin: a member's PIN for it.
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <netinet/in.h>
+#include <signal.h>
+
+#include <charconv>
+#include <iostream>
+
+#include "Cli.h"
+#include "core/site/PicksSite.h"
+#include "net/PinStore.h"
+#include "net/SiteServer.h"
+
+namespace gm::cli {
+namespace {
+
+// The addresses members can reach when the site listens on every address.
+std::vector<std::string> MachineAddresses() {
+    std::vector<std::string> out;
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) return out;
+    for (ifaddrs* a = list; a != nullptr; a = a->ifa_next) {
+        if (a->ifa_addr == nullptr || a->ifa_addr->sa_family != AF_INET) continue;
+        char text[INET_ADDRSTRLEN] = {};
+        const auto* in = reinterpret_cast<const sockaddr_in*>(a->ifa_addr);
+        if (inet_ntop(AF_INET, &in->sin_addr, text, sizeof text) == nullptr) continue;
+        if (std::string_view(text).rfind("127.", 0) == 0) continue;
+        out.emplace_back(text);
+    }
+    freeifaddrs(list);
+    return out;
+}
+
+int Serve(const Args& args, Context& ctx) {
+    const std::string command = "serve";
+    if (!args.Positional().empty()) {
+        ctx.Err << "gridmoot-cli serve: unexpected argument '" << args.Positional()[0] << "'\n";
+        return 2;
+    }
+    net::SiteConfig config;
+    config.Address = args.Option("--listen").value_or("127.0.0.1");
+    if (const auto port = args.Option("--port")) {
+        int value = -1;
+        const auto [end, ec] = std::from_chars(port->data(), port->data() + port->size(), value);
+        if (ec != std::errc() || end != port->data() + port->size() || value < 0 || value > 65535) {
+            ctx.Err << "gridmoot-cli serve: --port must be a number from 0 to 65535 (0: any free port), not '"
+                    << *port << "'\n";
+            return 2;
+        }
+        config.Port = value;
+    }
+    const auto cert = args.Option("--cert"), key = args.Option("--key");
+    if (cert.has_value() != key.has_value()) {
+        ctx.Err << "gridmoot-cli serve: HTTPS needs both --cert FILE and --key FILE\n";
+        return 2;
+    }
+    if (cert) {
+        config.CertFile = *cert;
+        config.KeyFile = *key;
+    }
+
+    // The site saves into the pool: nobody else may write the folder meanwhile.
+    FolderLock lock;
+    if (lock.Take(ctx.DataFolder) == FolderLock::Outcome::Busy) {
+        ctx.Err << "gridmoot-cli serve: the data folder " << ctx.DataFolder.string()
+                << " is open in Gridmoot (or another gridmoot-cli serve); start the site from Gridmoot's Pool menu "
+                   "there, or close it first.\n";
+        return 1;
+    }
+    {
+        AppState check(ctx.DataFolder);
+        if (!LoadPoolState(check, ctx, command)) return 1;
+    }
+    net::FolderPool pool(ctx.DataFolder);
+    if (Status s = pool.Load(); !s) {
+        ctx.Err << "gridmoot-cli serve: " << s.message << "\n";
+        return 1;
+    }
+
+    // SIGINT and SIGTERM are taken by this thread alone: every thread the
+    // server starts inherits the blocked mask.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &signals, &previous);
+
+    int code = 0;
+    {
+        net::SiteServer server(ctx.DataFolder, pool, config);
+        std::string error;
+        if (!server.Start(&error)) {
+            ctx.Err << "gridmoot-cli serve: " << error << "\n";
+            code = 1;
+        } else {
+            int members = 0, withPin = 0;
+            net::PinStore pins(ctx.DataFolder);
+            std::string title;
+            pool.Run([&](AppState& state) {
+                title = state.Title;
+                for (int m = 0; m < state.MemberCount && m < static_cast<int>(state.Members.size()); ++m) {
+                    ++members;
+                    if (pins.Has(state.Members[static_cast<std::size_t>(m)].TrimmedName())) ++withPin;
+                }
+            });
+            const bool everywhere = config.Address == "0.0.0.0" || config.Address == "::";
+            ctx.Out << "The picks site of " << title << " is open at " << server.Url() << "\n";
+            if (everywhere) {
+                for (const std::string& a : MachineAddresses())
+                    ctx.Out << "Members on the network: " << (config.CertFile.empty() ? "http" : "https") << "://" << a
+                            << ":" << server.Port() << "/\n";
+            }
+            ctx.Out << withPin << " of " << members << " members have a PIN (gridmoot-cli pin MEMBER issues one).\n"
+                    << "Stop the site with Ctrl+C.\n";
+            ctx.Out.flush();
+            int sig = 0;
+            sigwait(&signals, &sig);
+            server.Stop();
+            server.Wait();
+            ctx.Out << "The picks site has stopped.\n";
+        }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return code;
+}
+
+int Pin(const Args& args, Context& ctx) {
+    const std::string command = "pin";
+    if (args.Positional().size() != 1) {
+        ctx.Err << "gridmoot-cli pin: give the name of one member\n";
+        return 2;
+    }
+    AppState state(ctx.DataFolder);
+    if (!LoadPoolState(state, ctx, command)) return 1;
+    const std::string& wanted = args.Positional()[0];
+    const int member = FindMember(state, wanted);
+    if (member < 0) {
+        ctx.Err << "gridmoot-cli pin: no single member is named '" << wanted
+                << "' (gridmoot-cli members list shows the names)\n";
+        return 1;
+    }
+    std::string pin;
+    net::PinStore pins(ctx.DataFolder);
+    if (Status s = pins.Issue(state.Members[static_cast<std::size_t>(member)].TrimmedName(), pin); !s) {
+        ctx.Err << "gridmoot-cli pin: " << s.message << "\n";
+        return 1;
+    }
+    ctx.Out << pin << "\n";
+    return 0;
+}
+
+}  // namespace
+
+void RegisterSiteCommands(Registry& r) {
+    r.push_back({"serve", "serve the members' picks site until Ctrl+C",
+                 "Usage: gridmoot-cli [--data DIR] serve [--listen ADDRESS] [--port N]\n"
+                 "                                       [--cert FILE --key FILE]\n"
+                 "\n"
+                 "Serves the picks site: each member signs in with name and PIN, picks the\n"
+                 "open week's games and saves. Every sheet is in the pool file before the\n"
+                 "member's browser hears it was saved; the audit log PicksSite.log in the data\n"
+                 "folder records who saved what, when and from where. The site runs until\n"
+                 "SIGINT (Ctrl+C) or SIGTERM, then answers the requests in hand and ends.\n"
+                 "The data folder stays locked meanwhile, as when Gridmoot has it open.\n"
+                 "\n"
+                 "  --listen ADDRESS   the address to listen on (default 127.0.0.1, this\n"
+                 "                     computer only; 0.0.0.0 for every network it is on)\n"
+                 "  --port N           the port (default 8080; 0: any free port)\n"
+                 "  --cert FILE        HTTPS with this certificate (PEM) ...\n"
+                 "  --key FILE         ... and its private key (PEM, no pass phrase)\n",
+                 {"--listen", "--port", "--cert", "--key"},
+                 {},
+                 Serve});
+    r.push_back({"pin", "issue a new PIN for a member of the picks site",
+                 "Usage: gridmoot-cli [--data DIR] pin MEMBER\n"
+                 "\n"
+                 "Issues a new PIN for the member (the old one stops working at once) and\n"
+                 "prints it alone on standard output. The PIN is kept only as a salted slow\n"
+                 "hash in SitePins.dat; hand it to the member and keep no copy.\n",
+                 {},
+                 {},
+                 Pin});
+}
+
+}  // namespace gm::cli
