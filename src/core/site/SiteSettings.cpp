@@ -96,6 +96,8 @@ std::vector<AuditSave> ReadAuditSaves(std::string_view log, int week) {
         std::string member, address;
         if (!quoted("member=", member) || !quoted("address=", address)) continue;
         if (rest.substr(0, wanted.size() - 1) != wanted.substr(1)) continue;
+        // A save that failed is logged too, but nothing of it is in the pool.
+        if (rest.find(" NOT SAVED: ") != std::string_view::npos) continue;
         save.Member = member;
         save.Address = address;
         save.Week = week;
