@@ -96,6 +96,16 @@ private:
     bool stopping_ = false;
 };
 
+// The library listens with room for 5 connections not yet accepted: forty
+// members pressing Save together overflow that, and the system then drops
+// connections it has half made. The listening socket gets a longer queue.
+template <class Base>
+class WideListen : public Base {
+public:
+    using Base::Base;
+    void WidenBacklog(int connections) { ::listen(this->svr_sock_, connections); }
+};
+
 // ------------------------------------------------------------ small helpers
 
 int FromHex(char c) {
@@ -435,7 +445,7 @@ void SiteServer::Impl::Routes(httplib::Server& s) {
     s.set_payload_max_length(config_.MaxBody);
     s.set_read_timeout(config_.Timeout.count(), 0);
     s.set_write_timeout(config_.Timeout.count(), 0);
-    s.set_keep_alive_timeout(5);
+    s.set_keep_alive_timeout(std::min<long long>(5, config_.Timeout.count()));
     s.set_keep_alive_max_count(50);
     const int workers = config_.Workers, waiting = config_.Waiting;
     s.new_task_queue = [workers, waiting] { return new BoundedQueue(workers, waiting); };
@@ -571,14 +581,18 @@ bool SiteServer::Start(std::string* error) {
     if (!CryptoReady()) return fail("No secure source of random numbers is available.");
     const SiteConfig& c = impl_->Config();
     if (c.CertFile.empty() != c.KeyFile.empty()) return fail("HTTPS needs both a certificate and a key.");
+    std::function<void(int)> widen;
     if (!c.CertFile.empty()) {
-        auto ssl = std::make_unique<httplib::SSLServer>(c.CertFile.c_str(), c.KeyFile.c_str());
+        auto ssl = std::make_unique<WideListen<httplib::SSLServer>>(c.CertFile.c_str(), c.KeyFile.c_str());
+        widen = [server = ssl.get()](int n) { server->WidenBacklog(n); };
         if (!ssl->is_valid())
             return fail("The certificate " + c.CertFile.string() + " or the key " + c.KeyFile.string() +
                         " could not be read (both must be PEM files, the key without a pass phrase).");
         impl_->server = std::move(ssl);
     } else {
-        impl_->server = std::make_unique<httplib::Server>();
+        auto plain = std::make_unique<WideListen<httplib::Server>>();
+        widen = [server = plain.get()](int n) { server->WidenBacklog(n); };
+        impl_->server = std::move(plain);
     }
     impl_->Routes(*impl_->server);
     int port = c.Port;
@@ -592,6 +606,7 @@ bool SiteServer::Start(std::string* error) {
         return fail("The site could not listen on " + c.Address + " port " + std::to_string(c.Port) +
                     " (is the port in use, or the address not one of this computer's?).");
     }
+    widen(128);
     port_ = port;
     finished_ = false;
     thread_ = std::thread([this] {
