@@ -330,7 +330,7 @@ private:
                         state.Members[m] = before;
                         a.Status = 500;
                         a.Failure = s.message;
-                        Audit(AuditLine(state, r, address, now) + " NOT SAVED: " + s.message);
+                        Audit(AuditLine(state, r, address, now) + std::string(kNotSaved) + s.message);
                     }
                 }
                 if (a.Failure.empty()) {

@@ -77,6 +77,7 @@ std::vector<AuditSave> ReadAuditSaves(std::string_view log, int week) {
         // STAMP member="..." address="..." week=N changes: ...
         const std::size_t space = line.find(' ');
         if (space == std::string_view::npos || line.find(wanted) == std::string_view::npos) continue;
+        if (line.find(kNotSaved) != std::string_view::npos) continue;
         AuditSave save;
         save.Stamp = std::string(line.substr(0, space));
         std::string_view rest = line.substr(space + 1);
@@ -96,8 +97,6 @@ std::vector<AuditSave> ReadAuditSaves(std::string_view log, int week) {
         std::string member, address;
         if (!quoted("member=", member) || !quoted("address=", address)) continue;
         if (rest.substr(0, wanted.size() - 1) != wanted.substr(1)) continue;
-        // A save that failed is logged too, but nothing of it is in the pool.
-        if (rest.find(" NOT SAVED: ") != std::string_view::npos) continue;
         save.Member = member;
         save.Address = address;
         save.Week = week;

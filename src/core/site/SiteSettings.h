@@ -49,5 +49,7 @@ struct AuditSave {
 std::vector<AuditSave> ReadAuditSaves(std::string_view log, int week);
 
 inline constexpr std::string_view kSiteAuditFileName = "PicksSite.log";
+// Ends the audit line of a sheet that could not be saved, before the reason.
+inline constexpr std::string_view kNotSaved = " NOT SAVED: ";
 
 }  // namespace gm
