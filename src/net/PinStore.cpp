@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <thread>
 #include <cctype>
 
 #include "core/data/FileIO.h"
@@ -45,6 +46,20 @@ private:
 
 }  // namespace
 
+PinStore::CheckSlot::CheckSlot(Checks& checks) : checks_(checks) {
+    std::unique_lock<std::mutex> lock(checks_.Mutex);
+    checks_.Free.wait(lock, [this] { return checks_.Running < checks_.Most; });
+    ++checks_.Running;
+}
+
+PinStore::CheckSlot::~CheckSlot() {
+    {
+        std::lock_guard<std::mutex> lock(checks_.Mutex);
+        --checks_.Running;
+    }
+    checks_.Free.notify_one();
+}
+
 PinCost InteractiveCost() {
     return {crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE};
 }
@@ -75,7 +90,9 @@ bool SameSecret(std::string_view a, std::string_view b) {
 }
 
 PinStore::PinStore(std::filesystem::path dataFolder)
-    : folder_(std::move(dataFolder)), file_(FindFile(folder_, kPinFileName)) {}
+    : folder_(std::move(dataFolder)), file_(FindFile(folder_, kPinFileName)) {
+    checks_.Most = std::max(2, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 Status PinStore::ReadTable(Table& table) const {
     std::string bytes;
@@ -155,8 +172,12 @@ bool PinStore::Verify(std::string_view member, std::string_view pin) {
         if (it == cache_.end()) return false;
         hash = it->second;
     }
-    // The slow part runs outside the lock, so that sign-ins check side by side.
+    // The slow part runs outside the lock, so that sign-ins check side by
+    // side, but no more at once than the processor has cores: each check
+    // takes its own 64 MiB, and a rush of forty would otherwise take them all
+    // together without finishing any sooner.
     if (pin.size() > 64) return false;
+    CheckSlot slot(checks_);
     return crypto_pwhash_str_verify(hash.c_str(), pin.data(), pin.size()) == 0;
 }
 

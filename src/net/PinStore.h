@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <string>
@@ -54,6 +55,24 @@ private:
     Status ReadTable(Table& table) const;
     void Refresh();  // under mutex_
 
+    struct Checks {
+        std::mutex Mutex;
+        std::condition_variable Free;
+        int Running = 0;
+        int Most = 2;
+    };
+    class CheckSlot {
+    public:
+        explicit CheckSlot(Checks& checks);
+        ~CheckSlot();
+        CheckSlot(const CheckSlot&) = delete;
+        CheckSlot& operator=(const CheckSlot&) = delete;
+
+    private:
+        Checks& checks_;
+    };
+
+    Checks checks_;
     std::filesystem::path folder_;
     std::filesystem::path file_;
     std::mutex mutex_;
