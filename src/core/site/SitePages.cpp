@@ -62,6 +62,7 @@ std::string Head(const AppState& state, std::string_view pageTitle) {
            ".note{color:" + c.Accent + ";font-weight:bold}\n"
            ".locked{font-style:italic;opacity:.85}\n"
            "button{font-size:1.1rem;padding:.6rem 1.4rem;margin:.5rem 0}\n"
+           ".signout{text-align:right}.signout button{font-size:.9rem;padding:.3rem .8rem}\n"
            "footer{text-align:center;font-size:.85rem;opacity:.8;margin:1.5rem 0}\n";
     out += "</style>\n</head>\n<body>\n<main>\n<h1>" + HtmlEscape(state.Title) + "</h1>\n";
     return out;
@@ -181,6 +182,9 @@ std::string SheetPage(const AppState& state, const SiteOptions& options, const S
     else
         out += "<button type=\"submit\">Save my picks</button>\n";
     out += "</form>\n";
+    out += "<form method=\"post\" action=\"/signout\" class=\"signout\">\n"
+           "<input type=\"hidden\" name=\"csrf\" value=\"" + HtmlEscape(in.Csrf) + "\">\n"
+           "<button type=\"submit\">Sign out</button>\n</form>\n";
     out += Foot(state);
     return out;
 }
