@@ -70,6 +70,8 @@ constexpr std::array kDisplays{
     DisplayRow{D::SportsBoxSheet, "frmSBPrint", "&Sport Box ", "", R::Always, "", "sportsbox.html"},
     DisplayRow{D::EzEntrySheet, "frmEzEntry", "&EZ Entry NFL Sheet", "ezentry", R::Always, "",
                "picksheets.html"},
+    // The members' picks site, served while the program runs.
+    DisplayRow{D::PicksSite, "frmSite", "Picks S&ite...", "", R::Always, "", "picksite.html"},
     DisplayRow{D::About, "frmAbout", "&About", "", R::Always, "", "index.html"},
 };
 

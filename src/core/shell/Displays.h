@@ -50,6 +50,7 @@ enum class Display {
     AllPicks,
     SportsBoxSheet,
     EzEntrySheet,
+    PicksSite,
     About,
 };
 

@@ -62,6 +62,19 @@ std::vector<SavedSheetRow> WhoSaved(std::string_view auditLog, int week) {
     return rows;
 }
 
+std::string SavedElsewhereQuestion(const std::vector<std::pair<std::string, int>>& saves) {
+    std::string names;
+    std::vector<std::pair<std::string, int>> named;
+    for (const auto& s : saves) {
+        if (std::find(named.begin(), named.end(), s) != named.end()) continue;
+        named.push_back(s);
+        names += (names.empty() ? "" : ", ") + s.first + " (week " + std::to_string(s.second) + ")";
+    }
+    return "While this window was open, the picks site saved the picks of " + names +
+           ".\nSaving now writes this window's selections over them.\n\nSave anyway? (No: back to the window; "
+           "Cancel it and open it again to see the site's picks.)";
+}
+
 std::string WhoSavedSummary(int saved, int members, int week) {
     return std::to_string(saved) + " of " + std::to_string(members) + (members == 1 ? " member has" : " members have") +
            " saved week " + std::to_string(week) + ".";

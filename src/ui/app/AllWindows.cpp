@@ -1,5 +1,7 @@
 #include "AllWindows.h"
 
+#include "ui/site/RegisterSiteWindows.h"
+
 namespace gm::ui {
 
 void RegisterAllWindows(WindowRegistry& windows) {
@@ -11,6 +13,7 @@ void RegisterAllWindows(WindowRegistry& windows) {
     RegisterNflWindows(windows);
     RegisterSidePoolWindows(windows);
     RegisterAnalysisWindows(windows);
+    RegisterSiteWindows(windows);
 }
 
 }  // namespace gm::ui

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/entry/EntryBoxes.h"
+#include "core/site/SiteSaves.h"
 #include "ui/members/ConfidenceBox.h"
 #include "ui/members/PickRow.h"
 #include "ui/shell/Hourglass.h"
@@ -28,7 +29,7 @@ namespace gm::ui {
 frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),
-      model_(ctx.State),
+      model_(std::make_unique<SelectionsModel>(ctx.State)),
       random_(ClockSeededRandom()),
       slots_(ctx.State.League().Slots),
       combo_(new QComboBox(this)),
@@ -42,7 +43,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
     sheet_.Rows.resize(static_cast<std::size_t>(slots_));
     setWindowTitle("Player Selections");
     setModal(true);
-    const SelectionOptions& opt = model_.Options();
+    const SelectionOptions& opt = model_->Options();
 
     combo_->setObjectName("Combo1");
     lblWeek_->setObjectName("lblWeek");
@@ -212,7 +213,7 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
         for (int i = 0; i < slots_; ++i) notUsed_[static_cast<std::size_t>(i)]->hide();
         for (int g = 0; g < slots_; ++g) rows_[static_cast<std::size_t>(g)]->Points()->hide();
     }
-    for (int member : model_.Order()) combo_->addItem(Q(model_.ChooserName(member)), member);
+    for (int member : model_->Order()) combo_->addItem(Q(model_->ChooserName(member)), member);
     week_ = std::clamp(ctx_.State.CurrentWeek, 1, ctx_.State.League().Weeks);
     loading_ = true;
     // CurrentPlayer names a member by record index, as the pool displays set
@@ -229,13 +230,13 @@ frmPicks::frmPicks(UiContext& ctx, QWidget* parent)
 
 void frmPicks::LoadSheet(int member, int week) {
     loading_ = true;
-    sheet_ = model_.Load(member, week);
+    sheet_ = model_->Load(member, week);
     ShowSheet();
     loading_ = false;
 }
 
 void frmPicks::ShowSheet() {
-    const bool confidence = model_.Options().ConfidenceOn;
+    const bool confidence = model_->Options().ConfidenceOn;
     for (int g = 0; g < slots_; ++g) {
         const SheetRow& s = sheet_.Rows[static_cast<std::size_t>(g)];
         PickRow* r = rows_[static_cast<std::size_t>(g)];
@@ -261,7 +262,7 @@ void frmPicks::ShowSheet() {
 }
 
 void frmPicks::ShowAvailable() {
-    if (!model_.Options().ConfidenceOn) return;
+    if (!model_->Options().ConfidenceOn) return;
     const auto shown = AvailableValues(sheet_);
     for (int i = 0; i < slots_; ++i)
         notUsed_[static_cast<std::size_t>(i)]->setVisible(shown[static_cast<std::size_t>(i)]);
@@ -280,7 +281,7 @@ void frmPicks::ReadControls() {
 void frmPicks::StoreSheet() {
     if (combo_->count() == 0) return;
     ReadControls();
-    model_.Store(sheet_);
+    model_->Store(sheet_);
 }
 
 bool frmPicks::CheckBoxBeingLeft() {
@@ -294,15 +295,31 @@ bool frmPicks::CheckBoxBeingLeft() {
     return true;
 }
 
+void frmPicks::PoolSavedElsewhere(int member, int week) {
+    savedElsewhere_.emplace_back(member, week);
+    if (QApplication::activeModalWidget() != this || correcting_ || combo_->count() == 0) return;
+    StoreSheet();
+    if (TakeInSiteSaves()) LoadSheet(sheet_.Member, week_);
+}
+
+bool frmPicks::TakeInSiteSaves() {
+    if (savedElsewhere_.empty() || model_->Changed()) return false;
+    model_ = std::make_unique<SelectionsModel>(ctx_.State);
+    savedElsewhere_.clear();
+    return true;
+}
+
 void frmPicks::OnMemberChosen(int position) {
     if (loading_ || position < 0) return;
     // The chooser has the focus by now, so a box was left and checked.
     StoreSheet();
+    TakeInSiteSaves();
     LoadSheet(combo_->itemData(position).toInt(), week_);
 }
 
 void frmPicks::ChangeWeek(int week) {
     StoreSheet();
+    TakeInSiteSaves();
     week_ = week;
     ctx_.State.CurrentWeek = week;
     lblWeek_->setText(Q(WeekLabel(week, true)));
@@ -330,14 +347,14 @@ void frmPicks::Spin(int step) {
 
 void frmPicks::OnQuickPick(QuickPick pick) {
     ReadControls();
-    if (ApplyQuickPick(sheet_, pick, random_)) model_.MarkChanged();
+    if (ApplyQuickPick(sheet_, pick, random_)) model_->MarkChanged();
     ShowSheet();
 }
 
 void frmPicks::OnConfidenceFill(ConfidenceFill fill) {
-    if (!model_.Options().ConfidenceOn) return;
+    if (!model_->Options().ConfidenceOn) return;
     ReadControls();
-    if (ApplyConfidenceFill(sheet_, fill, model_.Options().Scale, random_)) model_.MarkChanged();
+    if (ApplyConfidenceFill(sheet_, fill, model_->Options().Scale, random_)) model_->MarkChanged();
     ShowSheet();
 }
 
@@ -376,15 +393,27 @@ void frmPicks::OnHelp() {
 }
 
 bool frmPicks::Save() {
+    // Without edits the window's copy is the pool as it was: take in what the
+    // site saved meanwhile rather than write the old copy over it.
+    TakeInSiteSaves();
+    if (!savedElsewhere_.empty()) {
+        std::vector<std::pair<std::string, int>> saves;
+        for (const auto& [member, week] : savedElsewhere_)
+            saves.emplace_back(ctx_.State.Members[static_cast<std::size_t>(member)].TrimmedName(), week);
+        if (ctx_.Prompts.Ask(this, PromptIcon::Exclamation, PromptButtons::YesNo, Q(kSavedElsewhereTitle),
+                             Q(SavedElsewhereQuestion(saves)), PromptAnswer::No) != PromptAnswer::Yes)
+            return false;
+    }
     Status s;
     {
         Hourglass wait;
-        s = model_.Commit(ctx_.State);
+        s = model_->Commit(ctx_.State);
     }
     if (!s.ok()) {
         ctx_.Prompts.Tell(this, PromptIcon::Stop, Q(picktext::SaveFailedTitle), Q(s.message));
         return false;
     }
+    savedElsewhere_.clear();
     return true;
 }
 
@@ -402,7 +431,7 @@ void frmPicks::OnOK() {
 
 void frmPicks::reject() {
     StoreSheet();
-    if (model_.Changed()) {
+    if (model_->Changed()) {
         const PromptAnswer a = ctx_.Prompts.Ask(this, PromptIcon::Question, PromptButtons::YesNoCancel,
                                                 Q(picktext::CancelTitle), Q(picktext::CancelText));
         if (a == PromptAnswer::Cancel) return;

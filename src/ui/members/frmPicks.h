@@ -2,6 +2,9 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "core/members/Selections.h"
 
@@ -25,9 +28,15 @@ class frmPicks : public QDialog {
 public:
     explicit frmPicks(UiContext& ctx, QWidget* parent = nullptr);
 
-    const SelectionsModel& Model() const { return model_; }
+    const SelectionsModel& Model() const { return *model_; }
     // Tests fix the draws of the random buttons.
     void SetRandom(UnitRandom random) { random_ = std::move(random); }
+
+    // The picks site has saved `member`'s sheet of `week` into the pool. The
+    // window takes the pool's sheets in again when it holds no edits of its
+    // own: at once while it is in front, else at the next member or week it
+    // shows. With edits, OK asks before writing over what the site saved.
+    void PoolSavedElsewhere(int member, int week);
 
 public slots:
     void OnMemberChosen(int position);
@@ -56,9 +65,12 @@ private:
     void Spin(int step);  // beeps at either end of the season
     bool Save();
     void Close(int result);
+    // Takes in the site's saves when there are no edits: true when it did.
+    bool TakeInSiteSaves();
 
     UiContext& ctx_;
-    SelectionsModel model_;
+    std::unique_ptr<SelectionsModel> model_;
+    std::vector<std::pair<int, int>> savedElsewhere_;  // member, week
     UnitRandom random_;
     Sheet sheet_;
     int week_ = 1;

@@ -236,6 +236,8 @@ void frmMain::BuildMenus() {
     const QAction* d0 = AddForm(digital, "DigitItem", 0, Display::DigitalPlayers);
     const QAction* d1 = AddForm(digital, "DigitItem", 1, Display::DigitalPool);
     digital->menuAction()->setEnabled(d0->isEnabled() || d1->isEnabled());
+    AddSeparator(pool, "PoolItem", 16);
+    AddForm(pool, "PoolItem", 17, Display::PicksSite, false);
 
     QMenu* options = bar->addMenu("&Options");
     options->setObjectName("mnuOptions");

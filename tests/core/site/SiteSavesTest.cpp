@@ -48,5 +48,10 @@ TEST(SiteSaves, OneRowAMemberWithTheLastSaveOfTheWeekLatestFirst) {
     EXPECT_EQ(WhoSavedSummary(0, 1, 22), "0 of 1 member has saved week 22.");
 }
 
+TEST(SiteSaves, QuestionNamesEachMemberAndWeekOnce) {
+    const std::string q = SavedElsewhereQuestion({{"Anne", 3}, {"Bob", 3}, {"Anne", 3}, {"Anne", 4}});
+    EXPECT_NE(q.find("saved the picks of Anne (week 3), Bob (week 3), Anne (week 4).\n"), std::string::npos) << q;
+}
+
 }  // namespace
 }  // namespace gm
