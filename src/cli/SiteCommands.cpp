@@ -4,11 +4,14 @@
 #include <netinet/in.h>
 #include <signal.h>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <iostream>
 
 #include "Cli.h"
 #include "core/site/PicksSite.h"
+#include "core/site/SiteSettings.h"
 #include "net/PinStore.h"
 #include "net/SiteServer.h"
 
@@ -151,6 +154,65 @@ int Pin(const Args& args, Context& ctx) {
     return 0;
 }
 
+int SiteOptions(const Args& args, Context& ctx) {
+    const std::string command = "site-options";
+    AppState state(ctx.DataFolder);
+    if (!LoadPoolState(state, ctx, command)) return 1;
+    SiteSettings settings = ReadSiteSettings(state);
+    const SiteSettings before = settings;
+    std::vector<std::string> seen;
+    for (const std::string& word : args.Positional()) {
+        const std::size_t eq = word.find('=');
+        std::string key = word.substr(0, eq);
+        for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::string value = eq == std::string::npos ? std::string() : word.substr(eq + 1);
+        auto refuse = [&](const std::string& why) {
+            ctx.Err << "gridmoot-cli site-options: " << why << "; nothing was written\n";
+            return 2;
+        };
+        if (eq == std::string::npos) return refuse("'" + word + "' is not KEY=VALUE");
+        if (std::find(seen.begin(), seen.end(), key) != seen.end()) return refuse(key + " is given twice");
+        seen.push_back(key);
+        std::string lower = value;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (key == "autoadvance") {
+            if (lower != "yes" && lower != "no") return refuse("AutoAdvance takes Yes or No, not '" + value + "'");
+            settings.AutoAdvance = lower == "yes";
+        } else if (key == "deadline") {
+            if (lower == "none") {
+                settings.Deadline.reset();
+                settings.DeadlineWeek = 0;
+                continue;
+            }
+            // WEEK YYYY-MM-DD HH:MM
+            const std::size_t space = value.find(' ');
+            int week = 0;
+            const std::string weekText = value.substr(0, space);
+            const auto [end, ec] = std::from_chars(weekText.data(), weekText.data() + weekText.size(), week);
+            const auto when = space == std::string::npos ? std::nullopt : ParseDeadline(value.substr(space + 1));
+            if (ec != std::errc() || end != weekText.data() + weekText.size() || !state.League().ValidWeek(week) || !when)
+                return refuse("Deadline takes \"WEEK YYYY-MM-DD HH:MM\" (Eastern time, a week from 1 to " +
+                              std::to_string(state.League().Weeks) + ") or none, not '" + value + "'");
+            settings.DeadlineWeek = week;
+            settings.Deadline = when;
+        } else {
+            return refuse("unknown key '" + word.substr(0, eq) + "' (AutoAdvance, Deadline)");
+        }
+    }
+    if (settings != before) {
+        const auto lock = LockForWriting(ctx, command);
+        if (!lock) return 1;
+        if (Status s = WriteSiteSettings(state, settings); !s) {
+            ctx.Err << "gridmoot-cli site-options: " << s.message << "\n";
+            return 1;
+        }
+    }
+    ctx.Out << "AutoAdvance=" << (settings.AutoAdvance ? "Yes" : "No") << "\n"
+            << "Deadline=" << (settings.Deadline ? std::to_string(settings.DeadlineWeek) + " " + DeadlineText(*settings.Deadline) : "none")
+            << "\n";
+    return 0;
+}
+
 }  // namespace
 
 void RegisterSiteCommands(Registry& r) {
@@ -182,6 +244,21 @@ void RegisterSiteCommands(Registry& r) {
                  {},
                  {},
                  Pin});
+    r.push_back({"site-options", "show or set the picks site's deadline and auto-advance",
+                 "Usage: gridmoot-cli [--data DIR] site-options [AutoAdvance=Yes|No]\n"
+                 "                                              [Deadline=\"WEEK YYYY-MM-DD HH:MM\"|Deadline=none]\n"
+                 "\n"
+                 "Shows the picks site's options, after setting those given:\n"
+                 "  AutoAdvance   Yes: once every game of the current week has kicked off, the\n"
+                 "                site opens the next week by itself (seasons with kick-off\n"
+                 "                times only); No: members pick the week Gridmoot is on\n"
+                 "  Deadline      the moment (US Eastern time) the whole sheet of week WEEK\n"
+                 "                locks, before any kick-off; none: games lock at kick-off only\n"
+                 "Keys take any letter case. Nothing is written when any value is refused, or\n"
+                 "while Gridmoot or gridmoot-cli serve has the folder.\n",
+                 {},
+                 {},
+                 SiteOptions});
 }
 
 }  // namespace gm::cli

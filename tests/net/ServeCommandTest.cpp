@@ -194,5 +194,24 @@ TEST(ServeCommand, RefusesAFolderAnotherProgramHoldsAndBadOptions) {
     EXPECT_EQ(serve.WaitExit(), 1);
 }
 
+TEST(SiteOptionsCommand, SetsTheDeadlineAndAutoAdvanceOrRefusesAndWritesNothing) {
+    TempDir dir;
+    Write2024Folder(dir.path());
+    RunCliText({"--data", dir.path().string(), "members", "add", "Ann Smith"});
+    const std::string data = dir.path().string();
+    EXPECT_EQ(RunCliText({"--data", data, "site-options"}), "AutoAdvance=No\nDeadline=none\n");
+    EXPECT_EQ(RunCliText({"--data", data, "site-options", "autoadvance=YES", "Deadline=3 2024-09-22 13:00"}),
+              "AutoAdvance=Yes\nDeadline=3 2024-09-22 13:00\n");
+    const std::string settings = ReadFile(dir / "Vask97.ini");
+    for (const char* bad : {"Deadline=23 2024-09-22 13:00", "Deadline=3 2024-09-31 13:00", "Deadline=3", "AutoAdvance=1",
+                            "Colour=Red", "AutoAdvance"}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::RunCli({"--data", data, "site-options", "AutoAdvance=No", bad}, out, err), 2) << bad;
+        EXPECT_NE(err.str().find("nothing was written"), std::string::npos) << bad;
+    }
+    EXPECT_EQ(ReadFile(dir / "Vask97.ini"), settings);
+    EXPECT_EQ(RunCliText({"--data", data, "site-options", "Deadline=none"}), "AutoAdvance=Yes\nDeadline=none\n");
+}
+
 }  // namespace
 }  // namespace gm::test
