@@ -289,13 +289,19 @@ private:
     }
 
     // Checks the name and PIN; the member's name as the pool holds it, or
-    // nothing (counted as a failure).
-    std::optional<std::string> SignIn(const std::string& member, const std::string& pin, const std::string& address) {
+    // nothing (counted as a failure). When the pool cannot be reached (the
+    // site is stopping) `unreachable` is set and nothing is counted.
+    std::optional<std::string> SignIn(const std::string& member, const std::string& pin, const std::string& address,
+                                      bool* unreachable = nullptr) {
         std::string name;
-        pool_.Run([&](AppState& state) {
+        const bool reached = pool_.Run([&](AppState& state) {
             const int m = FindMember(state, member);
             if (m >= 0) name = state.Members[static_cast<std::size_t>(m)].TrimmedName();
         });
+        if (!reached) {
+            if (unreachable) *unreachable = true;
+            return std::nullopt;
+        }
         if (!name.empty() && !pin.empty() && pins_.Verify(name, pin)) return name;
         std::lock_guard<std::mutex> guard(authMutex_);
         throttle_.Failed(member, address, Now());
@@ -502,7 +508,9 @@ void SiteServer::Impl::Routes(httplib::Server& s) {
             res.set_header("Retry-After", std::to_string(*wait));
             return ShowSignIn(req, res, 429, "Too many failed sign-ins. Try again in " + MinutesText(*wait) + ".");
         }
-        const std::optional<std::string> name = SignIn(member, pin, req.remote_addr);
+        bool unreachable = false;
+        const std::optional<std::string> name = SignIn(member, pin, req.remote_addr, &unreachable);
+        if (unreachable) return Html(res, 503, PlainPage("Site stopping", "The site is stopping; try again later."));
         if (!name) return ShowSignIn(req, res, 401, "Sign-in failed.");
         res.set_header("Set-Cookie", Cookie("gm_session", NewSession(*name), config_.SessionLife.count()));
         Redirect(res, "/sheet");
@@ -549,7 +557,9 @@ void SiteServer::Impl::Routes(httplib::Server& s) {
             res.set_header("Retry-After", std::to_string(*wait));
             return Json(res, 429, ErrorsJson({{0, "Too many failed sign-ins. Try again in " + MinutesText(*wait) + "."}}));
         }
-        const std::optional<std::string> name = SignIn(sheet.Member, sheet.Pin, req.remote_addr);
+        bool unreachable = false;
+        const std::optional<std::string> name = SignIn(sheet.Member, sheet.Pin, req.remote_addr, &unreachable);
+        if (unreachable) return Json(res, 503, ErrorsJson({{0, "The site is stopping; try again later."}}));
         if (!name) return Json(res, 401, ErrorsJson({{0, "Sign-in failed."}}));
         if (!parsed.Ok) return Json(res, 400, ErrorsJson(parsed.Errors));
         Submission named = sheet;

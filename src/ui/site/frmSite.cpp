@@ -223,6 +223,12 @@ bool frmSite::Stopping() const {
     return server_ && pool_->Stopping();
 }
 
+void frmSite::SetClock(std::function<SiteTime()> clock) {
+    clock_ = std::move(clock);
+    LoadOptions();
+    RefreshSaved();
+}
+
 SiteTime frmSite::Now() const {
     return clock_();
 }

@@ -36,7 +36,7 @@ public:
     bool Stopping() const;
     const net::SiteServer* Server() const { return server_.get(); }
     // Tests give the site their own clock.
-    void SetClock(std::function<SiteTime()> clock) { clock_ = std::move(clock); }
+    void SetClock(std::function<SiteTime()> clock);
 
 public slots:
     void OnStart();
