@@ -30,6 +30,8 @@
 #include "core/sidepools/DigitalPool.h"
 #include "core/sidepools/SideFiles.h"
 #include "core/sidepools/SportsBox.h"
+#include "core/site/Json.h"
+#include "core/site/PicksSite.h"
 
 #ifndef GRIDMOOT_SEASONS
 #error "GRIDMOOT_SEASONS names the folder of the shipped season files"
@@ -572,8 +574,62 @@ Outcome PicksCsv(std::string_view bytes, bool deep) {
     return {};
 }
 
+Outcome SiteApi(std::string_view bytes, bool deep) {
+    // The two members of a pool that uses confidence points and the Monday
+    // tiebreaker, week 1 of the 1996 season open (no kick-off times: nothing locks).
+    AppState state(FreshFolder());
+    state.Games = Season1996();
+    state.Members = TwoMembers(state.Games);
+    state.MemberCount = 2;
+    state.CurrentWeek = 1;
+    auto wellFormed = [](const std::string& json) { return json::Parse(json).Ok; };
+    const ParsedSubmission parsed = ParseSubmissionJson(bytes);
+    if (!parsed.Ok) {
+        if (parsed.Errors.empty()) return Fail("a body was refused without a reason");
+        if (!wellFormed(ErrorsJson(parsed.Errors))) return Fail("the refusal is not well-formed JSON");
+        return {false, {}};
+    }
+    const SiteTime now{};
+    const SubmitResult r = CheckSubmission(state, SiteOptions{}, parsed.Sheet, now);
+    if (!wellFormed(ErrorsJson(r.Errors))) return Fail("the errors are not well-formed JSON");
+    if (r.Outcome != SubmitOutcome::Saved) {
+        if (r.Errors.empty()) return Fail("a sheet was refused without a reason");
+        if (r.SaveRecord) return Fail("a refused sheet asks to be saved");
+        return {false, {}};
+    }
+    if (!r.SaveRecord || r.Member < 0 || r.Member >= state.MemberCount || r.Week != 1)
+        return Fail("a taken sheet names no member or the wrong week");
+    // Taken: only week 1 of that member changed, and only as the selections window allows.
+    const MemberRecord& before = state.Members[static_cast<std::size_t>(r.Member)];
+    const MemberRecord& after = r.Record;
+    if (after.Name != before.Name || after.PlayerNumber != before.PlayerNumber)
+        return Fail("a sheet changed a member's name or number");
+    for (int w = 1; w < kStoredWeeks; ++w)
+        if (after.Picks[w] != before.Picks[w] || after.Confidence[w] != before.Confidence[w] ||
+            after.Tiebreak[w] != before.Tiebreak[w])
+            return Fail("a sheet changed another week");
+    if (after.Tiebreak[0] > 99) return Fail("a tiebreak entry above 99 was taken");
+    std::array<bool, 256> used{};
+    for (int g = 0; g < kStoredSlots; ++g) {
+        const int pick = after.Picks[0][g], points = after.Confidence[0][g];
+        const GameRecord& game = state.Games[0][g];
+        if (pick != 0 && pick != game.HomeTeam && pick != game.AwayTeam)
+            return Fail("a pick of a team that does not play in its game was taken");
+        if (pick == 0 || points == 0) continue;
+        if (used[points]) return Fail("the same confidence points on two games were taken");
+        used[points] = true;
+    }
+    if (deep) {
+        state.Members[static_cast<std::size_t>(r.Member)] = r.Record;
+        if (!wellFormed(SheetJson(state, r.Member, r.Week, now))) return Fail("the saved sheet is not well-formed JSON");
+        if (AuditLine(state, r, "127.0.0.1", now).find('\n') != std::string::npos)
+            return Fail("an audit line spans lines");
+    }
+    return {true, {}};
+}
+
 std::span<const Target> Targets() {
-    static constexpr std::array<Target, 10> targets = {{
+    static constexpr std::array<Target, 11> targets = {{
         {"season_file", SeasonFile},
         {"today_season_file", TodaySeasonFile},
         {"pool_file", PoolFile},
@@ -584,6 +640,7 @@ std::span<const Target> Targets() {
         {"season_csv", SeasonCsv},
         {"pool_csv", PoolCsv},
         {"picks_csv", PicksCsv},
+        {"site_api", SiteApi},
     }};
     return targets;
 }

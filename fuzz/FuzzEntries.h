@@ -32,6 +32,7 @@ Outcome DigitalFile(std::string_view bytes, bool deep = true);    // "Digital.da
 Outcome SeasonCsv(std::string_view bytes, bool deep = true);      // gridmoot-cli import-season
 Outcome PoolCsv(std::string_view bytes, bool deep = true);        // gridmoot-cli export-pool, read back
 Outcome PicksCsv(std::string_view bytes, bool deep = true);       // gridmoot-cli import-picks
+Outcome SiteApi(std::string_view bytes, bool deep = true);        // the picks site's POST /api/picks
 
 struct Target {
     std::string_view Name;  // also the folder of its kept inputs and corpus

@@ -127,7 +127,7 @@ private:
             SkipSpace();
             Value v;
             if (!ParseValue(v, depth)) return false;
-            obj.emplace_back(std::move(key), std::move(v));
+            obj.push_back(Member{std::move(key), std::move(v)});
             SkipSpace();
             if (AtEnd()) return Fail("unexpected end of the body");
             if (Peek() == ',') { ++pos_; continue; }

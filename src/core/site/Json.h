@@ -20,8 +20,9 @@ inline constexpr std::size_t kMaxBytes = 64 * 1024;
 inline constexpr int kMaxDepth = 16;
 
 struct Value;
+struct Member;
 using Array = std::vector<Value>;
-using Object = std::vector<std::pair<std::string, Value>>;  // in document order
+using Object = std::vector<Member>;  // in document order
 
 struct Null {};
 struct Number {
@@ -41,6 +42,12 @@ struct Value {
     const Object* AsObject() const { return std::get_if<Object>(&Data); }
     // The member `key` of an object; null when absent or not an object.
     const Value* Find(std::string_view key) const;
+};
+
+// One name and value of an object (a pair would need Value whole here).
+struct Member {
+    std::string first;
+    Value second;
 };
 
 struct ParseResult {
