@@ -21,6 +21,7 @@ std::vector<std::string> PinSlipReport::SlipLines(const PinSlip& slip) const {
 }
 
 void PinSlipReport::PrintCopy(PageSurface& surface, int) const {
+    printed_ = printed_ || !slips_.empty();
     const PageFont titleFont{.Name = "Arial", .Size = 14, .Bold = true, .Weight = 700};
     const PageFont pinFont{.Name = "Courier New", .Size = 16, .Bold = true, .Weight = 700};
     const PageFont bodyFont{.Name = "Arial", .Size = 10};
@@ -76,6 +77,16 @@ std::string SlipsQuestion(int members, int withoutPin) {
     return "Print PIN slips with new PINs for:\n\nYes: all " + all + " (every old PIN stops working)\nNo: the " +
            std::to_string(withoutPin) + (withoutPin == 1 ? " member" : " members") +
            " who have no PIN yet\nCancel: nobody";
+}
+
+std::string PrintSlipQuestion(std::string_view member) {
+    return "Print a PIN slip for " + std::string(member) + "?";
+}
+
+std::string UnprintedPinsText(const std::vector<PinSlip>& slips) {
+    std::string text = "The slips were not printed. The new PINs (shown only this once):\n";
+    for (const PinSlip& s : slips) text += "\n" + s.Member + ": " + s.Pin;
+    return text;
 }
 
 std::string NoSavedMemberText(std::string_view name) {

@@ -28,10 +28,14 @@ public:
 
     // The lines of one slip, as printed.
     std::vector<std::string> SlipLines(const PinSlip& slip) const;
+    // Whether any slip reached a page: a printout cancelled at the file
+    // dialog prints nothing, and the new PINs must then be shown instead.
+    bool Printed() const { return printed_; }
 
 private:
     std::string title_, address_;
     std::vector<PinSlip> slips_;
+    mutable bool printed_ = false;
 };
 
 // The members window's questions and messages about PINs.
@@ -42,5 +46,9 @@ std::string PinIssuedText(std::string_view member, std::string_view pin);
 // PIN (offered only when some have one and some have none).
 std::string SlipsQuestion(int members, int withoutPin);
 std::string NoSavedMemberText(std::string_view name);
+std::string PrintSlipQuestion(std::string_view member);
+// The new PINs when their slips were not printed: shown once, never kept.
+std::string UnprintedPinsText(const std::vector<PinSlip>& slips);
+inline constexpr std::string_view kNoMembersForSlipsText = "The pool has no members to print PIN slips for.";
 
 }  // namespace gm

@@ -2,7 +2,11 @@
 
 #include <QDialog>
 
+#include <vector>
+
 #include "core/members/MemberList.h"
+#include "core/site/PinSlips.h"
+#include "net/PinStore.h"
 
 class QLabel;
 class QListWidget;
@@ -27,10 +31,17 @@ public:
     // when it was not added.
     bool AddName(const QString& name);
 
+    // Tests issue PINs with the cheapest hash.
+    void SetPinCost(net::PinCost cost) { pinCost_ = cost; }
+
 public slots:
     void OnAdd();
     void OnEdit();
     void OnRemove();
+    // The picks site's PINs: a new one for the selected member, or new ones
+    // for several members, with slips to hand out.
+    void OnIssuePin();
+    void OnPrintSlips();
     void OnOK();
     void reject() override;  // Cancel, Escape and the close box: the close check
 
@@ -43,6 +54,10 @@ private:
     // The name as it will be stored; tells the user when characters are lost.
     QString Storable(const QString& name);
     bool Save();
+    // The record index of the saved member the row stands for; -1 when the
+    // row is new or renamed here, or its name is not one member's alone.
+    int SavedMemberAt(int row) const;
+    void PrintSlips(const std::vector<PinSlip>& slips);
 
     UiContext& ctx_;
     MemberList list_;
@@ -50,6 +65,8 @@ private:
     QLabel* lblNum_;
     QPushButton* cmdEdit_;
     QPushButton* cmdRemove_;
+    QPushButton* cmdPin_ = nullptr;
+    net::PinCost pinCost_ = net::InteractiveCost();
 };
 
 }  // namespace gm::ui
