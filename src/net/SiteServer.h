@@ -49,10 +49,10 @@ struct SiteConfig {
     std::filesystem::path CertFile, KeyFile;
     // The time now; the system clock unless a test gives its own.
     std::function<SiteTime()> Clock;
-    int Workers = 16;          // connections served at once
+    int Workers = 32;          // connections served at once
     int Waiting = 64;          // accepted connections waiting for a worker
     std::size_t MaxBody = 64 * 1024;
-    std::chrono::seconds Timeout{10};      // a read or write that stalls this long ends the connection
+    std::chrono::seconds Timeout{5};       // a read or write that stalls this long ends the connection
     std::chrono::seconds SessionLife{60 * 60};
 };
 
