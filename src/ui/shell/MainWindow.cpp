@@ -237,7 +237,11 @@ void frmMain::BuildMenus() {
     const QAction* d1 = AddForm(digital, "DigitItem", 1, Display::DigitalPool);
     digital->menuAction()->setEnabled(d0->isEnabled() || d1->isEnabled());
     AddSeparator(pool, "PoolItem", 16);
-    AddForm(pool, "PoolItem", 17, Display::PicksSite, false);
+    // The picks site's window is modeless and stays for the run: an item of
+    // its own rather than a form the menu waits on.
+    QAction* site = AddItem(pool, "PoolItem", 17, Q(DisplayCaption(Display::PicksSite)));
+    site->setEnabled(ctx_.Windows && ctx_.Windows->Has(Display::PicksSite));
+    connect(site, &QAction::triggered, this, [this] { OpenForm(Display::PicksSite, false); });
 
     QMenu* options = bar->addMenu("&Options");
     options->setObjectName("mnuOptions");

@@ -87,10 +87,9 @@ protected:
 
     // POSTs from a thread of its own: the site's work runs on this thread,
     // which must keep running events meanwhile.
-    std::unique_ptr<Reply> Post(int port, const std::string& path, const std::string& body) {
-        auto reply = std::make_unique<Reply>();
-        Reply* r = reply.get();
-        clients.emplace_back([r, port, path, body] {
+    std::shared_ptr<Reply> Post(int port, const std::string& path, const std::string& body) {
+        auto reply = std::make_shared<Reply>();
+        clients.emplace_back([r = reply, port, path, body] {
             httplib::Client c("127.0.0.1", port);
             c.set_read_timeout(30, 0);
             if (auto res = c.Post(path, body, "application/json")) {
@@ -107,6 +106,12 @@ protected:
         const GameRecord& g = state.Games[0][static_cast<std::size_t>(place - 1)];
         return "{\"member\":\"" + member + "\",\"pin\":\"" + pins.at(member) + "\",\"week\":1,\"picks\":[{\"game\":\"" +
                std::to_string(place) + "\",\"team\":\"" + TeamText(state, g.AwayTeam) + "\"}]}";
+    }
+
+    // The answer's status, once it is there.
+    int Answered(const std::shared_ptr<Reply>& reply) {
+        EXPECT_TRUE(WaitFor([&] { return reply->Done.load(); }));
+        return reply->Status;
     }
 
     static bool WaitFor(const std::function<bool()>& done, int ms = 10000) { return QTest::qWaitFor(done, ms); }

@@ -47,7 +47,7 @@ TEST_F(SiteWindowTest, SheetSavedThroughTheSiteIsInTheProgramsPoolAndListed) {
     ASSERT_TRUE(WaitFor([&] { return w->Server() == nullptr; }));
     EXPECT_TRUE(w->findChild<QPushButton*>("cmdStart")->isEnabled());
     EXPECT_EQ(w->findChild<QLabel*>("lblStatus")->text(), "The site is stopped.");
-    EXPECT_EQ(Post(port, "/api/picks", AwayPick("Bob", 2))->Status, 0);  // nothing listens
+    EXPECT_EQ(Answered(Post(port, "/api/picks", AwayPick("Bob", 2))), 0);  // nothing listens
 }
 
 // A worker waits for the GUI thread, which is busy; Stop (or the window's end
