@@ -105,15 +105,12 @@ frmSite::frmSite(UiContext& ctx, QWidget* parent)
 
     // Where the site listens.
     auto* where = new QGroupBox("Where members find the site", this);
-    auto* form = new QFormLayout(where);
+    auto* whereLayout = new QVBoxLayout(where);
+    auto* form = new QFormLayout;
+    whereLayout->addLayout(form);
     auto* listenCaption = new QLabel("&Listen on", where);
     listenCaption->setBuddy(txtListen_);
-    auto* hint = new QLabel("127.0.0.1: this computer only. 0.0.0.0: every network this computer is on "
-                            "(the office network).",
-                            where);
-    hint->setWordWrap(true);
     form->addRow(listenCaption, txtListen_);
-    form->addRow(QString(), hint);
     auto* portCaption = new QLabel("P&ort", where);
     portCaption->setBuddy(spnPort_);
     form->addRow(portCaption, spnPort_);
@@ -133,11 +130,13 @@ frmSite::frmSite(UiContext& ctx, QWidget* parent)
     };
     fileRow("Ce&rtificate (PEM)", txtCert_, "cmdCert", "HTTPS Certificate");
     fileRow("&Key (PEM)", txtKey_, "cmdKey", "HTTPS Private Key");
-    auto* httpsHint = new QLabel("With a certificate and its key the site is HTTPS, so that PINs cross the "
-                                 "network unread; leave both empty for plain HTTP.",
-                                 where);
-    httpsHint->setWordWrap(true);
-    form->addRow(QString(), httpsHint);
+    auto* hint = new QLabel("Listen on 127.0.0.1 for this computer only, on 0.0.0.0 for every network it is on "
+                            "(the office network). With a certificate and its key the site is HTTPS, so that "
+                            "PINs cross the network unread; leave both empty for plain HTTP.",
+                            where);
+    hint->setObjectName("lblWhereHint");
+    hint->setWordWrap(true);
+    whereLayout->addWidget(hint);
 
     auto* run = new QHBoxLayout;
     run->addWidget(cmdStart_);
