@@ -165,5 +165,17 @@ TEST_F(SiteWindowTest, OptionsAreKeptForTheOpenWeek) {
     EXPECT_FALSE(ReadSiteSettings(state).Deadline.has_value());
 }
 
+TEST_F(SiteWindowTest, HelpOpensTheSitesPage) {
+    QStringList opened;
+    ctx.OpenUrl = [&](const QString& url) {
+        opened << url;
+        return true;
+    };
+    auto w = OpenWindow();
+    w->findChild<QPushButton*>("cmdHelp")->click();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].endsWith("/picksite.html")) << opened[0].toStdString();
+}
+
 }  // namespace
 }  // namespace gm::test
