@@ -246,6 +246,7 @@ void frmSite::LoadOptions() {
     const AppState& state = ctx_.State;
     const SiteSettings settings = ReadSiteSettings(state);
     const int week = OpenWeekNow();
+    optionsWeek_ = week;
     chkAutoAdvance_->setChecked(settings.AutoAdvance);
     // Only a season with kick-off times can tell when a week is over.
     chkAutoAdvance_->setEnabled(state.League().Kind != LeagueKind::Nfl1997);
@@ -389,7 +390,7 @@ void frmSite::ShowState() {
 void frmSite::RefreshSaved() {
     const int week = OpenWeekNow();
     std::string log;
-    const std::filesystem::path file = ctx_.State.DataFolder / std::string(kSiteAuditFileName);
+    const std::filesystem::path file = ctx_.State.File(kSiteAuditFileName);
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) (void)ReadFileBytes(file, log);
     const std::vector<SavedSheetRow> rows = WhoSaved(log, week);
@@ -397,7 +398,8 @@ void frmSite::RefreshSaved() {
     lstSaved_->clear();
     for (const SavedSheetRow& r : rows)
         new QTreeWidgetItem(lstSaved_, {Q(r.Member), Q(r.When), Q(r.Address), QString::number(r.Saves)});
-    chkDeadline_->setText(QString("&Deadline for week %1 (Eastern time)").arg(week));
+    // Another week has opened (auto-advance, or the organiser moved the pool on): its deadline shows.
+    if (week != optionsWeek_) LoadOptions();
 }
 
 void frmSite::SheetSaved(const net::SiteSave& save) {

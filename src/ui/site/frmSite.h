@@ -63,6 +63,7 @@ private:
     QTimer* stopPoll_;
     QTimer* refresh_;
     QString stoppedBecause_;
+    int optionsWeek_ = 0;  // the week the deadline shown is for
 
     QLineEdit* txtListen_;
     QSpinBox* spnPort_;

@@ -7,6 +7,7 @@
 
 #include "SiteWindowFixture.h"
 #include "core/data/FileIO.h"
+#include "support/AccessKeys.h"
 
 namespace gm::test {
 namespace {
@@ -160,9 +161,22 @@ TEST_F(SiteWindowTest, OptionsAreKeptForTheOpenWeek) {
     EXPECT_TRUE(again->findChild<QCheckBox*>("chkDeadline")->isChecked());
     EXPECT_EQ(again->findChild<QDateTimeEdit*>("dtDeadline")->dateTime().toString("yyyy-MM-dd HH:mm"),
               "2024-09-08 12:30");
+    // The pool moved on: the deadline shown is the new open week's (none).
+    state.CurrentWeek = 2;
+    again->RefreshSaved();
+    EXPECT_EQ(again->findChild<QCheckBox*>("chkDeadline")->text(), "&Deadline for week 2 (Eastern time)");
+    EXPECT_FALSE(again->findChild<QCheckBox*>("chkDeadline")->isChecked());
+    state.CurrentWeek = 1;
+    again->RefreshSaved();
+    EXPECT_TRUE(again->findChild<QCheckBox*>("chkDeadline")->isChecked());
     again->findChild<QCheckBox*>("chkDeadline")->setChecked(false);
     again->findChild<QPushButton*>("cmdApply")->click();
     EXPECT_FALSE(ReadSiteSettings(state).Deadline.has_value());
+}
+
+TEST_F(SiteWindowTest, NoTwoCaptionsShareAnAccessKey) {
+    auto w = OpenWindow();
+    EXPECT_TRUE(DuplicateAccessKeys(*w).isEmpty()) << DuplicateAccessKeys(*w).join('\n').toStdString();
 }
 
 TEST_F(SiteWindowTest, HelpOpensTheSitesPage) {
