@@ -1,7 +1,4 @@
 // serve: the members' picks site; pin: a member's PIN for it.
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <netinet/in.h>
 #include <signal.h>
 
 #include <algorithm>
@@ -12,28 +9,12 @@
 #include "Cli.h"
 #include "core/site/PicksSite.h"
 #include "core/site/SiteSettings.h"
+#include "net/MachineAddresses.h"
 #include "net/PinStore.h"
 #include "net/SiteServer.h"
 
 namespace gm::cli {
 namespace {
-
-// The addresses members can reach when the site listens on every address.
-std::vector<std::string> MachineAddresses() {
-    std::vector<std::string> out;
-    ifaddrs* list = nullptr;
-    if (getifaddrs(&list) != 0) return out;
-    for (ifaddrs* a = list; a != nullptr; a = a->ifa_next) {
-        if (a->ifa_addr == nullptr || a->ifa_addr->sa_family != AF_INET) continue;
-        char text[INET_ADDRSTRLEN] = {};
-        const auto* in = reinterpret_cast<const sockaddr_in*>(a->ifa_addr);
-        if (inet_ntop(AF_INET, &in->sin_addr, text, sizeof text) == nullptr) continue;
-        if (std::string_view(text).rfind("127.", 0) == 0) continue;
-        out.emplace_back(text);
-    }
-    freeifaddrs(list);
-    return out;
-}
 
 int Serve(const Args& args, Context& ctx) {
     const std::string command = "serve";
@@ -111,7 +92,7 @@ int Serve(const Args& args, Context& ctx) {
             const bool everywhere = config.Address == "0.0.0.0" || config.Address == "::";
             ctx.Out << "The picks site of " << title << " is open at " << server.Url() << "\n";
             if (everywhere) {
-                for (const std::string& a : MachineAddresses())
+                for (const std::string& a : net::MachineAddresses())
                     ctx.Out << "Members on the network: " << (config.CertFile.empty() ? "http" : "https") << "://" << a
                             << ":" << server.Port() << "/\n";
             }
