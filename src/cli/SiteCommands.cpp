@@ -80,14 +80,11 @@ int Serve(const Args& args, Context& ctx) {
             code = 1;
         } else {
             int members = 0, withPin = 0;
-            net::PinStore pins(ctx.DataFolder);
             std::string title;
             pool.Run([&](AppState& state) {
                 title = state.Title;
-                for (int m = 0; m < state.MemberCount && m < static_cast<int>(state.Members.size()); ++m) {
-                    ++members;
-                    if (pins.Has(state.Members[static_cast<std::size_t>(m)].TrimmedName())) ++withPin;
-                }
+                members = state.MemberCount;
+                withPin = net::PinStore(ctx.DataFolder).MembersWithPin(state);
             });
             const bool everywhere = config.Address == "0.0.0.0" || config.Address == "::";
             ctx.Out << "The picks site of " << title << " is open at " << server.Url() << "\n";

@@ -187,4 +187,11 @@ bool PinStore::Has(std::string_view member) {
     return cache_.count(Key(member)) > 0;
 }
 
+int PinStore::MembersWithPin(const AppState& state) {
+    int count = 0;
+    for (int m = 0; m < state.MemberCount && m < static_cast<int>(state.Members.size()); ++m)
+        if (Has(state.Members[static_cast<std::size_t>(m)].TrimmedName())) ++count;
+    return count;
+}
+
 }  // namespace gm::net

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/data/AppState.h"
 #include "core/data/Status.h"
 
 namespace gm::net {
@@ -47,6 +48,8 @@ public:
     bool Verify(std::string_view member, std::string_view pin);
     // Whether the member has a PIN.
     bool Has(std::string_view member);
+    // How many of the pool's members have a PIN.
+    int MembersWithPin(const AppState& state);
 
     const std::filesystem::path& File() const { return file_; }
 

@@ -23,6 +23,14 @@ std::string HtmlEscape(std::string_view text) {
     return out;
 }
 
+std::string SiteWeekName(const League& league, int week) {
+    // Today's league names its playoff weeks; the 1997 league numbers every week.
+    static constexpr const char* kPlayoffs[] = {"Wild Card", "Divisional", "Conference", "Super Bowl"};
+    const int round = week - league.RegularWeeks - 1;
+    if (league.Kind == LeagueKind::Today && round >= 0 && round < 4) return kPlayoffs[round];
+    return "Week " + std::to_string(week);
+}
+
 namespace {
 
 struct Colours {
@@ -99,13 +107,15 @@ std::string SheetPage(const AppState& state, const SiteOptions& options, const S
     const auto wk = static_cast<std::size_t>(week - 1);
     const int tbSlot = league.TiebreakSlot(state.Games[wk]);
 
-    std::string out = Head(state, "Week " + std::to_string(week));
-    out += "<h2>" + HtmlEscape(rec.TrimmedName()) + " &middot; Week " + std::to_string(week) + "</h2>\n";
+    const std::string weekName = SiteWeekName(league, week);
+    std::string out = Head(state, weekName);
+    out += "<h2>" + HtmlEscape(rec.TrimmedName()) + " &middot; " + HtmlEscape(weekName) + "</h2>\n";
     if (in.SavedAt)
         out += "<p class=\"note\">Your picks were saved at " + HtmlEscape(EasternLabel(*in.SavedAt)) + ".</p>\n";
     for (const SiteError& e : in.Errors)
         if (e.Game == 0) out += "<p class=\"error\">" + HtmlEscape(e.Message) + "</p>\n";
-    if (sel.ConfidenceOn)
+    const bool sheetLocked = SheetLocked(state, options, week, in.Now);
+    if (sel.ConfidenceOn && !sheetLocked)
         out += "<p>Give each game you pick its confidence points, " + std::to_string(sheet.Range.Min) + " to " +
                std::to_string(sheet.Range.Max) + ", each value once.</p>\n";
 
@@ -177,7 +187,7 @@ std::string SheetPage(const AppState& state, const SiteOptions& options, const S
                HtmlEscape(label) + " <input type=\"number\" name=\"monday\" min=\"0\" max=\"99\" inputmode=\"numeric\" "
                "value=\"" + HtmlEscape(value) + "\"" + (locked ? " disabled" : "") + "></label>\n</div>\n";
     }
-    if (SheetLocked(state, options, week, in.Now))
+    if (sheetLocked)
         out += "<p class=\"locked\">This week's sheet is locked.</p>\n";
     else
         out += "<button type=\"submit\">Save my picks</button>\n";

@@ -14,6 +14,9 @@ namespace gm {
 // one column that reads on a phone and a desktop, in the pool's title and
 // web colours. Every name and text from the pool or the member is escaped.
 
+// "Week 3"; in today's league the playoff weeks by name ("Super Bowl").
+std::string SiteWeekName(const League& league, int week);
+
 // & < > " ' as entities.
 std::string HtmlEscape(std::string_view text);
 

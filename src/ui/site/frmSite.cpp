@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTimeEdit>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -376,15 +377,20 @@ void frmSite::ShowState() {
         lblStatus_->setText(stoppedBecause_.isEmpty() ? "The site is stopped." : stoppedBecause_);
         lblAddress_->clear();
     }
-    int members = 0, withPin = 0;
-    net::PinStore pins(ctx_.State.DataFolder);
-    for (int m = 0; m < ctx_.State.MemberCount && m < static_cast<int>(ctx_.State.Members.size()); ++m) {
-        ++members;
-        if (pins.Has(ctx_.State.Members[static_cast<std::size_t>(m)].TrimmedName())) ++withPin;
-    }
+    ShowPins();
+}
+
+void frmSite::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ShowPins();
+}
+
+void frmSite::ShowPins() {
+    // Read afresh each time: PINs are issued from the members window and by gridmoot-cli pin too.
+    const int withPin = net::PinStore(ctx_.State.DataFolder).MembersWithPin(ctx_.State);
     lblPins_->setText(QString("%1 of %2 members have a PIN (Edits, Pool Members: Issue PIN... gives one).")
                           .arg(withPin)
-                          .arg(members));
+                          .arg(ctx_.State.MemberCount));
 }
 
 void frmSite::RefreshSaved() {
@@ -394,6 +400,7 @@ void frmSite::RefreshSaved() {
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) (void)ReadFileBytes(file, log);
     const std::vector<SavedSheetRow> rows = WhoSaved(log, week);
+    ShowPins();
     lblSavedCount_->setText(Q(WhoSavedSummary(static_cast<int>(rows.size()), ctx_.State.MemberCount, week)));
     lstSaved_->clear();
     for (const SavedSheetRow& r : rows)

@@ -51,6 +51,9 @@ private:
     int OpenWeekNow() const;
     void LoadOptions();
     void ShowState();
+    void ShowPins();
+    // Coming to the front counts the PINs again (issued elsewhere meanwhile).
+    void changeEvent(QEvent* event) override;
     void SheetSaved(const net::SiteSave& save);
     void PoolGone();
     void FinishStop();

@@ -137,6 +137,29 @@ TEST_F(SitePages2024, TheSavedSheetSaysWhenItWasSaved) {
     EXPECT_EQ(SheetPage(state, options, input).find("saved at"), std::string::npos);
 }
 
+TEST_F(SitePages2024, PlayoffWeeksAreNamedAndALockedSheetAsksForNothing) {
+    struct Case {
+        int Week;
+        const char* Name;
+    } cases[] = {{1, "Week 1"}, {18, "Week 18"}, {19, "Wild Card"}, {20, "Divisional"}, {21, "Conference"}, {22, "Super Bowl"}};
+    for (const Case& c : cases) {
+        input.Week = c.Week;
+        input.Now = Utc(2024, 8, 1, 12, 0);  // before the season: nothing locked
+        const std::string page = SheetPage(state, options, input);
+        EXPECT_NE(page.find(std::string("&middot; ") + c.Name + "</h2>"), std::string::npos) << c.Week;
+        EXPECT_NE(page.find("Give each game you pick"), std::string::npos) << c.Week;
+        EXPECT_NE(page.find("Save my picks"), std::string::npos) << c.Week;
+    }
+    EXPECT_EQ(SiteWeekName(League1997(), 21), "Week 21");
+
+    // After the Super Bowl's kick-off the sheet only shows what was picked.
+    input.Now = Utc(2025, 2, 10, 0, 0);
+    const std::string locked = SheetPage(state, options, input);
+    EXPECT_NE(locked.find("This week's sheet is locked."), std::string::npos);
+    EXPECT_EQ(locked.find("Give each game you pick"), std::string::npos);
+    EXPECT_EQ(locked.find("Save my picks"), std::string::npos);
+}
+
 TEST_F(SitePages2024, ThePagesTakeThePoolsWebColours) {
     state.Color = "BW";
     EXPECT_NE(SignInPage(state, "", "").find("background:#663300;color:#ffffff"), std::string::npos);
