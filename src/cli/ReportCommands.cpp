@@ -275,7 +275,14 @@ int RunReport(const ReportEntry& entry, const Args& args, Context& ctx) {
         request.OutPrinter = to == "pdf";
         const bool offered = (request.OutTextFile && has.TextFile) || (request.OutClipboard && has.Clipboard) ||
                              (request.OutWebPage && has.WebPage) || (request.OutPrinter && has.Printer);
-        if (!offered) reportArgs.Refuse("the " + report->ReportTitle() + " goes to " + Destinations(has));
+        if (!offered) {
+            // Window titles may carry blanks around them and a "The" of their own.
+            std::string title = report->ReportTitle();
+            title.erase(0, title.find_first_not_of(' '));
+            title.erase(title.find_last_not_of(' ') + 1);
+            if (title.rfind("The ", 0) != 0) title = "the " + title;
+            reportArgs.Refuse(title + " goes to " + Destinations(has));
+        }
         request.NumCopies = copies;
         request.OnePerPlayer = args.Flag("--one-per-player");
         if (request.OutPrinter) {

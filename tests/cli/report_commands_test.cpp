@@ -84,6 +84,7 @@ TEST(ReportCommand, RefusesBadChoices) {
         {{"report", "standings", "--sort", "x"}, "--sort must be"},
         {{"report", "matrix", "--to", "fax"}, "--to must be"},
         {{"report", "allpicks", "--to", "clipboard-text"}, "text file, a web page or a printout"},
+        {{"report", "ezentry", "--to", "text"}, "report ezentry: The EzEntry NFL Sheet goes to a printout\n"},
         {{"report", "matrix", "--to", "pdf", "--copies", "0"}, "--copies must be from 1 to 200"},
     };
     for (const Case& c : cases) {
