@@ -128,7 +128,7 @@ void BM_FortyMembersSave(benchmark::State& st) {
             clients.emplace_back([&, i] {
                 httplib::Client c("127.0.0.1", site.server->Port());
                 c.set_read_timeout(60, 0);
-                const auto r = c.Post("/api/picks", site.Body(i, round, rush), "application/json");
+                const auto r = c.Post(gm::net::kPicksApiRoute, site.Body(i, round, rush), "application/json");
                 if (r && r->status == 200) ++ok;
             });
         }

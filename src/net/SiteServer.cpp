@@ -546,7 +546,7 @@ void SiteServer::Impl::Routes(httplib::Server& s) {
         Redirect(res, "/");
     });
 
-    s.Post("/api/picks", [this](const httplib::Request& req, httplib::Response& res) {
+    s.Post(kPicksApiRoute, [this](const httplib::Request& req, httplib::Response& res) {
         const std::string type = req.get_header_value("Content-Type");
         if (type.rfind("application/json", 0) != 0)
             return Json(res, 415, ErrorsJson({{0, "The body must be JSON (Content-Type: application/json)."}}));
@@ -573,9 +573,9 @@ void SiteServer::Impl::Routes(httplib::Server& s) {
 // ------------------------------------------------------------------ SiteServer
 
 SiteServer::SiteServer(std::filesystem::path dataFolder, PoolAccess& pool, SiteConfig config)
-    : impl_(std::make_unique<Impl>(std::move(dataFolder), pool, std::move(config))) {
-    auditFile_ = impl_->auditFile_;
-}
+    : impl_(std::make_unique<Impl>(std::move(dataFolder), pool, std::move(config))) {}
+
+const std::filesystem::path& SiteServer::AuditFile() const { return impl_->auditFile_; }
 
 SiteServer::~SiteServer() {
     Stop();

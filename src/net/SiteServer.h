@@ -17,6 +17,9 @@
 
 namespace gm::net {
 
+// The site's route for scripts: a sheet as JSON, under the form's rules.
+inline constexpr const char* kPicksApiRoute = "/api/picks";
+
 // Where the site reads the pool and saves sheets into it. Work runs one piece
 // at a time, so that two members saving at once never lose each other's picks
 // and the desktop program's own edits are never interleaved with a save.
@@ -92,13 +95,12 @@ public:
     // Called on a worker thread after each saved sheet, once it is on disk.
     void OnSaved(std::function<void(const SiteSave&)> callback);
 
-    const std::filesystem::path& AuditFile() const { return auditFile_; }
+    const std::filesystem::path& AuditFile() const;
 
     class Impl;
 
 private:
     std::unique_ptr<Impl> impl_;
-    std::filesystem::path auditFile_;
     int port_ = 0;
     std::thread thread_;
     std::atomic<bool> finished_{true};

@@ -51,7 +51,7 @@ TEST_F(SiteTest, OverHttpsTheSessionCookieIsSecureAndAPinSaves) {
     EXPECT_EQ(home->status, 200);
     EXPECT_NE(home->get_header_value("Set-Cookie").find("; Secure"), std::string::npos);
 
-    auto saved = c.Post("/api/picks",
+    auto saved = c.Post(net::kPicksApiRoute,
                         "{\"member\":\"ann smith\",\"pin\":\"" + pins["Ann Smith"] +
                             "\",\"week\":1,\"picks\":[{\"game\":\"PIT@ATL\",\"team\":\"ATL\",\"confidence\":7}]}",
                         "application/json");

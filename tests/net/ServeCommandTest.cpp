@@ -1,11 +1,8 @@
 // gridmoot-cli serve as the organiser runs it: a process of its own that
 // holds the folder, answers the request in hand when told to stop, and ends
 // with exit code 0.
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -93,18 +90,6 @@ private:
     std::string said_;
 };
 
-int Connect(int port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(static_cast<std::uint16_t>(port));
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-    timeval tv{30, 0};
-    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
-    return fd;
-}
-
 TEST(ServeCommand, StopsOnSigtermAfterAnsweringTheRequestInHandAndHoldsTheFolderMeanwhile) {
     TempDir dir;
     RunCliText({"--data", dir.path().string(), "make-sample"});
@@ -134,19 +119,16 @@ TEST(ServeCommand, StopsOnSigtermAfterAnsweringTheRequestInHandAndHoldsTheFolder
     const std::string body = "{\"member\":\"Beth Lindqvist\",\"pin\":\"" + pin.substr(0, 8) +
                              "\",\"week\":" + std::to_string(week) + ",\"picks\":[{\"game\":1,\"team\":\"" + home +
                              "\",\"confidence\":3}]}";
-    const int fd = Connect(port);
-    const std::string head = "POST /api/picks HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\nContent-Length: " +
+    RawConnection conn(port);
+    const std::string head = "POST " + std::string(net::kPicksApiRoute) + " HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\nContent-Length: " +
                              std::to_string(body.size()) + "\r\n\r\n";
-    ::send(fd, head.data(), head.size(), MSG_NOSIGNAL);
+    conn.Send(head);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     serve.Signal(SIGTERM);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_TRUE(serve.Running());
-    ::send(fd, body.data(), body.size(), MSG_NOSIGNAL);
-    std::string answer;
-    char buf[4096];
-    for (ssize_t n; (n = ::recv(fd, buf, sizeof buf, 0)) > 0;) answer.append(buf, static_cast<std::size_t>(n));
-    ::close(fd);
+    conn.Send(body);
+    const std::string answer = conn.ReadAll();
     EXPECT_EQ(answer.substr(0, 15), "HTTP/1.1 200 OK") << answer;
 
     EXPECT_EQ(serve.WaitExit(), 0);

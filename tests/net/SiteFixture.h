@@ -1,9 +1,14 @@
 #pragma once
 
-// A data folder of the 2024 season with members and PINs, and the picks site
-// serving it on a loopback port with a clock the test moves.
+// A data folder of the 2024 season with members and PINs, the picks site
+// serving it on a loopback port with a clock the test moves, and a raw
+// connection for requests no well-behaved client sends.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <map>
@@ -20,13 +25,9 @@
 #include "net/SiteServer.h"
 #include "support/Season2024.h"
 #include "support/TempDir.h"
+#include "support/UtcTime.h"
 
 namespace gm::test {
-
-inline SiteTime Utc(int y, unsigned m, unsigned d, int h, int mi) {
-    using namespace std::chrono;
-    return sys_days(year(y) / month(m) / day(d)) + hours(h) + minutes(mi);
-}
 
 // The state a command reads from a data folder.
 inline void LoadFolder(AppState& state) {
@@ -35,6 +36,39 @@ inline void LoadFolder(AppState& state) {
     ASSERT_TRUE(LoadSeason(state, kCurrentSeasonRead).ok());
     ASSERT_TRUE(LoadPool(state).ok());
 }
+
+// A connection of our own, for requests no well-behaved client sends.
+class RawConnection {
+public:
+    explicit RawConnection(int port) {
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_port = htons(static_cast<std::uint16_t>(port));
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        EXPECT_EQ(::connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+        timeval tv{30, 0};
+        ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+    }
+    ~RawConnection() { ::close(fd_); }
+    void Send(std::string_view bytes) { (void)::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL); }
+    // Everything until the server closes the connection (or 30 s pass).
+    std::string ReadAll(bool* closed = nullptr) {
+        std::string out;
+        char buf[4096];
+        for (;;) {
+            const ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+            if (n <= 0) {
+                if (closed) *closed = n == 0 || errno == ECONNRESET;
+                return out;
+            }
+            out.append(buf, static_cast<std::size_t>(n));
+        }
+    }
+
+private:
+    int fd_ = -1;
+};
 
 class SiteTest : public ::testing::Test {
 protected:

@@ -1,8 +1,3 @@
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <regex>
 #include <sstream>
 #include <thread>
@@ -47,39 +42,6 @@ std::string Export(const std::filesystem::path& folder, int week) {
     EXPECT_EQ(code, 0) << err.str();
     return out.str();
 }
-
-// A connection of our own, for requests no well-behaved client sends.
-class RawConnection {
-public:
-    explicit RawConnection(int port) {
-        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_port = htons(static_cast<std::uint16_t>(port));
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        EXPECT_EQ(::connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-        timeval tv{20, 0};
-        ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
-    }
-    ~RawConnection() { ::close(fd_); }
-    void Send(std::string_view bytes) { (void)::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL); }
-    // Everything until the server closes the connection (or 20 s pass).
-    std::string ReadAll(bool* closed = nullptr) {
-        std::string out;
-        char buf[4096];
-        for (;;) {
-            const ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
-            if (n <= 0) {
-                if (closed) *closed = n == 0 || errno == ECONNRESET;
-                return out;
-            }
-            out.append(buf, static_cast<std::size_t>(n));
-        }
-    }
-
-private:
-    int fd_ = -1;
-};
 
 TEST_F(SiteTest, AMemberSignsInPicksAndSavesThroughTheForm) {
     MakeFolder({"Ann Smith", "Bob Jones"});
@@ -178,9 +140,9 @@ TEST_F(SiteTest, BadRequestsAreRefusedAndChangeNothing) {
         int Status;
         const char* Says;
     } cases[] = {
-        {"wrong PIN", "POST", "/api/picks", "application/json", "", ApiBody("Ann Smith", "00000000", 1, open), 401,
+        {"wrong PIN", "POST", net::kPicksApiRoute, "application/json", "", ApiBody("Ann Smith", "00000000", 1, open), 401,
          "Sign-in failed."},
-        {"unknown member", "POST", "/api/picks", "application/json", "", ApiBody("Nobody", pin, 1, open), 401,
+        {"unknown member", "POST", net::kPicksApiRoute, "application/json", "", ApiBody("Nobody", pin, 1, open), 401,
          "Sign-in failed."},
         {"sign-in form without its token", "POST", "/signin", "application/x-www-form-urlencoded", "",
          "member=Ann+Smith&pin=" + pin, 403, "expired"},
@@ -190,21 +152,21 @@ TEST_F(SiteTest, BadRequestsAreRefusedAndChangeNothing) {
          "csrf=" + std::string(32, 'a') + "&week=1" + pitField, 403, "nothing was saved"},
         {"sheet without a session", "POST", "/sheet", "application/x-www-form-urlencoded", "",
          "csrf=" + csrf + "&week=1" + pitField, 401, "sign in"},
-        {"locked game", "POST", "/api/picks", "application/json", "",
+        {"locked game", "POST", net::kPicksApiRoute, "application/json", "",
          ApiBody("Ann Smith", pin, 1, open + ",{\"game\":\"BAL@KC\",\"team\":\"KC\",\"confidence\":16}"), 409,
          "This game is locked"},
-        {"week not open", "POST", "/api/picks", "application/json", "",
+        {"week not open", "POST", net::kPicksApiRoute, "application/json", "",
          ApiBody("Ann Smith", pin, 2, "{\"game\":1,\"team\":null}"), 409, "is not open for picks"},
-        {"duplicate points", "POST", "/api/picks", "application/json", "",
+        {"duplicate points", "POST", net::kPicksApiRoute, "application/json", "",
          ApiBody("Ann Smith", pin, 1, open + ",{\"game\":\"DAL@CLE\",\"team\":\"DAL\",\"confidence\":5}"), 400,
          "are also given to game"},
-        {"unknown team", "POST", "/api/picks", "application/json", "",
+        {"unknown team", "POST", net::kPicksApiRoute, "application/json", "",
          ApiBody("Ann Smith", pin, 1, "{\"game\":\"PIT@ATL\",\"team\":\"XYZ\"}"), 400, "There is no team"},
-        {"malformed JSON", "POST", "/api/picks", "application/json", "", "{\"member\":\"Ann Smith\",", 400,
+        {"malformed JSON", "POST", net::kPicksApiRoute, "application/json", "", "{\"member\":\"Ann Smith\",", 400,
          "not valid JSON"},
-        {"not JSON at all", "POST", "/api/picks", "text/plain", "", ApiBody("Ann Smith", pin, 1, open), 415,
+        {"not JSON at all", "POST", net::kPicksApiRoute, "text/plain", "", ApiBody("Ann Smith", pin, 1, open), 415,
          "must be JSON"},
-        {"oversized body", "POST", "/api/picks", "application/json", "",
+        {"oversized body", "POST", net::kPicksApiRoute, "application/json", "",
          ApiBody("Ann Smith", pin, 1, open, ",\"pad\":\"" + std::string(70 * 1024, 'x') + "\""), 413, "larger"},
         {"path above the site", "GET", "/../Pool97.dat", "", "", "", 404, "no such page"},
         {"encoded path above the site", "GET", "/%2e%2e/Vask97.ini", "", "", "", 404, "no such page"},
@@ -240,7 +202,7 @@ TEST_F(SiteTest, ABodyTooLargeIsRefusedBeforeItIsReadAndStalledConnectionsAreClo
     // Only the headers are sent: the answer comes without waiting for 100 MB.
     {
         RawConnection conn(server->Port());
-        conn.Send("POST /api/picks HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\n"
+        conn.Send("POST " + std::string(net::kPicksApiRoute) + " HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\n"
                   "Content-Length: 100000000\r\n\r\n{");
         const std::string answer = conn.ReadAll();
         EXPECT_EQ(answer.substr(0, 12), "HTTP/1.1 413");
@@ -248,7 +210,7 @@ TEST_F(SiteTest, ABodyTooLargeIsRefusedBeforeItIsReadAndStalledConnectionsAreClo
     // A body without a stated length is refused too.
     {
         RawConnection conn(server->Port());
-        conn.Send("POST /api/picks HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\n"
+        conn.Send("POST " + std::string(net::kPicksApiRoute) + " HTTP/1.1\r\nHost: x\r\nContent-Type: application/json\r\n"
                   "Transfer-Encoding: chunked\r\n\r\n5\r\n{\"a\":\r\n");
         EXPECT_EQ(conn.ReadAll().substr(0, 12), "HTTP/1.1 411");
     }
@@ -279,7 +241,7 @@ TEST_F(SiteTest, FiveFailedSignInsHoldOffTheMemberAndTheAddressForFifteenMinutes
     httplib::Client c = Client();
     const std::string open = "{\"game\":\"PIT@ATL\",\"team\":\"PIT\",\"confidence\":5}";
     auto post = [&](const std::string& member, const std::string& pin) {
-        return c.Post("/api/picks", ApiBody(member, pin, 1, open), "application/json");
+        return c.Post(net::kPicksApiRoute, ApiBody(member, pin, 1, open), "application/json");
     };
     for (int i = 0; i < 5; ++i) EXPECT_EQ(post("Ann Smith", "1234567" + std::to_string(i))->status, 401);
     auto held = post("Ann Smith", pins["Ann Smith"]);  // even the right PIN waits
@@ -347,7 +309,7 @@ TEST_F(SiteTest, FortyMembersSavingAtOnceAllLandWithExactlyTheirOwnPicks) {
                          "\",\"confidence\":" + std::to_string(expectedPoints(i, k)) + "}";
             }
             httplib::Client c = Client();
-            auto r = c.Post("/api/picks", ApiBody(names[static_cast<std::size_t>(i)], pins[names[static_cast<std::size_t>(i)]], 1, picks, ",\"monday\":" + std::to_string(i)),
+            auto r = c.Post(net::kPicksApiRoute, ApiBody(names[static_cast<std::size_t>(i)], pins[names[static_cast<std::size_t>(i)]], 1, picks, ",\"monday\":" + std::to_string(i)),
                             "application/json");
             status[static_cast<std::size_t>(i)] = r ? r->status : -100 - static_cast<int>(r.error());
         });
@@ -397,7 +359,7 @@ TEST_F(SiteTest, AFailedSaveAnswers500KeepsThePoolFileAndIsLogged) {
     const std::string pool = ReadFile(dir / "Pool97.dat");
 
     httplib::Client c = Client();
-    auto r = c.Post("/api/picks",
+    auto r = c.Post(net::kPicksApiRoute,
                     ApiBody("Ann Smith", pins["Ann Smith"], 1, "{\"game\":\"PIT@ATL\",\"team\":\"PIT\",\"confidence\":5}"),
                     "application/json");
     ASSERT_TRUE(r);
@@ -411,7 +373,7 @@ TEST_F(SiteTest, AFailedSaveAnswers500KeepsThePoolFileAndIsLogged) {
     server.reset();
     StartSite(&inner);
     httplib::Client again = Client();
-    r = again.Post("/api/picks",
+    r = again.Post(net::kPicksApiRoute,
                    ApiBody("Ann Smith", pins["Ann Smith"], 1, "{\"game\":\"DAL@CLE\",\"team\":\"DAL\",\"confidence\":4}"),
                    "application/json");
     ASSERT_TRUE(r);

@@ -44,7 +44,7 @@ TEST(PoolFolders, KeptInTheUsersSettingsAndReadBackWhateverTheirNames) {
     // A folder that is gone is not started on.
     ASSERT_TRUE(WritePoolFolders(config, WithPoolFolder(list, dir / "gone")).ok());
     EXPECT_EQ(RememberedStartFolder(config), fs::path());
-    EXPECT_EQ(RecentFolderCaption(0, "/p/Smith & Sons"), "&1 /p/Smith && Sons");
+    EXPECT_EQ(RecentFolderCaption(0, "Smith & Sons"), "&1 Smith && Sons");
 }
 
 TEST(PoolFolders, NewFolderMustHoldNoPool) {

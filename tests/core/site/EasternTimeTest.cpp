@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/site/EasternTime.h"
+#include "support/UtcTime.h"
 
 namespace gm {
 namespace {
 
 using namespace std::chrono;
 
-SiteTime Utc(int y, unsigned m, unsigned d, int h, int mi) {
-    return sys_days(year(y) / month(m) / day(d)) + hours(h) + minutes(mi);
-}
+using test::Utc;
 
 // Eastern wall-clock times around both changes of the clocks, and their instants.
 TEST(EasternTime, KickoffsMapToTheirInstantAcrossDaylightSavingChanges) {

@@ -3,15 +3,14 @@
 #include "core/data/MemberRecord.h"
 #include "core/site/PicksSite.h"
 #include "support/Season2024.h"
+#include "support/UtcTime.h"
 
 namespace gm {
 namespace {
 
 using namespace std::chrono;
 
-SiteTime Utc(int y, unsigned m, unsigned d, int h, int mi) {
-    return sys_days(year(y) / month(m) / day(d)) + hours(h) + minutes(mi);
-}
+using test::Utc;
 
 // The slot of AWAY@HOME (team ids) in a week of the state's season.
 int SlotOf(const AppState& state, int week, std::string_view away, std::string_view home) {

@@ -2,15 +2,14 @@
 
 #include "core/site/SitePages.h"
 #include "support/Season2024.h"
+#include "support/UtcTime.h"
 
 namespace gm {
 namespace {
 
 using namespace std::chrono;
 
-SiteTime Utc(int y, unsigned m, unsigned d, int h, int mi) {
-    return sys_days(year(y) / month(m) / day(d)) + hours(h) + minutes(mi);
-}
+using test::Utc;
 
 // The part of a sheet page that belongs to game `place`.
 std::string GameBlock(const std::string& page, int place) {

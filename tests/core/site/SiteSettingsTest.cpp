@@ -4,15 +4,14 @@
 
 #include "core/data/MemberRecord.h"
 #include "support/Season2024.h"
+#include "support/UtcTime.h"
 
 namespace gm {
 namespace {
 
 using namespace std::chrono;
 
-SiteTime Utc(int y, unsigned m, unsigned d, int h, int mi) {
-    return sys_days(year(y) / month(m) / day(d)) + hours(h) + minutes(mi);
-}
+using test::Utc;
 
 TEST(SiteSettings, DeadlinesReadAsEasternDateAndTimeOrNotAtAll) {
     struct Case {

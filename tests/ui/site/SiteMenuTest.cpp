@@ -36,13 +36,13 @@ TEST_F(SiteWindowTest, PoolMenuOpensOneModelessWindowAndTheProgramsEndStopsTheSi
     EXPECT_TRUE(site->isVisible());
     EXPECT_TRUE(site->Running());
     site->close();
-    auto reply = Post(port, "/api/picks", AwayPick("Anne", 1));
+    auto reply = Post(port, net::kPicksApiRoute, AwayPick("Anne", 1));
     ASSERT_TRUE(WaitFor([&] { return reply->Done.load(); }));
     EXPECT_EQ(reply->Status, 200);
 
     main->close();
     main.reset();
-    EXPECT_EQ(Answered(Post(port, "/api/picks", AwayPick("Anne", 2))), 0);  // nothing listens
+    EXPECT_EQ(Answered(Post(port, net::kPicksApiRoute, AwayPick("Anne", 2))), 0);  // nothing listens
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST_F(SiteWindowTest, Screenshots) {
     Start(*w);
     ASSERT_TRUE(w->Running());
     for (const char* member : {"Anne", "Bob"}) {
-        auto reply = Post(w->Server()->Port(), "/api/picks", AwayPick(member, 1));
+        auto reply = Post(w->Server()->Port(), net::kPicksApiRoute, AwayPick(member, 1));
         ASSERT_EQ(Answered(reply), 200) << reply->Body;
     }
     ASSERT_TRUE(WaitFor([&] { return w->findChild<QTreeWidget*>("lstSaved")->topLevelItemCount() == 2; }));

@@ -29,13 +29,9 @@
 #include "ui/shell/Prompt.h"
 #include "ui/shell/UiContext.h"
 #include "ui/site/frmSite.h"
+#include "support/UtcTime.h"
 
 namespace gm::test {
-
-inline SiteTime Utc(int y, unsigned m, unsigned d, int h, int mi) {
-    using namespace std::chrono;
-    return sys_days(year(y) / month(m) / day(d)) + hours(h) + minutes(mi);
-}
 
 // An answer the client thread has had, once it is there.
 struct Reply {

@@ -16,7 +16,7 @@ protected:
         return onDisk.Members[static_cast<std::size_t>(FindMember(onDisk, name))].Picks[0][static_cast<std::size_t>(slot)];
     }
     void SaveThroughSite(ui::frmSite& site, const char* member, int place) {
-        auto reply = Post(site.Server()->Port(), "/api/picks", AwayPick(member, place));
+        auto reply = Post(site.Server()->Port(), net::kPicksApiRoute, AwayPick(member, place));
         ASSERT_TRUE(WaitFor([&] { return reply->Done.load(); }));
         ASSERT_EQ(reply->Status, 200) << reply->Body;
         QCoreApplication::processEvents();  // the window hears of the save

@@ -25,7 +25,7 @@ TEST_F(SiteWindowTest, SheetSavedThroughTheSiteIsInTheProgramsPoolAndListed) {
               QString("Give members this address:\nhttp://127.0.0.1:%1/").arg(port));
     EXPECT_FALSE(w->findChild<QLineEdit*>("txtListen")->isEnabled());
 
-    auto reply = Post(port, "/api/picks", AwayPick("Anne", 1));
+    auto reply = Post(port, net::kPicksApiRoute, AwayPick("Anne", 1));
     ASSERT_TRUE(WaitFor([&] { return reply->Done.load(); }));
     ASSERT_EQ(reply->Status, 200) << reply->Body;
     const int anne = FindMember(state, "Anne");
@@ -48,7 +48,7 @@ TEST_F(SiteWindowTest, SheetSavedThroughTheSiteIsInTheProgramsPoolAndListed) {
     ASSERT_TRUE(WaitFor([&] { return w->Server() == nullptr; }));
     EXPECT_TRUE(w->findChild<QPushButton*>("cmdStart")->isEnabled());
     EXPECT_EQ(w->findChild<QLabel*>("lblStatus")->text(), "The site is stopped.");
-    EXPECT_EQ(Answered(Post(port, "/api/picks", AwayPick("Bob", 2))), 0);  // nothing listens
+    EXPECT_EQ(Answered(Post(port, net::kPicksApiRoute, AwayPick("Bob", 2))), 0);  // nothing listens
 }
 
 // A worker waits for the GUI thread, which is busy; Stop (or the window's end
@@ -60,7 +60,7 @@ TEST_F(SiteWindowTest, StoppingWhileARequestWaitsForTheProgramEndsWithoutSaving)
         auto w = OpenWindow();
         Start(*w);
         ASSERT_TRUE(w->Running());
-        auto reply = Post(w->Server()->Port(), "/api/picks", AwayPick("Bob", 3));
+        auto reply = Post(w->Server()->Port(), net::kPicksApiRoute, AwayPick("Bob", 3));
         // The worker has posted its work by now; this thread runs no events meanwhile.
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         if (closeProgram) {
@@ -83,7 +83,7 @@ TEST_F(SiteWindowTest, AnArchivedSeasonShownStopsTheSite) {
     Start(*w);
     ASSERT_TRUE(w->Running());
     state.CurrentSeasonOpen = false;
-    auto reply = Post(w->Server()->Port(), "/api/picks", AwayPick("Anne", 1));
+    auto reply = Post(w->Server()->Port(), net::kPicksApiRoute, AwayPick("Anne", 1));
     ASSERT_TRUE(WaitFor([&] { return reply->Done.load(); }));
     EXPECT_EQ(reply->Status, 503);
     ASSERT_TRUE(WaitFor([&] { return w->Server() == nullptr; }));
